@@ -1,0 +1,15 @@
+# One static library per subsystem folder under src/, from the sources directly in it
+# (its ui/ subfolder builds into quillon_ui instead).
+function(quillon_subsystem name)
+    file(GLOB sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/src/${name}/*.cpp)
+    set(target quillon_${name})
+    if(sources)
+        add_library(${target} STATIC ${sources})
+        target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+        target_link_libraries(${target} PUBLIC ${ARGN})
+    else()
+        add_library(${target} INTERFACE)
+        target_include_directories(${target} INTERFACE ${PROJECT_SOURCE_DIR}/src)
+        target_link_libraries(${target} INTERFACE ${ARGN})
+    endif()
+endfunction()
