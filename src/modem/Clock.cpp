@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <thread>
 
-Clock::Clock(unsigned factor) : m_factor(std::max(1u, factor)), m_start(std::chrono::steady_clock::now())
-{
-}
+Clock::Clock(unsigned factor)
+    : m_factor(std::max(1u, factor)), m_start(std::chrono::steady_clock::now())
+{}
 
 const Clock& Clock::system()
 {

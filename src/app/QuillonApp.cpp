@@ -1,0 +1,21 @@
+#include "app/QuillonApp.h"
+
+#include "app/ProgramFolder.h"
+
+#include <QCoreApplication>
+#include <QStandardPaths>
+
+StartupEnvironment StartupEnvironment::ofThisProcess()
+{
+    return {QCoreApplication::applicationFilePath(), qEnvironmentVariable("QUILLON_HOME"),
+            QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)};
+}
+
+CQuillonApp::CQuillonApp(const StartupEnvironment& environment, const Clock& clock)
+    : m_programFolder(ProgramFolderOf(environment.executablePath)),
+      m_dataFolder(ChooseBaseDirectory(m_programFolder, environment.quillonHome,
+                                       environment.userDataLocation)),
+      m_clock(clock)
+{
+    m_dataFolder.EnsureDataFolder();
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+#include <stdexcept>
+
+// The system's description of an error number. Error 0 reads as on the system the stores were
+// designed for, "The operation completed successfully.", which callers test for.
+QString SystemErrorText(int errorNumber);
+
+// What went wrong when a file could not be opened.
+struct FileError
+{
+    int errorNumber = 0;
+    bool creating = false; // the open was meant to create the file
+
+    QString description() const;
+};
+
+// A failed write, seek or close on an open file (disk full and the like).
+class FileException : public std::runtime_error
+{
+public:
+    FileException(int errorNumber, const QString& path);
+
+    int errorNumber() const { return m_errorNumber; }
+    const QString& path() const { return m_path; }
+    FileError error() const { return {m_errorNumber, false}; }
+
+private:
+    int m_errorNumber;
+    QString m_path;
+};

@@ -1,0 +1,75 @@
+#include "stores/RecordFile.h"
+
+#include "stores/StdioFileEx.h"
+
+namespace RecordFile {
+
+namespace {
+
+QString lineEndText(LineEnd lineEnd)
+{
+    return lineEnd == LineEnd::CRLF ? QStringLiteral("\r\n") : QStringLiteral("\n");
+}
+
+} // namespace
+
+QString ToRecordText(const QString& text)
+{
+    QString record = text;
+    return record.replace(u'\n', NewlineToken);
+}
+
+QString FromRecordText(const QString& line)
+{
+    QString text = line;
+    return text.replace(NewlineToken, QStringLiteral("\n"));
+}
+
+bool ReadLines(const QString& path, QStringList& lines, FileError* error)
+{
+    lines.clear();
+    CStdioFileEx file;
+    if (!file.Open(path, CStdioFileEx::typeText, error))
+        return false;
+    QString line;
+    while (file.ReadString(line))
+        lines.append(line);
+    return true;
+}
+
+bool Append(const QString& path, const QString& record, LineEnd lineEnd, FileError* error)
+{
+    CStdioFileEx file;
+    if (!file.Open(path, 0x27001, error))
+        return false;
+    try {
+        file.SeekToEnd();
+        file.WriteString(record + lineEndText(lineEnd));
+        file.Close();
+    } catch (const FileException& e) {
+        if (error)
+            *error = e.error();
+        return false;
+    }
+    return true;
+}
+
+bool Rewrite(const QString& path, const QStringList& records, LineEnd lineEnd, FileError* error)
+{
+    CStdioFileEx file;
+    if (!file.Open(path, 0x25001, error))
+        return false;
+    try {
+        const QString end = lineEndText(lineEnd);
+        for (const QString& record : records)
+            file.WriteString(record + end);
+        file.Close();
+    } catch (const FileException& e) {
+        if (error)
+            *error = e.error();
+        return false;
+    }
+    return true;
+}
+
+} // namespace RecordFile

@@ -1,0 +1,36 @@
+#include "stores/ui/MessageBoxPrompter.h"
+
+#include <QMessageBox>
+
+namespace {
+
+QMessageBox::Icon boxIcon(Prompter::Icon icon)
+{
+    switch (icon) {
+    case Prompter::Icon::Question:
+        return QMessageBox::Question;
+    case Prompter::Icon::Warning:
+        return QMessageBox::Warning;
+    case Prompter::Icon::Error:
+        return QMessageBox::Critical;
+    case Prompter::Icon::Information:
+        break;
+    }
+    return QMessageBox::Information;
+}
+
+} // namespace
+
+void MessageBoxPrompter::inform(const QString& caption, const QString& text, Icon icon)
+{
+    QMessageBox box(boxIcon(icon), caption, text, QMessageBox::Ok, m_parent);
+    box.exec();
+}
+
+bool MessageBoxPrompter::confirm(const QString& caption, const QString& text)
+{
+    QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::Yes | QMessageBox::No,
+                    m_parent);
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}

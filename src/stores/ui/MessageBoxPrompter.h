@@ -1,0 +1,19 @@
+#pragma once
+
+#include "stores/Prompter.h"
+
+class QWidget;
+
+// Asks and tells through modal message boxes over a parent window.
+class MessageBoxPrompter : public Prompter
+{
+public:
+    explicit MessageBoxPrompter(QWidget* parent) : m_parent(parent) {}
+
+    void inform(const QString& caption, const QString& text,
+                Icon icon = Icon::Information) override;
+    bool confirm(const QString& caption, const QString& text) override;
+
+private:
+    QWidget* m_parent;
+};

@@ -1,0 +1,111 @@
+#include "app/ExitSequence.h"
+#include "app/MainWindowLogic.h"
+#include "app/ProgramFolder.h"
+#include "app/QuillonApp.h"
+#include "modem/Clock.h"
+#include "support/FileBytes.h"
+#include "support/ScriptedPrompter.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+class FakeProcessTable : public ProcessTable
+{
+public:
+    QList<qint64> processesNamed(const QString& name) const override
+    {
+        return name == "adb.exe" ? adb : QList<qint64>{};
+    }
+    void forceEnd(qint64 pid) override { ended.append(pid); }
+
+    QList<qint64> adb;
+    QList<qint64> ended;
+};
+
+TEST(ProgramFolderTest, IsThePathUpToTheLastSeparator)
+{
+    EXPECT_EQ(ProgramFolderOf("/opt/quillon/bin/quillon"), "/opt/quillon/bin");
+    EXPECT_EQ(ProgramFolderOf("/quillon"), "");
+    EXPECT_EQ(ProgramFolderOf("quillon"), "/");
+    EXPECT_EQ(DataFolder(ProgramFolderOf("quillon")).templatesPath(),
+              "//QUILLON_DATA/Templates.korv");
+}
+
+TEST(ProgramFolderTest, BaseDirectoryFallsBackWhenTheProgramFolderCannotHoldData)
+{
+    QTemporaryDir dir;
+    const QString user = dir.filePath("user/Quillon");
+    EXPECT_EQ(ChooseBaseDirectory(dir.path(), "", user), dir.path());
+    EXPECT_EQ(ChooseBaseDirectory(dir.path(), "/elsewhere", user), "/elsewhere");
+    EXPECT_EQ(ChooseBaseDirectory(dir.filePath("gone"), "", user), user);
+    EXPECT_TRUE(QDir(user).exists());
+}
+
+class StartupExitTest : public ::testing::Test
+{
+protected:
+    CQuillonApp start() { return CQuillonApp({dir.filePath("quillon"), "", ""}, Clock::system()); }
+
+    QTemporaryDir dir;
+    FakeProcessTable processes;
+    ScriptedPrompter prompter;
+};
+
+TEST_F(StartupExitTest, SecondStartFindsTheDataInPlaceAndChangesNothing)
+{
+    CQuillonApp first = start();
+    EXPECT_EQ(first.programFolder(), dir.path());
+    WriteBytes(first.dataFolder().templatesPath(), Utf16Bytes("kept\n"));
+    CQuillonApp second = start();
+    EXPECT_EQ(ReadBytes(second.dataFolder().templatesPath()), Utf16Bytes("kept\n"));
+    EXPECT_EQ(ReadBytes(second.dataFolder().sentItemPath()), QByteArray("\xFF\xFE"));
+}
+
+TEST_F(StartupExitTest, ExitDeletesOnlyTheScratchFilesThatExistAndEndsAdb)
+{
+    WriteBytes(dir.filePath("message.txt"), "x");
+    WriteBytes(dir.filePath("build.prop"), "x");
+    WriteBytes(dir.filePath("notes.txt"), "x");
+    RunExitSequence(dir.path(), processes);
+    EXPECT_TRUE(processes.ended.isEmpty());
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"notes.txt"});
+
+    processes.adb = {41, 42};
+    RunExitSequence(dir.path(), processes);
+    EXPECT_EQ(processes.ended, (QList<qint64>{41, 42}));
+}
+
+TEST_F(StartupExitTest, ExitAsksFirstAndDoesNothingWhileBusy)
+{
+    CQuillonApp app = start();
+    MainWindowLogic logic(app, prompter, processes);
+    WriteBytes(dir.filePath("korvsms.txt"), "x");
+
+    app.state().setBusy(true);
+    EXPECT_FALSE(logic.requestExit());
+    EXPECT_TRUE(prompter.shown().isEmpty());
+
+    app.state().setBusy(false);
+    prompter.answer(false).answer(true);
+    EXPECT_FALSE(logic.requestExit());
+    EXPECT_TRUE(QFile::exists(dir.filePath("korvsms.txt")));
+    EXPECT_TRUE(logic.requestExit());
+    EXPECT_FALSE(QFile::exists(dir.filePath("korvsms.txt")));
+    ASSERT_EQ(prompter.shown().size(), 2);
+    EXPECT_EQ(prompter.shown()[0].caption, "Confirm");
+    EXPECT_EQ(prompter.shown()[0].text, "Do you want to exit from KORV Quillon Software?");
+}
+
+TEST(SystemProcessTableTest, FindsProcessesByExactName)
+{
+    SystemProcessTable table;
+    EXPECT_TRUE(table.processesNamed("adb.exe").isEmpty());
+    const QString self = QString::fromUtf8(ReadBytes("/proc/self/comm")).trimmed();
+    EXPECT_TRUE(table.processesNamed(self).contains(QCoreApplication::applicationPid()));
+}
+
+} // namespace

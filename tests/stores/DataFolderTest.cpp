@@ -1,0 +1,120 @@
+#include "stores/DataFolder.h"
+
+#include "stores/FileError.h"
+#include "stores/RecordFile.h"
+#include "support/FileBytes.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+class DataFolderTest : public ::testing::Test
+{
+protected:
+    QStringList storeFiles() const
+    {
+        return {data.templatesPath(),   data.sentItemPath(),     data.sentItemWndPath(),
+                data.sentItemAndPath(), data.appExclusionPath(), data.exListIndexPath()};
+    }
+
+    QTemporaryDir dir;
+    DataFolder data{dir.path()};
+};
+
+TEST_F(DataFolderTest, CreatesEveryStoreWithJustTheMarkAndRecreatesAfterDeletion)
+{
+    EXPECT_EQ(data.templatesPath(), dir.path() + "/QUILLON_DATA/Templates.korv");
+    EXPECT_EQ(data.exclusionListPath("Customers"),
+              dir.path() + "/QUILLON_DATA/Exclusion/Customers.korv");
+    for (int round = 0; round < 2; ++round) {
+        data.EnsureDataFolder();
+        for (const QString& file : storeFiles())
+            EXPECT_EQ(ReadBytes(file), QByteArray("\xFF\xFE")) << file.toStdString();
+        EXPECT_TRUE(QDir(data.exclusionFolder()).exists());
+        QDir(data.folder()).removeRecursively();
+    }
+}
+
+TEST_F(DataFolderTest, LeavesExistingFilesByteForByte)
+{
+    data.EnsureDataFolder();
+    const QByteArray eightBit("hand made\r\n");
+    WriteBytes(data.templatesPath(), eightBit);
+    WriteBytes(data.sentItemPath(), QByteArray());
+    QFile::remove(data.exListIndexPath());
+    data.EnsureDataFolder();
+    EXPECT_EQ(ReadBytes(data.templatesPath()), eightBit);
+    EXPECT_EQ(ReadBytes(data.sentItemPath()), QByteArray());
+    EXPECT_EQ(ReadBytes(data.exListIndexPath()), QByteArray("\xFF\xFE"));
+}
+
+TEST_F(DataFolderTest, TextWithLineBreaksIsOneRecordAndReadsBack)
+{
+    data.EnsureDataFolder();
+    const QString text = QStringLiteral("Dear parent,\nschool opens Monday");
+    ASSERT_TRUE(RecordFile::Append(data.templatesPath(), RecordFile::ToRecordText(text),
+                                   RecordFile::LineEnd::LF));
+    EXPECT_EQ(ReadBytes(data.templatesPath()),
+              Utf16Bytes("Dear parent,|AP*|DX/school opens Monday\n"));
+    QStringList lines;
+    ASSERT_TRUE(RecordFile::ReadLines(data.templatesPath(), lines));
+    ASSERT_EQ(lines.size(), 1);
+    EXPECT_EQ(RecordFile::FromRecordText(lines[0]), text);
+}
+
+TEST_F(DataFolderTest, RewriteWritesRecordsWithTheirLineEnds)
+{
+    ASSERT_TRUE(RecordFile::Rewrite(dir.filePath("s.korv"), {"a", "b"}, RecordFile::LineEnd::CRLF));
+    EXPECT_EQ(ReadBytes(dir.filePath("s.korv")), Utf16Bytes("a\r\nb\r\n"));
+    FileError error;
+    QStringList lines;
+    EXPECT_FALSE(RecordFile::ReadLines(dir.filePath("none.korv"), lines, &error));
+    EXPECT_EQ(FileErrorText(error), "Error in file accessing.\n\nOR\n\nNo such file or directory.");
+}
+
+TEST(IsReservedFileNameTest, RefusesNamesThatCannotBeFileNames)
+{
+    const struct
+    {
+        QString name;
+        bool valid;
+    } cases[] = {
+        {"Customers", true},
+        {QString::fromUtf8("客户名单"), true},
+        {"con.txt", true},
+        {"com10", true},
+        {"COM3", false},
+        {"lpt1", false},
+        {"Nul", false},
+        {"aux", false},
+        {"a:b", false},
+        {"a/b", false},
+        {"what?", false},
+        {QString::fromUtf8("Café"), false},
+        {QString("tab") + QChar(9), false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(IsReservedFileName(c.name), c.valid) << c.name.toStdString();
+}
+
+TEST(FileErrorTextTest, TurnsSystemDescriptionsIntoMessages)
+{
+    const struct
+    {
+        QString description;
+        QString text;
+    } cases[] = {
+        {"Failure creating file. Permission denied.",
+         "Error in File creation.\n\nOR\n\nThere is not enough space on the disk."},
+        {"  Permission denied. ", "Error in file accessing.\n\nOR\n\nPermission denied."},
+        {"The operation completed successfully.", "Error in file accessing."},
+        {"", "Error in file accessing."},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(FileErrorText(c.description), c.text) << c.description.toStdString();
+    EXPECT_EQ(SystemErrorText(0), "The operation completed successfully.");
+}
+
+} // namespace
