@@ -2,9 +2,10 @@
 # (its ui/ subfolder builds into quillon_ui instead).
 function(quillon_subsystem name)
     file(GLOB sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/src/${name}/*.cpp)
+    file(GLOB headers CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/src/${name}/*.h)
     set(target quillon_${name})
     if(sources)
-        add_library(${target} STATIC ${sources})
+        add_library(${target} STATIC ${sources} ${headers})
         target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR}/src)
         target_link_libraries(${target} PUBLIC ${ARGN})
     else()
