@@ -1,0 +1,80 @@
+#pragma once
+
+#include "modem/UniqueFd.h"
+
+#include <QString>
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string_view>
+
+class Clock;
+class PortMap;
+
+// The serial channel to one modem: opens a numbered port with fixed line settings, writes AT
+// commands and collects the replies until an expected token turns up or the line stays quiet
+// for the channel time-out. Synchronous, for worker threads; one thread uses an object at a time.
+//
+// A port is held exclusively (TIOCEXCL plus an flock on the device itself, so a symlink and its
+// target are the same port and even root cannot open it twice). System failures throw
+// CSMSException with SystemErrorBase | errno.
+class CSMSSerialPort
+{
+public:
+    static constexpr std::uint32_t DefaultTimeoutMs = 15000;
+    static constexpr std::size_t ReadBlockSize = 4096;
+
+    CSMSSerialPort(const PortMap& ports, const Clock& clock);
+    virtual ~CSMSSerialPort();
+    CSMSSerialPort(const CSMSSerialPort&) = delete;
+    CSMSSerialPort& operator=(const CSMSSerialPort&) = delete;
+
+    // Does nothing for port 0. Otherwise closes what is open, opens the port and configures it.
+    void Open(int portNumber, std::uint32_t timeoutMs);
+    // Applies the line settings and takes timeoutMs as the channel time-out; closes on failure.
+    void Configure(std::uint32_t timeoutMs);
+    // False when nothing was open.
+    bool Close();
+
+    // Writes the whole buffer unless the output stays blocked for the time-out; returns the
+    // count written. Raises on a closed channel and on one whose device failed in ReadUntil.
+    std::size_t Write(const char* bytes, std::size_t length);
+    std::size_t Write(std::string_view bytes) { return Write(bytes.data(), bytes.size()); }
+
+    // What is buffered now, at most ReadBlockSize bytes; 0 when nothing is.
+    std::size_t Read(std::span<char> buffer);
+
+    // True when input is ready, false after timeoutMs (designed time) of silence.
+    bool WaitForData(std::uint32_t timeoutMs);
+
+    // Collects input until it contains token (nullptr or "": only the time-out ends it). True
+    // with the whole collected text in response() once the token is seen; false after a quiet
+    // time-out, with the collected text trimmed. A device that fails meanwhile (unplugged) also
+    // gives false, with an empty response, and breaks the channel until it is opened again.
+    bool ReadUntil(const char* token);
+
+    const QString& response() const { return m_response; }
+    void clearResponse() { m_response.clear(); }
+
+    int portNumber() const { return m_portNumber; }
+    std::uint32_t timeoutMs() const { return m_timeoutMs; }
+    bool isOpen() const { return m_fd.valid(); }
+    // The errno that broke the channel during ReadUntil, if any.
+    std::optional<int> failure() const { return m_failure; }
+
+private:
+    int usableError() const;
+    int pollFor(short events, std::uint32_t timeoutMs, bool& ready) const;
+    int readSome(std::span<char> buffer, std::size_t& count) const;
+    bool failReadUntil(int errorNumber);
+    [[noreturn]] void failConfigure(int errorNumber);
+
+    const PortMap& m_ports;
+    const Clock& m_clock;
+    UniqueFd m_fd;
+    std::uint32_t m_timeoutMs = DefaultTimeoutMs;
+    int m_portNumber = 0;
+    QString m_response;
+    std::optional<int> m_failure;
+};
