@@ -76,7 +76,7 @@ int runPduCommand(const QStringList& arguments)
         return refuse(numberError(QStringLiteral("--smsc"), smsc));
     const QStringList texts = parser.positionalArguments();
     if (texts.size() != 1)
-        return refuse(tr("expected exactly one TEXT argument, got %1.").arg(texts.size()));
+        return refuse(tr("Expected exactly one TEXT argument, got %1.").arg(texts.size()));
 
     PduOptions options;
     options.unicode = parser.isSet(unicodeOption);
@@ -86,7 +86,7 @@ int runPduCommand(const QStringList& arguments)
         encodeMessagePdus(texts.front(), number, smsc, references.next(), options);
     if (!submission)
         return refuse(
-            tr("the message is too long: it needs more than %1 parts.").arg(MaxConcatenatedParts));
+            tr("The message is too long: it needs more than %1 parts.").arg(MaxConcatenatedParts));
 
     QTextStream out(stdout);
     for (const EncodedPdu& pdu : submission->pdus)
