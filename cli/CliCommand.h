@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QStringList>
+
+// Exit code of every subcommand for input it refuses.
+constexpr int UsageErrorExit = 2;
+
+// A subcommand receives its own argument list, starting with "quillon-cli <name>".
+using CliCommandRun = int (*)(const QStringList& arguments);
+
+struct CliCommand
+{
+    const char* name;
+    const char* summary;
+    CliCommandRun run;
+};
+
+int runPduCommand(const QStringList& arguments);

@@ -1,0 +1,57 @@
+#include "CliCommand.h"
+
+#include <QCoreApplication>
+#include <QTextStream>
+#include <array>
+#include <cstdio>
+
+namespace {
+
+// Every subcommand of the tool; a new one lives in its own file and gets a line here.
+constexpr std::array commands = {
+    CliCommand{"pdu",
+               QT_TRANSLATE_NOOP("quillon-cli", "print the PDUs PDU mode sends for a message"),
+               runPduCommand},
+};
+
+void printUsage(FILE* stream)
+{
+    QTextStream out(stream);
+    out << QCoreApplication::translate("quillon-cli", "Usage: quillon-cli COMMAND [OPTIONS]")
+        << "\n\n"
+        << QCoreApplication::translate("quillon-cli", "Commands:") << '\n';
+    for (const CliCommand& command : commands)
+        out << "  " << command.name << "  "
+            << QCoreApplication::translate("quillon-cli", command.summary) << '\n';
+    out << '\n'
+        << QCoreApplication::translate("quillon-cli",
+                                       "Run quillon-cli COMMAND --help for a command's options.")
+        << '\n';
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("quillon-cli"));
+    const QStringList arguments = QCoreApplication::arguments();
+    if (arguments.size() < 2) {
+        printUsage(stderr);
+        return UsageErrorExit;
+    }
+    const QString name = arguments.at(1);
+    if (name == QLatin1String("--help") || name == QLatin1String("-h")) {
+        printUsage(stdout);
+        return 0;
+    }
+    for (const CliCommand& command : commands) {
+        if (name == QLatin1String(command.name))
+            return command.run(QStringList{arguments.at(0) + u' ' + name} + arguments.mid(2));
+    }
+    QTextStream(stderr)
+        << QCoreApplication::translate("quillon-cli", "Unknown command \"%1\".").arg(name)
+        << "\n\n";
+    printUsage(stderr);
+    return UsageErrorExit;
+}

@@ -1,0 +1,47 @@
+#include "modem/PduSubmission.h"
+
+#include "modem/GsmAlphabet.h"
+
+namespace {
+
+std::optional<EncodedPdu> singlePdu(const QString& text, const QString& number, const QString& smsc,
+                                    PduOptions options)
+{
+    const bool shortEnough = options.unicode ? text.size() <= MaxSingleUcs2Characters
+                                             : text.size() <= MaxSingleGsmCharacters &&
+                                                   gsmSeptetCount(text) <= MaxSingleGsmSeptets;
+    if (!shortEnough)
+        return std::nullopt;
+    EncodedPdu pdu = EncodeSubmitPdu(text, number, smsc, options);
+    if (pdu.tpduLength >= SingleTpduOctetLimit)
+        return std::nullopt;
+    return pdu;
+}
+
+} // namespace
+
+QString prepareMessageText(const QString& text)
+{
+    QString prepared = text;
+    prepared.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    return prepared;
+}
+
+std::optional<PduSubmission> encodeMessagePdus(const QString& text, const QString& number,
+                                               const QString& smsc, quint16 reference,
+                                               PduOptions options)
+{
+    const QString prepared = prepareMessageText(text);
+    const QString smscNumber = smsc.trimmed();
+    if (std::optional<EncodedPdu> single = singlePdu(prepared, number, smscNumber, options))
+        return PduSubmission{false, {std::move(*single)}};
+
+    const ConcatenatedMessage message(prepared, number, smscNumber, reference, options);
+    if (message.partCount() > MaxConcatenatedParts)
+        return std::nullopt;
+    PduSubmission submission{true, {}};
+    submission.pdus.reserve(static_cast<std::size_t>(message.partCount()));
+    for (int part = 1; part <= message.partCount(); ++part)
+        submission.pdus.push_back(EncodeSubmitPduPart(message, part));
+    return submission;
+}

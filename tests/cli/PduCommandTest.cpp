@@ -1,0 +1,96 @@
+#include <QCoreApplication>
+#include <QProcess>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct CliRun
+{
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+// Test programs are built in build/tests, the tool in build/cli.
+CliRun runCli(const QStringList& arguments)
+{
+    QProcess process;
+    process.start(QCoreApplication::applicationDirPath() + QStringLiteral("/../cli/quillon-cli"),
+                  arguments);
+    CliRun run;
+    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit)
+        return run;
+    run.exitCode = process.exitCode();
+    run.out = QString::fromUtf8(process.readAllStandardOutput());
+    run.err = QString::fromUtf8(process.readAllStandardError());
+    return run;
+}
+
+TEST(PduCommandTest, PrintsTheTpduLengthAndPduOfEachPart)
+{
+    const struct
+    {
+        QStringList arguments;
+        QByteArray out;
+    } cases[] = {
+        {{"pdu", "--to", "+46708251358", "hellohello"},
+         "23 0011000B916407281553F800008F0AE8329BFD4697D9EC37\n"},
+        {{"pdu", "--to", "+441234567890", "--smsc", "+919876543210", "--unicode", "--flash", "Hi"},
+         "18 0791198967452301"
+         "1100"
+         "0C91442143658709"
+         "00188F04"
+         "00480069\n"},
+        // Line breaks go as a single LF.
+        {{"pdu", "--to", "12345", "a\r\nb"},
+         "14 0011000581"
+         "2143F5"
+         "00008F03"
+         "618518\n"},
+        {{"pdu", "--to", "12345", QStringLiteral("a").repeated(161)},
+         "151 00"
+         "5100"
+         "05812143F5"
+         "00008F"
+         "A0"
+         "0608040001"
+         "0201" +
+             QByteArray("E170381C0E87C3").repeated(19) + "\n" +
+             "26 00"
+             "5100"
+             "05812143F5"
+             "00008F"
+             "11"
+             "0608040001"
+             "0202"
+             "E170381C0E87C361\n"},
+    };
+    for (const auto& c : cases) {
+        const CliRun run = runCli(c.arguments);
+        EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+        EXPECT_EQ(run.out, QString::fromLatin1(c.out)) << c.arguments.join(' ').toStdString();
+    }
+}
+
+TEST(PduCommandTest, RefusesBadInputWithExitCode2)
+{
+    const QStringList cases[] = {
+        {"pdu", "hello"},
+        {"pdu", "--to", "+44 1234", "hello"},
+        {"pdu", "--to", "123456789012345678901", "hello"},
+        {"pdu", "--to", "12345", "--smsc", "+9198x", "hello"},
+        {"pdu", "--to", "12345"},
+        {"pdu", "--to", "12345", "one", "two"},
+        {"pdu", "--to", "12345", "--colour", "hello"},
+        {"nosuchcommand"},
+        {},
+    };
+    for (const QStringList& arguments : cases) {
+        const CliRun run = runCli(arguments);
+        EXPECT_EQ(run.exitCode, 2) << arguments.join(' ').toStdString();
+        EXPECT_TRUE(run.out.isEmpty()) << arguments.join(' ').toStdString();
+        EXPECT_FALSE(run.err.trimmed().isEmpty()) << arguments.join(' ').toStdString();
+    }
+}
+
+} // namespace
