@@ -54,17 +54,18 @@ void SentItemsModel::setRecords(std::vector<SentItem> records)
     endResetModel();
 }
 
-std::vector<SentItem> SentItemsModel::recordsWithout(const std::vector<int>& rows) const
+std::vector<SentItem> SentItemsModel::Without(const std::vector<SentItem>& records,
+                                              const std::vector<int>& rows)
 {
     std::vector<SentItem> kept;
-    kept.reserve(m_records.size() - std::min(rows.size(), m_records.size()));
+    kept.reserve(records.size() - std::min(rows.size(), records.size()));
     auto skip = rows.begin();
-    for (std::size_t i = 0; i < m_records.size(); ++i) {
+    for (std::size_t i = 0; i < records.size(); ++i) {
         if (skip != rows.end() && std::size_t(*skip) == i) {
             ++skip;
             continue;
         }
-        kept.push_back(m_records[i]);
+        kept.push_back(records[i]);
     }
     return kept;
 }

@@ -36,7 +36,12 @@ public:
 
     // The records left after taking out these rows (ascending, no repeats). Only reads, so a
     // background job may build it while the window waits.
-    std::vector<SentItem> recordsWithout(const std::vector<int>& rows) const;
+    std::vector<SentItem> recordsWithout(const std::vector<int>& rows) const
+    {
+        return Without(m_records, rows);
+    }
+    static std::vector<SentItem> Without(const std::vector<SentItem>& records,
+                                         const std::vector<int>& rows);
 
 private:
     std::vector<SentItem> m_records;

@@ -52,18 +52,19 @@ void TemplateListModel::setText(int row, const QString& text)
     emit dataChanged(changed, changed);
 }
 
-QStringList TemplateListModel::oldestFirstWithout(const std::vector<int>& rows) const
+QStringList TemplateListModel::Without(const QStringList& oldestFirst, const std::vector<int>& rows)
 {
     // Row r is stored at size-1-r, so the rows to skip come in descending storage order.
+    const qsizetype last = oldestFirst.size() - 1;
     QStringList kept;
-    kept.reserve(m_oldestFirst.size());
+    kept.reserve(oldestFirst.size());
     auto skip = rows.crbegin();
-    for (qsizetype i = 0; i < m_oldestFirst.size(); ++i) {
-        if (skip != rows.crend() && storageIndex(*skip) == i) {
+    for (qsizetype i = 0; i <= last; ++i) {
+        if (skip != rows.crend() && last - *skip == i) {
             ++skip;
             continue;
         }
-        kept.append(m_oldestFirst[i]);
+        kept.append(oldestFirst[i]);
     }
     return kept;
 }

@@ -31,7 +31,11 @@ public:
     void setText(int row, const QString& text);
 
     // The templates left after taking out these rows (ascending, no repeats), oldest first.
-    QStringList oldestFirstWithout(const std::vector<int>& rows) const;
+    QStringList oldestFirstWithout(const std::vector<int>& rows) const
+    {
+        return Without(m_oldestFirst, rows);
+    }
+    static QStringList Without(const QStringList& oldestFirst, const std::vector<int>& rows);
 
 private:
     qsizetype storageIndex(int row) const { return m_oldestFirst.size() - 1 - row; }
