@@ -35,9 +35,9 @@ QString ToLine(const SentItem& item)
 // twelve characters after the last BEL. Trimming after the number drops blanks at the start of
 // the message; a date that is not ten characters long shifts the status. Both are how records
 // have always been read back, and every writer here writes ten-character dates.
-bool FromLine(const QString& line, SentItem& item)
+bool FromLine(QStringView line, SentItem& item)
 {
-    const QString text = RecordFile::FromRecordText(line).trimmed();
+    const QString text = RecordFile::FromRecordText(line.toString()).trimmed();
     const qsizetype vt = text.indexOf(kVt);
     if (vt <= 0)
         return false;

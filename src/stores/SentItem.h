@@ -26,6 +26,6 @@ QString ToLine(const SentItem& item);
 
 // One line as the sent-items reader splits it (see the .cpp for the exact rule). False when the
 // line has no number; such lines are dropped.
-bool FromLine(const QString& line, SentItem& item);
+bool FromLine(QStringView line, SentItem& item);
 
 } // namespace SentItemRecord

@@ -3,7 +3,7 @@
 #include "stores/DataFolder.h"
 #include "stores/RecordFile.h"
 #include "stores/StdioFileEx.h"
-#include "stores/Utf16Units.h"
+#include "stores/Utf16Lines.h"
 
 #include <QLoggingCategory>
 
@@ -13,21 +13,6 @@ namespace {
 
 const QString kLineEnd = QStringLiteral("\r\n");
 constexpr qsizetype kWriteChunk = 1 << 16;
-
-void forEachLine(const QString& units, std::vector<SentItem>& records)
-{
-    // A last line without its line end (an append cut short) is still a record.
-    SentItem item;
-    qsizetype start = 0;
-    while (start < units.size()) {
-        qsizetype end = units.indexOf(u'\n', start);
-        if (end < 0)
-            end = units.size();
-        if (SentItemRecord::FromLine(units.mid(start, end - start), item))
-            records.push_back(std::move(item));
-        start = end + 1;
-    }
-}
 
 } // namespace
 
@@ -51,15 +36,17 @@ bool SentItemStore::Append(const QString& number, const QString& message, const 
 bool SentItemStore::Load(std::vector<SentItem>& records) const
 {
     records.clear();
-    QString units;
-    {
-        std::lock_guard lock(m_mutex);
-        m_folder.EnsureDataFolder();
-        if (!ReadUtf16Units(path(), units))
-            return false;
-    }
-    forEachLine(units, records);
-    return true;
+    std::lock_guard lock(m_mutex);
+    m_folder.EnsureDataFolder();
+    // A last line without its line end (an append cut short) is still a record.
+    SentItem item;
+    return ReadUtf16Lines(
+        path(),
+        [&](QStringView line) {
+            if (SentItemRecord::FromLine(line, item))
+                records.push_back(std::move(item));
+        },
+        true);
 }
 
 bool SentItemStore::WriteBack(const std::vector<SentItem>& records, FileError* error)

@@ -3,31 +3,11 @@
 #include "stores/DataFolder.h"
 #include "stores/RecordFile.h"
 #include "stores/StdioFileEx.h"
-#include "stores/Utf16Units.h"
+#include "stores/Utf16Lines.h"
 
 #include <QSet>
 
 namespace {
-
-// Lines end at LF only; a CR before it stays part of the template. A duplicate line is
-// skipped, and a last line without LF is not taken.
-QStringList templatesOf(const QString& units)
-{
-    QStringList oldestFirst;
-    QSet<QString> seen;
-    qsizetype start = 0;
-    for (qsizetype end; (end = units.indexOf(u'\n', start)) >= 0; start = end + 1) {
-        const QStringView line = QStringView(units).mid(start, end - start);
-        if (line.trimmed().isEmpty())
-            continue;
-        QString text = RecordFile::FromRecordText(line.toString());
-        if (text.isEmpty() || seen.contains(text))
-            continue;
-        seen.insert(text);
-        oldestFirst.append(std::move(text));
-    }
-    return oldestFirst;
-}
 
 bool writeAll(const QString& path, std::uint32_t flags, const QStringList& texts, FileError* error)
 {
@@ -63,15 +43,23 @@ QString TemplateStore::path() const
 bool TemplateStore::LoadTemplates(QStringList& oldestFirst, FileError* error) const
 {
     oldestFirst.clear();
-    QString units;
-    {
-        std::lock_guard lock(m_mutex);
-        m_folder.EnsureDataFolder();
-        if (!ReadUtf16Units(path(), units, error))
-            return false;
-    }
-    oldestFirst = templatesOf(units);
-    return true;
+    QSet<QString> seen;
+    std::lock_guard lock(m_mutex);
+    m_folder.EnsureDataFolder();
+    // Lines end at LF only; a CR before it stays part of the template. A repeated template is
+    // skipped, and a last line without LF is not taken.
+    return ReadUtf16Lines(
+        path(),
+        [&](QStringView line) {
+            if (line.trimmed().isEmpty())
+                return;
+            QString text = RecordFile::FromRecordText(line.toString());
+            if (text.isEmpty() || seen.contains(text))
+                return;
+            seen.insert(text);
+            oldestFirst.append(std::move(text));
+        },
+        false, error);
 }
 
 bool TemplateStore::SaveTemplates(const QStringList& oldestFirst)
