@@ -123,6 +123,10 @@ TEST_F(SentItemStoreTest, DamagedFilesAreReadWithoutTouchingThem)
         // A line without VT, then a lone surrogate for a number.
         {"binary junk", QByteArray("\x00\x0A\xFF\xFF\x0A\x00\x00\xD8\x0B\x00\x41\x00", 12), 1},
         {"empty", QByteArray(), 0},
+        {"a line of megabytes",
+         Utf16Bytes(kBel + "9" + kVt + QString(1'000'000, 'x') + kBel + "01/02/2026" + kVt +
+                    "ok\r\n"),
+         1},
     };
     data.EnsureDataFolder();
     for (const auto& c : cases) {

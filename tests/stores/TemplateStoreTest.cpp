@@ -60,6 +60,9 @@ TEST_F(TemplateStoreTest, ReadingFollowsTheLineRules)
         {"an odd last byte is no character", Utf16Bytes("x\n") + "y", {"x"}},
         {"8-bit text has no LF unit", QByteArray("one\ntwo\n"), {}},
         {"empty file", QByteArray(), {}},
+        {"a line of megabytes",
+         Utf16Bytes(QString(1'000'000, 'x') + "\n"),
+         {QString(1'000'000, 'x')}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

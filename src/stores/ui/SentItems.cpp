@@ -42,6 +42,8 @@ CSent_Items::CSent_Items(SentItemStore& store, Prompter* prompter, QWidget* pare
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_list->setShowGrid(true);
     m_list->setWordWrap(false);
+    // Fixed row heights keep scrolling a long list independent of its length.
+    m_list->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_list->verticalHeader()->hide();
     m_list->setColumnWidth(SentItemsModel::NumberColumn, 100);
     m_list->setColumnWidth(SentItemsModel::MessageColumn, 200);

@@ -44,6 +44,8 @@ CViewTemplates::CViewTemplates(TemplateStore& store, MessageComposer* composer, 
     m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_list->setWordWrap(false);
+    // Fixed row heights keep scrolling a long list independent of its length.
+    m_list->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_list->verticalHeader()->hide();
     m_list->horizontalHeader()->setStretchLastSection(true);
     m_list->installEventFilter(this);
