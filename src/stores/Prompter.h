@@ -20,6 +20,7 @@ public:
     // A message box with one OK button.
     virtual void inform(const QString& caption, const QString& text,
                         Icon icon = Icon::Information) = 0;
-    // A Yes/No question; true for Yes.
-    virtual bool confirm(const QString& caption, const QString& text) = 0;
+    // A Yes/No question; true for Yes. Some questions carry the warning icon.
+    virtual bool confirm(const QString& caption, const QString& text,
+                         Icon icon = Icon::Question) = 0;
 };

@@ -7,9 +7,9 @@ void ScriptedPrompter::inform(const QString& caption, const QString& text, Icon 
     m_shown.append({caption, text, icon, false});
 }
 
-bool ScriptedPrompter::confirm(const QString& caption, const QString& text)
+bool ScriptedPrompter::confirm(const QString& caption, const QString& text, Icon icon)
 {
-    m_shown.append({caption, text, Icon::Question, true});
+    m_shown.append({caption, text, icon, true});
     if (m_answers.empty()) {
         ADD_FAILURE() << "unexpected question: " << text.toStdString();
         return false;

@@ -25,7 +25,7 @@ public:
     }
 
     void inform(const QString& caption, const QString& text, Icon icon) override;
-    bool confirm(const QString& caption, const QString& text) override;
+    bool confirm(const QString& caption, const QString& text, Icon icon = Icon::Question) override;
 
     const QList<Shown>& shown() const { return m_shown; }
     bool allAnswersUsed() const { return m_answers.empty(); }
