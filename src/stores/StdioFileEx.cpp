@@ -85,6 +85,14 @@ bool CStdioFileEx::Open(const QString& path, std::uint32_t flags, FileError* err
         if (flags & modeCreate)
             oflags |= O_CREAT;
         fd = ::open(native.constData(), oflags, 0644);
+        // A folder is not a file to read, whatever open() allows for reading.
+        struct stat st
+        {};
+        if (fd >= 0 && ::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
+            ::close(fd);
+            fd = -1;
+            errno = EISDIR;
+        }
     }
     if (fd < 0) {
         if (error)

@@ -1,0 +1,75 @@
+#include "stores/ExclusionSet.h"
+
+#include "stores/DataFolder.h"
+#include "stores/NumberKey.h"
+#include "stores/Prompter.h"
+#include "stores/StdioFileEx.h"
+
+#include <QCoreApplication>
+
+void ExclusionSet::clear()
+{
+    m_keys.clear();
+    m_entries = 0;
+}
+
+void ExclusionSet::add(const QString& number)
+{
+    m_keys.insert(NumberKey(number));
+    ++m_entries;
+}
+
+bool ExclusionSet::IsExcluded(const QString& number) const
+{
+    return !m_keys.isEmpty() && m_keys.contains(NumberKey(number));
+}
+
+namespace {
+
+void addLinesOf(const QString& path, ExclusionSet& set)
+{
+    CStdioFileEx file;
+    if (!file.Open(path, CStdioFileEx::typeText))
+        return;
+    QString line;
+    while (file.ReadString(line))
+        set.add(line);
+}
+
+} // namespace
+
+ExclusionSetRead ReadExclusionSet(const DataFolder& folder)
+{
+    ExclusionSetRead read;
+    folder.EnsureDataFolder();
+    CStdioFileEx inUse;
+    if (!inUse.Open(folder.appExclusionPath(), CStdioFileEx::typeText, &read.error)) {
+        read.opened = false;
+        return read;
+    }
+    QString name;
+    while (inUse.ReadString(name))
+        addLinesOf(folder.exclusionListPath(name), read.set);
+    return read;
+}
+
+void ApplyExclusionSetRead(ExclusionSet& set, ExclusionSetRead&& read, Prompter& prompter)
+{
+    if (!read.opened) {
+        set.clear();
+        prompter.inform(QCoreApplication::translate("ExclusionSet", "Message"),
+                        FileErrorText(read.error));
+        return;
+    }
+    set = std::move(read.set);
+}
+
+bool LoadExclusionSet(ExclusionSet& set, bool useExclusionRules, const DataFolder& folder,
+                      Prompter& prompter)
+{
+    if (!useExclusionRules)
+        return false;
+    set.clear();
+    ApplyExclusionSetRead(set, ReadExclusionSet(folder), prompter);
+    return true;
+}
