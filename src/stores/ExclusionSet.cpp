@@ -3,6 +3,7 @@
 #include "stores/DataFolder.h"
 #include "stores/NumberKey.h"
 #include "stores/Prompter.h"
+#include "stores/RecordFile.h"
 #include "stores/StdioFileEx.h"
 
 #include <QCoreApplication>
@@ -19,6 +20,14 @@ void ExclusionSet::add(const QString& number)
     ++m_entries;
 }
 
+void ExclusionSet::add(const QStringList& numbers)
+{
+    // Growing the index step by step would rehash it over and over.
+    m_keys.reserve(m_keys.size() + numbers.size());
+    for (const QString& number : numbers)
+        add(number);
+}
+
 bool ExclusionSet::IsExcluded(const QString& number) const
 {
     return !m_keys.isEmpty() && m_keys.contains(NumberKey(number));
@@ -28,12 +37,9 @@ namespace {
 
 void addLinesOf(const QString& path, ExclusionSet& set)
 {
-    CStdioFileEx file;
-    if (!file.Open(path, CStdioFileEx::typeText))
-        return;
-    QString line;
-    while (file.ReadString(line))
-        set.add(line);
+    QStringList numbers;
+    if (RecordFile::ReadLines(path, numbers))
+        set.add(numbers);
 }
 
 } // namespace

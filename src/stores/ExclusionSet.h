@@ -4,6 +4,7 @@
 
 #include <QSet>
 #include <QString>
+#include <QStringList>
 
 class DataFolder;
 class Prompter;
@@ -17,6 +18,7 @@ class ExclusionSet
 public:
     void clear();
     void add(const QString& number);
+    void add(const QStringList& numbers);
     bool IsExcluded(const QString& number) const;
 
     // Entries as read, duplicates included.
