@@ -71,10 +71,10 @@ QString FillMessageInList::refusal(Target target, const QList<int>& rows) const
     return listEmpty();
 }
 
-FillMessageInList::Outcome FillMessageInList::Apply(Target target, const QString& composer,
-                                                    const QList<int>& selected)
+FillMessageInList::Outcome FillMessageInList::Confirm(Target target, const QList<int>& selected,
+                                                      QList<int>& rows)
 {
-    const QList<int> rows = rowsFor(target, selected);
+    rows = rowsFor(target, selected);
     const QString why = refusal(target, rows);
     if (!why.isEmpty()) {
         Refuse(m_prompter, why);
@@ -82,6 +82,20 @@ FillMessageInList::Outcome FillMessageInList::Apply(Target target, const QString
     }
     if (!m_prompter.confirm(confirmCaption(), question(target), Prompter::Icon::Warning))
         return Outcome::Declined;
-    m_list.setMessages(rows, composer);
     return Outcome::Applied;
+}
+
+void FillMessageInList::Fill(const QList<int>& rows, const QString& composer)
+{
+    m_list.setMessages(rows, composer);
+}
+
+FillMessageInList::Outcome FillMessageInList::Apply(Target target, const QString& composer,
+                                                    const QList<int>& selected)
+{
+    QList<int> rows;
+    const Outcome outcome = Confirm(target, selected, rows);
+    if (outcome == Outcome::Applied)
+        Fill(rows, composer);
+    return outcome;
 }

@@ -35,6 +35,10 @@ public:
         Declined, // No to the question: the operation ends
         Applied
     };
+    // The checks and the question; on Applied `rows` holds the rows to fill.
+    Outcome Confirm(Target target, const QList<int>& selected, QList<int>& rows);
+    void Fill(const QList<int>& rows, const QString& composer);
+    // Both, for callers that need no wait pop-up between them.
     Outcome Apply(Target target, const QString& composer, const QList<int>& selected);
 
 private:
