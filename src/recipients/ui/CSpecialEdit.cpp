@@ -76,15 +76,23 @@ void CSpecialEdit::keyPressEvent(QKeyEvent* event)
     QLineEdit::keyPressEvent(event);
 }
 
-void CSpecialEdit::contextMenuEvent(QContextMenuEvent* event)
+QMenu* CSpecialEdit::createCheckedContextMenu()
 {
-    std::unique_ptr<QMenu> menu(createStandardContextMenu());
+    QMenu* menu = createStandardContextMenu();
+    const QString pasteText = QLineEdit::tr("&Paste");
     for (QAction* action : menu->actions()) {
-        if (action->objectName() == QLatin1String("edit-paste")) {
+        if (action->objectName() == QLatin1String("edit-paste") ||
+            action->text().startsWith(pasteText)) {
             disconnect(action, &QAction::triggered, nullptr, nullptr);
             connect(action, &QAction::triggered, this, &CSpecialEdit::pasteChecked);
         }
     }
+    return menu;
+}
+
+void CSpecialEdit::contextMenuEvent(QContextMenuEvent* event)
+{
+    std::unique_ptr<QMenu> menu(createCheckedContextMenu());
     menu->exec(event->globalPos());
 }
 

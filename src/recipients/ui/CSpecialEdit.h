@@ -6,6 +6,7 @@
 #include <memory>
 
 class Prompter;
+class QMenu;
 
 // A one-line entry box that lets through only what its format allows (phone numbers unless
 // told otherwise, at most 20 characters). A refused character or paste is answered with the
@@ -19,6 +20,9 @@ public:
                           std::unique_ptr<IFormat> format = std::make_unique<DecimalFormat>());
 
     void setPrompter(Prompter& prompter) { m_prompter = &prompter; }
+
+    // The line edit's own context menu, with its Paste obeying the same rule as Ctrl+V.
+    QMenu* createCheckedContextMenu();
 
 public slots:
     // Pastes the clipboard text when every character of it is allowed.
