@@ -7,37 +7,32 @@
 
 namespace RecipientPrompts {
 
-namespace {
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("RecipientList", text);
-}
-} // namespace
-
 QString messageCaption()
 {
-    return tr("Message");
+    return QCoreApplication::translate("RecipientList", "Message");
 }
 
 QString confirmCaption()
 {
-    return tr("Confirm");
+    return QCoreApplication::translate("RecipientList", "Confirm");
 }
 
 QString listEmpty()
 {
-    return tr("Phone numbers-Messages list is empty.");
+    return QCoreApplication::translate("RecipientList", "Phone numbers-Messages list is empty.");
 }
 
 QString selectAtLeastOne()
 {
-    return tr("Please select at least one record from the phone numbers-messages list to "
-              "continue.");
+    return QCoreApplication::translate(
+        "RecipientList",
+        "Please select at least one record from the phone numbers-messages list to "
+        "continue.");
 }
 
 QString enterSomeText()
 {
-    return tr("Please enter some text message.");
+    return QCoreApplication::translate("RecipientList", "Please enter some text message.");
 }
 
 void Refuse(Prompter& prompter, const QString& text)
