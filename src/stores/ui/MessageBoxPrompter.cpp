@@ -33,3 +33,19 @@ bool MessageBoxPrompter::confirm(const QString& caption, const QString& text, Ic
     box.setDefaultButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
 }
+
+Prompter::Answer MessageBoxPrompter::askYesNoCancel(const QString& caption, const QString& text,
+                                                    Icon icon)
+{
+    QMessageBox box(boxIcon(icon), caption, text,
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, m_parent);
+    box.setDefaultButton(QMessageBox::Yes);
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    default:
+        return Answer::Cancel;
+    }
+}
