@@ -10,21 +10,17 @@ int SendQueue::rowCount() const
 
 QString SendQueue::cell(int row, QueueColumn column) const
 {
-    std::lock_guard lock(m_mutex);
-    return m_rows[std::size_t(row)][column];
+    return inspect(row, [column](const QueueRow& r) { return r[column]; });
 }
 
 void SendQueue::setCell(int row, QueueColumn column, QString text)
 {
-    std::lock_guard lock(m_mutex);
-    m_rows[std::size_t(row)][column] = std::move(text);
-    changedLocked();
+    update(row, [&](QueueRow& r) { r[column] = std::move(text); });
 }
 
 QueueRow SendQueue::row(int index) const
 {
-    std::lock_guard lock(m_mutex);
-    return m_rows[std::size_t(index)];
+    return inspect(index, [](const QueueRow& r) { return r; });
 }
 
 int SendQueue::findFirstNumber(const QString& number) const

@@ -4,12 +4,14 @@
 
 #include <QHash>
 #include <QString>
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <cstdint>
 #include <deque>
 #include <mutex>
+#include <utility>
 #include <vector>
 
 // The table of rows a sending run works on, shared by the run and every device worker. One lock
@@ -37,10 +39,15 @@ public:
     int append(std::vector<QueueRow> rows);
     void clear();
 
-    // Runs f(QueueRow&) under the lock and returns its result; the row counts as changed.
+    // Runs f(QueueRow&) under the lock and returns its result; the row counts as changed. A row
+    // that is no longer there (the table was emptied meanwhile) is not touched and gives a
+    // default result.
     template <class F> auto update(int index, F&& f)
     {
-        std::unique_lock lock(m_mutex);
+        using Result = decltype(f(std::declval<QueueRow&>()));
+        std::lock_guard lock(m_mutex);
+        if (index < 0 || std::size_t(index) >= m_rows.size())
+            return Result();
         struct Bump
         {
             SendQueue& queue;
@@ -49,29 +56,47 @@ public:
         return f(m_rows[std::size_t(index)]);
     }
 
-    // Runs f(const QueueRow&) under the lock and returns its result.
+    // Runs f(const QueueRow&) under the lock and returns its result (default when the row is
+    // gone).
     template <class F> auto inspect(int index, F&& f) const
     {
+        using Result = decltype(f(std::declval<const QueueRow&>()));
         std::lock_guard lock(m_mutex);
+        if (index < 0 || std::size_t(index) >= m_rows.size())
+            return Result();
         return f(static_cast<const QueueRow&>(m_rows[std::size_t(index)]));
     }
 
-    // Whether some row, and how many rows, satisfy a predicate; one pass under the lock.
+    // Whether some row, and how many rows, satisfy a predicate. The lock is taken per block of
+    // rows, so a scan of a long table does not hold up the workers.
     template <class P> bool anyRow(P&& predicate) const
     {
-        std::lock_guard lock(m_mutex);
-        for (const QueueRow& row : m_rows)
-            if (predicate(row))
-                return true;
-        return false;
+        bool found = false;
+        scanBlocks([&](const QueueRow& row) { return found = predicate(row); });
+        return found;
     }
     template <class P> int countRows(P&& predicate) const
     {
-        std::lock_guard lock(m_mutex);
         int count = 0;
-        for (const QueueRow& row : m_rows)
+        scanBlocks([&](const QueueRow& row) {
             count += predicate(row) ? 1 : 0;
+            return false;
+        });
         return count;
+    }
+    // Runs f(int index, QueueRow&) on every row, a block at a time under the lock; the rows
+    // count as changed.
+    template <class F> void updateAll(F&& f)
+    {
+        for (std::size_t first = 0;; first += BlockRows) {
+            std::lock_guard lock(m_mutex);
+            if (first >= m_rows.size())
+                return;
+            const std::size_t end = std::min(m_rows.size(), first + BlockRows);
+            for (std::size_t i = first; i < end; ++i)
+                f(int(i), m_rows[i]);
+            changedLocked();
+        }
     }
 
     // Rows [first, first + count) as copies, for views and exports.
@@ -84,6 +109,22 @@ public:
     void wakeWaiters();
 
 private:
+    static constexpr std::size_t BlockRows = 4096;
+
+    // Calls visit(row) until it returns true.
+    template <class V> void scanBlocks(V&& visit) const
+    {
+        for (std::size_t first = 0;; first += BlockRows) {
+            std::lock_guard lock(m_mutex);
+            if (first >= m_rows.size())
+                return;
+            const std::size_t end = std::min(m_rows.size(), first + BlockRows);
+            for (std::size_t i = first; i < end; ++i)
+                if (visit(static_cast<const QueueRow&>(m_rows[i])))
+                    return;
+        }
+    }
+
     void changedLocked();
 
     mutable std::mutex m_mutex;
