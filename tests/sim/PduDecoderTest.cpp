@@ -1,5 +1,7 @@
 #include "sim/PduDecoder.h"
 
+#include "QtPrinters.h"
+
 #include <gtest/gtest.h>
 #include <optional>
 
@@ -170,7 +172,7 @@ TEST(PduReassemblyTest, JoinsPartsInPartOrder)
 
 TEST(PduReassemblyTest, EscapePairCutBetweenPartsIsReadWhole)
 {
-    // Part 1 ends with the escape septet, part 2 starts with the euro's code.
+    // The first part ends with the escape septet, the second starts with the euro's code.
     const auto part1 = decodeSubmitPdu("0051000B916407281553F800008F0B06080400010201"
                                        "61F106",
                                        true);
