@@ -5,6 +5,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QXmlStreamReader>
 #include <freexl.h>
@@ -51,6 +52,21 @@ int columnOf(QStringView reference)
     return column - 1;
 }
 
+// Text as a spreadsheet program shows it: "_xHHHH_" stands for the character U+HHHH.
+QString unescaped(const QString& text)
+{
+    static const QRegularExpression escape(QStringLiteral("_x([0-9A-Fa-f]{4})_"));
+    QString out;
+    qsizetype from = 0;
+    for (QRegularExpressionMatchIterator it = escape.globalMatch(text); it.hasNext();) {
+        const QRegularExpressionMatch match = it.next();
+        out += QStringView(text).mid(from, match.capturedStart() - from);
+        out += QChar(char16_t(match.captured(1).toUShort(nullptr, 16)));
+        from = match.capturedEnd();
+    }
+    return out + text.mid(from);
+}
+
 ReadSheet readXlsxSheet(const QByteArray& xml)
 {
     ReadSheet sheet;
@@ -71,7 +87,7 @@ ReadSheet readXlsxSheet(const QByteArray& xml)
             while (row->size() <= column)
                 row->append(QString());
         } else if (name == u"t" && row) {
-            (*row)[column] = reader.readElementText();
+            (*row)[column] = unescaped(reader.readElementText());
         }
     }
     qsizetype width = 0;
