@@ -99,8 +99,8 @@ ExportResult WriteXls(const QString& path, const ExportTable& table)
     const SheetPlan plan{SheetCount(rowCount, XlsSheetRows),
                          std::uint16_t(std::clamp<qsizetype>(table.columns.size(), 1, kMaxColumns)),
                          rowCount};
-    const std::uint64_t stringCount = std::uint64_t(plan.sheets + rowCount) * plan.columns;
-    if (stringCount > 0xFFFFFFFFull)
+    const std::uint64_t maxStrings = std::uint64_t(plan.sheets + rowCount) * plan.columns;
+    if (maxStrings > 0xFFFFFFFFull)
         return failed(ExportStatus::CannotCreate, EFBIG);
 
     ExportTarget target(path);
@@ -113,7 +113,7 @@ ExportResult WriteXls(const QString& path, const ExportTable& table)
     const QStringList names = plan.sheetNames();
     const auto globalsSize = std::uint64_t(Biff::globalsHead(names, {}).size());
     out.moveTo(CompoundFile::StreamOffset + globalsSize);
-    SharedStringTable strings(out, globalsSize, std::uint32_t(stringCount));
+    SharedStringTable strings(out, globalsSize, std::uint32_t(maxStrings));
     qsizetype cutCells = 0;
     const std::vector<bool> emptyCells = addStrings(strings, table, plan, cutCells);
     std::uint64_t streamSize = strings.finish();
