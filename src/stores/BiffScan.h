@@ -1,0 +1,38 @@
+#pragma once
+
+#include "stores/Spreadsheet.h"
+
+#include <QByteArray>
+#include <QString>
+#include <cstdint>
+#include <vector>
+
+// A pass over the records of a BIFF8 Workbook stream for what FreeXL leaves out or hides:
+// whether the workbook is encrypted, how big each sheet claims to be (FreeXL sets aside memory
+// for every cell of that area), and the cells whose value FreeXL does not give: formula
+// results, booleans and error values.
+struct BiffCell
+{
+    std::uint32_t row = 0; // from 0, as in the file
+    std::uint16_t column = 0;
+    CellKind kind = CellKind::Text;
+    QString text;
+};
+
+struct BiffSheet
+{
+    QString name;
+    std::uint64_t claimedCells = 0; // the area of its DIMENSIONS record
+    std::vector<BiffCell> cells;
+};
+
+struct BiffSummary
+{
+    bool encrypted = false;
+    bool date1904 = false;
+    std::vector<BiffSheet> sheets; // worksheets only, in workbook order
+};
+
+// False when the stream is not a BIFF8 workbook this pass understands (older formats, damage);
+// `encrypted` is set even then when the workbook says so.
+bool ScanBiff(const QByteArray& stream, BiffSummary& summary);
