@@ -67,8 +67,10 @@ std::unique_ptr<Workbook> XlsWorkbook::open(const QString& path, const QByteArra
     if (error)
         return nullptr;
     workbook->matchSheets(scanned ? &summary : nullptr);
-    // FreeXL drops the sheets of a workbook it cannot parse to the end, without an error.
-    if (scanned && workbook->m_sheets.size() < summary.sheets.size()) {
+    // FreeXL drops the sheets of a workbook it cannot parse to the end, without an error; and
+    // a workbook always has a sheet.
+    if ((scanned && workbook->m_sheets.size() < summary.sheets.size()) ||
+        workbook->m_sheets.empty()) {
         error = {SpreadsheetErrorCode::Corrupt, QStringLiteral("FreeXL lost some sheets")};
         return nullptr;
     }

@@ -5,6 +5,7 @@
 #include <QDate>
 #include <QFile>
 #include <QTemporaryDir>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -118,6 +119,183 @@ TEST_F(XlsxReaderTest, LargeCellsComeThroughWhole)
                                       "</t></is></c><c t=\"inlineStr\"><is><t>small</t></is></c>"
                                       "</row>")}};
     EXPECT_EQ(readPackage(spec), QStringList{big + "|small"});
+}
+
+} // namespace
+
+namespace {
+
+QByteArray fileBytes(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void putBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+struct BadInput
+{
+    const char* name;
+    std::function<QByteArray(const QString& scratch)> bytes;
+    SpreadsheetErrorCode code;
+    ReadLimits limits = {};
+};
+
+XlsxPackageSpec oneSheet(const QByteArray& sheetXml)
+{
+    XlsxPackageSpec spec;
+    spec.sheets = {{"S", sheetXml}};
+    return spec;
+}
+
+QByteArray zipped(const QString& scratch, const std::vector<ZipEntry>& entries)
+{
+    EXPECT_TRUE(WriteZip(scratch, entries));
+    return fileBytes(scratch);
+}
+
+QByteArray manyRows(int rows, const QByteArray& cell)
+{
+    QByteArray data;
+    for (int r = 1; r <= rows; ++r)
+        data += "<row r=\"" + QByteArray::number(r) + "\">" + cell + "</row>";
+    return data;
+}
+
+const QByteArray BillionLaughs =
+    "<?xml version=\"1.0\"?><!DOCTYPE worksheet [<!ENTITY a \"aaaaaaaaaa\">"
+    "<!ENTITY b \"&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;\"><!ENTITY c \"&b;&b;&b;&b;&b;&b;&b;&b;&b;&b;\">"
+    "<!ENTITY d \"&c;&c;&c;&c;&c;&c;&c;&c;&c;&c;\">]>"
+    "<worksheet xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\"><sheetData>"
+    "<row r=\"1\"><c r=\"A1\" t=\"inlineStr\"><is><t>&d;&d;&d;</t></is></c></row>"
+    "</sheetData></worksheet>";
+
+// Every bad file ends in a typed error, at opening or at reading the sheet, never in a crash
+// or a hang.
+TEST_F(XlsxReaderTest, BadInputEndsInATypedError)
+{
+    const auto good = [](const QString& scratch) {
+        return zipped(scratch, XlsxPackageEntries(oneSheet(WorksheetXml(
+                                   manyRows(200, "<c t=\"inlineStr\"><is><t>0123456789 some "
+                                                 "text</t></is></c>")))));
+    };
+    // Megabytes of blanks pack into a few kilobytes; the part limit stops the unpacking.
+    const auto bomb = [](const QString& s) {
+        return zipped(s, XlsxPackageEntries(oneSheet(WorksheetXml(QByteArray(4 << 20, ' ')))));
+    };
+    ReadLimits small;
+    small.maxPartBytes = 1 << 20;
+    ReadLimits fewCells;
+    fewCells.maxCells = 10;
+    ReadLimits littleText;
+    littleText.maxTextChars = 1000;
+    XlsxPackageSpec dtdStrings = oneSheet(WorksheetXml("<row><c t=\"s\"><v>0</v></c></row>"));
+    dtdStrings.sharedStrings = "<!DOCTYPE sst [<!ENTITY x \"y\">]><sst><si><t>&x;</t></si></sst>";
+
+    const BadInput cases[] = {
+        {"text renamed .xlsx",
+         [](const QString&) { return QByteArray("0712345678\r\n0798765432\r\n"); },
+         SpreadsheetErrorCode::NotAWorkbook},
+        {"empty file", [](const QString&) { return QByteArray(); },
+         SpreadsheetErrorCode::NotAWorkbook},
+        {"truncated zip", [&](const QString& s) { return good(s).left(good(s).size() / 2); },
+         SpreadsheetErrorCode::Corrupt},
+        {"zip local header only", [](const QString&) { return QByteArray("PK\x03\x04", 4); },
+         SpreadsheetErrorCode::Corrupt},
+        {"damaged compressed data",
+         [&](const QString& s) {
+             QByteArray b = good(s);
+             const qsizetype at = b.indexOf("xl/worksheets/sheet1.xml") + 40;
+             for (qsizetype i = at; i < at + 64; ++i)
+                 b[i] = char(b[i] ^ 0x5A);
+             return b;
+         },
+         SpreadsheetErrorCode::Corrupt},
+        {"zip bomb", bomb, SpreadsheetErrorCode::TooLarge, small},
+        {"entity declarations in a sheet",
+         [](const QString& s) { return zipped(s, XlsxPackageEntries(oneSheet(BillionLaughs))); },
+         SpreadsheetErrorCode::Unsupported},
+        {"entity declarations in shared strings",
+         [&](const QString& s) { return zipped(s, XlsxPackageEntries(dtdStrings)); },
+         SpreadsheetErrorCode::Unsupported},
+        {"undeclared entity",
+         [](const QString& s) {
+             return zipped(s, XlsxPackageEntries(oneSheet(WorksheetXml(
+                                  "<row><c t=\"inlineStr\"><is><t>&x;</t></is></c></row>"))));
+         },
+         SpreadsheetErrorCode::Corrupt},
+        {"unclosed element",
+         [](const QString& s) {
+             return zipped(s, XlsxPackageEntries(oneSheet("<worksheet><sheetData><row><c><v>1")));
+         },
+         SpreadsheetErrorCode::Corrupt},
+        {"shared string out of range",
+         [](const QString& s) {
+             return zipped(s, XlsxPackageEntries(
+                                  oneSheet(WorksheetXml("<row><c t=\"s\"><v>3</v></c></row>"))));
+         },
+         SpreadsheetErrorCode::Corrupt},
+        {"cell outside any sheet",
+         [](const QString& s) {
+             return zipped(s, XlsxPackageEntries(
+                                  oneSheet(WorksheetXml("<row><c r=\"XFE1\"><v>1</v></c></row>"))));
+         },
+         SpreadsheetErrorCode::Corrupt},
+        {"number that is not one",
+         [](const QString& s) {
+             return zipped(
+                 s, XlsxPackageEntries(oneSheet(WorksheetXml("<row><c><v>12abc</v></c></row>"))));
+         },
+         SpreadsheetErrorCode::Corrupt},
+        {"missing sheet part",
+         [](const QString& s) {
+             std::vector<ZipEntry> entries = XlsxPackageEntries(oneSheet(WorksheetXml("")));
+             std::erase_if(entries, [](const ZipEntry& e) { return e.name.contains("sheet1"); });
+             return zipped(s, entries);
+         },
+         SpreadsheetErrorCode::Corrupt},
+        {"no workbook part",
+         [](const QString& s) {
+             return zipped(s, {{"hello.txt", "hello"}});
+         },
+         SpreadsheetErrorCode::Corrupt},
+        {"too many cells", [&](const QString& s) { return good(s); },
+         SpreadsheetErrorCode::TooLarge, fewCells},
+        {"too much text", [&](const QString& s) { return good(s); }, SpreadsheetErrorCode::TooLarge,
+         littleText},
+    };
+    for (const BadInput& c : cases) {
+        const QString file = path(QStringLiteral("bad.xlsx"));
+        putBytes(file, c.bytes(path(QStringLiteral("scratch.zip"))));
+        SpreadsheetReader reader(c.limits);
+        SpreadsheetError error = reader.open(file);
+        if (error.ok())
+            reader.sheet(0, &error);
+        EXPECT_EQ(error.code, c.code) << c.name << ": " << error.detail.toStdString();
+    }
+}
+
+TEST_F(XlsxReaderTest, FilesThatAreNotThere)
+{
+    SpreadsheetReader reader;
+    EXPECT_EQ(reader.open(path(QStringLiteral("missing.xlsx"))).code,
+              SpreadsheetErrorCode::FileNotFound);
+    EXPECT_EQ(reader.open(dir.path()).code, SpreadsheetErrorCode::FileNotFound);
+    EXPECT_FALSE(reader.isOpen());
+    EXPECT_EQ(reader.sheet(0), nullptr);
+}
+
+TEST_F(XlsxReaderTest, AWorkbookWithoutSheetsOpensEmpty)
+{
+    ASSERT_TRUE(WriteZip(path(), XlsxPackageEntries({})));
+    SpreadsheetReader reader;
+    ASSERT_TRUE(reader.open(path()).ok());
+    EXPECT_TRUE(reader.sheetNames().isEmpty());
 }
 
 } // namespace
