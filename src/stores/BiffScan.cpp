@@ -240,7 +240,13 @@ bool ScanBiff(const QByteArray& stream, BiffSummary& summary)
     if (!records.next(r) || r.type != Bof || u16(r.body, 0) != 0x0600)
         return false;
     Globals g;
-    std::vector<std::pair<QString, std::uint32_t>> sheets;
+    struct Entry
+    {
+        QString name;
+        std::uint32_t offset;
+        int index;
+    };
+    std::vector<Entry> sheets;
     bool ended = false;
     while (!ended && records.next(r)) {
         switch (r.type) {
@@ -260,8 +266,9 @@ bool ScanBiff(const QByteArray& stream, BiffSummary& summary)
             if (r.body.size() >= 8 && r.body[5] == 0) {
                 QString name;
                 appendChars(name, r.body, 8, uchar(r.body[6]), r.body[7] & 1);
-                sheets.emplace_back(name, u32(r.body, 0));
+                sheets.push_back({name, u32(r.body, 0), summary.directorySize});
             }
+            ++summary.directorySize;
             break;
         case Eof:
             ended = true;
@@ -273,10 +280,11 @@ bool ScanBiff(const QByteArray& stream, BiffSummary& summary)
     if (!ended)
         return false;
     summary.date1904 = g.date1904;
-    for (const auto& [name, offset] : sheets) {
+    for (const Entry& entry : sheets) {
         BiffSheet sheet;
-        sheet.name = name;
-        if (!scanSheet(stream, qsizetype(offset), g, sheet))
+        sheet.name = entry.name;
+        sheet.directoryIndex = entry.index;
+        if (!scanSheet(stream, qsizetype(entry.offset), g, sheet))
             return false;
         summary.sheets.push_back(std::move(sheet));
     }

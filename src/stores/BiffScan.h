@@ -22,6 +22,7 @@ struct BiffCell
 struct BiffSheet
 {
     QString name;
+    int directoryIndex = 0;         // position among all sheets, chart sheets included
     std::uint64_t claimedCells = 0; // the area of its DIMENSIONS record
     std::vector<BiffCell> cells;
 };
@@ -31,6 +32,7 @@ struct BiffSummary
     bool encrypted = false;
     bool date1904 = false;
     std::vector<BiffSheet> sheets; // worksheets only, in workbook order
+    int directorySize = 0;         // sheets of every kind
 };
 
 // False when the stream is not a BIFF8 workbook this pass understands (older formats, damage);

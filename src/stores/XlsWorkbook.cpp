@@ -95,19 +95,32 @@ void XlsWorkbook::matchSheets(const BiffSummary* summary)
 {
     unsigned int count = 0;
     freexl_get_info(m_handle.get(), FREEXL_BIFF_SHEET_COUNT, &count);
-    std::size_t next = 0; // our worksheets, matched in order to FreeXL's sheets
+    std::vector<QString> names;
     for (unsigned int i = 0; i < count && i <= 0xFFFF; ++i) {
         const char* name = nullptr;
-        if (freexl_get_worksheet_name(m_handle.get(), (unsigned short)i, &name) != FREEXL_OK)
-            continue;
-        Sheet sheet{QString::fromUtf8(name), (unsigned short)i, {}};
-        if (summary) {
-            // FreeXL lists chart sheets too; only worksheets are offered.
-            if (next >= summary->sheets.size() || summary->sheets[next].name != sheet.name)
-                continue;
-            sheet.extraCells = summary->sheets[next++].cells;
+        freexl_get_worksheet_name(m_handle.get(), (unsigned short)i, &name);
+        names.push_back(QString::fromUtf8(name ? name : ""));
+    }
+    if (!summary) {
+        for (std::size_t i = 0; i < names.size(); ++i)
+            m_sheets.push_back({names[i], (unsigned short)i, {}});
+        return;
+    }
+    // FreeXL lists chart sheets too; only worksheets are offered. Its list is normally the
+    // workbook's whole sheet directory; otherwise worksheets are found in it by name.
+    const bool wholeDirectory = names.size() == std::size_t(summary->directorySize);
+    std::size_t next = 0;
+    for (const BiffSheet& sheet : summary->sheets) {
+        if (wholeDirectory) {
+            next = std::size_t(sheet.directoryIndex);
+        } else {
+            while (next < names.size() && names[next] != sheet.name)
+                ++next;
+            if (next == names.size())
+                return;
         }
-        m_sheets.push_back(std::move(sheet));
+        m_sheets.push_back({sheet.name, (unsigned short)next, sheet.cells});
+        ++next;
     }
 }
 

@@ -96,6 +96,19 @@ TEST_F(XlsReaderTest, StringsAcrossContinueRecords)
     EXPECT_EQ(readGrid(xls(book)), expected);
 }
 
+TEST_F(XlsReaderTest, ChartSheetsAreNotWorksheets)
+{
+    Book book;
+    book.sheets.push_back({"One", {number(0, 0, 1)}, std::nullopt});
+    book.sheets.push_back({"Chart", {}, std::nullopt, true});
+    book.sheets.push_back({"Two", {{0, 0, Kind::Formula, 2, {}}}, std::nullopt});
+    SpreadsheetReader reader;
+    ASSERT_TRUE(reader.open(write(xls(book))).ok());
+    EXPECT_EQ(reader.sheetNames(), (QStringList{"One", "Two"}));
+    ASSERT_TRUE(reader.sheet(1));
+    EXPECT_EQ(reader.sheet(1)->cellText(1, 1), "2");
+}
+
 struct BadXls
 {
     const char* name;

@@ -220,6 +220,19 @@ TEST_F(XlsxReaderTest, BadInputEndsInATypedError)
         {"entity declarations in a sheet",
          [](const QString& s) { return zipped(s, XlsxPackageEntries(oneSheet(BillionLaughs))); },
          SpreadsheetErrorCode::Unsupported},
+        // Qt does not take parameter entities in a document's own declarations: damage.
+        {"parameter entities",
+         [](const QString& s) {
+             QByteArray dtd = "<?xml version=\"1.0\"?><!DOCTYPE worksheet [<!ENTITY % a "
+                              "\"aaaaaaaaaaaaaaaa\">";
+             for (char n = 'b'; n <= 'k'; ++n)
+                 dtd += QByteArray("<!ENTITY % ") + n + " \"" +
+                        QByteArray("%").append(char(n - 1)).append(';').repeated(16) + "\">";
+             dtd += "%k;]>";
+             return zipped(s, XlsxPackageEntries(oneSheet(dtd + "<worksheet><sheetData/>"
+                                                                "</worksheet>")));
+         },
+         SpreadsheetErrorCode::Corrupt},
         {"entity declarations in shared strings",
          [&](const QString& s) { return zipped(s, XlsxPackageEntries(dtdStrings)); },
          SpreadsheetErrorCode::Unsupported},

@@ -51,6 +51,7 @@ struct Sheet
     // The DIMENSIONS record is computed from the cells unless given: first row, last row + 1,
     // first column, last column + 1.
     std::optional<std::array<int, 4>> dimensions;
+    bool chart = false; // a chart sheet: no cells, not a worksheet
 };
 
 struct Book
@@ -249,7 +250,7 @@ inline void cellRecord(QByteArray& out, const Cell& c, const std::map<QString, q
 inline QByteArray sheetStream(const Sheet& sheet, const std::map<QString, quint32>& sstIndex)
 {
     QByteArray out;
-    record(out, 0x0809, bof(0x0010));
+    record(out, 0x0809, bof(sheet.chart ? 0x0020 : 0x0010));
     QByteArray dim;
     std::array<int, 4> d{0, 0, 0, 0};
     if (sheet.dimensions) {
@@ -343,8 +344,8 @@ inline QByteArray workbookStream(const Book& book)
     for (size_t i = 0; i < book.sheets.size(); ++i) {
         QByteArray b;
         put32(b, quint32(offset));
-        b.append(char(0)); // visible
-        b.append(char(0)); // worksheet
+        b.append(char(0));                            // visible
+        b.append(char(book.sheets[i].chart ? 2 : 0)); // chart sheet or worksheet
         b.append(char(book.sheets[i].name.size()));
         b.append(char(1)); // UTF-16 name
         b.append(chars(book.sheets[i].name, false));
