@@ -14,7 +14,8 @@
 //   SpreadsheetReader reader;
 //   if (reader.open(path)) -> "Failed to open Excel file!"
 //   const SheetTable* sheet = reader.sheet(index, &error);
-//   if (!sheet) -> error while reading the cells
+//   if (!sheet) -> the cells could not be read (error.code says why)
+//   if (sheet->isEmpty()) -> "Excel sheet is empty."
 //   sheet->rowCount(), sheet->columnCount(), sheet->cellText(row, column)  (from 1)
 //
 // Not thread-safe; an import thread owns its reader.

@@ -29,7 +29,7 @@ public:
     QXmlStreamReader::TokenType next();
     bool atEnd() const { return m_xml.atEnd(); }
 
-    // Reads the text of the current element; false when the part broke off meanwhile.
+    // The text of the current element, read up to its end tag; a failure shows in finish().
     QString elementText();
 
     // Ends the reading: the reason it failed, or ok when the whole part was read cleanly.

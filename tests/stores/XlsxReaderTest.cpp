@@ -46,9 +46,9 @@ protected:
         return grid(*table);
     }
 
-    QStringList readPackage(const XlsxPackageSpec& spec, UsedRange* range = nullptr)
+    QStringList readPackage(const XlsxPackageParts& parts, UsedRange* range = nullptr)
     {
-        EXPECT_TRUE(WriteZip(path(), XlsxPackageEntries(spec)));
+        EXPECT_TRUE(WriteZip(path(), XlsxPackageEntries(parts)));
         return readGrid(path(), 0, range);
     }
 
@@ -57,47 +57,51 @@ protected:
 
 TEST_F(XlsxReaderTest, CellFormsWritersOtherThanExcelUse)
 {
-    XlsxPackageSpec spec;
-    spec.sharedStrings = "<sst xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\">"
-                         "<si><t>plain</t></si>"
-                         "<si><r><t>ri</t></r><r><rPr><b/></rPr><t xml:space=\"preserve\">ch </t>"
-                         "</r><rPh sb=\"0\" eb=\"1\"><t>PHONETIC</t></rPh></si>"
-                         "<si><t>line_x000D_break _x005F_x0041_</t></si></sst>";
-    spec.styles = "<styleSheet xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\">"
-                  "<numFmts count=\"1\"><numFmt numFmtId=\"170\" formatCode=\"d/m/yy\"/></numFmts>"
-                  "<cellStyleXfs><xf numFmtId=\"14\"/></cellStyleXfs>"
-                  "<cellXfs><xf numFmtId=\"0\"/><xf numFmtId=\"170\"/><xf numFmtId=\"21\"/>"
-                  "</cellXfs></styleSheet>";
+    XlsxPackageParts parts;
+    parts.sharedStrings =
+        "<sst xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\">"
+        "<si><t>plain</t></si>"
+        "<si><r><t>ri</t></r><r><rPr><b/></rPr><t xml:space=\"preserve\">ch </t>"
+        "</r><rPh sb=\"0\" eb=\"1\"><t>PHONETIC</t></rPh></si>"
+        "<si><t>line_x000D_break _x005F_x0041_</t></si></sst>";
+    parts.styles =
+        "<styleSheet xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\">"
+        "<numFmts count=\"1\"><numFmt numFmtId=\"170\" formatCode=\"d/m/yy\"/></numFmts>"
+        "<cellStyleXfs><xf numFmtId=\"14\"/></cellStyleXfs>"
+        "<cellXfs><xf numFmtId=\"0\"/><xf numFmtId=\"170\"/><xf numFmtId=\"21\"/>"
+        "</cellXfs></styleSheet>";
     // A stale dimension, rows out of order, cells without positions, a cell written twice.
-    spec.sheets = {{"S", "<worksheet xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/"
-                         "2006/main\"><dimension ref=\"A1:Z999\"/><sheetData>"
-                         "<row r=\"3\"><c t=\"inlineStr\"><is><t>in</t><r><t>line</t></r></is>"
-                         "</c><c t=\"e\"><f>1/0</f><v>#DIV/0!</v></c><c s=\"1\"><v>45285</v></c>"
-                         "<c s=\"2\"><v>0.5</v></c></row>"
-                         "<row r=\"1\"><c r=\"A1\" t=\"s\"><v>0</v></c><c r=\"B1\" t=\"s\"><v>1</v>"
-                         "</c><c r=\"C1\" t=\"s\"><v>2</v></c><c r=\"D1\"><v>1</v></c></row>"
-                         "<row><c t=\"d\"><v>2024-02-29T08:15:00</v></c><c t=\"b\"><v>0</v></c>"
-                         "<c t=\"str\"><f>x</f><v></v></c><c><v>  12  </v></c></row>"
-                         "<row r=\"1\"><c r=\"D1\"><v>2</v></c></row>"
-                         "</sheetData><mergeCells count=\"0\"/></worksheet>"}};
+    parts.sheets = {{"S",
+                     "<worksheet xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/"
+                     "2006/main\"><dimension ref=\"A1:Z999\"/><sheetData>"
+                     "<row r=\"3\"><c t=\"inlineStr\"><is><t>in</t><r><t>line</t></r></is>"
+                     "</c><c t=\"e\"><f>1/0</f><v>#DIV/0!</v></c><c s=\"1\"><v>45285</v></c>"
+                     "<c s=\"2\"><v>0.5</v></c></row>"
+                     "<row r=\"1\"><c r=\"A1\" t=\"s\"><v>0</v></c><c r=\"B1\" t=\"s\"><v>1</v>"
+                     "</c><c r=\"C1\" t=\"s\"><v>2</v></c><c r=\"D1\"><v>1</v></c></row>"
+                     "<row><c t=\"d\"><v>2024-02-29T08:15:00</v></c><c t=\"b\"><v>0</v></c>"
+                     "<c t=\"str\"><f>x</f><v></v></c><c><v>  12  </v></c></row>"
+                     "<row r=\"1\"><c r=\"D1\"><v>2</v></c></row>"
+                     "</sheetData><mergeCells count=\"0\"/></worksheet>"}};
     UsedRange range;
-    EXPECT_EQ(readPackage(spec, &range), (QStringList{
-                                             "plain|rich |line\rbreak _x0041_|2",
-                                             "29/02/2024 08:15:00|FALSE||12",
-                                             "inline|#DIV/0!|25/12/2023|12:00:00",
-                                         }));
+    EXPECT_EQ(readPackage(parts, &range), (QStringList{
+                                              "plain|rich |line\rbreak _x0041_|2",
+                                              "29/02/2024 08:15:00|FALSE||12",
+                                              "inline|#DIV/0!|25/12/2023|12:00:00",
+                                          }));
     EXPECT_EQ(range, (UsedRange{1, 1, 3, 4}));
 }
 
 TEST_F(XlsxReaderTest, WorkbookPropertiesAndCellKinds)
 {
-    XlsxPackageSpec spec;
-    spec.workbookProperties = "<workbookPr date1904=\"1\"/>";
-    spec.styles = "<styleSheet xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\">"
-                  "<cellXfs><xf numFmtId=\"0\"/><xf numFmtId=\"14\"/></cellXfs></styleSheet>";
-    spec.sheets = {{"S", WorksheetXml("<row r=\"2\"><c r=\"C2\" s=\"1\"><v>0</v></c>"
-                                      "<c r=\"E2\" t=\"e\"><v>#N/A</v></c></row>")}};
-    ASSERT_TRUE(WriteZip(path(), XlsxPackageEntries(spec)));
+    XlsxPackageParts parts;
+    parts.workbookProperties = "<workbookPr date1904=\"1\"/>";
+    parts.styles =
+        "<styleSheet xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\">"
+        "<cellXfs><xf numFmtId=\"0\"/><xf numFmtId=\"14\"/></cellXfs></styleSheet>";
+    parts.sheets = {{"S", WorksheetXml("<row r=\"2\"><c r=\"C2\" s=\"1\"><v>0</v></c>"
+                                       "<c r=\"E2\" t=\"e\"><v>#N/A</v></c></row>")}};
+    ASSERT_TRUE(WriteZip(path(), XlsxPackageEntries(parts)));
     SpreadsheetReader reader;
     ASSERT_TRUE(reader.open(path()).ok());
     const SheetTable* sheet = reader.sheet(0);
@@ -114,11 +118,11 @@ TEST_F(XlsxReaderTest, WorkbookPropertiesAndCellKinds)
 TEST_F(XlsxReaderTest, LargeCellsComeThroughWhole)
 {
     const QString big(3 * 1024 * 1024, u'x');
-    XlsxPackageSpec spec;
-    spec.sheets = {{"S", WorksheetXml("<row><c t=\"inlineStr\"><is><t>" + big.toLatin1() +
-                                      "</t></is></c><c t=\"inlineStr\"><is><t>small</t></is></c>"
-                                      "</row>")}};
-    EXPECT_EQ(readPackage(spec), QStringList{big + "|small"});
+    XlsxPackageParts parts;
+    parts.sheets = {{"S", WorksheetXml("<row><c t=\"inlineStr\"><is><t>" + big.toLatin1() +
+                                       "</t></is></c><c t=\"inlineStr\"><is><t>small</t></is></c>"
+                                       "</row>")}};
+    EXPECT_EQ(readPackage(parts), QStringList{big + "|small"});
 }
 
 } // namespace
@@ -146,11 +150,11 @@ struct BadInput
     ReadLimits limits = {};
 };
 
-XlsxPackageSpec oneSheet(const QByteArray& sheetXml)
+XlsxPackageParts oneSheet(const QByteArray& sheetXml)
 {
-    XlsxPackageSpec spec;
-    spec.sheets = {{"S", sheetXml}};
-    return spec;
+    XlsxPackageParts parts;
+    parts.sheets = {{"S", sheetXml}};
+    return parts;
 }
 
 QByteArray zipped(const QString& scratch, const std::vector<ZipEntry>& entries)
@@ -194,7 +198,7 @@ TEST_F(XlsxReaderTest, BadInputEndsInATypedError)
     fewCells.maxCells = 10;
     ReadLimits littleText;
     littleText.maxTextChars = 1000;
-    XlsxPackageSpec dtdStrings = oneSheet(WorksheetXml("<row><c t=\"s\"><v>0</v></c></row>"));
+    XlsxPackageParts dtdStrings = oneSheet(WorksheetXml("<row><c t=\"s\"><v>0</v></c></row>"));
     dtdStrings.sharedStrings = "<!DOCTYPE sst [<!ENTITY x \"y\">]><sst><si><t>&x;</t></si></sst>";
 
     const BadInput cases[] = {

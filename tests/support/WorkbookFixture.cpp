@@ -27,10 +27,10 @@ QByteArray xmlText(const QString& text)
 // itself writes for such cells.
 bool writeXlsx(const QString& path, const std::vector<FixtureSheet>& sheets)
 {
-    XlsxPackageSpec spec;
-    spec.styles = "<styleSheet xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/"
-                  "main\"><cellXfs count=\"2\"><xf numFmtId=\"0\"/><xf numFmtId=\"14\"/>"
-                  "</cellXfs></styleSheet>";
+    XlsxPackageParts parts;
+    parts.styles = "<styleSheet xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/"
+                   "main\"><cellXfs count=\"2\"><xf numFmtId=\"0\"/><xf numFmtId=\"14\"/>"
+                   "</cellXfs></styleSheet>";
     QHash<QString, int> stringIndex;
     QByteArray strings;
     for (const FixtureSheet& sheet : sheets) {
@@ -70,12 +70,12 @@ bool writeXlsx(const QString& path, const std::vector<FixtureSheet>& sheets)
             }
             data += "</row>";
         }
-        spec.sheets.emplace_back(sheet.name, WorksheetXml(data));
+        parts.sheets.emplace_back(sheet.name, WorksheetXml(data));
     }
-    spec.sharedStrings = "<sst xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/"
-                         "main\">" +
-                         strings + "</sst>";
-    return WriteZip(path, XlsxPackageEntries(spec));
+    parts.sharedStrings = "<sst xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/"
+                          "main\">" +
+                          strings + "</sst>";
+    return WriteZip(path, XlsxPackageEntries(parts));
 }
 
 bool writeXls(const QString& path, const std::vector<FixtureSheet>& sheets)
@@ -154,7 +154,7 @@ QByteArray WorksheetXml(const QByteArray& sheetData)
            sheetData + "</sheetData></worksheet>";
 }
 
-std::vector<ZipEntry> XlsxPackageEntries(const XlsxPackageSpec& spec)
+std::vector<ZipEntry> XlsxPackageEntries(const XlsxPackageParts& parts)
 {
     const QByteArray relNs = "http://schemas.openxmlformats.org/officeDocument/2006/relationships";
     QByteArray types = "<?xml version=\"1.0\" encoding=\"UTF-8\"?><Types "
@@ -170,28 +170,28 @@ std::vector<ZipEntry> XlsxPackageEntries(const XlsxPackageSpec& spec)
     QByteArray workbook = "<?xml version=\"1.0\" encoding=\"UTF-8\"?><workbook "
                           "xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\" "
                           "xmlns:r=\"" +
-                          relNs + "\">" + spec.workbookProperties + "<sheets>";
+                          relNs + "\">" + parts.workbookProperties + "<sheets>";
     QByteArray rels = "<?xml version=\"1.0\" encoding=\"UTF-8\"?><Relationships "
                       "xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">";
     std::vector<ZipEntry> entries{{"[Content_Types].xml", types}, {"_rels/.rels", rootRels}};
-    for (size_t i = 0; i < spec.sheets.size(); ++i) {
+    for (size_t i = 0; i < parts.sheets.size(); ++i) {
         const QByteArray n = QByteArray::number(qulonglong(i + 1));
-        workbook += "<sheet name=\"" + spec.sheets[i].first.toHtmlEscaped().toUtf8() +
+        workbook += "<sheet name=\"" + parts.sheets[i].first.toHtmlEscaped().toUtf8() +
                     "\" sheetId=\"" + n + "\" r:id=\"rId" + n + "\"/>";
         rels += "<Relationship Id=\"rId" + n + "\" Type=\"" + relNs +
                 "/worksheet\" Target=\"worksheets/sheet" + n + ".xml\"/>";
-        entries.push_back({"xl/worksheets/sheet" + n + ".xml", spec.sheets[i].second});
+        entries.push_back({"xl/worksheets/sheet" + n + ".xml", parts.sheets[i].second});
     }
     workbook += "</sheets></workbook>";
-    if (!spec.sharedStrings.isEmpty()) {
+    if (!parts.sharedStrings.isEmpty()) {
         rels += "<Relationship Id=\"rIdS\" Type=\"" + relNs +
                 "/sharedStrings\" Target=\"sharedStrings.xml\"/>";
-        entries.push_back({"xl/sharedStrings.xml", spec.sharedStrings});
+        entries.push_back({"xl/sharedStrings.xml", parts.sharedStrings});
     }
-    if (!spec.styles.isEmpty()) {
+    if (!parts.styles.isEmpty()) {
         rels +=
             "<Relationship Id=\"rIdT\" Type=\"" + relNs + "/styles\" Target=\"/xl/styles.xml\"/>";
-        entries.push_back({"xl/styles.xml", spec.styles});
+        entries.push_back({"xl/styles.xml", parts.styles});
     }
     rels += "</Relationships>";
     entries.push_back({"xl/workbook.xml", workbook});

@@ -33,14 +33,14 @@ bool WriteZip(const QString& path, const std::vector<ZipEntry>& entries);
 
 // The parts of a minimal xlsx package around hand-written sheet XML, for cases a writer
 // library never produces. Each sheet is the full text of its worksheet part.
-struct XlsxPackageSpec
+struct XlsxPackageParts
 {
     std::vector<std::pair<QString, QByteArray>> sheets; // name, worksheet XML
     QByteArray sharedStrings;                           // whole part, or empty for none
     QByteArray styles;                                  // whole part, or empty for none
     QByteArray workbookProperties;                      // e.g. <workbookPr date1904="1"/>
 };
-std::vector<ZipEntry> XlsxPackageEntries(const XlsxPackageSpec& spec);
+std::vector<ZipEntry> XlsxPackageEntries(const XlsxPackageParts& parts);
 
 // A worksheet part around the given <sheetData> content.
 QByteArray WorksheetXml(const QByteArray& sheetData);
