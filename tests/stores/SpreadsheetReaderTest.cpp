@@ -111,6 +111,32 @@ TEST_P(SpreadsheetReaderTest, SwitchingSheetsReadsEachAfresh)
     }
 }
 
+// Cells streamed with their sheet positions, in reading order, until the sink has enough.
+class FirstCells final : public CellSink
+{
+public:
+    explicit FirstCells(int wanted) : m_wanted(wanted) {}
+    bool cell(std::uint32_t row, std::uint32_t column, const CellValue& value) override
+    {
+        seen.append(QStringLiteral("%1,%2=").arg(row).arg(column) + value.text.toString());
+        return seen.size() < m_wanted;
+    }
+    QStringList seen;
+
+private:
+    int m_wanted;
+};
+
+TEST_P(SpreadsheetReaderTest, StreamsCellsWithTheirSheetPositions)
+{
+    FixtureSheet sheet{"S", {{QStringLiteral("a"), QVariant(), 3.0}, {QStringLiteral("b")}}, 2, 3};
+    sheet.rows.push_back({QStringLiteral("never reached")});
+    write({sheet});
+    FirstCells sink(3);
+    EXPECT_TRUE(reader.readCells(0, sink).ok());
+    EXPECT_EQ(sink.seen, (QStringList{"2,3=a", "2,5=3", "3,3=b"}));
+}
+
 INSTANTIATE_TEST_SUITE_P(Formats, SpreadsheetReaderTest, ::testing::Values("xlsx", "xls"));
 
 } // namespace
