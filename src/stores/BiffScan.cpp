@@ -5,6 +5,7 @@
 
 #include <QHash>
 #include <QtEndian>
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -96,6 +97,7 @@ QString unicodeString(QByteArrayView b, qsizetype at)
 
 struct Globals
 {
+    bool biff8 = true; // else BIFF5/7: 8-bit strings without option bytes, 16-bit rows
     QHash<int, QString> formatCodes;
     std::vector<int> xfFormats;
     bool date1904 = false;
@@ -154,10 +156,14 @@ void readFormula(const RecordView& r, const Globals& g, BiffSheet& sheet, Pendin
 
 // The STRING record after a formula, possibly continued in CONTINUE records that each start
 // with a fresh option byte.
-QString readFormulaString(const RecordView& first, Records& records)
+QString readFormulaString(const RecordView& first, Records& records, bool biff8)
 {
     const std::uint16_t count = u16(first.body, 0);
     QString text;
+    if (!biff8) {
+        appendChars(text, first.body, 2, count, false);
+        return text;
+    }
     if (first.body.size() >= 3)
         appendChars(text, first.body, 3, count, first.body[2] & 1);
     std::uint16_t type = 0;
@@ -215,7 +221,7 @@ bool scanSheet(const QByteArray& stream, qsizetype at, const Globals& g, BiffShe
             break;
         case String:
             if (pending.waiting) {
-                pending.cell.text = readFormulaString(r, records);
+                pending.cell.text = readFormulaString(r, records, g.biff8);
                 sheet.cells.push_back(std::move(pending.cell));
                 pending = {};
             }
@@ -231,15 +237,33 @@ bool scanSheet(const QByteArray& stream, qsizetype at, const Globals& g, BiffShe
     return depth == 0;
 }
 
+// Every record of the stream fits in it, up to zero padding at the end. FreeXL walks the whole
+// stream trusting record lengths; a file that breaks them is not given to it.
+bool wellFramed(const QByteArray& stream)
+{
+    qsizetype at = 0;
+    while (at + 4 <= stream.size()) {
+        const std::uint16_t length = qFromLittleEndian<std::uint16_t>(stream.constData() + at + 2);
+        if (length > 8224 || at + 4 + length > stream.size())
+            return false;
+        at += 4 + length;
+    }
+    return std::all_of(stream.begin() + at, stream.end(), [](char c) { return c == 0; });
+}
+
 } // namespace
 
 bool ScanBiff(const QByteArray& stream, BiffSummary& summary)
 {
     Records records(stream, 0);
     RecordView r;
-    if (!records.next(r) || r.type != Bof || u16(r.body, 0) != 0x0600)
+    if (!records.next(r) || r.type != Bof)
         return false;
     Globals g;
+    const std::uint16_t version = u16(r.body, 0);
+    if (version != 0x0600 && version != 0x0500)
+        return false;
+    g.biff8 = version == 0x0600;
     struct Entry
     {
         QString name;
@@ -257,15 +281,25 @@ bool ScanBiff(const QByteArray& stream, BiffSummary& summary)
             g.date1904 = u16(r.body, 0) == 1;
             break;
         case Format:
-            g.formatCodes.insert(u16(r.body, 0), unicodeString(r.body, 2));
+            if (g.biff8) {
+                g.formatCodes.insert(u16(r.body, 0), unicodeString(r.body, 2));
+            } else if (r.body.size() >= 3) {
+                QString code;
+                appendChars(code, r.body, 3, uchar(r.body[2]), false);
+                g.formatCodes.insert(u16(r.body, 0), code);
+            }
             break;
         case Xf:
             g.xfFormats.push_back(u16(r.body, 2));
             break;
         case BoundSheet:
-            if (r.body.size() >= 8 && r.body[5] == 0) {
+            if (r.body.size() >= 7 && r.body[5] == 0) {
                 QString name;
-                appendChars(name, r.body, 8, uchar(r.body[6]), r.body[7] & 1);
+                if (g.biff8)
+                    appendChars(name, r.body, 8, uchar(r.body[6]),
+                                r.body.size() > 7 && (r.body[7] & 1));
+                else
+                    appendChars(name, r.body, 7, uchar(r.body[6]), false);
                 sheets.push_back({name, u32(r.body, 0), summary.directorySize});
             }
             ++summary.directorySize;
@@ -277,7 +311,7 @@ bool ScanBiff(const QByteArray& stream, BiffSummary& summary)
             break;
         }
     }
-    if (!ended)
+    if (!ended || !wellFramed(stream))
         return false;
     summary.date1904 = g.date1904;
     for (const Entry& entry : sheets) {

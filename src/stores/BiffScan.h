@@ -35,6 +35,7 @@ struct BiffSummary
     int directorySize = 0;         // sheets of every kind
 };
 
-// False when the stream is not a BIFF8 workbook this pass understands (older formats, damage);
-// `encrypted` is set even then when the workbook says so.
+// False when the stream is not a BIFF8 or BIFF5/7 workbook whose records all fit in it (damage,
+// older formats); `encrypted` is set even then when the workbook says so. Formula texts and
+// sheet names of BIFF5/7 are taken as Latin-1.
 bool ScanBiff(const QByteArray& stream, BiffSummary& summary);

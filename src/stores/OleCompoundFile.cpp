@@ -115,11 +115,16 @@ bool OleCompoundFile::readDirectory(std::uint32_t firstSector)
     for (qsizetype at = 0; at + 128 <= directory.size(); at += 128) {
         const char* e = directory.constData() + at;
         Entry entry;
-        const std::uint16_t nameBytes = std::min<std::uint16_t>(half(e + 0x40), 64);
-        const qsizetype nameChars = nameBytes >= 2 ? nameBytes / 2 - 1 : 0;
-        for (qsizetype i = 0; i < nameChars; ++i)
-            entry.name.append(QChar(half(e + 2 * i)));
         entry.type = std::uint8_t(e[0x42]);
+        const std::uint16_t nameBytes = half(e + 0x40);
+        // Names are at most 31 characters and end in a null; readers that trust the length
+        // run off the entry otherwise.
+        if (nameBytes > 64 || nameBytes % 2 || (entry.type > 2 && entry.type != 5))
+            return false;
+        if (entry.type != 0 && (nameBytes < 2 || half(e + nameBytes - 2) != 0))
+            return false;
+        for (qsizetype i = 0; i + 1 < nameBytes / 2; ++i)
+            entry.name.append(QChar(half(e + 2 * i)));
         entry.start = word(e + 0x74);
         entry.size = qFromLittleEndian<std::uint64_t>(e + 0x78);
         if (m_sectorSize == 512)

@@ -44,13 +44,21 @@ std::unique_ptr<Workbook> XlsWorkbook::open(const QString& path, const QByteArra
         error = {SpreadsheetErrorCode::NotAWorkbook, QStringLiteral("No workbook stream")};
         return nullptr;
     }
-    // Our own pass is a supplement: when it cannot read the stream, FreeXL alone decides.
+    // FreeXL trusts what it reads and can crash on damaged files: it only gets files whose
+    // container and records we could walk ourselves.
     BiffSummary summary;
-    const std::optional<QByteArray> stream =
-        parsed ? file.stream(QStringLiteral("Workbook")) : std::nullopt;
+    std::optional<QByteArray> stream;
+    if (parsed)
+        stream = file.stream(QStringLiteral("Workbook"));
+    if (parsed && !stream)
+        stream = file.stream(QStringLiteral("Book"));
     const bool scanned = stream && ScanBiff(*stream, summary);
     if (summary.encrypted) {
         error = {SpreadsheetErrorCode::Encrypted, QStringLiteral("Password-protected workbook")};
+        return nullptr;
+    }
+    if (!scanned) {
+        error = {SpreadsheetErrorCode::Corrupt, QStringLiteral("Damaged workbook stream")};
         return nullptr;
     }
     std::uint64_t claimed = 0;
@@ -66,11 +74,10 @@ std::unique_ptr<Workbook> XlsWorkbook::open(const QString& path, const QByteArra
     error = workbook->openFreexl(path);
     if (error)
         return nullptr;
-    workbook->matchSheets(scanned ? &summary : nullptr);
+    workbook->matchSheets(summary);
     // FreeXL drops the sheets of a workbook it cannot parse to the end, without an error; and
     // a workbook always has a sheet.
-    if ((scanned && workbook->m_sheets.size() < summary.sheets.size()) ||
-        workbook->m_sheets.empty()) {
+    if (workbook->m_sheets.size() < summary.sheets.size() || workbook->m_sheets.empty()) {
         error = {SpreadsheetErrorCode::Corrupt, QStringLiteral("FreeXL lost some sheets")};
         return nullptr;
     }
@@ -91,7 +98,7 @@ SpreadsheetError XlsWorkbook::openFreexl(const QString& path)
     return {};
 }
 
-void XlsWorkbook::matchSheets(const BiffSummary* summary)
+void XlsWorkbook::matchSheets(const BiffSummary& summary)
 {
     unsigned int count = 0;
     freexl_get_info(m_handle.get(), FREEXL_BIFF_SHEET_COUNT, &count);
@@ -101,16 +108,11 @@ void XlsWorkbook::matchSheets(const BiffSummary* summary)
         freexl_get_worksheet_name(m_handle.get(), (unsigned short)i, &name);
         names.push_back(QString::fromUtf8(name ? name : ""));
     }
-    if (!summary) {
-        for (std::size_t i = 0; i < names.size(); ++i)
-            m_sheets.push_back({names[i], (unsigned short)i, {}});
-        return;
-    }
     // FreeXL lists chart sheets too; only worksheets are offered. Its list is normally the
     // workbook's whole sheet directory; otherwise worksheets are found in it by name.
-    const bool wholeDirectory = names.size() == std::size_t(summary->directorySize);
+    const bool wholeDirectory = names.size() == std::size_t(summary.directorySize);
     std::size_t next = 0;
-    for (const BiffSheet& sheet : summary->sheets) {
+    for (const BiffSheet& sheet : summary.sheets) {
         if (wholeDirectory) {
             next = std::size_t(sheet.directoryIndex);
         } else {

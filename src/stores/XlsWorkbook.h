@@ -28,7 +28,7 @@ private:
 
     XlsWorkbook() = default;
     SpreadsheetError openFreexl(const QString& path);
-    void matchSheets(const BiffSummary* summary);
+    void matchSheets(const BiffSummary& summary);
 
     struct Closer
     {
