@@ -18,10 +18,13 @@ enum Record : std::uint16_t
     FilePass = 0x002F,
     Continue = 0x003C,
     BoundSheet = 0x0085,
+    MulRk = 0x00BD,
     Xf = 0x00E0,
     Dimensions = 0x0200,
+    Number = 0x0203,
     BoolErr = 0x0205,
     String = 0x0207,
+    Rk = 0x027E,
     Format = 0x041E,
     Bof = 0x0809,
 };
@@ -177,6 +180,46 @@ QString readFormulaString(const RecordView& first, Records& records, bool biff8)
     return text;
 }
 
+double rkNumber(std::uint32_t rk)
+{
+    double value;
+    if (rk & 2) {
+        value = double(std::int32_t(rk) >> 2);
+    } else {
+        const quint64 bits = quint64(rk & 0xFFFFFFFCu) << 32;
+        std::memcpy(&value, &bits, 8);
+    }
+    return rk & 1 ? value / 100 : value;
+}
+
+// Numbers in a date format become dates by our own reading of the format, as in xlsx files;
+// FreeXL's reading of formats differs.
+void addDate(std::uint32_t row, std::uint16_t column, std::uint16_t xf, double number,
+             const Globals& g, BiffSheet& sheet)
+{
+    if (g.isDate(xf))
+        sheet.cells.push_back(
+            {row, column, CellKind::Date, CellText::serialDate(number, g.date1904)});
+}
+
+void readNumbers(const RecordView& r, const Globals& g, BiffSheet& sheet)
+{
+    const std::uint16_t row = u16(r.body, 0);
+    if (r.type == Number && r.body.size() >= 14) {
+        double number;
+        const quint64 bits = qFromLittleEndian<quint64>(r.body.data() + 6);
+        std::memcpy(&number, &bits, 8);
+        addDate(row, u16(r.body, 2), u16(r.body, 4), number, g, sheet);
+    } else if (r.type == Rk && r.body.size() >= 10) {
+        addDate(row, u16(r.body, 2), u16(r.body, 4), rkNumber(u32(r.body, 6)), g, sheet);
+    } else if (r.type == MulRk && r.body.size() >= 6) {
+        const std::uint16_t first = u16(r.body, 2);
+        for (qsizetype i = 0; 4 + i * 6 + 6 <= r.body.size() - 2; ++i)
+            addDate(row, std::uint16_t(first + i), u16(r.body, 4 + i * 6),
+                    rkNumber(u32(r.body, 4 + i * 6 + 2)), g, sheet);
+    }
+}
+
 void readBoolErr(const RecordView& r, BiffSheet& sheet)
 {
     if (r.body.size() < 8)
@@ -229,6 +272,12 @@ bool scanSheet(const QByteArray& stream, qsizetype at, const Globals& g, BiffShe
         case BoolErr:
             if (depth == 1)
                 readBoolErr(r, sheet);
+            break;
+        case Number:
+        case Rk:
+        case MulRk:
+            if (depth == 1)
+                readNumbers(r, g, sheet);
             break;
         default:
             break;

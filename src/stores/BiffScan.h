@@ -9,8 +9,8 @@
 
 // A pass over the records of a BIFF8 Workbook stream for what FreeXL leaves out or hides:
 // whether the workbook is encrypted, how big each sheet claims to be (FreeXL sets aside memory
-// for every cell of that area), and the cells whose value FreeXL does not give: formula
-// results, booleans and error values.
+// for every cell of that area), and the cells whose value FreeXL does not give or reads
+// differently: formula results, booleans, error values and numbers in date formats.
 struct BiffCell
 {
     std::uint32_t row = 0; // from 0, as in the file

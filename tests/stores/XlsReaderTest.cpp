@@ -81,6 +81,26 @@ TEST_F(XlsReaderTest, DatesOfThe1904System)
     EXPECT_EQ(readGrid(xls(book)), QStringList{"25/12/2023"});
 }
 
+TEST_F(XlsReaderTest, NumberFormatsOfTheWorkbookDecideWhatIsADate)
+{
+    const struct
+    {
+        const char* format;
+        const char* text;
+    } cases[] = {
+        {"dd mmm yyyy", "25/12/2023 12:00:00"},
+        {"[$-409]d/m/yy h:mm;@", "25/12/2023 12:00:00"},
+        {"0.00", "45285.5"},
+        {"\"Day\" 0", "45285.5"},
+    };
+    for (const auto& c : cases) {
+        Book book;
+        book.customFormat = QString::fromLatin1(c.format);
+        book.sheets.push_back({"S", {{0, 0, Kind::Custom, 45285.5, {}}}, std::nullopt});
+        EXPECT_EQ(readGrid(xls(book)), QStringList{QString::fromLatin1(c.text)}) << c.format;
+    }
+}
+
 TEST_F(XlsReaderTest, StringsAcrossContinueRecords)
 {
     // Enough strings to fill several records, some split between two records.

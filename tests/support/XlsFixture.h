@@ -3,9 +3,10 @@
 // Builds small BIFF8 workbooks (.xls) in an OLE2 compound file, for tests and benchmarks that
 // need xls input without an office suite. Header-only so that benchmarks can use it too.
 //
-// Only what a reader needs is written: BOF/EOF, code page, date mode, a few XF records (index 0
-// general, 1 date, 2 date and time, 3 time), sheet directory, shared strings and the cell
-// records NUMBER, RK, LABELSST, BOOLERR and FORMULA with a cached number.
+// Only what a reader needs is written: BOF/EOF, code page, date mode, one number format, XF
+// records (15 general, 16 date, 17 date and time, 18 time, 19 the custom format), the sheet
+// directory, shared strings and the cell records NUMBER, RK, LABELSST, BOOLERR, BLANK and
+// FORMULA with a cached number.
 
 #include <QByteArray>
 #include <QString>
@@ -29,10 +30,11 @@ enum class Kind
     Bool,    // BOOLERR, number 0 or 1
     Error,   // BOOLERR, number is the error code (0x07 #DIV/0!, 0x2A #N/A ...)
     Formula, // FORMULA with a cached number
-    Date,    // NUMBER with XF 1 (date)
+    Date,    // NUMBER with XF 16 (built-in date format 14)
     DateTime,
     Time,
-    Blank, // BLANK: a formatted cell without a value
+    Blank,  // BLANK: a formatted cell without a value
+    Custom, // NUMBER with XF 19, whose format is the book's customFormat
 };
 
 struct Cell
@@ -59,6 +61,7 @@ struct Book
     std::vector<Sheet> sheets;
     bool date1904 = false;
     bool filePass = false; // a FILEPASS record: the workbook claims to be encrypted
+    QString customFormat = QStringLiteral("0.00"); // format 164, used by XF 19
 };
 
 inline Cell number(int row, int column, double value)
@@ -204,10 +207,12 @@ inline void cellRecord(QByteArray& out, const Cell& c, const std::map<QString, q
     case Kind::Number:
     case Kind::Date:
     case Kind::DateTime:
-    case Kind::Time: {
+    case Kind::Time:
+    case Kind::Custom: {
         const quint16 xfIndex = c.kind == Kind::Date       ? 16
                                 : c.kind == Kind::DateTime ? 17
                                 : c.kind == Kind::Time     ? 18
+                                : c.kind == Kind::Custom   ? 19
                                                            : 15;
         b = cellHead(c, xfIndex);
         putDouble(b, c.number);
@@ -314,6 +319,11 @@ inline QByteArray workbookStream(const Book& book)
     record(globals, 0x0022, u16(book.date1904 ? 1 : 0));
     for (int i = 0; i < 5; ++i)
         record(globals, 0x0031, font());
+    QByteArray format = u16(164);
+    put16(format, quint16(book.customFormat.size()));
+    format.append(char(1));
+    format.append(chars(book.customFormat, false));
+    record(globals, 0x041E, format);
     // XF 0-14 are style XFs, 15 the default cell XF, then date, date-time and time.
     for (int i = 0; i < 15; ++i) {
         QByteArray style = xf(0, 0);
@@ -325,6 +335,7 @@ inline QByteArray workbookStream(const Book& book)
     record(globals, 0x00E0, xf(0, 14));
     record(globals, 0x00E0, xf(0, 22));
     record(globals, 0x00E0, xf(0, 21));
+    record(globals, 0x00E0, xf(0, 164));
 
     std::vector<QByteArray> sheets;
     for (const Sheet& s : book.sheets)
