@@ -1,7 +1,7 @@
 #include "stores/BiffWriter.h"
 
 #include "stores/BiffRecords.h"
-#include "stores/CellText.h"
+#include "stores/ExcelCellLimit.h"
 #include "stores/CompoundFile.h"
 #include "stores/ExportTarget.h"
 #include "stores/FileOutput.h"

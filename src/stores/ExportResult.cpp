@@ -1,6 +1,6 @@
 #include "stores/ExportResult.h"
 
-#include "stores/CellText.h"
+#include "stores/ExcelCellLimit.h"
 
 #include <QCoreApplication>
 

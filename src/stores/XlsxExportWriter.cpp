@@ -1,6 +1,6 @@
 #include "stores/XlsxExportWriter.h"
 
-#include "stores/CellText.h"
+#include "stores/ExcelCellLimit.h"
 #include "stores/ExportTarget.h"
 #include "stores/XlsxParts.h"
 

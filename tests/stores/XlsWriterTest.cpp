@@ -1,6 +1,6 @@
 #include "WorkbookReaders.h"
 #include "stores/BiffWriter.h"
-#include "stores/CellText.h"
+#include "stores/ExcelCellLimit.h"
 #include "support/FileBytes.h"
 
 #include <QTemporaryDir>

@@ -1,5 +1,5 @@
 #include "WorkbookReaders.h"
-#include "stores/CellText.h"
+#include "stores/ExcelCellLimit.h"
 #include "stores/XlsxExportWriter.h"
 
 #include <QTemporaryDir>
