@@ -21,6 +21,9 @@ public:
 
     const QString& slavePath() const { return m_pty.slavePath(); }
 
+    // Sends bytes unasked, as a reply that comes too late.
+    void push(const QByteArray& bytes) { m_pty.send(bytes); }
+
 private:
     void serve();
 

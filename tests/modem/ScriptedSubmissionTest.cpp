@@ -4,8 +4,8 @@
 #include "modem/CSMSException.h"
 #include "modem/CSMSSerialPort.h"
 #include "modem/Clock.h"
-#include "modem/DeviceInfoLookup.h"
 #include "modem/ConcatReferenceCounter.h"
+#include "modem/DeviceInfoLookup.h"
 #include "modem/MessageSenders.h"
 #include "modem/PortMap.h"
 #include "modem/SendOptions.h"
@@ -133,6 +133,36 @@ TEST_F(ScriptedSubmissionTest, RestoreOfTheDefaultSmscLeavesTheWideCharacterSet)
     };
     EXPECT_EQ(channel.transcript(), expected);
     EXPECT_EQ(*charset, "GSM");
+}
+
+// A reply that comes after its wait gave up belongs to the message before. Read as the answer
+// to the next message's commands, it shifts every answer by one: here the character set query
+// would miss that the modem is still in UCS2, and the GSM text would go out garbled.
+TEST_F(ScriptedSubmissionTest, StaleReplyIsNotTakenForTheNextMessage)
+{
+    auto charset = std::make_shared<QByteArray>("UCS2");
+    start([charset](const QByteArray& input) -> QByteArray {
+        // A modem slow enough that every read takes one answer: a late one shifts them all.
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        if (input == "AT+CSCS?")
+            return "\r\n+CSCS: \"" + *charset + "\"\r\n\r\nOK\r\n";
+        if (input == "AT+CSCS=?")
+            return "\r\n+CSCS: (\"IRA\",\"GSM\",\"UCS2\")\r\n\r\nOK\r\n";
+        if (input.startsWith("AT+CSCS=\"")) {
+            *charset = input.mid(9).chopped(1);
+            return "\r\nOK\r\n";
+        }
+        if (input.startsWith("AT+CMGS="))
+            return "\r\n> ";
+        if (input.endsWith('\x1A'))
+            return *charset == "UCS2" ? "\r\n+CMS ERROR: 304\r\n" : "\r\n+CMGS: 6\r\n\r\nOK\r\n";
+        return okTo(input);
+    });
+    modem->push("\r\n+CMGS: 5\r\n\r\nOK\r\n");
+    // The pty hands bytes over asynchronously: let the late reply arrive before we start.
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    EXPECT_EQ(statusOf(true, {"hello", {}, "+447700900123", 0}), "Message sent successfully.");
+    EXPECT_TRUE(channel.transcript().contains("hello\x1A\r\n"));
 }
 
 } // namespace
