@@ -16,13 +16,3 @@ SubmissionOutcome SendPduStreamMode(ModemChannel& port, const SendRequest& reque
 // port's default is restored after it, whatever the outcome.
 SubmissionOutcome SendTextStreamMode(ModemChannel& port, const SendRequest& request,
                                      const SubmissionContext& context);
-
-// The message class and alphabet a submission starts from.
-struct MessageFlags
-{
-    bool flash = false;
-    bool unicode = false;
-};
-
-// The main window's options at this moment, or both off for a plain-options request.
-MessageFlags messageFlagsFor(const SendRequest& request, const SubmissionContext& context);

@@ -7,7 +7,6 @@
 #include "modem/ModemTrace.h"
 #include "modem/PartSubmission.h"
 #include "modem/PduSubmission.h"
-#include "modem/SendOptions.h"
 
 namespace {
 
@@ -45,13 +44,6 @@ SubmissionOutcome sendParts(ModemChannel& port, const std::vector<EncodedPdu>& p
 
 } // namespace
 
-MessageFlags messageFlagsFor(const SendRequest& request, const SubmissionContext& context)
-{
-    if (request.plainOptions != 0 || !context.options)
-        return {};
-    return {context.options->flash(), context.options->unicode()};
-}
-
 SubmissionOutcome SendPduStreamMode(ModemChannel& port, const SendRequest& request,
                                     const SubmissionContext& context)
 {
@@ -65,6 +57,7 @@ SubmissionOutcome SendPduStreamMode(ModemChannel& port, const SendRequest& reque
     const std::optional<PduSubmission> submission =
         encodeMessagePdus(request.text, request.number, request.customSmsc, reference,
                           {true, flags.flash, flags.unicode});
+    // Past 255 parts a concatenation header cannot count them; no editor lets a text get there.
     if (!submission)
         RaiseModemError(QStringLiteral("+CMS ERROR: 500"));
     if (!submission->concatenated) {

@@ -6,6 +6,7 @@ class Clock;
 class ConcatReferenceCounter;
 class DeviceInfoLookup;
 class SendOptions;
+struct SendRequest;
 
 // What every submission needs besides its channel and request. The application owns each of
 // these; a context only refers to them.
@@ -25,3 +26,13 @@ enum class [[nodiscard]] SubmissionOutcome{
     Sent,
     Stopped, // a stop came between the parts of a long message: the message is incomplete
 };
+
+// The message class and alphabet a submission starts from.
+struct MessageFlags
+{
+    bool flash = false;
+    bool unicode = false;
+};
+
+// The main window's options at this moment, or both off for a plain-options request.
+MessageFlags messageFlagsFor(const SendRequest& request, const SubmissionContext& context);
