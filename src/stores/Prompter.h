@@ -15,11 +15,22 @@ public:
         Error
     };
 
+    enum class Answer
+    {
+        Yes,
+        No,
+        Cancel
+    };
+
     virtual ~Prompter() = default;
 
     // A message box with one OK button.
     virtual void inform(const QString& caption, const QString& text,
                         Icon icon = Icon::Information) = 0;
     // A Yes/No question; true for Yes.
-    virtual bool confirm(const QString& caption, const QString& text) = 0;
+    virtual bool confirm(const QString& caption, const QString& text,
+                         Icon icon = Icon::Question) = 0;
+    // A Yes/No/Cancel question.
+    virtual Answer askYesNoCancel(const QString& caption, const QString& text,
+                                  Icon icon = Icon::Question) = 0;
 };

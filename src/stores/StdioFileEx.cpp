@@ -1,6 +1,7 @@
 #include "stores/StdioFileEx.h"
 
 #include <QFile>
+#include <QtEndian>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -26,6 +27,13 @@ int accessMode(std::uint32_t flags)
     if (flags & CStdioFileEx::modeReadWrite)
         return O_RDWR;
     return (flags & CStdioFileEx::modeWrite) ? O_WRONLY : O_RDONLY;
+}
+
+void appendUtf16Le(QString& line, const char* bytes, qsizetype units)
+{
+    const qsizetype old = line.size();
+    line.resize(old + units);
+    qFromLittleEndian<char16_t>(bytes, units, line.data() + old);
 }
 
 void removeLineEnd(QString& line)
@@ -85,6 +93,14 @@ bool CStdioFileEx::Open(const QString& path, std::uint32_t flags, FileError* err
         if (flags & modeCreate)
             oflags |= O_CREAT;
         fd = ::open(native.constData(), oflags, 0644);
+        // A folder is not a file to read, whatever open() allows for reading.
+        struct stat st
+        {};
+        if (fd >= 0 && ::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
+            ::close(fd);
+            fd = -1;
+            errno = EISDIR;
+        }
     }
     if (fd < 0) {
         if (error)
@@ -162,23 +178,36 @@ bool CStdioFileEx::ReadString(QString& line)
 
 bool CStdioFileEx::readUtf16Line(QString& line)
 {
-    if (GetPosition() == 0) {
+    // Only a fresh buffer can start at position 0; asking the file on every line costs a call.
+    const bool freshBuffer = m_bufferPos == 0 || m_bufferPos >= m_buffer.size();
+    if (freshBuffer && GetPosition() == 0) {
         takeByte();
         takeByte();
     }
     bool any = false;
-    for (;;) {
-        const int lo = takeByte();
-        if (lo < 0)
-            break;
-        const int hi = takeByte();
-        if (hi < 0)
-            break; // a stray odd byte at the end is not a character
+    bool lineEnd = false;
+    while (!lineEnd && fill()) {
+        const qsizetype units = (m_buffer.size() - m_bufferPos) / 2;
+        if (units == 0) {
+            // A code unit split between two reads.
+            const int lo = takeByte();
+            const int hi = takeByte();
+            if (hi < 0)
+                break; // a stray odd byte at the end is not a character
+            any = true;
+            line.append(QChar(char16_t(lo | (hi << 8))));
+            lineEnd = lo == '\n' && hi == 0;
+            continue;
+        }
+        const char* bytes = m_buffer.constData() + m_bufferPos;
+        qsizetype taken = 0;
+        while (taken < units && !lineEnd) {
+            lineEnd = bytes[2 * taken] == '\n' && bytes[2 * taken + 1] == 0;
+            ++taken;
+        }
+        appendUtf16Le(line, bytes, taken);
+        m_bufferPos += 2 * taken;
         any = true;
-        const char16_t unit = char16_t(lo | (hi << 8));
-        line.append(QChar(unit));
-        if (unit == u'\n')
-            break;
     }
     removeLineEnd(line);
     return any;

@@ -1,5 +1,6 @@
 #include "support/ScriptedPrompter.h"
 
+#include <QStringList>
 #include <gtest/gtest.h>
 
 void ScriptedPrompter::inform(const QString& caption, const QString& text, Icon icon)
@@ -7,14 +8,34 @@ void ScriptedPrompter::inform(const QString& caption, const QString& text, Icon 
     m_shown.append({caption, text, icon, false});
 }
 
-bool ScriptedPrompter::confirm(const QString& caption, const QString& text)
+bool ScriptedPrompter::confirm(const QString& caption, const QString& text, Icon icon)
 {
-    m_shown.append({caption, text, Icon::Question, true});
+    m_shown.append({caption, text, icon, true});
+    return next(text) == Answer::Yes;
+}
+
+Prompter::Answer ScriptedPrompter::askYesNoCancel(const QString& caption, const QString& text,
+                                                  Icon icon)
+{
+    m_shown.append({caption, text, icon, true});
+    return next(text);
+}
+
+QStringList ScriptedPrompter::texts() const
+{
+    QStringList all;
+    for (const Shown& s : m_shown)
+        all.append(s.text);
+    return all;
+}
+
+Prompter::Answer ScriptedPrompter::next(const QString& text)
+{
     if (m_answers.empty()) {
         ADD_FAILURE() << "unexpected question: " << text.toStdString();
-        return false;
+        return Answer::Cancel;
     }
-    const bool yes = m_answers.front();
+    const Answer reply = m_answers.front();
     m_answers.pop_front();
-    return yes;
+    return reply;
 }

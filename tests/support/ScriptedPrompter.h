@@ -18,19 +18,25 @@ public:
         bool question;
     };
 
-    ScriptedPrompter& answer(bool yes)
+    ScriptedPrompter& answer(bool yes) { return answer(yes ? Answer::Yes : Answer::No); }
+    ScriptedPrompter& answer(Answer reply)
     {
-        m_answers.push_back(yes);
+        m_answers.push_back(reply);
         return *this;
     }
 
     void inform(const QString& caption, const QString& text, Icon icon) override;
-    bool confirm(const QString& caption, const QString& text) override;
+    bool confirm(const QString& caption, const QString& text, Icon icon) override;
+    Answer askYesNoCancel(const QString& caption, const QString& text, Icon icon) override;
 
     const QList<Shown>& shown() const { return m_shown; }
+    // The texts shown, in order, for compact expectations.
+    QStringList texts() const;
     bool allAnswersUsed() const { return m_answers.empty(); }
 
 private:
-    std::deque<bool> m_answers;
+    Answer next(const QString& text);
+
+    std::deque<Answer> m_answers;
     QList<Shown> m_shown;
 };

@@ -27,10 +27,25 @@ void MessageBoxPrompter::inform(const QString& caption, const QString& text, Ico
     box.exec();
 }
 
-bool MessageBoxPrompter::confirm(const QString& caption, const QString& text)
+bool MessageBoxPrompter::confirm(const QString& caption, const QString& text, Icon icon)
 {
-    QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::Yes | QMessageBox::No,
-                    m_parent);
+    QMessageBox box(boxIcon(icon), caption, text, QMessageBox::Yes | QMessageBox::No, m_parent);
     box.setDefaultButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
+}
+
+Prompter::Answer MessageBoxPrompter::askYesNoCancel(const QString& caption, const QString& text,
+                                                    Icon icon)
+{
+    QMessageBox box(boxIcon(icon), caption, text,
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, m_parent);
+    box.setDefaultButton(QMessageBox::Yes);
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    default:
+        return Answer::Cancel;
+    }
 }

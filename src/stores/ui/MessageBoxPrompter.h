@@ -12,7 +12,9 @@ public:
 
     void inform(const QString& caption, const QString& text,
                 Icon icon = Icon::Information) override;
-    bool confirm(const QString& caption, const QString& text) override;
+    bool confirm(const QString& caption, const QString& text, Icon icon = Icon::Question) override;
+    Answer askYesNoCancel(const QString& caption, const QString& text,
+                          Icon icon = Icon::Question) override;
 
 private:
     QWidget* m_parent;

@@ -1,0 +1,78 @@
+#pragma once
+
+#include "stores/SentItemsLogic.h"
+
+#include <QDialog>
+#include <memory>
+#include <vector>
+
+class Prompter;
+class QBoxLayout;
+class QLabel;
+class QMenu;
+class QPlainTextEdit;
+class QPushButton;
+class QTableView;
+class SentItemStore;
+class SentItemsExport;
+
+// The "Sent Items" window over SentItemsLogic. It loads the log in a background job when first
+// shown and rewrites the file on Close when records were deleted. Escape does not close it.
+class CSent_Items : public QDialog
+{
+    Q_OBJECT
+
+public:
+    // `prompter` replaces the message boxes (tests).
+    explicit CSent_Items(SentItemStore& store, Prompter* prompter = nullptr,
+                         QWidget* parent = nullptr);
+    ~CSent_Items() override;
+
+    // Where "Send selected items to SMS Composer" hands the rows (the main window), and the
+    // export provider. Their commands do nothing until they are given.
+    void setComposerHandler(SentItemsToComposer handler);
+    void setExport(SentItemsExport* exporter);
+
+    SentItemsLogic& logic() { return m_logic; }
+    QTableView* list() const { return m_list; }
+    QString totalItemsText() const;
+    QString selectedItemsText() const;
+    QString detailsText() const;
+    QMenu* contextMenu() const { return m_menu; }
+    bool isBusy() const;
+
+public slots:
+    void onClearSelected();
+    void onClearAll();
+    void onSendToComposer();
+    void onExport();
+    void onClose();
+    void reject() override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QPushButton* addButton(QBoxLayout* row, const QString& text, void (CSent_Items::*slot)());
+    std::vector<int> selectedRows() const;
+    void startLoading();
+    void refreshCounters();
+    void onSelectionChanged();
+
+    std::unique_ptr<Prompter> m_ownPrompter;
+    SentItemStore& m_store;
+    SentItemsLogic m_logic;
+    SentItemsToComposer m_composer;
+    SentItemsExport* m_export = nullptr;
+    QTableView* m_list;
+    QPlainTextEdit* m_details;
+    QLabel* m_total;
+    QLabel* m_selected;
+    QMenu* m_menu;
+    QPushButton* m_composerButton = nullptr;
+    QPushButton* m_exportButton = nullptr;
+    bool m_busy = false;
+    bool m_loaded = false;
+    bool m_closing = false;
+};
