@@ -2,7 +2,6 @@
 
 #include "modem/GsmAlphabet.h"
 
-#include <QStringEncoder>
 #include <algorithm>
 
 namespace {
@@ -42,14 +41,6 @@ qsizetype ucs2SliceLength(const QString& text, qsizetype from)
     return length;
 }
 
-QByteArray windowsCodePage(const QString& text)
-{
-    QStringEncoder encoder("windows-1252");
-    if (!encoder.isValid())
-        return text.toLatin1();
-    return encoder.encode(text);
-}
-
 } // namespace
 
 bool NeedsUnicode(const QString& text)
@@ -74,27 +65,4 @@ QStringList textModeSlices(const QString& text, bool unicode)
         from += length;
     } while (from < text.size());
     return slices;
-}
-
-QByteArray encodeTextBody(const QString& text, const QString& charset)
-{
-    if (text.trimmed().isEmpty())
-        return " ";
-    if (charset == QLatin1String("GSM")) {
-        const Septets septets = ToGsmSeptets(text);
-        return QByteArray(reinterpret_cast<const char*>(septets.data()),
-                          static_cast<qsizetype>(septets.size()));
-    }
-    if (charset == QLatin1String("8859-1"))
-        return text.toLatin1();
-    return windowsCodePage(text);
-}
-
-bool fitsCharset(const QString& text, const QString& charset)
-{
-    if (charset == QLatin1String("GSM"))
-        return !NeedsUnicode(text);
-    const auto limit = charset == QLatin1String("8859-1") ? 0xFF : 0x7F;
-    return std::all_of(text.cbegin(), text.cend(),
-                       [limit](QChar c) { return c.unicode() <= limit; });
 }

@@ -23,11 +23,3 @@ QByteArray CsmpCommand(bool flash, bool unicode);
 // slice also stays within the 160 septets of one SMS (escaped characters count twice), and a
 // UCS2 slice never ends inside a surrogate pair, so every slice arrives readable.
 QStringList textModeSlices(const QString& text, bool unicode);
-
-// A GSM message body as the modem's character set takes it: GSM codes for "GSM", Latin-1 for
-// "8859-1", the Windows code page otherwise (IRA is its ASCII half). An empty or blank text
-// goes as a single blank.
-QByteArray encodeTextBody(const QString& text, const QString& charset);
-
-// Whether the text can be written in charset without losing a character.
-bool fitsCharset(const QString& text, const QString& charset);

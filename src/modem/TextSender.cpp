@@ -7,6 +7,7 @@
 #include "modem/ModemTrace.h"
 #include "modem/PartSubmission.h"
 #include "modem/PduSubmission.h"
+#include "modem/TextCharsets.h"
 #include "modem/TextModeText.h"
 #include "modem/Ucs2Hex.h"
 
@@ -38,6 +39,7 @@ public:
 private:
     void prepareModem();
     void chooseGsmCharset();
+    QString carryingCharset(const QString& supported, bool leavingWide) const;
     QByteArray unicodeBody(const QString& text);
     QByteArray bodyOf(const QString& text);
     bool isSingleMessage() const;
@@ -74,19 +76,34 @@ void TextModeSubmission::prepareModem()
         chooseGsmCharset();
 }
 
-// A wide character set left by an earlier Unicode message would garble GSM text: go back to
-// GSM (preferred) or IRA. Text with letters beyond ASCII needs the GSM set itself.
+// A GSM text goes in a character set that carries all of it. A wide set left by an earlier
+// Unicode message is always left, GSM preferred to IRA; so is a set that would lose characters
+// ("€" in IRA, "[" in GSM), for the first supported set that carries the text.
 void TextModeSubmission::chooseGsmCharset()
 {
-    const QString current = QueryCharsetStream(m_port);
-    m_charset = charsetOfReply(current);
-    if (current.contains(u"HEX") || current.contains(u"UCS2"))
-        selectNarrowCharset();
-    if (fitsCharset(m_text, m_charset))
+    const QString reply = QueryCharsetStream(m_port);
+    m_charset = charsetOfReply(reply);
+    const bool wide = reply.contains(u"HEX") || reply.contains(u"UCS2");
+    if (!wide && canCarry(m_text, m_charset))
         return;
-    if (QuerySupportedCharsetsStream(m_port).contains(u"GSM") &&
-        selectCharset(m_port, QStringLiteral("GSM")))
-        m_charset = QStringLiteral("GSM");
+    const QString chosen = carryingCharset(QuerySupportedCharsetsStream(m_port), wide);
+    if (!chosen.isEmpty() && chosen != m_charset && selectCharset(m_port, chosen))
+        m_charset = chosen;
+}
+
+QString TextModeSubmission::carryingCharset(const QString& supported, bool leavingWide) const
+{
+    for (const char* name : {"GSM", "IRA", "HEX"}) {
+        if (supported.contains(QLatin1String(name)) && canCarry(m_text, QLatin1String(name)))
+            return QLatin1String(name);
+    }
+    if (!leavingWide)
+        return {};
+    for (const char* name : {"GSM", "IRA"}) {
+        if (supported.contains(QLatin1String(name)))
+            return QLatin1String(name);
+    }
+    return {};
 }
 
 bool TextModeSubmission::selectNarrowCharset()

@@ -71,37 +71,4 @@ TEST(TextModeTextTest, SlicesCoverTheTextAndEachFitsOneSms)
     }
 }
 
-TEST(TextModeTextTest, BodyIsWrittenInTheModemsCharacterSet)
-{
-    const struct
-    {
-        QString text;
-        const char* charset;
-        QByteArray body;
-    } cases[] = {
-        {"Hi @ $5", "IRA", "Hi @ $5"},
-        {"Hi @ $5", "GSM",
-         QByteArray("Hi \x00 \x02"
-                    "5",
-                    7)},
-        {"5€ [x]", "GSM", "5\x1B\x65 \x1B\x3Cx\x1B\x3E"},
-        {"café", "8859-1", "caf\xE9"},
-        {"5€", "IRA", "5\x80"},
-        {"", "IRA", " "},
-        {" \n ", "GSM", " "},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(encodeTextBody(c.text, c.charset), c.body)
-            << c.text.toStdString() << " in " << c.charset;
-}
-
-TEST(TextModeTextTest, FitsCharset)
-{
-    EXPECT_TRUE(fitsCharset("plain {ascii}", "IRA"));
-    EXPECT_FALSE(fitsCharset("5€", "IRA"));
-    EXPECT_TRUE(fitsCharset("5€ é Δ", "GSM"));
-    EXPECT_TRUE(fitsCharset("café", "8859-1"));
-    EXPECT_FALSE(fitsCharset("5€", "8859-1"));
-}
-
 } // namespace
