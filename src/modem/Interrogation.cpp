@@ -70,7 +70,7 @@ void askIdentities(ModemChannel& port)
     ask(port, "AT+CIMI\r", {"AT+CIMI", "+CIMI"});
 }
 
-QString askDefaultSmsc(ModemChannel& port, const NumberRule& isInvalidNumber)
+QString askDefaultSmsc(ModemChannel& port, const InvalidNumberTest& isInvalidNumber)
 {
     const std::optional<QString> value =
         ask(port, "AT+CSCA?\r", {"AT+CSCA", "+CSCA"}, Quotes::Keep);
@@ -110,7 +110,7 @@ bool ProbeModem(ModemChannel& port)
     return sendCommand(port, "AT\r") || port.response().trimmed() == u"AT";
 }
 
-QString QueryDeviceInformation(ModemChannel& port, const NumberRule& isInvalidNumber)
+QString QueryDeviceInformation(ModemChannel& port, const InvalidNumberTest& isInvalidNumber)
 {
     const PortCloser closer{port};
     port.clearResponse();

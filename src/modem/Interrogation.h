@@ -16,7 +16,7 @@ enum SmsModeSupport
 };
 
 // A phone number's validity rule: true when the number is invalid.
-using NumberRule = std::function<bool(const QString&)>;
+using InvalidNumberTest = std::function<bool(const QString&)>;
 
 // Whether a modem answers "AT": "OK", or an echo of "AT" with no result code (some modems
 // answer nothing more until they have been set up).
@@ -27,7 +27,7 @@ bool ProbeModem(ModemChannel& port);
 // by its value, lines joined by "\n". A value stays empty when its command got no "OK".
 // Raises the no-response error when the modem does not answer "AT". Closes the port when it
 // is done, either way. isInvalidNumber judges a decoded SMSC (null: the basic rule).
-QString QueryDeviceInformation(ModemChannel& port, const NumberRule& isInvalidNumber = {});
+QString QueryDeviceInformation(ModemChannel& port, const InvalidNumberTest& isInvalidNumber = {});
 
 // 0 when the modem did not answer AT+CMGF=?, else the modes its answer lists (1 PDU, 2 text,
 // 3 both); 0 as well when it did not answer "AT" but its AT+CMGF=? lists neither digit.
