@@ -16,3 +16,5 @@ struct CliCommand
 };
 
 int runPduCommand(const QStringList& arguments);
+int runInfoCommand(const QStringList& arguments);
+int runSendOneCommand(const QStringList& arguments);

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QTextStream>
+#include <algorithm>
 #include <array>
 #include <cstdio>
 
@@ -12,6 +13,13 @@ constexpr std::array commands = {
     CliCommand{"pdu",
                QT_TRANSLATE_NOOP("quillon-cli", "print the PDUs PDU mode sends for a message"),
                runPduCommand},
+    CliCommand{
+        "info",
+        QT_TRANSLATE_NOOP("quillon-cli", "print the device information of the modem on a port"),
+        runInfoCommand},
+    CliCommand{"send-one",
+               QT_TRANSLATE_NOOP("quillon-cli", "send one message through the modem on a port"),
+               runSendOneCommand},
 };
 
 void printUsage(FILE* stream)
@@ -20,8 +28,11 @@ void printUsage(FILE* stream)
     out << QCoreApplication::translate("quillon-cli", "Usage: quillon-cli COMMAND [OPTIONS]")
         << "\n\n"
         << QCoreApplication::translate("quillon-cli", "Commands:") << '\n';
+    int width = 0;
     for (const CliCommand& command : commands)
-        out << "  " << command.name << "  "
+        width = std::max(width, static_cast<int>(qstrlen(command.name)));
+    for (const CliCommand& command : commands)
+        out << "  " << QString::fromLatin1(command.name).leftJustified(width) << "  "
             << QCoreApplication::translate("quillon-cli", command.summary) << '\n';
     out << '\n'
         << QCoreApplication::translate("quillon-cli",

@@ -80,12 +80,17 @@ QString NormaliseModemReply(const QString& reply)
     return {};
 }
 
-void RaiseModemError(const QString& text)
+CSMSException ModemErrorFrom(const QString& text)
 {
     QString message = text;
     if (!cutAfterCode(message, u"+CMS ERROR"))
         cutAfterCode(message, u"+CME ERROR");
-    throw CSMSException(std::nullopt, message);
+    return CSMSException(std::nullopt, message);
+}
+
+void RaiseModemError(const QString& text)
+{
+    throw ModemErrorFrom(text);
 }
 
 void RaiseSystemError(int errorNumber, const QString& text)
@@ -94,9 +99,14 @@ void RaiseSystemError(int errorNumber, const QString& text)
         CSMSException::SystemErrorBase | (static_cast<std::uint32_t>(errorNumber) & 0xFFFF), text);
 }
 
+CSMSException NoResponseError(const QString& text)
+{
+    return CSMSException(CSMSException::NoResponseCode, text);
+}
+
 void RaiseNoResponse(const QString& text)
 {
-    throw CSMSException(CSMSException::NoResponseCode, text);
+    throw NoResponseError(text);
 }
 
 QString GetModemErrorText(const CSMSException& error)

@@ -39,14 +39,20 @@ private:
 // "+CMS ERROR"/"+CME ERROR" on, "ERROR", or "+CMS ERROR: 500" for any other failure.
 QString NormaliseModemReply(const QString& reply);
 
-// Throws an error made from a modem reply, cut after the three-digit code of its
-// "+CMS ERROR: nnn" (or "+CME ERROR: nnn") so trailing chatter does not reach the user.
+// An error made from a modem reply, cut after the three-digit code of its "+CMS ERROR: nnn"
+// (or "+CME ERROR: nnn") so trailing chatter does not reach the user.
+CSMSException ModemErrorFrom(const QString& text);
+
+// Throws ModemErrorFrom(text).
 [[noreturn]] void RaiseModemError(const QString& text);
 
 // Throws SystemErrorBase | (errorNumber & 0xFFFF).
 [[noreturn]] void RaiseSystemError(int errorNumber, const QString& text = {});
 
-// Throws NoResponseCode, whose text is "Failed to receive a response from the modem.".
+// The NoResponseCode error, whose text is "Failed to receive a response from the modem.".
+CSMSException NoResponseError(const QString& text);
+
+// Throws NoResponseError(text).
 [[noreturn]] void RaiseNoResponse(const QString& text);
 
 // The text every catcher shows or stores; empty when the error turns out to be a success.

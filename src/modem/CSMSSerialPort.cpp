@@ -186,6 +186,19 @@ bool CSMSSerialPort::ReadUntil(const char* token)
     }
 }
 
+void CSMSSerialPort::DiscardInput()
+{
+    m_response.clear();
+    if (usableError() != 0)
+        return;
+    ::tcflush(m_fd.get(), TCIFLUSH);
+    // Some drivers keep bytes past the flush; read them away without waiting.
+    std::array<char, ReadBlockSize> block{};
+    std::size_t count = 0;
+    while (readSome(block, count) == 0 && count > 0) {
+    }
+}
+
 bool CSMSSerialPort::failReadUntil(int errorNumber)
 {
     // Remembered so the caller's next write reports the failure instead of a success.

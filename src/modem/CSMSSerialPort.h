@@ -1,5 +1,6 @@
 #pragma once
 
+#include "modem/ModemChannel.h"
 #include "modem/UniqueFd.h"
 
 #include <QString>
@@ -19,14 +20,14 @@ class PortMap;
 // A port is held exclusively (TIOCEXCL plus an flock on the device itself, so a symlink and its
 // target are the same port and even root cannot open it twice). System failures throw
 // CSMSException with SystemErrorBase | errno.
-class CSMSSerialPort
+class CSMSSerialPort : public ModemChannel
 {
 public:
     static constexpr std::uint32_t DefaultTimeoutMs = 15000;
     static constexpr std::size_t ReadBlockSize = 4096;
 
     CSMSSerialPort(const PortMap& ports, const Clock& clock);
-    virtual ~CSMSSerialPort();
+    ~CSMSSerialPort() override;
     CSMSSerialPort(const CSMSSerialPort&) = delete;
     CSMSSerialPort& operator=(const CSMSSerialPort&) = delete;
 
@@ -35,12 +36,12 @@ public:
     // Applies the line settings and takes timeoutMs as the channel time-out; closes on failure.
     void Configure(std::uint32_t timeoutMs);
     // False when nothing was open.
-    bool Close();
+    bool Close() override;
 
     // Writes the whole buffer unless the output stays blocked for the time-out; returns the
     // count written. Raises on a closed channel and on one whose device failed in ReadUntil.
-    std::size_t Write(const char* bytes, std::size_t length);
-    std::size_t Write(std::string_view bytes) { return Write(bytes.data(), bytes.size()); }
+    std::size_t Write(const char* bytes, std::size_t length) override;
+    using ModemChannel::Write;
 
     // What is buffered now, at most ReadBlockSize bytes; 0 when nothing is.
     std::size_t Read(std::span<char> buffer);
@@ -52,16 +53,20 @@ public:
     // with the whole collected text in response() once the token is seen; false after a quiet
     // time-out, with the collected text trimmed. A device that fails meanwhile (unplugged) also
     // gives false, with an empty response, and breaks the channel until it is opened again.
-    bool ReadUntil(const char* token);
+    bool ReadUntil(const char* token) override;
 
-    const QString& response() const { return m_response; }
-    void clearResponse() { m_response.clear(); }
+    // Drops what the device has buffered for us and what is already waiting to be read.
+    // Does nothing on a closed or broken channel.
+    void DiscardInput() override;
 
-    int portNumber() const { return m_portNumber; }
+    const QString& response() const override { return m_response; }
+    void clearResponse() override { m_response.clear(); }
+
+    int portNumber() const override { return m_portNumber; }
     std::uint32_t timeoutMs() const { return m_timeoutMs; }
     bool isOpen() const { return m_fd.valid(); }
     // The errno that broke the channel during ReadUntil, if any.
-    std::optional<int> failure() const { return m_failure; }
+    std::optional<int> failure() const override { return m_failure; }
 
 private:
     int usableError() const;

@@ -26,6 +26,7 @@ public:
     }
 
     const QString& slavePath() const { return m_slavePath; }
+    int masterFd() const { return m_master.get(); }
 
     // Bytes from the modem to the channel.
     void send(const QByteArray& bytes)

@@ -1,0 +1,59 @@
+#include "CliCommand.h"
+#include "ModemCliSupport.h"
+#include "modem/CSMSException.h"
+#include "modem/CSMSSerialPort.h"
+#include "modem/Clock.h"
+#include "modem/Interrogation.h"
+#include "modem/ModemCommands.h"
+#include "modem/PortMap.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QTextStream>
+
+namespace {
+
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("InfoCommand", text);
+}
+
+} // namespace
+
+int runInfoCommand(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        tr("Asks the modem on PORT what it is and prints its device information: manufacturer, "
+           "model, revision, SMS modes, battery, default SMSC, operator and signal quality."));
+    const QCommandLineOption helpOption = parser.addHelpOption();
+    parser.addPositionalArgument(QStringLiteral("PORT"), tr("The modem's port, COM1 to COM512."));
+    if (!parser.parse(arguments))
+        return refuseUsage(QStringLiteral("info"), parser.errorText());
+    if (parser.isSet(helpOption) || parser.isSet(QStringLiteral("help-all"))) {
+        QString help = parser.helpText();
+        help.replace(0, help.indexOf(u'\n'), tr("Usage: quillon-cli info COM<n>"));
+        QTextStream(stdout) << help;
+        return 0;
+    }
+    const QStringList ports = parser.positionalArguments();
+    if (ports.size() != 1)
+        return refuseUsage(QStringLiteral("info"), tr("Expected exactly one PORT argument."));
+    const std::optional<int> port = parsePortText(ports.front());
+    if (!port)
+        return refuseUsage(QStringLiteral("info"),
+                           tr("\"%1\" is not a port: use COM1 to COM512.").arg(ports.front()));
+
+    const PortMap portMap = PortMap::fromEnvironment();
+    CSMSSerialPort channel(portMap, Clock::system());
+    try {
+        channel.Open(*port, ModemTimeoutMs);
+        ResetModemStream(channel);
+        QTextStream(stdout) << QueryDeviceInformation(channel) << '\n';
+        return 0;
+    } catch (const CSMSException& error) {
+        QTextStream(stderr) << "quillon-cli info: " << ports.front() << ": "
+                            << GetModemErrorText(error) << '\n';
+        return 1;
+    }
+}

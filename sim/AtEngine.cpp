@@ -1,0 +1,175 @@
+#include "sim/AtEngine.h"
+
+#include "sim/Submission.h"
+
+#include <utility>
+
+namespace sim {
+
+namespace {
+
+constexpr char kCtrlZ = 0x1A;
+constexpr char kEscape = 0x1B;
+constexpr char kBackspace = 0x08;
+constexpr qsizetype kMaxLine = 2048;
+constexpr qsizetype kMaxBody = 4096;
+const QByteArray kPrompt = "\r\n> ";
+
+CommandHandler findHandler(const QByteArray& name)
+{
+    for (const auto* table : {&generalCommands(), &smsCommands()}) {
+        const auto found = table->find(name);
+        if (found != table->end())
+            return found->second;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+AtEngine::AtEngine(QString portName, ModemProfile profile, MessageSink sink)
+    : m_portName(std::move(portName)), m_state(std::move(profile)), m_sink(std::move(sink))
+{}
+
+std::vector<OutputChunk> AtEngine::feed(QByteArrayView input)
+{
+    m_output.clear();
+    if (m_state.profile.hang)
+        return {};
+    for (const char c : input) {
+        if (m_vanishing)
+            break;
+        if (m_mode == InputMode::Command)
+            commandByte(c);
+        else
+            bodyByte(c);
+    }
+    return std::exchange(m_output, {});
+}
+
+void AtEngine::hostClosed()
+{
+    m_mode = InputMode::Command;
+    m_line.clear();
+    m_body.clear();
+}
+
+void AtEngine::output(const QByteArray& bytes, bool isAnswer)
+{
+    if (!isAnswer && !m_output.empty() && !m_output.back().answer)
+        m_output.back().bytes.append(bytes);
+    else
+        m_output.push_back({bytes, isAnswer});
+}
+
+void AtEngine::commandByte(char c)
+{
+    if (c == kCtrlZ || c == kEscape)
+        return;
+    if (m_state.echo || m_state.profile.echoOnly)
+        output(QByteArray(1, c), false);
+    if (m_state.profile.echoOnly)
+        return;
+    if (c == '\r') {
+        runLine(std::exchange(m_line, {}).trimmed());
+    } else if (c == kBackspace) {
+        m_line.chop(1);
+    } else if (c != '\n' && m_line.size() < kMaxLine) {
+        m_line.append(c);
+    }
+}
+
+void AtEngine::runLine(const QByteArray& line)
+{
+    // Anything not starting with AT is noise to a modem (for example a PDU sent without a prompt).
+    if (line.size() < 2 || qstrnicmp(line.constData(), "AT", 2) != 0)
+        return;
+    if (shouldVanish()) {
+        m_vanishing = true;
+        return;
+    }
+    const auto commands = parseAtCommands(QByteArrayView(line).sliced(2));
+    if (!commands) {
+        answer({}, "ERROR");
+        return;
+    }
+    QList<QByteArray> lines;
+    for (std::size_t i = 0; i < commands->size(); ++i) {
+        const CommandHandler handler = findHandler((*commands)[i].name);
+        if (!handler) {
+            answer(lines, "ERROR");
+            return;
+        }
+        CommandOutcome outcome = handler((*commands)[i], m_state);
+        lines.append(outcome.lines);
+        if (outcome.submission) {
+            if (i + 1 != commands->size()) {
+                answer(lines, "ERROR"); // nothing may follow AT+CMGS on its line
+                return;
+            }
+            for (const QByteArray& l : lines)
+                output("\r\n" + l + "\r\n", true);
+            output(kPrompt, true);
+            m_pending = *outcome.submission;
+            m_body.clear();
+            m_mode = InputMode::Body;
+            return;
+        }
+        if (outcome.final != "OK") {
+            answer(lines, outcome.final);
+            return;
+        }
+    }
+    answer(lines, "OK");
+}
+
+void AtEngine::bodyByte(char c)
+{
+    if (c == kCtrlZ) {
+        finishBody();
+        return;
+    }
+    if (c == kEscape) {
+        m_mode = InputMode::Command;
+        answer({}, "OK");
+        return;
+    }
+    if (m_state.echo)
+        output(QByteArray(1, c), false);
+    if (m_body.size() < kMaxBody)
+        m_body.append(c);
+    if (c == '\r' && !m_pending.pduMode)
+        output(kPrompt, true); // text mode: a new line of the message
+}
+
+void AtEngine::finishBody()
+{
+    m_mode = InputMode::Command;
+    SubmissionResult result =
+        completeSubmission(m_pending, std::exchange(m_body, {}), m_state, m_portName);
+    if (result.message && m_sink)
+        m_sink(*result.message);
+    answer(result.outcome.lines, result.outcome.final);
+}
+
+void AtEngine::answer(const QList<QByteArray>& lines, const QByteArray& final)
+{
+    QByteArray bytes;
+    for (const QByteArray& line : lines)
+        bytes += "\r\n" + line + "\r\n";
+    bytes += "\r\n" + final + "\r\n";
+    output(bytes, true);
+
+    const ModemProfile& profile = m_state.profile;
+    if (profile.unsolicited.isEmpty() || ++m_finalResults % profile.unsolicitedEvery != 0)
+        return;
+    for (const QString& line : profile.unsolicited)
+        output("\r\n" + line.toLatin1() + "\r\n", false);
+}
+
+bool AtEngine::shouldVanish() const
+{
+    return m_state.profile.vanishAfter > 0 && m_state.accepted >= m_state.profile.vanishAfter;
+}
+
+} // namespace sim

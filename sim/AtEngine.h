@@ -1,0 +1,67 @@
+#pragma once
+
+#include "sim/AirLog.h"
+#include "sim/ModemProfile.h"
+#include "sim/ModemState.h"
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+#include <functional>
+#include <vector>
+
+namespace sim {
+
+// Bytes the modem sends. Answers (prompts and results) come after the profile's latency; echo and
+// unsolicited lines come at once.
+struct OutputChunk
+{
+    QByteArray bytes;
+    bool answer = false;
+};
+
+// The modem's side of the AT conversation, without any I/O: bytes in, bytes out. Command lines
+// end with CR; after AT+CMGS the body runs to Ctrl-Z (sent) or ESC (cancelled).
+class AtEngine
+{
+public:
+    using MessageSink = std::function<void(const AirMessage&)>;
+
+    AtEngine(QString portName, ModemProfile profile, MessageSink sink);
+
+    std::vector<OutputChunk> feed(QByteArrayView input);
+
+    // The host closed the port (DTR dropped): a half-typed line or message body is abandoned.
+    void hostClosed();
+
+    // True once the modem is to disappear; it then takes no more input.
+    bool vanishing() const { return m_vanishing; }
+
+private:
+    enum class InputMode
+    {
+        Command,
+        Body
+    };
+
+    void commandByte(char c);
+    void bodyByte(char c);
+    void runLine(const QByteArray& line);
+    void finishBody();
+    void answer(const QList<QByteArray>& lines, const QByteArray& final);
+    void output(const QByteArray& bytes, bool isAnswer);
+    bool shouldVanish() const;
+
+    QString m_portName;
+    ModemState m_state;
+    MessageSink m_sink;
+    InputMode m_mode = InputMode::Command;
+    QByteArray m_line;
+    QByteArray m_body;
+    PendingSubmission m_pending;
+    int m_finalResults = 0;
+    bool m_vanishing = false;
+    std::vector<OutputChunk> m_output;
+};
+
+} // namespace sim

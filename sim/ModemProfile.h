@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace sim {
+
+// How one simulated modem behaves: what it supports, what it reports and which faults it shows.
+struct ModemProfile
+{
+    bool pduMode = true;
+    bool textMode = true;
+    QString smsc = QStringLiteral("+447785016005"); // empty: no default SMSC
+    QString charset = QStringLiteral("IRA");        // after power-on and AT&F
+    QStringList charsets = {QStringLiteral("IRA"), QStringLiteral("GSM"), QStringLiteral("UCS2")};
+    bool echo = true; // after power-on and AT&F
+
+    int cmsError = 0; // submissions answered "+CMS ERROR: <cmsError>"; 0 for none
+    int cmsErrorEvery = 1;
+    int latencyMs = 0;
+    bool hang = false;
+    bool echoOnly = false;
+    int vanishAfter = 0; // messages; 0 never
+    QStringList unsolicited;
+    int unsolicitedEvery = 1; // final results between unsolicited bursts
+
+    QString manufacturer = QStringLiteral("QSIM");
+    QString model = QStringLiteral("QSIM-900");
+    QString revision = QStringLiteral("QSIM-900 R1.0");
+    QString imei;
+    QString imsi;
+    QString operatorName = QStringLiteral("SIM NET");
+    int signal = 20; // rssi of AT+CSQ, 99 unknown
+    int batteryLevel = 80;
+    bool charging = false;
+    bool legacyUndefined = false; // AT+GMI, AT+GMM, AT+GMR, AT+GSN answer "Undefined"
+};
+
+// The profile a modem on the given port starts from; identities differ per port.
+ModemProfile defaultProfile(int port);
+
+// Applies a comma-separated list of profile items (see profileItemsHelp) to profile. A value
+// that holds a comma is written in double quotes. Throws SimError for an unknown item or value.
+void applyProfileItems(const QString& items, ModemProfile& profile);
+
+// The item list for --help.
+QString profileItemsHelp();
+
+} // namespace sim

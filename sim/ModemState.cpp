@@ -1,0 +1,57 @@
+#include "sim/ModemState.h"
+
+#include <utility>
+
+namespace sim {
+
+ModemState::ModemState(ModemProfile modemProfile)
+    : profile(std::move(modemProfile)), smsc(profile.smsc)
+{
+    factoryReset();
+}
+
+void ModemState::factoryReset()
+{
+    echo = profile.echo;
+    errorMode = 0;
+    messageFormat = profile.pduMode ? 0 : 1;
+    charset = profile.charset;
+    textParameters = TextParameters{};
+}
+
+bool ModemState::supportsCharset(const QString& name) const
+{
+    return profile.charsets.contains(name, Qt::CaseInsensitive);
+}
+
+CommandOutcome CommandOutcome::ok(QList<QByteArray> lines)
+{
+    CommandOutcome outcome;
+    outcome.lines = std::move(lines);
+    return outcome;
+}
+
+CommandOutcome CommandOutcome::error()
+{
+    CommandOutcome outcome;
+    outcome.final = "ERROR";
+    return outcome;
+}
+
+CommandOutcome CommandOutcome::cmsError(int code)
+{
+    CommandOutcome outcome;
+    outcome.final = "+CMS ERROR: " + QByteArray::number(code);
+    return outcome;
+}
+
+CommandOutcome CommandOutcome::cmeError(const ModemState& state, int code)
+{
+    if (state.errorMode == 0)
+        return error();
+    CommandOutcome outcome;
+    outcome.final = "+CME ERROR: " + QByteArray::number(code);
+    return outcome;
+}
+
+} // namespace sim

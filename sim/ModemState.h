@@ -1,0 +1,71 @@
+#pragma once
+
+#include "sim/AtParser.h"
+#include "sim/ModemProfile.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <map>
+#include <optional>
+
+namespace sim {
+
+// Text-mode parameters of AT+CSMP.
+struct TextParameters
+{
+    int firstOctet = 17;
+    int validity = 167;
+    int protocolId = 0;
+    int dcs = 0;
+};
+
+// A message whose body the modem waits for after the "> " prompt.
+struct PendingSubmission
+{
+    bool pduMode = true;
+    int tpduLength = 0;  // PDU mode: the length AT+CMGS gave
+    QString destination; // text mode
+};
+
+// Settings and counters of one modem; AT&F restores the settings, not the SMSC or counters.
+struct ModemState
+{
+    explicit ModemState(ModemProfile modemProfile);
+
+    void factoryReset();
+    bool supportsCharset(const QString& name) const;
+
+    ModemProfile profile;
+    bool echo = true;
+    int errorMode = 0;     // AT+CMEE
+    int messageFormat = 0; // AT+CMGF: 0 PDU, 1 text
+    QString charset;
+    QString smsc;
+    TextParameters textParameters;
+    int nextMessageReference = 0;
+    int submissions = 0; // reached the network side, accepted or not
+    int accepted = 0;
+};
+
+// What a command answers: information lines, then a final result; a submission instead waits
+// for its body.
+struct CommandOutcome
+{
+    QList<QByteArray> lines;
+    QByteArray final = "OK";
+    std::optional<PendingSubmission> submission;
+
+    static CommandOutcome ok(QList<QByteArray> lines = {});
+    static CommandOutcome error();
+    static CommandOutcome cmsError(int code);
+    static CommandOutcome cmeError(const ModemState& state, int code);
+};
+
+using CommandHandler = CommandOutcome (*)(const AtCommand&, ModemState&);
+
+// Command tables by upper-case name ("E", "&F", "+CGMI").
+const std::map<QByteArray, CommandHandler>& generalCommands();
+const std::map<QByteArray, CommandHandler>& smsCommands();
+
+} // namespace sim

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "sim/AirLog.h"
+#include "sim/AtEngine.h"
+#include "sim/ModemProfile.h"
+#include "sim/PtyPort.h"
+#include "sim/UniqueFd.h"
+
+#include <QString>
+#include <atomic>
+#include <filesystem>
+#include <memory>
+#include <thread>
+
+namespace sim {
+
+// One simulated modem: its pty, its AT engine, and the thread that serves them.
+class SimulatedModem
+{
+public:
+    // Creates the pty and the link portsDir/COM<port>; throws SimError.
+    SimulatedModem(int port, const std::filesystem::path& portsDir, ModemProfile profile,
+                   AirLog& air);
+    ~SimulatedModem();
+    SimulatedModem(const SimulatedModem&) = delete;
+    SimulatedModem& operator=(const SimulatedModem&) = delete;
+
+    void start();
+    void stop();
+
+    int port() const { return m_port; }
+    QString portName() const;
+    const std::filesystem::path& linkPath() const { return m_linkPath; }
+    std::string devicePath() const { return m_pty.devicePath(); }
+    bool present() const { return m_present; } // false once it vanished
+
+private:
+    enum class Wait
+    {
+        Ready,
+        Elapsed,
+        HostClosed,
+        Stop
+    };
+
+    void run();
+    Wait wait(short masterEvents, int timeoutMs);
+    Wait writeAll(const QByteArray& bytes);
+    Wait writeChunks(const std::vector<OutputChunk>& chunks);
+    void afterHostClosed();
+    QByteArray drainMaster();
+
+    int m_port;
+    std::filesystem::path m_linkPath;
+    PtyPort m_pty;
+    AtEngine m_engine;
+    int m_latencyMs;
+    UniqueFd m_stop;
+    QByteArray m_carried; // input read while handling a close that belongs to the next session
+    std::thread m_thread;
+    std::atomic<bool> m_present{true};
+};
+
+} // namespace sim

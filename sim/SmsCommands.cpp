@@ -1,0 +1,194 @@
+#include "sim/ModemState.h"
+#include "sim/TextModeCodec.h"
+
+namespace sim {
+
+namespace {
+
+using Kind = AtCommand::Kind;
+
+constexpr int kInvalidPduParameter = 304;
+constexpr int kInvalidTextParameter = 305;
+constexpr int kOperationNotSupported = 4;
+constexpr int kMaxTpduOctets = 164;
+constexpr int kInternationalType = 145;
+constexpr int kNationalType = 129;
+
+CommandOutcome messageService(const AtCommand& command, ModemState&)
+{
+    switch (command.kind) {
+    case Kind::Read:
+        return CommandOutcome::ok({"+CSMS: 0,1,1,1"});
+    case Kind::Test:
+        return CommandOutcome::ok({"+CSMS: (0,1)"});
+    case Kind::Action:
+        return CommandOutcome::error();
+    case Kind::Set:
+        break;
+    }
+    const auto service = command.args.size() == 1 ? argumentNumber(command.args[0]) : std::nullopt;
+    if (!service || (*service != 0 && *service != 1))
+        return CommandOutcome::error();
+    return CommandOutcome::ok({"+CSMS: 1,1,1"});
+}
+
+CommandOutcome messageFormat(const AtCommand& command, ModemState& state)
+{
+    const ModemProfile& p = state.profile;
+    switch (command.kind) {
+    case Kind::Read:
+        return CommandOutcome::ok({"+CMGF: " + QByteArray::number(state.messageFormat)});
+    case Kind::Test:
+        return CommandOutcome::ok({p.pduMode && p.textMode ? "+CMGF: (0,1)"
+                                   : p.pduMode             ? "+CMGF: (0)"
+                                                           : "+CMGF: (1)"});
+    case Kind::Action:
+    case Kind::Set:
+        break;
+    }
+    const auto format = command.args.empty()       ? std::optional<int>(0)
+                        : command.args.size() == 1 ? argumentNumber(command.args[0])
+                                                   : std::nullopt;
+    if (!format || (*format == 0 && !p.pduMode) || (*format == 1 && !p.textMode) || *format < 0 ||
+        *format > 1)
+        return CommandOutcome::error();
+    state.messageFormat = *format;
+    return CommandOutcome::ok();
+}
+
+CommandOutcome serviceCentre(const AtCommand& command, ModemState& state)
+{
+    switch (command.kind) {
+    case Kind::Read: {
+        const int type =
+            state.smsc.startsWith(QLatin1Char('+')) ? kInternationalType : kNationalType;
+        return CommandOutcome::ok({"+CSCA: \"" + encodeForCharset(state.smsc, state.charset) +
+                                   "\"," + QByteArray::number(type)});
+    }
+    case Kind::Test:
+        return CommandOutcome::ok();
+    case Kind::Action:
+        return CommandOutcome::error();
+    case Kind::Set:
+        break;
+    }
+    if (command.args.empty() || command.args.size() > 2)
+        return CommandOutcome::error();
+    QString number = decodeNumberArgument(command.args[0].text, state.charset).trimmed();
+    if (command.args.size() == 2) {
+        const auto type = argumentNumber(command.args[1]);
+        if (!type || *type < 0 || *type > 255)
+            return CommandOutcome::error();
+        if (*type == kInternationalType && !number.isEmpty() &&
+            !number.startsWith(QLatin1Char('+')))
+            number.prepend(QLatin1Char('+'));
+    }
+    state.smsc = number;
+    return CommandOutcome::ok();
+}
+
+CommandOutcome textParameters(const AtCommand& command, ModemState& state)
+{
+    TextParameters& t = state.textParameters;
+    switch (command.kind) {
+    case Kind::Read:
+        return CommandOutcome::ok({QStringLiteral("+CSMP: %1,%2,%3,%4")
+                                       .arg(t.firstOctet)
+                                       .arg(t.validity)
+                                       .arg(t.protocolId)
+                                       .arg(t.dcs)
+                                       .toLatin1()});
+    case Kind::Test:
+        return CommandOutcome::ok();
+    case Kind::Action:
+        return CommandOutcome::error();
+    case Kind::Set:
+        break;
+    }
+    if (command.args.size() > 4)
+        return CommandOutcome::error();
+    TextParameters updated = t;
+    int* fields[] = {&updated.firstOctet, &updated.validity, &updated.protocolId, &updated.dcs};
+    for (std::size_t i = 0; i < command.args.size(); ++i) {
+        if (command.args[i].text.isEmpty() && !command.args[i].quoted)
+            continue; // an omitted parameter keeps its value
+        const auto value = argumentNumber(command.args[i]);
+        if (!value || *value < 0 || *value > 255)
+            return CommandOutcome::error();
+        *fields[i] = *value;
+    }
+    t = updated;
+    return CommandOutcome::ok();
+}
+
+CommandOutcome characterSet(const AtCommand& command, ModemState& state)
+{
+    switch (command.kind) {
+    case Kind::Read:
+        return CommandOutcome::ok({"+CSCS: \"" + state.charset.toLatin1() + "\""});
+    case Kind::Test: {
+        QByteArray list;
+        for (const QString& name : state.profile.charsets)
+            list += (list.isEmpty() ? "\"" : ",\"") + name.toLatin1() + "\"";
+        return CommandOutcome::ok({"+CSCS: (" + list + ")"});
+    }
+    case Kind::Action:
+        return CommandOutcome::error();
+    case Kind::Set:
+        break;
+    }
+    if (command.args.size() != 1)
+        return CommandOutcome::error();
+    const QString name = QString::fromLatin1(command.args[0].text).toUpper();
+    if (!state.supportsCharset(name))
+        return CommandOutcome::cmeError(state, kOperationNotSupported);
+    state.charset = name;
+    return CommandOutcome::ok();
+}
+
+CommandOutcome sendMessage(const AtCommand& command, ModemState& state)
+{
+    if (command.kind == Kind::Test)
+        return CommandOutcome::ok();
+    if (command.kind != Kind::Set)
+        return CommandOutcome::error();
+
+    PendingSubmission pending;
+    pending.pduMode = state.messageFormat == 0;
+    if (pending.pduMode) {
+        const auto length =
+            command.args.size() == 1 ? argumentNumber(command.args[0]) : std::nullopt;
+        if (!length || *length < 1 || *length > kMaxTpduOctets)
+            return CommandOutcome::cmsError(kInvalidPduParameter);
+        pending.tpduLength = *length;
+    } else {
+        if (command.args.empty() || command.args.size() > 2 || !command.args[0].quoted ||
+            command.args[0].text.isEmpty())
+            return CommandOutcome::cmsError(kInvalidTextParameter);
+        pending.destination = decodeNumberArgument(command.args[0].text, state.charset);
+        if (command.args.size() == 2) {
+            const auto type = argumentNumber(command.args[1]);
+            if (!type)
+                return CommandOutcome::cmsError(kInvalidTextParameter);
+            if (*type == kInternationalType && !pending.destination.startsWith(QLatin1Char('+')))
+                pending.destination.prepend(QLatin1Char('+'));
+        }
+    }
+    CommandOutcome outcome;
+    outcome.final.clear();
+    outcome.submission = pending;
+    return outcome;
+}
+
+} // namespace
+
+const std::map<QByteArray, CommandHandler>& smsCommands()
+{
+    static const std::map<QByteArray, CommandHandler> table = {
+        {"+CSMS", messageService}, {"+CMGF", messageFormat}, {"+CSCA", serviceCentre},
+        {"+CSMP", textParameters}, {"+CSCS", characterSet},  {"+CMGS", sendMessage},
+    };
+    return table;
+}
+
+} // namespace sim

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+#include <cstddef>
+#include <optional>
+#include <string_view>
+
+// What the submission and interrogation code needs of a serial channel to a modem. The serial
+// port implements it; a wrapper can watch the conversation (a transcript) without changing it.
+class ModemChannel
+{
+public:
+    virtual ~ModemChannel() = default;
+
+    // Writes the whole buffer; raises CSMSException on a closed or broken channel.
+    virtual std::size_t Write(const char* bytes, std::size_t length) = 0;
+    std::size_t Write(std::string_view bytes) { return Write(bytes.data(), bytes.size()); }
+
+    // Collects input until it contains token; see CSMSSerialPort::ReadUntil.
+    virtual bool ReadUntil(const char* token) = 0;
+    virtual const QString& response() const = 0;
+    virtual void clearResponse() = 0;
+
+    // Drops input that arrived unasked (a reply that came after its wait had given up).
+    virtual void DiscardInput() = 0;
+
+    virtual bool Close() = 0;
+    virtual int portNumber() const = 0;
+    // The errno that broke the channel during ReadUntil, if any.
+    virtual std::optional<int> failure() const = 0;
+};

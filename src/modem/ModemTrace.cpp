@@ -1,0 +1,3 @@
+#include "modem/ModemTrace.h"
+
+Q_LOGGING_CATEGORY(lcModem, "quillon.modem", QtWarningMsg)

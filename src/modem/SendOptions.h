@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+#include <atomic>
+
+// The main window's options that every submission reads when it starts: the message type and
+// the Unicode option. The main window owns one and changes it from the user-interface thread
+// while workers read it, so each option is an atomic of its own.
+class SendOptions
+{
+public:
+    static constexpr const char* NotificationType = "Notification";
+    static constexpr const char* StandardType = "Standard SMS";
+
+    // "Notification" makes every message a flash message; any other type does not.
+    void setMessageType(const QString& type) { m_flash = type == QLatin1String(NotificationType); }
+    QString messageType() const { return QLatin1String(flash() ? NotificationType : StandardType); }
+
+    void setFlash(bool on) { m_flash = on; }
+    void setUnicode(bool on) { m_unicode = on; }
+
+    bool flash() const { return m_flash; }
+    bool unicode() const { return m_unicode; }
+
+private:
+    std::atomic<bool> m_flash{false};
+    std::atomic<bool> m_unicode{false};
+};

@@ -1,0 +1,22 @@
+#include "modem/SubmissionStatus.h"
+
+#include "modem/CSMSException.h"
+
+QString submissionStatusText(SubmissionOutcome outcome)
+{
+    return QLatin1String(outcome == SubmissionOutcome::Stopped ? StoppedStatusText
+                                                               : SentStatusText);
+}
+
+QString submissionStatusText(const CSMSException& error)
+{
+    const QString text = GetModemErrorText(error);
+    if (text.trimmed().isEmpty())
+        return QLatin1String(SentStatusText);
+    const QString status = QStringLiteral("Error : ") + text;
+    if (status == u"Error : The operation completed successfully.")
+        return QLatin1String(SentStatusText);
+    if (!status.contains(u"+CMS ERROR") && !status.contains(u"+CME ERROR"))
+        return QStringLiteral("Error : +CMS ERROR: 500");
+    return status;
+}

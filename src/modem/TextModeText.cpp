@@ -1,0 +1,68 @@
+#include "modem/TextModeText.h"
+
+#include "modem/GsmAlphabet.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr int MaxSingleSmsSeptets = 160;
+
+bool isGsmTextCharacter(char16_t c)
+{
+    if (c == u'\n' || c == u'\f' || c == u'\r')
+        return true;
+    if (c >= 0x20 && c <= 0x7E)
+        return c != u'`';
+    static constexpr std::u16string_view others = u"¡£¤¥§¿ÄÅÆÇÉÑÖØÜßàäåæèéìñòöøùü"
+                                                  u"ΓΔΘΛΞΠΣΦΨΩ€";
+    return others.find(c) != std::u16string_view::npos;
+}
+
+qsizetype gsmSliceLength(const QString& text, qsizetype from)
+{
+    qsizetype length = 0;
+    int septets = 0;
+    while (from + length < text.size() && length < TextModeGsmSliceCharacters) {
+        const int width = GsmCodeOf(text.at(from + length)).escape ? 2 : 1;
+        if (septets + width > MaxSingleSmsSeptets)
+            break;
+        septets += width;
+        ++length;
+    }
+    return length;
+}
+
+qsizetype ucs2SliceLength(const QString& text, qsizetype from)
+{
+    qsizetype length = std::min<qsizetype>(TextModeUcs2SliceCharacters, text.size() - from);
+    if (from + length < text.size() && text.at(from + length - 1).isHighSurrogate())
+        --length;
+    return length;
+}
+
+} // namespace
+
+bool NeedsUnicode(const QString& text)
+{
+    return !std::all_of(text.cbegin(), text.cend(),
+                        [](QChar c) { return isGsmTextCharacter(c.unicode()); });
+}
+
+QByteArray CsmpCommand(bool flash, bool unicode)
+{
+    const int dcs = (flash ? 16 : 0) + (unicode ? 8 : 0);
+    return "AT+CSMP=17,255,0," + QByteArray::number(dcs) + "\r";
+}
+
+QStringList textModeSlices(const QString& text, bool unicode)
+{
+    QStringList slices;
+    qsizetype from = 0;
+    do {
+        const qsizetype length = unicode ? ucs2SliceLength(text, from) : gsmSliceLength(text, from);
+        slices.append(text.mid(from, length));
+        from += length;
+    } while (from < text.size());
+    return slices;
+}

@@ -1,0 +1,202 @@
+#include "modem/CSMSException.h"
+#include "modem/Clock.h"
+#include "modem/ConcatReferenceCounter.h"
+#include "modem/MessageSenders.h"
+#include "modem/ModemChannel.h"
+#include "modem/ModemCommands.h"
+#include "modem/ModemTrace.h"
+#include "modem/PartSubmission.h"
+#include "modem/PduSubmission.h"
+#include "modem/TextCharsets.h"
+#include "modem/TextModeText.h"
+#include "modem/Ucs2Hex.h"
+
+namespace {
+
+constexpr std::uint32_t PauseAfterPartMs = 2000;
+
+bool isWideCharset(const QString& charset)
+{
+    return charset == u"HEX" || charset == u"UCS2";
+}
+
+// One text-mode submission: the modem's character set as this submission leaves it, and the
+// steps that depend on it.
+class TextModeSubmission
+{
+public:
+    TextModeSubmission(ModemChannel& port, const SendRequest& request,
+                       const SubmissionContext& context)
+        : m_port(port), m_request(request), m_context(context),
+          m_text(prepareMessageText(request.text)), m_flags(messageFlagsFor(request, context))
+    {
+        if (!NeedsUnicode(m_text))
+            m_flags.unicode = false;
+    }
+
+    SubmissionOutcome run();
+
+private:
+    void prepareModem();
+    void chooseGsmCharset();
+    QString carryingCharset(const QString& supported, bool leavingWide) const;
+    QByteArray unicodeBody(const QString& text);
+    QByteArray bodyOf(const QString& text);
+    bool isSingleMessage() const;
+    SubmissionOutcome sendSingle();
+    SubmissionOutcome sendSlices();
+    std::optional<CSMSException> sendPart(const QByteArray& body, int partNumber);
+    void restoreDefaultSmsc();
+    bool selectNarrowCharset();
+
+    ModemChannel& m_port;
+    const SendRequest& m_request;
+    const SubmissionContext& m_context;
+    const QString m_text;
+    MessageFlags m_flags;
+    QString m_charset; // as far as this submission knows it
+};
+
+SubmissionOutcome TextModeSubmission::run()
+{
+    m_context.references.next();
+    m_port.DiscardInput();
+    prepareModem();
+    return isSingleMessage() ? sendSingle() : sendSlices();
+}
+
+void TextModeSubmission::prepareModem()
+{
+    sendCommand(m_port, "AT\r");
+    sendCommand(m_port, "AT+CSMS=0\r");
+    sendCommand(m_port, "AT+CMGF=1\r");
+    SetSmscStream(m_port, m_request.customSmsc);
+    sendCommand(m_port, CsmpCommand(m_flags.flash, m_flags.unicode).toStdString());
+    if (!m_flags.unicode)
+        chooseGsmCharset();
+}
+
+// A GSM text goes in a character set that carries all of it. A wide set left by an earlier
+// Unicode message is always left, GSM preferred to IRA; so is a set that would lose characters
+// ("€" in IRA, "[" in GSM), for the first supported set that carries the text.
+void TextModeSubmission::chooseGsmCharset()
+{
+    const QString reply = QueryCharsetStream(m_port);
+    m_charset = charsetOfReply(reply);
+    const bool wide = reply.contains(u"HEX") || reply.contains(u"UCS2");
+    if (!wide && canCarry(m_text, m_charset))
+        return;
+    const QString chosen = carryingCharset(QuerySupportedCharsetsStream(m_port), wide);
+    if (!chosen.isEmpty() && chosen != m_charset && selectCharset(m_port, chosen))
+        m_charset = chosen;
+}
+
+QString TextModeSubmission::carryingCharset(const QString& supported, bool leavingWide) const
+{
+    for (const char* name : {"GSM", "IRA", "HEX"}) {
+        if (supported.contains(QLatin1String(name)) && canCarry(m_text, QLatin1String(name)))
+            return QLatin1String(name);
+    }
+    if (!leavingWide)
+        return {};
+    for (const char* name : {"GSM", "IRA"}) {
+        if (supported.contains(QLatin1String(name)))
+            return QLatin1String(name);
+    }
+    return {};
+}
+
+bool TextModeSubmission::selectNarrowCharset()
+{
+    const QString supported = QuerySupportedCharsetsStream(m_port);
+    for (const char* name : {"GSM", "IRA"}) {
+        if (supported.contains(QLatin1String(name))) {
+            if (!selectCharset(m_port, QLatin1String(name)))
+                return false;
+            m_charset = QLatin1String(name);
+            return true;
+        }
+    }
+    return false;
+}
+
+// Hex is preferred to UCS2 as the character set; either way the body goes as UCS2 hex.
+QByteArray TextModeSubmission::unicodeBody(const QString& text)
+{
+    const QString supported = QuerySupportedCharsetsStream(m_port);
+    for (const char* name : {"HEX", "UCS2"}) {
+        if (supported.contains(QLatin1String(name))) {
+            if (selectCharset(m_port, QLatin1String(name)))
+                m_charset = QLatin1String(name);
+            return ToUcs2Hex(text).toLatin1();
+        }
+    }
+    return encodeTextBody(text, m_charset);
+}
+
+QByteArray TextModeSubmission::bodyOf(const QString& text)
+{
+    return m_flags.unicode ? unicodeBody(text) : encodeTextBody(text, m_charset);
+}
+
+// The same limits as PDU mode, measured on the PDU that mode would send.
+bool TextModeSubmission::isSingleMessage() const
+{
+    const std::optional<PduSubmission> measured = encodeMessagePdus(
+        m_request.text, m_request.number, QString(), 0, {true, m_flags.flash, m_flags.unicode});
+    return measured && !measured->concatenated;
+}
+
+std::optional<CSMSException> TextModeSubmission::sendPart(const QByteArray& body, int partNumber)
+{
+    if (QueryMessageMode(m_port) == u"0")
+        SelectTextMode(m_port);
+    const QByteArray cmgs = "AT+CMGS=\"" + m_request.number.toLatin1() + "\"\r";
+    return submitPart(m_port, m_context.clock, {cmgs, body, true, partNumber});
+}
+
+SubmissionOutcome TextModeSubmission::sendSingle()
+{
+    std::optional<CSMSException> error = sendPart(bodyOf(m_text), 1);
+    restoreDefaultSmsc();
+    if (error)
+        throw *error;
+    return SubmissionOutcome::Sent;
+}
+
+SubmissionOutcome TextModeSubmission::sendSlices()
+{
+    const QStringList slices = textModeSlices(m_text, m_flags.unicode);
+    qCDebug(lcModem, "Tot Msg Count : %d\nMessage length : %d", static_cast<int>(slices.size()),
+            static_cast<int>(m_text.size()));
+    FirstPartFailure failure;
+    for (qsizetype i = 0; i < slices.size(); ++i) {
+        if (i > 0 && m_context.stopRequested && m_context.stopRequested()) {
+            restoreDefaultSmsc();
+            return SubmissionOutcome::Stopped;
+        }
+        failure.note(sendPart(bodyOf(slices[i]), static_cast<int>(i) + 1));
+        m_context.clock.sleepMs(PauseAfterPartMs);
+    }
+    restoreDefaultSmsc();
+    failure.raise();
+    return SubmissionOutcome::Sent;
+}
+
+// A modem in a wide character set may refuse the plain number; then go back to a narrow set
+// and try once more.
+void TextModeSubmission::restoreDefaultSmsc()
+{
+    if (RestorePortSmsc(m_port, m_context.deviceInfo) || !isWideCharset(m_charset))
+        return;
+    if (selectNarrowCharset())
+        RestorePortSmsc(m_port, m_context.deviceInfo);
+}
+
+} // namespace
+
+SubmissionOutcome SendTextStreamMode(ModemChannel& port, const SendRequest& request,
+                                     const SubmissionContext& context)
+{
+    return TextModeSubmission(port, request, context).run();
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "stores/BiffScan.h"
+#include "stores/Spreadsheet.h"
+
+#include <memory>
+#include <vector>
+
+// An .xls workbook read by FreeXL, with what FreeXL leaves out (formula results, booleans,
+// error values) taken from a pass of our own over the same records.
+class XlsWorkbook final : public Workbook
+{
+public:
+    static std::unique_ptr<Workbook> open(const QString& path, const QByteArray& contents,
+                                          const ReadLimits& limits, SpreadsheetError& error);
+    ~XlsWorkbook() override;
+
+    QStringList sheetNames() const override;
+    SpreadsheetError readCells(int sheet, CellSink& sink) override;
+
+private:
+    struct Sheet
+    {
+        QString name;
+        unsigned short freexlIndex = 0;
+        std::vector<BiffCell> extraCells;
+    };
+
+    XlsWorkbook() = default;
+    SpreadsheetError openFreexl(const QString& path);
+    void matchSheets(const BiffSummary& summary);
+
+    struct Closer
+    {
+        void operator()(const void* handle) const;
+    };
+    std::unique_ptr<const void, Closer> m_handle;
+    std::vector<Sheet> m_sheets;
+};

@@ -1,0 +1,133 @@
+#include "sim/ModemSimulator.h"
+
+#include <QCoreApplication>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <memory>
+
+// quillon-cli info and send-one against simulated modems. The tool runs on the real clock, so
+// each submission takes its designed pauses (2 s per part in PDU mode, 4 s in text mode).
+
+namespace {
+
+struct CliRun
+{
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+class ModemCliTest : public ::testing::Test
+{
+protected:
+    // Modems on COM1, COM2, ... with the given profile items each.
+    void startModems(const QStringList& profiles)
+    {
+        ASSERT_TRUE(folder.isValid());
+        sim::SimulatorOptions options;
+        options.portsDir = folder.path().toStdString();
+        options.modems = static_cast<int>(profiles.size());
+        for (qsizetype i = 0; i < profiles.size(); ++i) {
+            if (!profiles[i].isEmpty())
+                options.addProfile(static_cast<int>(i) + 1, profiles[i]);
+        }
+        simulator = std::make_unique<sim::ModemSimulator>(options);
+        simulator->start();
+    }
+
+    CliRun runCli(const QStringList& arguments) const
+    {
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("QUILLON_PORTS", folder.path());
+        process.setProcessEnvironment(environment);
+        process.start(QCoreApplication::applicationDirPath() + "/../cli/quillon-cli", arguments);
+        CliRun run;
+        if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
+            return run;
+        run.exitCode = process.exitCode();
+        run.out = QString::fromUtf8(process.readAllStandardOutput());
+        run.err = QString::fromUtf8(process.readAllStandardError());
+        return run;
+    }
+
+    QTemporaryDir folder;
+    std::unique_ptr<sim::ModemSimulator> simulator;
+};
+
+TEST_F(ModemCliTest, InfoPrintsTheDeviceInformation)
+{
+    startModems({"signal=9,battery=40,charging"});
+    const CliRun run = runCli({"info", "COM1"});
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out, "Manufacturer :QSIM\n"
+                       "Model :QSIM-900\n"
+                       "Revision :QSIM-900 R1.0\n"
+                       "Supported SMS Mode :PDU Mode & Text Mode\n"
+                       "Battery :40% ( Charging )\n"
+                       "Default SMSC No. :+447785016005\n"
+                       "Operator Code :SIM NET\n"
+                       "Signal Quality :Medium (9)\n");
+
+    const CliRun missing = runCli({"info", "COM9"});
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_TRUE(missing.out.isEmpty());
+    EXPECT_TRUE(missing.err.contains("COM9")) << missing.err.toStdString();
+}
+
+TEST_F(ModemCliTest, SendOnePrintsTheRowStatus)
+{
+    startModems({"", "cms-error=38"});
+    const struct
+    {
+        QStringList arguments;
+        const char* out;
+        int exitCode;
+    } cases[] = {
+        {{"send-one", "--port", "COM1", "--mode", "pdu", "--to", "+447700900123", "hello"},
+         "Message sent successfully.\n",
+         0},
+        {{"send-one", "--port", "COM1", "--mode", "text", "--to", "+447700900123", "--smsc",
+          "+447700900999", "--unicode", "--flash", QString::fromUtf8("Привет")},
+         "Message sent successfully.\n",
+         0},
+        {{"send-one", "--port", "COM2", "--mode", "pdu", "--to", "+447700900123", "hello"},
+         "Error : +CMS ERROR: 38\n",
+         1},
+    };
+    for (const auto& c : cases) {
+        const CliRun run = runCli(c.arguments);
+        EXPECT_EQ(run.exitCode, c.exitCode) << run.err.toStdString();
+        EXPECT_EQ(run.out, c.out) << c.arguments.join(' ').toStdString();
+    }
+    const std::vector<sim::AirMessage> air = simulator->messages();
+    ASSERT_EQ(air.size(), 2u);
+    EXPECT_EQ(air[0].text, "hello");
+    EXPECT_EQ(air[0].mode, "pdu");
+    EXPECT_EQ(air[1].text, QString::fromUtf8("Привет"));
+    EXPECT_EQ(air[1].mode, "text");
+    EXPECT_EQ(air[1].dcs, 24);
+    EXPECT_EQ(air[1].smsc, "+447700900999");
+}
+
+TEST_F(ModemCliTest, SendOneRefusesBadArguments)
+{
+    const QStringList cases[] = {
+        {"send-one", "--mode", "pdu", "--to", "123", "hi"},
+        {"send-one", "--port", "COM0", "--mode", "pdu", "--to", "123", "hi"},
+        {"send-one", "--port", "COM1", "--mode", "fast", "--to", "123", "hi"},
+        {"send-one", "--port", "COM1", "--mode", "pdu", "--to", "12a", "hi"},
+        {"send-one", "--port", "COM1", "--mode", "pdu", "--to", "123", "--smsc", "+1+2", "hi"},
+        {"send-one", "--port", "COM1", "--mode", "pdu", "--to", "123"},
+        {"info"},
+        {"info", "LPT1"},
+    };
+    for (const QStringList& arguments : cases) {
+        const CliRun run = runCli(arguments);
+        EXPECT_EQ(run.exitCode, 2) << arguments.join(' ').toStdString();
+        EXPECT_TRUE(run.out.isEmpty()) << arguments.join(' ').toStdString();
+    }
+}
+
+} // namespace

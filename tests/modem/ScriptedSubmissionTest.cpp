@@ -1,0 +1,168 @@
+#include "QtPrinters.h"
+#include "RecordingChannel.h"
+#include "ScriptedModem.h"
+#include "modem/CSMSException.h"
+#include "modem/CSMSSerialPort.h"
+#include "modem/Clock.h"
+#include "modem/ConcatReferenceCounter.h"
+#include "modem/DeviceInfoLookup.h"
+#include "modem/MessageSenders.h"
+#include "modem/PortMap.h"
+#include "modem/SendOptions.h"
+#include "modem/SubmissionStatus.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+// Behaviour the simulator does not show, against scripted modems on pseudo-terminals.
+
+namespace {
+
+constexpr int Port = 3;
+
+class StaticDeviceInfo : public DeviceInfoLookup
+{
+public:
+    explicit StaticDeviceInfo(QString information) : m_information(std::move(information)) {}
+    QString deviceInformationOf(const QString& portText) const override
+    {
+        return portText == u"COM3" ? m_information : QString();
+    }
+
+private:
+    QString m_information;
+};
+
+class ScriptedSubmissionTest : public ::testing::Test
+{
+protected:
+    void start(ScriptedModem::Script script)
+    {
+        ASSERT_TRUE(folder.isValid());
+        modem = std::make_unique<ScriptedModem>(std::move(script));
+        ASSERT_TRUE(QFile::link(modem->slavePath(), QDir(folder.path()).filePath("COM3")));
+        serial.Open(Port, 5000);
+    }
+
+    QString statusOf(bool textMode, const SendRequest& request)
+    {
+        try {
+            const SubmissionOutcome outcome = textMode
+                                                  ? SendTextStreamMode(channel, request, context)
+                                                  : SendPduStreamMode(channel, request, context);
+            return submissionStatusText(outcome);
+        } catch (const CSMSException& error) {
+            return submissionStatusText(error);
+        }
+    }
+
+    QTemporaryDir folder;
+    std::unique_ptr<ScriptedModem> modem;
+    PortMap ports{folder.path()};
+    Clock clock{25};
+    CSMSSerialPort serial{ports, clock};
+    RecordingChannel channel{serial};
+    ConcatReferenceCounter references;
+    SendOptions options;
+    StaticDeviceInfo deviceInfo{"Model :X\nDefault SMSC No. :+447785016005\nOperator Code :Y"};
+    SubmissionContext context{clock, references, &options, {}, &deviceInfo};
+};
+
+QByteArray okTo(const QByteArray&)
+{
+    return "\r\nOK\r\n";
+}
+
+// The modem echoes a text-mode body, so "OK" in the message reaches us before the modem's
+// verdict on it: that must not count as the final "OK".
+TEST_F(ScriptedSubmissionTest, OkInsideTheEchoedTextIsNotTheResult)
+{
+    start([](const QByteArray& input) -> QByteArray {
+        if (input.startsWith("AT+CMGS="))
+            return "\r\n> ";
+        if (input.endsWith('\x1A'))
+            return "Is it OK?\r\n\r\n+CMS ERROR: 38\r\n";
+        return okTo(input);
+    });
+    EXPECT_EQ(statusOf(true, {"Is it OK?", {}, "+447700900123", 1}), "Error : +CMS ERROR: 38");
+}
+
+// A modem left in UCS2 by a Unicode message may refuse the plain SMSC number: the restore goes
+// back to a narrow character set and tries again.
+TEST_F(ScriptedSubmissionTest, RestoreOfTheDefaultSmscLeavesTheWideCharacterSet)
+{
+    auto charset = std::make_shared<QByteArray>("IRA");
+    start([charset](const QByteArray& input) -> QByteArray {
+        if (input == "AT+CSCS=?")
+            return "\r\n+CSCS: (\"IRA\",\"GSM\",\"UCS2\")\r\n\r\nOK\r\n";
+        if (input.startsWith("AT+CSCS=\"")) {
+            *charset = input.mid(9).chopped(1);
+            return "\r\nOK\r\n";
+        }
+        if (input == "AT+CMGF?")
+            return "\r\n+CMGF: 1\r\n\r\nOK\r\n";
+        if (input.startsWith("AT+CSCA=\"+") && *charset == "UCS2")
+            return "\r\n+CME ERROR: 3\r\n";
+        if (input.startsWith("AT+CMGS="))
+            return "\r\n> ";
+        if (input.endsWith('\x1A'))
+            return "\r\n+CMGS: 7\r\n\r\nOK\r\n";
+        return okTo(input);
+    });
+    options.setUnicode(true);
+    EXPECT_EQ(statusOf(true, {QString::fromUtf8("Привет"), {}, "+447700900123", 0}),
+              "Message sent successfully.");
+    const QList<QByteArray> expected = {
+        "AT\r",
+        "AT+CSMS=0\r",
+        "AT+CMGF=1\r",
+        "AT+CSMP=17,255,0,8\r",
+        "AT+CSCS=?\r",
+        "AT+CSCS=\"UCS2\"\r",
+        "AT+CMGF?\r",
+        "AT+CMGS=\"+447700900123\"\r",
+        "041F04400438043204350442\x1A\r\n",
+        "AT+CMEE=1\r",
+        "AT+CSCA=\"+447785016005\",145\r",
+        "AT+CSCS=?\r",
+        "AT+CSCS=\"GSM\"\r",
+        "AT+CMEE=1\r",
+        "AT+CSCA=\"+447785016005\",145\r",
+    };
+    EXPECT_EQ(channel.transcript(), expected);
+    EXPECT_EQ(*charset, "GSM");
+}
+
+// A reply that comes after its wait gave up belongs to the message before. Read as the answer
+// to the next message's commands, it shifts every answer by one: here the character set query
+// would miss that the modem is still in UCS2, and the GSM text would go out garbled.
+TEST_F(ScriptedSubmissionTest, StaleReplyIsNotTakenForTheNextMessage)
+{
+    auto charset = std::make_shared<QByteArray>("UCS2");
+    start([charset](const QByteArray& input) -> QByteArray {
+        // A modem slow enough that every read takes one answer: a late one shifts them all.
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        if (input == "AT+CSCS?")
+            return "\r\n+CSCS: \"" + *charset + "\"\r\n\r\nOK\r\n";
+        if (input == "AT+CSCS=?")
+            return "\r\n+CSCS: (\"IRA\",\"GSM\",\"UCS2\")\r\n\r\nOK\r\n";
+        if (input.startsWith("AT+CSCS=\"")) {
+            *charset = input.mid(9).chopped(1);
+            return "\r\nOK\r\n";
+        }
+        if (input.startsWith("AT+CMGS="))
+            return "\r\n> ";
+        if (input.endsWith('\x1A'))
+            return *charset == "UCS2" ? "\r\n+CMS ERROR: 304\r\n" : "\r\n+CMGS: 6\r\n\r\nOK\r\n";
+        return okTo(input);
+    });
+    modem->push("\r\n+CMGS: 5\r\n\r\nOK\r\n");
+    // The pty hands bytes over asynchronously: let the late reply arrive before we start.
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    EXPECT_EQ(statusOf(true, {"hello", {}, "+447700900123", 0}), "Message sent successfully.");
+    EXPECT_TRUE(channel.transcript().contains("hello\x1A\r\n"));
+}
+
+} // namespace

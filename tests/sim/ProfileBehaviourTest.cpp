@@ -1,0 +1,168 @@
+#include "PortClient.h"
+
+namespace {
+
+const QByteArray kHelloPdu = "0011000B916407281553F80000AA0AE8329BFD4697D9EC37";
+const QByteArray kHelloWithSmsc = "0791947101670000" + kHelloPdu.mid(2);
+
+} // namespace
+
+class ProfileBehaviourTest : public SimulatorTest
+{
+protected:
+    std::unique_ptr<PortClient> openQuiet(int port)
+    {
+        auto client = open(port);
+        EXPECT_TRUE(client->isOpen());
+        client->exchange("ATE0\r");
+        return client;
+    }
+
+    // A PDU-mode submission; returns the final answer without its line breaks.
+    static QByteArray submitPdu(PortClient& port, const QByteArray& pdu)
+    {
+        const int length = static_cast<int>(pdu.size() / 2 - 1 - pdu.left(2).toInt(nullptr, 16));
+        port.write("AT+CMGS=" + QByteArray::number(length) + "\r");
+        const QByteArray prompt = port.readFinal(true);
+        if (!prompt.endsWith("> "))
+            return prompt.trimmed();
+        port.write(pdu + "\x1a\r\n");
+        return port.readFinal().trimmed();
+    }
+};
+
+TEST_F(ProfileBehaviourTest, CmsErrorOnEveryKthSubmission)
+{
+    startSimulator(2, {{1, "cms-error=500,every=3"}, {2, "cms-error=38"}});
+    auto every3 = openQuiet(1);
+    QList<QByteArray> answers;
+    for (int i = 0; i < 4; ++i)
+        answers.append(submitPdu(*every3, kHelloPdu));
+    EXPECT_EQ(answers, QList<QByteArray>({"+CMGS: 0\r\n\r\nOK", "+CMGS: 1\r\n\r\nOK",
+                                          "+CMS ERROR: 500", "+CMGS: 2\r\n\r\nOK"}));
+
+    auto always = openQuiet(2);
+    EXPECT_EQ(submitPdu(*always, kHelloPdu), QByteArray("+CMS ERROR: 38"));
+    EXPECT_EQ(m_simulator->messages().size(), 3u);
+}
+
+TEST_F(ProfileBehaviourTest, HangingModemReadsButNeverAnswers)
+{
+    startSimulator(1, {{1, "hang"}});
+    auto port = open(1);
+    port->write("AT\rAT+CMGS=23\r" + kHelloPdu + "\x1a\r\n");
+    EXPECT_EQ(port->readFor(200), QByteArray());
+    EXPECT_TRUE(m_simulator->messages().empty());
+}
+
+TEST_F(ProfileBehaviourTest, EchoOnlyModemNeverSaysOk)
+{
+    startSimulator(1, {{1, "echo-only"}});
+    auto port = open(1);
+    port->write("AT\r");
+    port->write("ATE0\r");
+    // An answer to the first command would come before the second echo.
+    EXPECT_EQ(port->readUntil("ATE0\r"), QByteArray("AT\rATE0\r"));
+    EXPECT_EQ(port->exchange("AT\r", "AT\r"), QByteArray("AT\r")); // ATE0 was not obeyed
+}
+
+TEST_F(ProfileBehaviourTest, VanishingModemHangsUpAndLosesItsLink)
+{
+    startSimulator(2, {{1, "vanish=2"}});
+    auto port = openQuiet(1);
+    EXPECT_EQ(submitPdu(*port, kHelloPdu), QByteArray("+CMGS: 0\r\n\r\nOK"));
+    EXPECT_EQ(submitPdu(*port, kHelloPdu), QByteArray("+CMGS: 1\r\n\r\nOK"));
+    port->write("AT\r");
+    EXPECT_TRUE(port->hungUp());
+    EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(link(1))));
+    EXPECT_FALSE(m_simulator->present(1));
+    EXPECT_EQ(m_simulator->messages().size(), 2u);
+
+    // The other modem is not affected.
+    EXPECT_TRUE(m_simulator->present(2));
+    EXPECT_TRUE(open(2)->exchange("AT\r").endsWith("OK\r\n"));
+}
+
+TEST_F(ProfileBehaviourTest, ModemWithoutSmscNeedsOneInThePduOrSetWithCsca)
+{
+    startSimulator(1, {{1, "no-smsc"}});
+    auto port = openQuiet(1);
+    EXPECT_EQ(port->exchange("AT+CSCA?\r"), QByteArray("\r\n+CSCA: \"\",129\r\n\r\nOK\r\n"));
+    EXPECT_EQ(submitPdu(*port, kHelloPdu), QByteArray("+CMS ERROR: 330"));
+    EXPECT_EQ(submitPdu(*port, kHelloWithSmsc), QByteArray("+CMGS: 0\r\n\r\nOK"));
+
+    port->exchange("AT+CMGF=1\r");
+    EXPECT_EQ(port->exchange("AT+CMGS=\"+447700900999\"\r", "> "), QByteArray("\r\n> "));
+    port->write("hi\x1a");
+    EXPECT_EQ(port->readFinal(), QByteArray("\r\n+CMS ERROR: 330\r\n"));
+    port->exchange("AT+CSCA=\"+447700900000\",145\r");
+    port->exchange("AT+CMGS=\"+447700900999\"\r", "> ");
+    port->write("hi\x1a");
+    EXPECT_EQ(port->readFinal(), QByteArray("\r\n+CMGS: 1\r\n\r\nOK\r\n"));
+
+    const auto messages = m_simulator->messages();
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_EQ(messages[0].smsc, "+491710760000");
+    EXPECT_EQ(messages[1].smsc, "+447700900000");
+}
+
+TEST_F(ProfileBehaviourTest, SmscInUcs2ModemReportsItInHexUntilTheCharsetChanges)
+{
+    startSimulator(1, {{1, "smsc=+4477,smsc-ucs2"}});
+    auto port = openQuiet(1);
+    port->exchange("AT&F\r");
+    EXPECT_EQ(port->exchange("AT+CSCS?\r"),
+              QByteArray("AT+CSCS?\r\r\n+CSCS: \"UCS2\"\r\n\r\nOK\r\n"));
+    EXPECT_EQ(port->exchange("AT+CSCA?\r"),
+              QByteArray("AT+CSCA?\r\r\n+CSCA: \"002B0034003400370037\",145\r\n\r\nOK\r\n"));
+    port->exchange("AT+CSCS=\"GSM\"\r");
+    EXPECT_EQ(port->exchange("AT+CSCA?\r"),
+              QByteArray("AT+CSCA?\r\r\n+CSCA: \"+4477\",145\r\n\r\nOK\r\n"));
+    // A number set in UCS2 hex is understood as well as a plain one.
+    port->exchange("AT+CSCS=\"UCS2\"\r");
+    port->exchange("AT+CSCA=\"002B0031\",145\r");
+    port->exchange("AT+CSCS=\"IRA\"\r");
+    EXPECT_EQ(port->exchange("AT+CSCA?\r"),
+              QByteArray("AT+CSCA?\r\r\n+CSCA: \"+1\",145\r\n\r\nOK\r\n"));
+}
+
+TEST_F(ProfileBehaviourTest, UnsolicitedLinesComeBetweenAnswers)
+{
+    startSimulator(1, {{1, "urc=\"+CSQ: 20,0\",urc=RING,urc-every=2"}});
+    auto port = open(1);
+    EXPECT_EQ(port->exchange("AT\r"), QByteArray("AT\r\r\nOK\r\n"));
+    port->write("AT\r");
+    EXPECT_EQ(port->readUntil("RING\r\n"),
+              QByteArray("AT\r\r\nOK\r\n\r\n+CSQ: 20,0\r\n\r\nRING\r\n"));
+}
+
+TEST_F(ProfileBehaviourTest, MessageModesFollowTheProfile)
+{
+    startSimulator(2, {{1, "pdu-only"}, {2, "text-only"}});
+    auto pduOnly = openQuiet(1);
+    EXPECT_EQ(pduOnly->exchange("AT+CMGF=?\r"), QByteArray("\r\n+CMGF: (0)\r\n\r\nOK\r\n"));
+    EXPECT_EQ(pduOnly->exchange("AT+CMGF=1\r", "ERROR\r\n"), QByteArray("\r\nERROR\r\n"));
+
+    auto textOnly = openQuiet(2);
+    EXPECT_EQ(textOnly->exchange("AT+CMGF=?\r"), QByteArray("\r\n+CMGF: (1)\r\n\r\nOK\r\n"));
+    EXPECT_EQ(textOnly->exchange("AT+CMGF?\r"), QByteArray("\r\n+CMGF: 1\r\n\r\nOK\r\n"));
+    EXPECT_EQ(textOnly->exchange("AT+CMGF=0\r", "ERROR\r\n"), QByteArray("\r\nERROR\r\n"));
+    EXPECT_EQ(submitPdu(*textOnly, kHelloPdu), QByteArray("+CMS ERROR: 305"));
+    EXPECT_TRUE(m_simulator->messages().empty());
+}
+
+TEST_F(ProfileBehaviourTest, LatencyDelaysButKeepsTheConversation)
+{
+    startSimulator(1, {{1, "latency=20"}});
+    auto port = openQuiet(1);
+    EXPECT_EQ(port->exchange("AT+CSQ\r"), QByteArray("\r\n+CSQ: 20,99\r\n\r\nOK\r\n"));
+    EXPECT_EQ(submitPdu(*port, kHelloPdu), QByteArray("+CMGS: 0\r\n\r\nOK"));
+}
+
+TEST_F(ProfileBehaviourTest, LegacyIdentityCommandsCanAnswerUndefined)
+{
+    startSimulator(1, {{1, "undefined,manufacturer=Acme"}});
+    auto port = openQuiet(1);
+    EXPECT_EQ(port->exchange("AT+GMI\r"), QByteArray("\r\nUndefined\r\n\r\nOK\r\n"));
+    EXPECT_EQ(port->exchange("AT+CGMI\r"), QByteArray("\r\nAcme\r\n\r\nOK\r\n"));
+}
