@@ -1,5 +1,6 @@
 #pragma once
 
+#include "devices/DeviceDetailsStore.h"
 #include "devices/DeviceRecords.h"
 
 #include <QList>
@@ -39,6 +40,11 @@ struct DeviceSendSettings
 class DeviceState
 {
 public:
+    // DeviceDetailsList: what the scan read from each device ("COM7||..." entries), with
+    // FindDeviceDetails and GetDetailValue; the submissions read default SMSCs from it.
+    DeviceDetailsStore& details() { return m_details; }
+    const DeviceDetailsStore& details() const { return m_details; }
+
     // CustomSmscList: port text + "||" + number + "||" + flag, only a port's first entry counts.
     QStringList customSmscList() const;
     void setCustomSmscList(QStringList entries);
@@ -87,6 +93,7 @@ public:
 private:
     std::optional<QString> findCustomSmscLocked(const QString& portText) const;
 
+    DeviceDetailsStore m_details; // has its own lock
     mutable std::mutex m_mutex;
     QStringList m_customSmsc;
     QList<int> m_modes;

@@ -2,6 +2,7 @@
 
 #include "modem/CSMSException.h"
 #include "modem/CSMSSerialPort.h"
+#include "modem/SubmissionStatus.h"
 #include "sending/QueueText.h"
 #include "sending/RowPredicates.h"
 #include "sending/RunOptions.h"
@@ -14,22 +15,6 @@
 namespace {
 
 constexpr std::uint32_t IdleMs = 1000;
-
-// "Error : " + the modem's text, as a row's "Status" shows a failure; a failure without a
-// "+CMS ERROR" or "+CME ERROR" text becomes the program's code 500, and an "error" that says
-// nothing or reports success counts as sent.
-QString resultText(const CSMSException& error)
-{
-    const QString text = GetModemErrorText(error);
-    if (text.trimmed().isEmpty())
-        return QueueText::SentSuccessfully();
-    const QString status = QStringLiteral("Error : ") + text;
-    if (status == u"Error : The operation completed successfully.")
-        return QueueText::SentSuccessfully();
-    if (!status.contains(u"+CMS ERROR") && !status.contains(u"+CME ERROR"))
-        return QueueText::GenericError();
-    return status;
-}
 
 // A failing system call of the channel (the device was unplugged or never opened), as opposed
 // to an error the modem replied.
@@ -287,17 +272,19 @@ QString CSend_SMS_Thread::submit(const QString& number, const QString& message, 
 {
     if (m_setup.messageMode != 1 && m_setup.messageMode != 2)
         return QueueText::GenericError();
-    const OutgoingMessage outgoing{message, m_setup.customSmsc ? m_setup.smscNumber : QString(),
-                                   number};
+    SendRequest request;
+    request.text = message;
+    request.customSmsc = m_setup.customSmsc ? m_setup.smscNumber : QString();
+    request.number = number;
     try {
         const SubmitOutcome outcome =
             m_run.context().submitter.submit(m_channel, m_setup.Port_Num, m_setup.messageMode,
-                                             outgoing, [this] { return shouldEnd(); });
+                                             request, [this] { return shouldEnd(); });
         return outcome == SubmitOutcome::Stopped ? QueueText::Stopped()
                                                  : QueueText::SentSuccessfully();
     } catch (const CSMSException& error) {
         deviceGone = isSystemFailure(error) || m_channel.failure().has_value();
-        return resultText(error);
+        return submissionStatusText(error);
     }
 }
 

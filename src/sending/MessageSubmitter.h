@@ -1,17 +1,10 @@
 #pragma once
 
-#include <QString>
+#include "modem/SendRequest.h"
+
 #include <functional>
 
 class CSMSSerialPort;
-
-// One message as a worker hands it to submission.
-struct OutgoingMessage
-{
-    QString text;
-    QString customSmsc; // empty: the modem's own service centre
-    QString number;
-};
 
 enum class SubmitOutcome
 {
@@ -21,12 +14,13 @@ enum class SubmitOutcome
 
 // Submits one message through the channel of a device (on port `port`) in its message mode
 // (1 PDU, 2 text). Returns how it ended; a failure throws CSMSException, whose code tells a
-// system failure of the channel (the device is gone) from an error the modem replied.
+// system failure of the channel (the device is gone) from an error the modem replied. The
+// workers go through this, so the engine can be tested without modems.
 class MessageSubmitter
 {
 public:
     virtual ~MessageSubmitter() = default;
     virtual SubmitOutcome submit(CSMSSerialPort& channel, int port, int messageMode,
-                                 const OutgoingMessage& message,
+                                 const SendRequest& request,
                                  const std::function<bool()>& stopRequested) = 0;
 };

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "QtPrinters.h"
 #include "devices/DeviceState.h"
 #include "modem/CSMSException.h"
 #include "modem/Clock.h"
@@ -15,6 +14,7 @@
 #include "stores/DataFolder.h"
 #include "stores/SentItemStore.h"
 #include "stores/TemplateStore.h"
+#include "support/QStringPrinter.h"
 #include "support/ScriptedPrompter.h"
 
 #include <QTemporaryDir>
@@ -43,7 +43,7 @@ struct RunEvent
 class FakeSubmitter : public MessageSubmitter
 {
 public:
-    using Behaviour = std::function<SubmitOutcome(int port, const OutgoingMessage&, int attempt)>;
+    using Behaviour = std::function<SubmitOutcome(int port, const SendRequest&, int attempt)>;
 
     explicit FakeSubmitter(std::vector<RunEvent>& events, std::mutex& mutex)
         : m_events(events), m_mutex(mutex)
@@ -51,7 +51,7 @@ public:
 
     void behave(int port, Behaviour behaviour) { m_behaviours[port] = std::move(behaviour); }
 
-    SubmitOutcome submit(CSMSSerialPort&, int port, int mode, const OutgoingMessage& message,
+    SubmitOutcome submit(CSMSSerialPort&, int port, int mode, const SendRequest& message,
                          const std::function<bool()>&) override
     {
         int attempt = 0;

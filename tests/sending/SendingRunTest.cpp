@@ -55,7 +55,7 @@ TEST_F(SendingRunTest, WorkerKStartsItsFirstPassAtRowK)
     std::map<int, QString> first;
     std::mutex firstMutex;
     for (int port : {3, 5, 8})
-        submitter.behave(port, [&](int port, const OutgoingMessage& message, int attempt) {
+        submitter.behave(port, [&](int port, const SendRequest& message, int attempt) {
             if (attempt == 1) {
                 {
                     std::lock_guard lock(firstMutex);
@@ -79,14 +79,14 @@ TEST_F(SendingRunTest, AFastModemTakesTheRowsASlowOneCannot)
     useDevices({{3, 1}, {8, 1}});
     Gate othersDone;
     Gate slowStarted;
-    submitter.behave(3, [&](int, const OutgoingMessage&, int attempt) {
+    submitter.behave(3, [&](int, const SendRequest&, int attempt) {
         if (attempt == 2)
             slowStarted.wait(); // COM8 gets a row before COM3 could take them all
         if (attempt == 11)
             othersDone.open();
         return SubmitOutcome::Sent;
     });
-    submitter.behave(8, [&](int, const OutgoingMessage&, int) {
+    submitter.behave(8, [&](int, const SendRequest&, int) {
         slowStarted.open();
         othersDone.wait(); // COM8 is slow: one message takes as long as eleven of COM3's
         return SubmitOutcome::Sent;
@@ -132,7 +132,7 @@ TEST_F(SendingRunTest, ModemErrorsBecomeTheRowStatus)
 {
     recipients(3);
     useDevices({{3, 1}});
-    submitter.behave(3, [](int, const OutgoingMessage& m, int) -> SubmitOutcome {
+    submitter.behave(3, [](int, const SendRequest& m, int) -> SubmitOutcome {
         if (m.number == "1000")
             ThrowModemError("+CMS ERROR: 38");
         if (m.number == "1001")
@@ -155,7 +155,7 @@ TEST_F(SendingRunTest, ModeAndSmscAreLookedUpByPortAfterTheListWasRebuilt)
     devices.setCustomSmscList({"COM7||+4477||Y"});
     devices.setDeviceList({"COM7 - B"}, 0);
     std::vector<QString> smscs;
-    submitter.behave(7, [&](int, const OutgoingMessage& m, int) {
+    submitter.behave(7, [&](int, const SendRequest& m, int) {
         smscs.push_back(m.customSmsc);
         return SubmitOutcome::Sent;
     });
@@ -182,13 +182,13 @@ TEST_F(SendingRunTest, AVanishedModemFailsItsRowAndTheOthersFinishTheList)
     recipients(20);
     useDevices({{3, 1}, {5, 1}});
     Gate vanished;
-    submitter.behave(3, [&](int, const OutgoingMessage&, int attempt) -> SubmitOutcome {
+    submitter.behave(3, [&](int, const SendRequest&, int attempt) -> SubmitOutcome {
         if (attempt < 2)
             return SubmitOutcome::Sent;
         vanished.open();
         RaiseSystemError(EIO);
     });
-    submitter.behave(5, [&](int, const OutgoingMessage&, int) {
+    submitter.behave(5, [&](int, const SendRequest&, int) {
         vanished.wait(); // COM3 has its go before COM5 sends anything
         return SubmitOutcome::Sent;
     });
@@ -216,8 +216,8 @@ TEST_F(SendingRunTest, TheOnlyModemVanishingEndsTheRunWithTheRestStopped)
 {
     recipients(5);
     useDevices({{3, 1}});
-    submitter.behave(
-        3, [](int, const OutgoingMessage&, int) -> SubmitOutcome { RaiseSystemError(EIO); });
+    submitter.behave(3,
+                     [](int, const SendRequest&, int) -> SubmitOutcome { RaiseSystemError(EIO); });
     runToEnd();
 
     EXPECT_EQ(submissions().size(), 1u);
@@ -234,12 +234,12 @@ TEST_F(SendingRunTest, ManualQuotaStopsThatDeviceAndRemovesItOthersCarryOn)
     options.quotaManagement = true;
     devices.setDeviceRecordText(";COM3;Modem 3;Manual;3;Y;\n;COM5;Modem 5;Auto;Auto;Y;\n\n");
     Gate quotaUsed;
-    submitter.behave(3, [&](int, const OutgoingMessage&, int attempt) {
+    submitter.behave(3, [&](int, const SendRequest&, int attempt) {
         if (attempt == 3)
             quotaUsed.open();
         return SubmitOutcome::Sent;
     });
-    submitter.behave(5, [&](int, const OutgoingMessage&, int) {
+    submitter.behave(5, [&](int, const SendRequest&, int) {
         quotaUsed.wait(); // COM3 gets to its quota before COM5 takes the rest
         return SubmitOutcome::Sent;
     });
@@ -274,7 +274,7 @@ TEST_F(SendingRunTest, RetriesGiveAnAlwaysFailingRowThreeAttemptsAndOneRecord)
     recipients(4);
     useDevices({{3, 1}, {5, 1}});
     for (int port : {3, 5})
-        submitter.behave(port, [](int, const OutgoingMessage& m, int) -> SubmitOutcome {
+        submitter.behave(port, [](int, const SendRequest& m, int) -> SubmitOutcome {
             if (m.number == "1002")
                 ThrowModemError("+CMS ERROR: 38");
             return SubmitOutcome::Sent;
@@ -306,7 +306,7 @@ TEST_F(SendingRunTest, ARowThatSucceedsInARetryRoundIsLoggedAsSent)
     retryLimit = 3;
     recipients(2);
     useDevices({{3, 1}});
-    submitter.behave(3, [](int, const OutgoingMessage& m, int attempt) -> SubmitOutcome {
+    submitter.behave(3, [](int, const SendRequest& m, int attempt) -> SubmitOutcome {
         if (m.number == "1000" && attempt == 1)
             ThrowModemError("+CMS ERROR: 38");
         return SubmitOutcome::Sent;
@@ -329,7 +329,7 @@ TEST_F(SendingRunTest, StopMidRunLeavesNoRowSendingAndLogsEachOutcomeOnce)
     Gate stopped;
     Gate twoInFlight(2);
     for (int port : {3, 5})
-        submitter.behave(port, [&](int, const OutgoingMessage&, int attempt) {
+        submitter.behave(port, [&](int, const SendRequest&, int attempt) {
             if (attempt == 3) {
                 twoInFlight.arriveAndWait();
                 stopped.wait(); // both modems are mid-message when Stop is pressed
@@ -374,7 +374,7 @@ TEST_F(SendingRunTest, AnsweringNoToStopChangesNothing)
     useDevices({{3, 1}});
     Gate release;
     Gate inFlight;
-    submitter.behave(3, [&](int, const OutgoingMessage&, int attempt) {
+    submitter.behave(3, [&](int, const SendRequest&, int attempt) {
         if (attempt == 1) {
             inFlight.open();
             release.wait();
