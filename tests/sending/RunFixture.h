@@ -71,6 +71,30 @@ private:
     std::map<int, int> m_attempts;
 };
 
+// Records each submission and hands it on to the real senders.
+class RecordingSubmitter : public MessageSubmitter
+{
+public:
+    RecordingSubmitter(MessageSubmitter& inner, std::vector<RunEvent>& events, std::mutex& mutex)
+        : m_inner(inner), m_events(events), m_mutex(mutex)
+    {}
+
+    SubmitOutcome submit(CSMSSerialPort& channel, int port, int mode, const SendRequest& request,
+                         const std::function<bool()>& stop) override
+    {
+        {
+            std::lock_guard lock(m_mutex);
+            m_events.push_back({RunEvent::Submission, port, mode, request.number, request.text});
+        }
+        return m_inner.submit(channel, port, mode, request, stop);
+    }
+
+private:
+    MessageSubmitter& m_inner;
+    std::vector<RunEvent>& m_events;
+    std::mutex& m_mutex;
+};
+
 class RecordingExporter : public StatusExporter
 {
 public:
@@ -87,9 +111,10 @@ public:
 class RunFixture : public ::testing::Test
 {
 protected:
-    static constexpr unsigned ClockFactor = 1000;
-
-    RunFixture() { data.EnsureDataFolder(); }
+    explicit RunFixture(unsigned clockFactor = 1000) : clock(clockFactor)
+    {
+        data.EnsureDataFolder();
+    }
 
     void recipients(int count, const QString& message = QStringLiteral("hello"))
     {
@@ -125,7 +150,7 @@ protected:
 
     SendingContext context()
     {
-        SendingContext c{state, options,  devices, channels,  submitter,
+        SendingContext c{state, options,  devices, channels,  *activeSubmitter,
                          clock, prompter, list,    exclusions};
         c.sentItems = &sentItems;
         c.templates = &templates;
@@ -184,7 +209,7 @@ protected:
     QTemporaryDir home;
     QTemporaryDir portsDir;
     DataFolder data{home.path()};
-    Clock clock{ClockFactor};
+    Clock clock;
     PortMap ports{portsDir.path()}; // no entries: channels do not open, the fake does not care
     ModemChannelTable channels{ports, clock};
     RunState state;
@@ -200,6 +225,7 @@ protected:
     mutable std::mutex eventMutex;
     std::vector<RunEvent> events;
     FakeSubmitter submitter{events, eventMutex};
+    MessageSubmitter* activeSubmitter = &submitter;
     RecordingExporter exporter;
     std::unique_ptr<SendingRun> run;
 };
