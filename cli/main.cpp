@@ -20,6 +20,9 @@ constexpr std::array commands = {
     CliCommand{"send-one",
                QT_TRANSLATE_NOOP("quillon-cli", "send one message through the modem on a port"),
                runSendOneCommand},
+    CliCommand{"send",
+               QT_TRANSLATE_NOOP("quillon-cli", "send a recipient file through one or more modems"),
+               runSendCommand},
 };
 
 void printUsage(FILE* stream)
