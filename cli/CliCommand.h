@@ -16,3 +16,4 @@ struct CliCommand
 };
 
 int runPduCommand(const QStringList& arguments);
+int runImportCommand(const QStringList& arguments);

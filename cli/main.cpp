@@ -12,6 +12,10 @@ constexpr std::array commands = {
     CliCommand{"pdu",
                QT_TRANSLATE_NOOP("quillon-cli", "print the PDUs PDU mode sends for a message"),
                runPduCommand},
+    CliCommand{"import",
+               QT_TRANSLATE_NOOP("quillon-cli",
+                                 "print the recipient rows imported from a text file or workbook"),
+               runImportCommand},
 };
 
 void printUsage(FILE* stream)
