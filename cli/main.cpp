@@ -20,6 +20,10 @@ constexpr std::array commands = {
     CliCommand{"send-one",
                QT_TRANSLATE_NOOP("quillon-cli", "send one message through the modem on a port"),
                runSendOneCommand},
+    CliCommand{"import",
+               QT_TRANSLATE_NOOP("quillon-cli",
+                                 "print the recipient rows imported from a text file or workbook"),
+               runImportCommand},
 };
 
 void printUsage(FILE* stream)
