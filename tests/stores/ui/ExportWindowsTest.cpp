@@ -5,6 +5,7 @@
 #include "stores/ui/ExportCommands.h"
 #include "stores/ui/ExportOption.h"
 #include "stores/ui/ExportResultDialog.h"
+#include "stores/ui/FileSaveDialog.h"
 #include "stores/ui/SentItems.h"
 #include "stores/ui/StatusChoiceDialog.h"
 #include "stores/ui/ViewTemplates.h"
@@ -14,8 +15,10 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDateEdit>
 #include <QDialogButtonBox>
+#include <QFileDialog>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -205,6 +208,37 @@ TEST_F(ExportWindowsTest, SentItemsGoThroughTheStatusChoiceAndTheExportOptions)
     EXPECT_TRUE(ReadBytes(at("failed.xlsx")).startsWith("PK"));
     EXPECT_TRUE(desk.prompter.shown().isEmpty());
     EXPECT_FALSE(exports.isRunning());
+}
+
+TEST(FileSaveDialog, OffersTheFiltersAndTheDefaultExtensionFollowsTheChosenOne)
+{
+    QTemporaryDir dir;
+    QStringList filters;
+    QStringList suffixes;
+    onNextDialog<QFileDialog>([&](QFileDialog* dialog) {
+        filters = dialog->nameFilters();
+        suffixes.append(dialog->defaultSuffix());
+        // The user picks the third filter.
+        auto* types = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+        if (types) {
+            types->setCurrentIndex(2);
+            // What a click makes the box say.
+            emit types->activated(2);
+            emit types->textActivated(types->itemText(2));
+        }
+        suffixes.append(dialog->defaultSuffix());
+        dialog->selectFile(dir.filePath("numbers"));
+        static_cast<QDialog*>(dialog)->accept();
+    });
+    FileSaveDialog save(nullptr);
+    const auto choice =
+        save.askSavePath({ExportFormat::Xls, ExportFormat::Xlsx, ExportFormat::Txt});
+    EXPECT_EQ(filters, (QStringList{"Excel(97-2003) Files(*.xls)", "Excel Files(*.xlsx)",
+                                    "Text Files(*.txt)"}));
+    EXPECT_EQ(suffixes, (QStringList{"xls", "txt"}));
+    ASSERT_TRUE(choice.has_value());
+    EXPECT_EQ(choice->filterIndex, 2);
+    EXPECT_EQ(choice->path.toStdString(), dir.filePath("numbers.txt").toStdString());
 }
 
 TEST(DesktopFileOpener, WithoutADesktopBusTheChooserReportsFailure)
