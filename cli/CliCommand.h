@@ -18,3 +18,4 @@ struct CliCommand
 int runPduCommand(const QStringList& arguments);
 int runInfoCommand(const QStringList& arguments);
 int runSendOneCommand(const QStringList& arguments);
+int runScanCommand(const QStringList& arguments);

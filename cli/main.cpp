@@ -20,6 +20,10 @@ constexpr std::array commands = {
     CliCommand{"send-one",
                QT_TRANSLATE_NOOP("quillon-cli", "send one message through the modem on a port"),
                runSendOneCommand},
+    CliCommand{
+        "scan",
+        QT_TRANSLATE_NOOP("quillon-cli", "search every port for modems and print what was found"),
+        runScanCommand},
 };
 
 void printUsage(FILE* stream)
