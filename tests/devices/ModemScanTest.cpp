@@ -209,11 +209,24 @@ TEST_F(ModemScanTest, StopAsksFirstAndNoLetsTheScanGoOn)
     EXPECT_EQ(prompter.shown()[0].text, ModemScan::StopScanQuestion());
 }
 
+TEST_F(ModemScanTest, StopAnsweredYesEndsTheScanWithoutItsClosingMessages)
+{
+    startModems({"hang", "hang", "hang"});
+    prompter.answer(true);
+    ASSERT_TRUE(scan.StartModemScan());
+    EXPECT_TRUE(scan.StopModemScan(true, ModemScan::TroubleshootingQuestion()));
+    EXPECT_FALSE(scan.isRunning());
+    EXPECT_FALSE(scan.progress().running);
+    EXPECT_EQ(prompter.texts(), QStringList{ModemScan::TroubleshootingQuestion()});
+    EXPECT_FALSE(channel.isOpen());
+}
+
 TEST(ModemScanMessageTest, PermissionMessageNamesPortsByGroup)
 {
     const QString text =
         ModemScan::permissionMessage({{101, "dialout"}, {102, "dialout"}, {301, "uucp"}});
-    EXPECT_TRUE(text.contains("COM101, COM102: belongs to the group \"dialout\"")) << text.toStdString();
+    EXPECT_TRUE(text.contains("COM101, COM102: belongs to the group \"dialout\""))
+        << text.toStdString();
     EXPECT_TRUE(text.contains("sudo usermod -aG dialout $USER")) << text.toStdString();
     EXPECT_TRUE(text.contains("COM301: belongs to the group \"uucp\"")) << text.toStdString();
 }
