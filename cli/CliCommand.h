@@ -19,3 +19,4 @@ int runPduCommand(const QStringList& arguments);
 int runInfoCommand(const QStringList& arguments);
 int runSendOneCommand(const QStringList& arguments);
 int runImportCommand(const QStringList& arguments);
+int runScanCommand(const QStringList& arguments);

@@ -24,6 +24,10 @@ constexpr std::array commands = {
                QT_TRANSLATE_NOOP("quillon-cli",
                                  "print the recipient rows imported from a text file or workbook"),
                runImportCommand},
+    CliCommand{
+        "scan",
+        QT_TRANSLATE_NOOP("quillon-cli", "search every port for modems and print what was found"),
+        runScanCommand},
 };
 
 void printUsage(FILE* stream)
