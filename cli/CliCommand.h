@@ -18,4 +18,6 @@ struct CliCommand
 int runPduCommand(const QStringList& arguments);
 int runInfoCommand(const QStringList& arguments);
 int runSendOneCommand(const QStringList& arguments);
+int runImportCommand(const QStringList& arguments);
+int runScanCommand(const QStringList& arguments);
 int runSendCommand(const QStringList& arguments);

@@ -5,6 +5,19 @@
 
 CLoad_File_Msg::Choice CLoad_File_Msg::Ask(RecipientList& list, Prompter& prompter)
 {
+    const Choice choice = AskDeferred(list, prompter);
+    StartReading(choice, list);
+    return choice;
+}
+
+void CLoad_File_Msg::StartReading(Choice choice, RecipientList& list)
+{
+    if (choice == Choice::Replace)
+        list.clear();
+}
+
+CLoad_File_Msg::Choice CLoad_File_Msg::AskDeferred(const RecipientList& list, Prompter& prompter)
+{
     if (list.isEmpty())
         return Choice::Append;
     const Prompter::Answer answer = prompter.askYesNoCancel(
@@ -16,7 +29,6 @@ CLoad_File_Msg::Choice CLoad_File_Msg::Ask(RecipientList& list, Prompter& prompt
         Prompter::Icon::Information);
     switch (answer) {
     case Prompter::Answer::Yes:
-        list.clear();
         return Choice::Replace;
     case Prompter::Answer::No:
         return Choice::Append;

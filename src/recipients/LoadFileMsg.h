@@ -22,4 +22,10 @@ public:
     // Asks only when the list is not empty (an empty list is appended to without a question);
     // "Yes" empties the list before returning Replace.
     static Choice Ask(RecipientList& list, Prompter& prompter);
+
+    // The same question for an import that may still be cancelled or refused after it: the
+    // list is left as it is, and the caller empties it with `StartReading` once the file has
+    // been accepted, so a cancelled or failed import loses nothing.
+    static Choice AskDeferred(const RecipientList& list, Prompter& prompter);
+    static void StartReading(Choice choice, RecipientList& list);
 };

@@ -1,10 +1,12 @@
 #pragma once
 
 #include "stores/ExclusionSet.h"
+#include "stores/ProcessStatusExport.h"
 
 #include <QDate>
 #include <QString>
 #include <functional>
+#include <vector>
 
 class Clock;
 class DeviceState;
@@ -15,7 +17,7 @@ class RecipientList;
 class RunState;
 class SentItemStore;
 class SentTemplates;
-class StatusExporter;
+class ProcessStatusExport;
 struct RunOptions;
 
 // What the main window does for a sending run besides holding its data.
@@ -25,6 +27,17 @@ public:
     virtual ~RunHost() = default;
     // "Clear all fields after sending SMS": called from the run's finishing thread.
     virtual void clearMainWindowFields() = 0;
+};
+
+// The status export of a finished run: the exports offer the status choice and write the
+// chosen rows on a thread of their own.
+class ProcessStatusExport
+{
+public:
+    virtual ~ProcessStatusExport() = default;
+    virtual bool isRunning() const = 0;
+    // Every row of the run in order; the export filters them by the user's choice.
+    virtual void exportStatuses(const std::vector<ProcessStatusRow>& rows, bool withRetry) = 0;
 };
 
 // Everything a sending run works with. All of it is owned elsewhere, mostly by the main
@@ -42,7 +55,7 @@ struct SendingContext
     ExclusionSet exclusions; // the run checks against its own snapshot
     SentItemStore* sentItems = nullptr;
     SentTemplates* templates = nullptr;
-    StatusExporter* exporter = nullptr;
+    ProcessStatusExport* exports = nullptr;
     RunHost* host = nullptr;
     // Diagnostic texts; they carry no behaviour. Null: dropped.
     std::function<void(const QString&)> trace;

@@ -166,7 +166,7 @@ void SendingRun::RemoveDeviceFromList(const QString& prefix)
 
 void SendingRun::stopPressed()
 {
-    if (m_exportRunning || m_finishingRunning)
+    if (exportRunning() || m_finishingRunning)
         return;
     const bool finished = finishedAndClosable();
     if (!finished &&
@@ -207,7 +207,7 @@ void SendingRun::stopPressed()
 
 void SendingRun::closePressed()
 {
-    if (m_exportRunning || m_finishingRunning)
+    if (exportRunning() || m_finishingRunning)
         return;
     m_closeRequested = true;
     stopPressed();
@@ -224,41 +224,29 @@ bool SendingRun::anyRowBusy() const
     return m_queue.anyRow(RowPredicates::IsBusy);
 }
 
-bool SendingRun::mayExport() const
+bool SendingRun::exportRunning() const
 {
-    return !m_exportRunning;
+    return m_context.exports && m_context.exports->isRunning();
 }
 
-bool SendingRun::startExport(StatusChoice choice)
+void SendingRun::exportPressed()
 {
-    if (m_exportRunning)
-        return false;
-    if (!m_queue.anyRow([choice](const QueueRow& r) { return MatchesStatusChoice(r, choice); })) {
-        m_context.prompter.inform(tr("Message"), NoItemForExportOptionText());
-        return false;
-    }
-    const bool retriesOn = m_context.options.retriesOn;
-    std::lock_guard lock(m_threadsMutex);
-    retire(m_export);
-    m_exportRunning = true;
-    m_export = std::thread([this, choice, retriesOn] {
-        const StatusExportTable table = SelectStatusRows(m_queue, choice, retriesOn);
-        if (m_context.exporter)
-            m_context.exporter->exportStatuses(table);
-        m_exportRunning = false;
-    });
-    return true;
+    if (!m_context.exports || exportRunning())
+        return;
+    m_context.exports->exportStatuses(statusRows(), m_context.options.retriesOn);
 }
 
-void SendingRun::waitForExport()
+std::vector<ProcessStatusRow> SendingRun::statusRows() const
 {
-    std::thread exporter;
-    {
-        std::lock_guard lock(m_threadsMutex);
-        exporter.swap(m_export);
-    }
-    if (exporter.joinable())
-        exporter.join();
+    std::vector<ProcessStatusRow> rows;
+    const int count = m_queue.rowCount();
+    rows.reserve(std::size_t(count));
+    constexpr int Block = 4096; // copied in blocks so the workers are not held up
+    for (int first = 0; first < count; first += Block)
+        for (const QueueRow& row : m_queue.rows(first, Block))
+            rows.push_back({row[NumberColumn], row[MessageColumn], row[CurrentStatusColumn],
+                            row[StatusColumn], row[RetryColumn]});
+    return rows;
 }
 
 bool SendingRun::waitUntilSettled(std::chrono::milliseconds timeout)
@@ -295,7 +283,7 @@ void SendingRun::joinThreads()
     {
         std::lock_guard lock(m_threadsMutex);
         threads.swap(m_retired);
-        for (std::thread* t : {&m_controller, &m_finishing, &m_export})
+        for (std::thread* t : {&m_controller, &m_finishing})
             if (t->joinable())
                 threads.push_back(std::move(*t));
         workers.swap(m_workers);

@@ -3,7 +3,6 @@
 #include "sending/RunDisplay.h"
 #include "sending/SendQueue.h"
 #include "sending/SendingContext.h"
-#include "sending/StatusExport.h"
 #include "sending/WakeSignal.h"
 
 #include <QCoreApplication>
@@ -46,10 +45,10 @@ public:
     void stopPressed();
     void closePressed();
 
-    // The Export button: false while an export runs. Then, for the chosen rows: false after
-    // telling that no row matches (the choice stays open), true once the export has started.
-    bool mayExport() const;
-    bool startExport(StatusChoice choice);
+    // The Export button: hands every row to the status export unless one runs.
+    void exportPressed();
+    // The rows as the status export writes them, in queue order.
+    std::vector<ProcessStatusRow> statusRows() const;
 
     RunView view() const { return m_display.view(); }
     SendQueue& queue() { return m_queue; }
@@ -58,8 +57,6 @@ public:
     // Blocks until the run has finished (finalized after "Finish.") or closed, or the real
     // timeout passes; true when it has. For the command line and tests.
     bool waitUntilSettled(std::chrono::milliseconds timeout);
-    // Blocks until the export thread has ended.
-    void waitForExport();
 
     // ---- For the workers ------------------------------------------------------------------
     const SendingContext& context() const { return m_context; }
@@ -116,6 +113,7 @@ private:
     void markUnsentRowsStopped();
     int remainingDeviceCount() const;
     bool anyRowBusy() const;
+    bool exportRunning() const;
     bool finishedAndClosable() const;
     void settle();
 
@@ -139,14 +137,12 @@ private:
     std::atomic<bool> m_closed{false};
     std::atomic<bool> m_controllerRunning{false};
     std::atomic<bool> m_finishingRunning{false};
-    std::atomic<bool> m_exportRunning{false};
     std::atomic<int> m_liveWorkers{0};
     std::atomic<std::uint64_t> m_startTime{0};
 
     mutable std::mutex m_threadsMutex;
     std::thread m_controller;
     std::thread m_finishing;
-    std::thread m_export;
     std::vector<std::thread> m_retired;
     std::vector<std::unique_ptr<CSend_SMS_Thread>> m_workers;
     QHash<int, int> m_slotOfPort; // channels stay with their port across retry rounds

@@ -36,7 +36,7 @@ bool isType(const QString& type, QStringView kind)
            type[type.size() - kind.size() - 1] == u'/';
 }
 
-SpreadsheetError readRelationships(QuaZip& zip, const QString& sourcePart, const ReadLimits& limits,
+SpreadsheetError readRelationships(zip_t& zip, const QString& sourcePart, const ReadLimits& limits,
                                    std::vector<Relationship>& out)
 {
     XlsxPart part(zip, relationshipsPartOf(sourcePart), limits);

@@ -5,7 +5,8 @@
 #include <QString>
 #include <vector>
 
-class QuaZip;
+struct zip;
+typedef struct zip zip_t;
 
 // Parts of an xlsx package and the relationships that lead from one to another.
 namespace XlsxPackage {
@@ -29,7 +30,7 @@ QString resolveTarget(const QString& sourcePart, const QString& target);
 bool isType(const QString& type, QStringView kind);
 
 // The relationships of a part; a missing relationships part means none.
-SpreadsheetError readRelationships(QuaZip& zip, const QString& sourcePart, const ReadLimits& limits,
+SpreadsheetError readRelationships(zip_t& zip, const QString& sourcePart, const ReadLimits& limits,
                                    std::vector<Relationship>& out);
 
 // The first relationship of the given kind, or null.

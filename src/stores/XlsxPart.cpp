@@ -1,22 +1,31 @@
 #include "stores/XlsxPart.h"
 
-#include <quazip/quazip.h>
-#include <quazip/quazipfile.h>
+#include "stores/ZipArchive.h"
 
-// Reads an entry through QuaZip and counts what it unpacks.
+#include <algorithm>
+
+// Reads an entry through libzip and counts what it unpacks: the sizes a zip declares are
+// checked too, but only the bytes actually unpacked are trusted.
 class XlsxPart::Device final : public QIODevice
 {
 public:
-    Device(QuaZip& zip, std::int64_t limit) : m_file(&zip), m_limit(limit) {}
+    Device(zip_t& zip, std::int64_t limit) : m_zip(zip), m_limit(limit) {}
 
     bool findEntry(const QString& name)
     {
-        return m_file.getZip()->setCurrentFile(name, QuaZip::csInsensitive);
+        m_index = zip_name_locate(&m_zip, name.toUtf8().constData(), ZIP_FL_NOCASE);
+        return m_index >= 0;
     }
 
     bool openEntry()
     {
-        if (!m_file.open(QIODevice::ReadOnly))
+        // A declared size past the limit fails the first read, without unpacking anything.
+        zip_stat_t stat;
+        zip_stat_init(&stat);
+        m_exceeded = zip_stat_index(&m_zip, zip_uint64_t(m_index), 0, &stat) == 0 &&
+                     (stat.valid & ZIP_STAT_SIZE) && stat.size > zip_uint64_t(m_limit);
+        m_file.reset(zip_fopen_index(&m_zip, zip_uint64_t(m_index), 0));
+        if (!m_file)
             return false;
         return open(QIODevice::ReadOnly | QIODevice::Unbuffered);
     }
@@ -24,12 +33,12 @@ public:
     // Closes the entry; false when unzipping failed, including a checksum mismatch.
     bool closeEntry()
     {
-        if (!m_file.isOpen())
+        if (!m_file)
             return false;
-        m_file.close();
+        const bool closed = zip_fclose(m_file.release()) == 0;
         if (isOpen())
             close();
-        return !m_failed && m_file.getZipError() == UNZ_OK;
+        return closed && !m_failed;
     }
 
     bool exceeded() const { return m_exceeded; }
@@ -38,9 +47,12 @@ public:
 protected:
     qint64 readData(char* data, qint64 maxSize) override
     {
-        if (m_exceeded || m_failed)
+        if (m_exceeded || m_failed || !m_file)
             return -1;
-        const qint64 n = m_file.read(data, maxSize);
+        // One byte past the limit is enough to know it is exceeded.
+        const qint64 wanted = std::min<qint64>(maxSize, m_limit - m_total + 1);
+        const zip_int64_t n =
+            zip_fread(m_file.get(), data, zip_uint64_t(std::max<qint64>(wanted, 0)));
         if (n < 0) {
             m_failed = true;
             return -1;
@@ -55,17 +67,18 @@ protected:
     qint64 writeData(const char*, qint64) override { return -1; }
 
 private:
-    QuaZipFile m_file;
+    zip_t& m_zip;
+    zip_int64_t m_index = -1;
+    ZipEntryFile m_file;
     std::int64_t m_limit;
     std::int64_t m_total = 0;
     bool m_exceeded = false;
     bool m_failed = false;
 };
 
-XlsxPart::XlsxPart(QuaZip& zip, const QString& name, const ReadLimits& limits)
+XlsxPart::XlsxPart(zip_t& zip, const QString& name, const ReadLimits& limits)
     : m_name(name), m_device(std::make_unique<Device>(zip, limits.maxPartBytes))
 {}
-
 XlsxPart::~XlsxPart()
 {
     m_device->closeEntry();

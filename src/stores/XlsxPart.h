@@ -6,8 +6,8 @@
 #include <QXmlStreamReader>
 #include <memory>
 
-class QuaZip;
-class QuaZipFile;
+struct zip;
+typedef struct zip zip_t;
 
 // One XML part of an xlsx package, unzipped as it is parsed. Refuses to unpack more than the
 // part limit (a zip bomb inflates a small file into gigabytes) and refuses document type
@@ -15,7 +15,7 @@ class QuaZipFile;
 class XlsxPart
 {
 public:
-    XlsxPart(QuaZip& zip, const QString& name, const ReadLimits& limits);
+    XlsxPart(zip_t& zip, const QString& name, const ReadLimits& limits);
     ~XlsxPart();
     XlsxPart(const XlsxPart&) = delete;
     XlsxPart& operator=(const XlsxPart&) = delete;

@@ -5,8 +5,6 @@
 #include "stores/XlsxSheet.h"
 #include "stores/XlsxStyles.h"
 
-#include <quazip/quazip.h>
-
 using namespace Qt::Literals::StringLiterals;
 
 using XlsxPackage::Relationship;
@@ -27,8 +25,8 @@ std::unique_ptr<Workbook> XlsxWorkbook::open(const QString& path, const ReadLimi
 
 SpreadsheetError XlsxWorkbook::readStructure(const QString& path)
 {
-    m_zip = std::make_unique<QuaZip>(path);
-    if (!m_zip->open(QuaZip::mdUnzip))
+    m_zip = OpenZipForReading(path);
+    if (!m_zip)
         return {SpreadsheetErrorCode::Corrupt, QStringLiteral("Not a readable zip package")};
     std::vector<Relationship> packageRelations;
     if (SpreadsheetError e =

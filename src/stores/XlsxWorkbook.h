@@ -2,12 +2,11 @@
 
 #include "stores/Spreadsheet.h"
 #include "stores/XlsxStrings.h"
+#include "stores/ZipArchive.h"
 
 #include <memory>
 #include <optional>
 #include <vector>
-
-class QuaZip;
 
 // An .xlsx workbook: a zip package read part by part, each part streamed through an XML
 // reader. The package stays open while the workbook lives; shared strings and cell formats
@@ -35,7 +34,7 @@ private:
     SpreadsheetError readSharedParts();
 
     ReadLimits m_limits;
-    std::unique_ptr<QuaZip> m_zip;
+    ZipArchive m_zip;
     std::vector<SheetPart> m_sheets;
     QString m_sharedStringsPart;
     QString m_stylesPart;

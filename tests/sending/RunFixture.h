@@ -95,11 +95,16 @@ private:
     std::mutex& m_mutex;
 };
 
-class RecordingExporter : public StatusExporter
+class RecordingExport : public ProcessStatusExport
 {
 public:
-    void exportStatuses(const StatusExportTable& table) override { tables.push_back(table); }
-    std::vector<StatusExportTable> tables;
+    bool isRunning() const override { return running; }
+    void exportStatuses(const std::vector<ProcessStatusRow>& rows, bool withRetry) override
+    {
+        handed.push_back({rows, withRetry});
+    }
+    bool running = false;
+    std::vector<std::pair<std::vector<ProcessStatusRow>, bool>> handed;
 };
 
 [[noreturn]] inline void ThrowModemError(const char* text)
@@ -154,7 +159,7 @@ protected:
                          clock, prompter, list,    exclusions};
         c.sentItems = &sentItems;
         c.templates = &templates;
-        c.exporter = &exporter;
+        c.exports = &exports;
         c.trace = [this](const QString& text) {
             std::lock_guard lock(eventMutex);
             events.push_back({RunEvent::Trace, 0, 0, {}, text});
@@ -226,6 +231,6 @@ protected:
     std::vector<RunEvent> events;
     FakeSubmitter submitter{events, eventMutex};
     MessageSubmitter* activeSubmitter = &submitter;
-    RecordingExporter exporter;
+    RecordingExport exports;
     std::unique_ptr<SendingRun> run;
 };

@@ -458,21 +458,37 @@ TEST_F(SendingRunTest, APauseIdlesEveryWorkerAndOneDigitEntriesPauseToo)
     EXPECT_EQ(submissions().size(), 40u);
 }
 
-TEST_F(SendingRunTest, ExportHandsOverTheChosenRowsOrSaysThereAreNone)
+TEST_F(SendingRunTest, ExportHandsEveryRowToTheStatusExportUnlessOneRuns)
 {
+    options.retriesOn = true;
+    retryLimit = 1;
     recipients(3);
     useDevices({{3, 1}});
+    submitter.behave(3, [](int, const SendRequest& m, int) -> SubmitOutcome {
+        if (m.number == "1001")
+            ThrowModemError("+CMS ERROR: 38");
+        return SubmitOutcome::Sent;
+    });
     runToEnd();
 
-    EXPECT_TRUE(run->mayExport());
-    EXPECT_FALSE(run->startExport(StatusChoice::Failed));
-    EXPECT_EQ(prompter.texts(), QStringList{"There is no item for selected Export Option."});
-    EXPECT_TRUE(run->startExport(StatusChoice::Successful));
-    run->waitForExport();
-    ASSERT_EQ(exporter.tables.size(), 1u);
-    EXPECT_EQ(exporter.tables[0].choiceCode, "SUC");
-    EXPECT_EQ(exporter.tables[0].rows.size(), 3);
-    EXPECT_EQ(exporter.tables[0].columns.size(), 4);
+    exports.running = true;
+    run->exportPressed();
+    EXPECT_TRUE(exports.handed.empty());
+    exports.running = false;
+    run->exportPressed();
+    ASSERT_EQ(exports.handed.size(), 1u);
+    const auto& [handed, withRetry] = exports.handed[0];
+    EXPECT_TRUE(withRetry);
+    ASSERT_EQ(handed.size(), 3u);
+    EXPECT_EQ(handed[1].Number, "1001");
+    EXPECT_EQ(handed[1].Status, "Error : +CMS ERROR: 38");
+    EXPECT_EQ(handed[1].Retry, "1");
+    EXPECT_EQ(handed[2].CurrentStatus, "Done (COM3 - Modem 3)");
+
+    // While an export runs, Stop and closing do nothing either.
+    exports.running = true;
+    run->stopPressed();
+    EXPECT_FALSE(run->view().closed);
 }
 
 TEST_F(SendingRunTest, SentMessagesBecomeTemplatesOnceWithLetterCaseIgnored)

@@ -1,3 +1,4 @@
+#include "FileSizeLimit.h"
 #include "stores/BiffWriter.h"
 #include "stores/HtmlExportWriter.h"
 #include "stores/TextExportWriter.h"
@@ -7,10 +8,8 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <csignal>
 #include <functional>
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 
 namespace {
@@ -49,33 +48,6 @@ ExportTable sizeableTable()
     };
     return table;
 }
-
-// A file-size limit makes writes fail as a full disk would.
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        struct sigaction ignore
-        {};
-        ignore.sa_handler = SIG_IGN;
-        sigaction(SIGXFSZ, &ignore, &m_previousAction);
-        getrlimit(RLIMIT_FSIZE, &m_previousLimit);
-        rlimit small = m_previousLimit;
-        small.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &small);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_previousLimit);
-        sigaction(SIGXFSZ, &m_previousAction, nullptr);
-    }
-
-private:
-    struct sigaction m_previousAction
-    {};
-    rlimit m_previousLimit{};
-};
 
 class ExportFailureTest : public ::testing::Test
 {

@@ -9,8 +9,7 @@
 #include <QStandardPaths>
 #include <QXmlStreamReader>
 #include <freexl.h>
-#include <quazip.h>
-#include <quazipfile.h>
+#include <zip.h>
 
 namespace {
 
@@ -130,10 +129,22 @@ ReadWorkbook ReadXls(const QString& path)
 
 QByteArray XlsxPart(const QString& path, const QString& part)
 {
-    QuaZipFile file(path, part);
-    if (!file.open(QIODevice::ReadOnly))
+    int error = 0;
+    zip_t* zip = zip_open(QFile::encodeName(path).constData(), ZIP_RDONLY, &error);
+    if (!zip)
         return {};
-    return file.readAll();
+    QByteArray data;
+    zip_stat_t stat;
+    zip_file_t* file = nullptr;
+    if (zip_stat(zip, part.toUtf8().constData(), 0, &stat) == 0 && (stat.valid & ZIP_STAT_SIZE) &&
+        (file = zip_fopen_index(zip, stat.index, 0))) {
+        data.resize(qsizetype(stat.size));
+        if (zip_fread(file, data.data(), stat.size) != zip_int64_t(stat.size))
+            data.clear();
+        zip_fclose(file);
+    }
+    zip_discard(zip);
+    return data;
 }
 
 ReadWorkbook ReadXlsx(const QString& path)

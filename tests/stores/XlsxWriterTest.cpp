@@ -29,6 +29,9 @@ TEST_F(XlsxWriterTest, KeepsEveryCellAsTextAsWritten)
         {QString::fromUtf8("Привет"), QString::fromUtf8("日本語 😀 & <b>\"quoted\"</b>")},
         {"two\nlines", QStringLiteral("bell\x07 and tab\t")},
         {"_x0041_", "looks like an escape"},
+        {QStringLiteral("nul\u0000 and carriage return\r"), "_x00e9_ _X0041_ _x004_"},
+        {QString(QChar(0xD800)) + "lone surrogates" + QChar(0xDC00),
+         QString(QChar(0xFFFF)) + "non-characters" + QChar(0xFFFE)},
         {QString(), "no number"},
     };
     const ExportResult result =
@@ -51,21 +54,27 @@ TEST_F(XlsxWriterTest, KeepsEveryCellAsTextAsWritten)
 TEST_F(XlsxWriterTest, CutsTextsPastTheCellLimit)
 {
     const QString emoji = QString::fromUtf8("😀");
+    // Within the limit as text, past it once each look-alike's underscore is escaped.
+    const QString lookalikes = QStringLiteral("_x0041_").repeated(4000);
     const ExportTable table =
         ExportTable::fromRows({"Message"}, {{QString(40000, u'y')},
                                             {QString(ExcelCellMaxChars - 1, u'x') + emoji},
-                                            {QString(ExcelCellMaxChars, u'z')}});
+                                            {QString(ExcelCellMaxChars, u'z')},
+                                            {lookalikes}});
     const ExportResult result = WriteXlsx(path(), table);
     ASSERT_TRUE(result.ok());
-    EXPECT_EQ(result.cutCells, 2);
+    EXPECT_EQ(result.cutCells, 3);
 
     const ReadWorkbook book = ReadXlsx(path());
     ASSERT_EQ(book.sheets.size(), 1);
     const QList<QStringList>& rows = book.sheets.first().rows;
-    ASSERT_EQ(rows.size(), 4);
+    ASSERT_EQ(rows.size(), 5);
     EXPECT_EQ(rows[1].first(), QString(ExcelCellMaxChars, u'y'));
     EXPECT_EQ(rows[2].first(), QString(ExcelCellMaxChars - 1, u'x'));
     EXPECT_EQ(rows[3].first(), QString(ExcelCellMaxChars, u'z'));
+    EXPECT_TRUE(lookalikes.startsWith(rows[4].first()));
+    EXPECT_GT(rows[4].first().size(), lookalikes.size() / 2);
+    EXPECT_LT(rows[4].first().size(), lookalikes.size());
 }
 
 TEST_F(XlsxWriterTest, AnEmptyListGivesTheHeaderRowAlone)

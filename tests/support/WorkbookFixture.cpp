@@ -5,8 +5,7 @@
 #include <QDate>
 #include <QFile>
 #include <QHash>
-#include <quazip/quazip.h>
-#include <quazip/quazipfile.h>
+#include <zip.h>
 
 namespace {
 
@@ -129,20 +128,24 @@ bool WriteWorkbook(const QString& path, const std::vector<FixtureSheet>& sheets)
 
 bool WriteZip(const QString& path, const std::vector<ZipEntry>& entries)
 {
-    QuaZip zip(path);
-    if (!zip.open(QuaZip::mdCreate))
+    int error = 0;
+    zip_t* zip = zip_open(QFile::encodeName(path).constData(), ZIP_CREATE | ZIP_TRUNCATE, &error);
+    if (!zip)
         return false;
     for (const ZipEntry& e : entries) {
-        QuaZipFile file(&zip);
-        if (!file.open(QIODevice::WriteOnly, QuaZipNewInfo(e.name)))
+        // The entries outlive zip_close(), which is when libzip reads the buffers.
+        zip_source_t* source = zip_source_buffer(zip, e.data.constData(), e.data.size(), 0);
+        if (!source || zip_file_add(zip, e.name.toUtf8().constData(), source,
+                                    ZIP_FL_ENC_UTF_8 | ZIP_FL_OVERWRITE) < 0) {
+            zip_source_free(source);
+            zip_discard(zip);
             return false;
-        file.write(e.data);
-        file.close();
-        if (file.getZipError() != 0)
-            return false;
+        }
     }
-    zip.close();
-    return zip.getZipError() == 0;
+    if (zip_close(zip) == 0)
+        return true;
+    zip_discard(zip);
+    return false;
 }
 
 QByteArray WorksheetXml(const QByteArray& sheetData)

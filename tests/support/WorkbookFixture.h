@@ -20,7 +20,6 @@ struct FixtureSheet
 
 // Writes an .xlsx (shared strings, dates in a date format, as Excel writes them) or an .xls
 // (BIFF8), chosen by the path's extension. Returns false when the file cannot be written.
-// (libxlsxwriter cannot be used here: it shares minizip's symbol names with QuaZip.)
 bool WriteWorkbook(const QString& path, const std::vector<FixtureSheet>& sheets);
 
 // A zip file with the given entries, compressed.

@@ -4,7 +4,7 @@
 #include "sending/RunTexts.h"
 #include "sending/SendQueueModel.h"
 #include "sending/SendingRun.h"
-#include "sending/ui/CStatusExportChoice.h"
+#include "sending/ui/WindowStatusExport.h"
 #include "stores/ui/WaitPopup.h"
 
 #include <QCloseEvent>
@@ -17,8 +17,19 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-CSMS_Sending::CSMS_Sending(SendingContext context, QWidget* parent)
-    : QDialog(parent), m_run(std::make_unique<SendingRun>(std::move(context))),
+namespace {
+
+SendingContext withExports(SendingContext context, ProcessStatusExport* exports)
+{
+    context.exports = exports;
+    return context;
+}
+
+} // namespace
+
+CSMS_Sending::CSMS_Sending(SendingContext context, ExportCommands* exports, QWidget* parent)
+    : QDialog(parent), m_exports(std::make_unique<WindowStatusExport>(exports, this)),
+      m_run(std::make_unique<SendingRun>(withExports(std::move(context), m_exports.get()))),
       m_model(new SendQueueModel(m_run->queue(), this)), m_content(new QWidget(this)),
       m_status(new QLabel(m_content)), m_progressText(new QLabel(m_content)),
       m_pause(new QLabel(m_content)), m_note(new QLabel(m_content)),
@@ -124,13 +135,7 @@ void CSMS_Sending::onStop()
 
 void CSMS_Sending::onExport()
 {
-    if (!m_run->mayExport())
-        return;
-    CStatusExportChoice choice(this);
-    while (choice.exec() == QDialog::Accepted) {
-        if (m_run->startExport(choice.choice()))
-            return;
-    }
+    m_run->exportPressed();
 }
 
 void CSMS_Sending::reject()

@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <memory>
 
+class ExportCommands;
 class QLabel;
 class QProgressBar;
 class QPushButton;
@@ -13,6 +14,7 @@ class QTimer;
 class SendQueueModel;
 class SendingRun;
 class WaitPopup;
+class WindowStatusExport;
 
 // The sending window over a SendingRun. It starts the run when first shown, copies what the run
 // shows on a 50 ms timer (it never waits for the run), forwards Stop, Export and closing, and
@@ -22,7 +24,9 @@ class CSMS_Sending : public QDialog
     Q_OBJECT
 
 public:
-    explicit CSMS_Sending(SendingContext context, QWidget* parent = nullptr);
+    // `exports` writes the status export; without it Export does nothing.
+    explicit CSMS_Sending(SendingContext context, ExportCommands* exports = nullptr,
+                          QWidget* parent = nullptr);
     ~CSMS_Sending() override;
 
     SendingRun& run() { return *m_run; }
@@ -50,6 +54,7 @@ protected:
 private:
     void buildColumns(bool retriesOn);
 
+    std::unique_ptr<WindowStatusExport> m_exports;
     std::unique_ptr<SendingRun> m_run;
     SendQueueModel* m_model;
     QWidget* m_content;

@@ -1,0 +1,173 @@
+#include "CliCommand.h"
+#include "recipients/DynamicMessages.h"
+#include "recipients/ImportFromFile.h"
+#include "recipients/RecipientBatch.h"
+#include "recipients/RecipientCommands.h"
+#include "recipients/RecipientList.h"
+#include "recipients/TextNumberImport.h"
+#include "stores/SheetTable.h"
+#include "stores/SpreadsheetReader.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QTextStream>
+
+namespace {
+
+constexpr int ImportFailedExit = 1;
+
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("ImportCommand", text);
+}
+
+int refuse(const QString& message, int exitCode = UsageErrorExit)
+{
+    QTextStream(stderr) << "quillon-cli import: " << message << '\n';
+    return exitCode;
+}
+
+// "1,3" as column numbers from 1; empty on a bad list.
+std::vector<int> parseColumns(const QString& text)
+{
+    std::vector<int> columns;
+    for (const QString& part : text.split(u',')) {
+        bool ok = false;
+        const int column = part.trimmed().toInt(&ok);
+        if (!ok || column < 1)
+            return {};
+        columns.push_back(column);
+    }
+    return columns;
+}
+
+int sheetIndex(const SpreadsheetReader& reader, const QString& choice)
+{
+    bool isNumber = false;
+    const int number = choice.toInt(&isNumber);
+    return isNumber ? number - 1 : int(reader.sheetNames().indexOf(choice));
+}
+
+struct ExcelChoice
+{
+    QString sheet;
+    std::vector<int> columns;
+    int messageColumn = 0;
+    QString messageTemplate;
+    bool hasTemplate = false;
+};
+
+// Reads a workbook the way the main window or the wizard would, by the options given.
+bool readWorkbook(const QString& path, const ExcelChoice& choice, RecipientBatch& batch,
+                  const QString& composer, const NumberCheckOptions& options)
+{
+    SpreadsheetReader reader;
+    if (reader.open(path))
+        return refuse(ImportText::openFailed().text, ImportFailedExit), false;
+    ImportNotice failure;
+    const SheetTable* sheet = ReadImportSheet(reader, sheetIndex(reader, choice.sheet), &failure);
+    if (!sheet)
+        return refuse(failure.text, ImportFailedExit), false;
+    if (sheet->isEmpty())
+        return refuse(ImportText::sheetEmpty().text, ImportFailedExit), false;
+    SheetReadEnd end;
+    if (choice.hasTemplate) {
+        end = BuildDynamicMessages(*sheet, choice.columns, choice.messageTemplate, batch, options);
+    } else if (choice.messageColumn > 0) {
+        end = ImportNumbersAndMessages(*sheet, choice.columns.front(), choice.messageColumn, batch,
+                                       options);
+    } else {
+        std::vector<bool> ticked(size_t(sheet->columnCount()), false);
+        for (int column : choice.columns)
+            if (column <= sheet->columnCount())
+                ticked[size_t(column - 1)] = true;
+        end = ImportTickedColumns(*sheet, ticked, batch, composer, options);
+    }
+    if (end == SheetReadEnd::Discarded)
+        refuse(ImportText::readingDiscarded().text, ImportFailedExit);
+    return true;
+}
+
+void printRows(const RecipientList& list)
+{
+    QTextStream out(stdout);
+    for (int i = 0; i < list.count(); ++i) {
+        QString message = list.at(i).Message;
+        message.replace(u'\n', QLatin1String("\\n"));
+        out << list.at(i).Number << '\t' << message << '\n';
+    }
+    out << UpdateCounters(list) << '\n';
+}
+
+} // namespace
+
+int runImportCommand(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        tr("Imports recipients from a text file or a workbook as the program does and prints "
+           "one line per row: the number, a tab, and the message (line breaks as \\n)."));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption sheetOption(QStringLiteral("sheet"),
+                                         tr("Sheet by number from 1 or by name (default 1)."),
+                                         tr("SHEET"), QStringLiteral("1"));
+    const QCommandLineOption columnsOption(QStringLiteral("columns"),
+                                           tr("Number column(s) from 1, comma-separated "
+                                              "(default 1)."),
+                                           tr("LIST"), QStringLiteral("1"));
+    const QCommandLineOption messageOption(
+        QStringLiteral("message-column"), tr("Take each row's message from this column."), tr("N"));
+    const QCommandLineOption templateOption(QStringLiteral("template"),
+                                            tr("Personalised message with <COL-n> placeholders."),
+                                            tr("TEXT"));
+    const QCommandLineOption composerOption(QStringLiteral("composer"),
+                                            tr("Message for imported numbers."), tr("TEXT"));
+    const QCommandLineOption skipOption(QStringLiteral("skip-duplicates"),
+                                        tr("Skip Duplicate Numbers."));
+    parser.addOptions(
+        {sheetOption, columnsOption, messageOption, templateOption, composerOption, skipOption});
+    parser.addPositionalArgument(QStringLiteral("FILE"), tr("A .txt, .xls or .xlsx file."));
+    if (!parser.parse(arguments))
+        return refuse(parser.errorText());
+    if (parser.isSet(help)) {
+        QTextStream(stdout) << parser.helpText();
+        return 0;
+    }
+    if (parser.positionalArguments().size() != 1)
+        return refuse(tr("Expected exactly one FILE argument."));
+    const QString path = parser.positionalArguments().front();
+
+    ExcelChoice choice;
+    choice.sheet = parser.value(sheetOption);
+    choice.columns = parseColumns(parser.value(columnsOption));
+    if (choice.columns.empty())
+        return refuse(tr("--columns takes column numbers from 1, such as 1,3."));
+    choice.hasTemplate = parser.isSet(templateOption);
+    choice.messageTemplate = parser.value(templateOption);
+    if (parser.isSet(messageOption)) {
+        const std::vector<int> message = parseColumns(parser.value(messageOption));
+        choice.messageColumn = message.size() == 1 ? message.front() : 0;
+        if (choice.messageColumn < 1 || choice.columns.size() != 1 || choice.hasTemplate)
+            return refuse(tr("--message-column takes one column from 1, with one number "
+                             "column and no --template."));
+    }
+
+    ImportNotice refusal;
+    const std::optional<ImportFileKind> kind = CheckImportPath(path, &refusal);
+    if (!kind)
+        return refuse(refusal.text, ImportFailedExit);
+    RecipientList list;
+    RecipientBatch batch(list);
+    const NumberCheckOptions options{parser.isSet(skipOption), false, nullptr};
+    const QString composer = parser.value(composerOption);
+    if (*kind == ImportFileKind::Text) {
+        if (const std::optional<ImportNotice> refused = CheckTextFile(path))
+            return refuse(refused->text, ImportFailedExit);
+        ReadTextNumbers(path, batch, composer, options);
+    } else if (!readWorkbook(path, choice, batch, composer, options)) {
+        return ImportFailedExit;
+    }
+    InsertBatchAtTop(list, batch);
+    printRows(list);
+    return 0;
+}

@@ -1,0 +1,326 @@
+#include "devices/ModemScan.h"
+
+#include "devices/DeviceDetailsStore.h"
+#include "devices/OpeningProbe.h"
+#include "devices/PortEnumeration.h"
+#include "devices/PortNameMerge.h"
+#include "devices/ScanResults.h"
+#include "modem/CSMSException.h"
+#include "modem/CSMSSerialPort.h"
+#include "modem/Clock.h"
+#include "modem/DeviceInfoLookup.h"
+#include "modem/ModemCommands.h"
+#include "modem/PortMap.h"
+#include "stores/Prompter.h"
+
+#include <QCoreApplication>
+#include <QLoggingCategory>
+#include <cerrno>
+#include <map>
+
+// Diagnostic lines only; enable with QT_LOGGING_RULES="quillon.devices.scan.debug=true".
+Q_LOGGING_CATEGORY(lcScan, "quillon.devices.scan", QtWarningMsg)
+
+namespace {
+
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("ModemScan", text);
+}
+
+const QString SupportedModeLabel = QStringLiteral("Supported SMS Mode :");
+const QString PduModeText = QStringLiteral("PDU Mode");
+const QString TextModeText = QStringLiteral("Text Mode");
+
+bool isPermissionError(const CSMSException& error)
+{
+    const auto code = error.code();
+    return code && (*code == (CSMSException::SystemErrorBase | EACCES) ||
+                    *code == (CSMSException::SystemErrorBase | EPERM));
+}
+
+// Closes the scan channel when the probe of a port ends, whichever way.
+struct ChannelCloser
+{
+    CSMSSerialPort& channel;
+    ~ChannelCloser() { channel.Close(); }
+};
+
+} // namespace
+
+ModemScan::ModemScan(ScanDependencies dependencies) : m_deps(std::move(dependencies)) {}
+
+ModemScan::~ModemScan()
+{
+    requestStop();
+    if (m_thread.joinable())
+        m_thread.join();
+}
+
+QString ModemScan::StopScanQuestion()
+{
+    return tr("Terminating the current process will stop scanning modem device. Are you sure you "
+              "want to continue?");
+}
+
+QString ModemScan::TroubleshootingQuestion()
+{
+    return tr("Scanning process for finding connected mobile devices has not been completed yet. "
+              "Are you sure you want to stop the process?");
+}
+
+QString ModemScan::NoDeviceMessage()
+{
+    return tr("No compatible device found connected to your computer.\r\n\r\nPlease make sure "
+              "that Drivers of your device are installed properly and the drivers that you "
+              "installed are compatible with your operating system.");
+}
+
+QString ModemScan::permissionMessage(const std::vector<std::pair<int, QString>>& portsAndGroups)
+{
+    std::map<QString, QStringList> portsOfGroup;
+    for (const auto& [port, group] : portsAndGroups)
+        portsOfGroup[group].append(portTextOf(port));
+    QString text = tr("Some ports could not be opened because your account has no permission to "
+                      "use them, so they were not searched for a modem:");
+    for (const auto& [group, ports] : portsOfGroup) {
+        text += QStringLiteral("\r\n\r\n") + ports.join(QStringLiteral(", "));
+        if (!group.isEmpty())
+            text += tr(": belongs to the group \"%1\". Add your account to it (for example "
+                       "\"sudo usermod -aG %1 $USER\"), log out and in again, and search again.")
+                        .arg(group);
+    }
+    return text;
+}
+
+bool ModemScan::StartModemScan()
+{
+    if (m_thread.joinable()) {
+        if (!m_done)
+            return false;
+        finishIfDone();
+    }
+    m_done = false;
+    m_stopRequested = false;
+    m_probingModems = false;
+    m_position = 0;
+    m_range = PortMap::MaxPort;
+    {
+        const std::lock_guard lock(m_resultMutex);
+        m_noPortFound = false;
+        m_denied.clear();
+    }
+    m_thread = std::thread([this] { run(); });
+    return true;
+}
+
+bool ModemScan::StopModemScan(bool askFirst, const QString& question)
+{
+    if (!m_thread.joinable())
+        return true;
+    if (askFirst && !m_done) {
+        {
+            const std::lock_guard lock(m_holdMutex);
+            m_hold = true;
+        }
+        const bool yes = m_deps.prompter.confirm(tr("Confirm"), question, Prompter::Icon::Warning);
+        {
+            const std::lock_guard lock(m_holdMutex);
+            m_hold = false;
+            if (yes)
+                m_stopRequested = true;
+        }
+        m_holdChanged.notify_all();
+        if (!yes)
+            return false;
+    }
+    requestStop();
+    m_thread.join();
+    // A stopped scan ends without its closing messages, as one cut short always has.
+    return true;
+}
+
+void ModemScan::requestStop()
+{
+    {
+        const std::lock_guard lock(m_holdMutex);
+        m_stopRequested = true;
+    }
+    m_holdChanged.notify_all();
+}
+
+ScanProgress ModemScan::progress() const
+{
+    return {m_thread.joinable() && !m_done, m_probingModems, m_position, m_range};
+}
+
+bool ModemScan::finishIfDone()
+{
+    if (!m_thread.joinable() || !m_done)
+        return false;
+    m_thread.join();
+    finish();
+    return true;
+}
+
+void ModemScan::waitUntilFinished()
+{
+    if (!m_thread.joinable())
+        return;
+    m_thread.join();
+    finish();
+}
+
+void ModemScan::finish()
+{
+    if (m_stopRequested)
+        return;
+    bool noPortFound = false;
+    std::vector<int> denied;
+    {
+        const std::lock_guard lock(m_resultMutex);
+        noPortFound = m_noPortFound;
+        denied = m_denied;
+    }
+    if (noPortFound)
+        m_deps.prompter.inform(tr("Message"), NoDeviceMessage());
+    if (!denied.empty()) {
+        std::vector<std::pair<int, QString>> portsAndGroups;
+        for (const int port : denied)
+            portsAndGroups.emplace_back(port, owningGroupOfPort(m_deps.ports, port));
+        m_deps.prompter.inform(tr("Message"), permissionMessage(portsAndGroups),
+                               Prompter::Icon::Warning);
+    }
+}
+
+std::vector<int> ModemScan::deniedPorts() const
+{
+    const std::lock_guard lock(m_resultMutex);
+    return m_denied;
+}
+
+bool ModemScan::checkpoint()
+{
+    std::unique_lock lock(m_holdMutex);
+    m_holdChanged.wait(lock, [this] { return !m_hold || m_stopRequested; });
+    return !m_stopRequested;
+}
+
+void ModemScan::closeAllChannels()
+{
+    if (m_deps.closeAllChannels)
+        m_deps.closeAllChannels();
+    else
+        m_deps.channel.Close();
+}
+
+std::vector<int> ModemScan::openingProbe()
+{
+    m_range = PortMap::MaxPort;
+    return ProbePortsByOpening(m_deps.ports, [this](int port) {
+        m_position = port;
+        qCDebug(lcScan) << "UsingCreateFile :: --" << portTextOf(port) << "--";
+        return checkpoint();
+    });
+}
+
+void ModemScan::run()
+{
+    m_deps.sink.clearScanResults();
+    const std::vector<int> opened = openingProbe();
+    if (checkpoint())
+        m_deps.clock.sleepMs(ListingDelayMs);
+    if (!checkpoint()) {
+        closeAllChannels();
+        m_done = true;
+        return;
+    }
+    const std::vector<ListedSerialPort> listed = m_deps.lister.listSerialPorts();
+    qCDebug(lcScan) << "UsingWMI Name Tot Count::" << listed.size();
+    const QStringList names = mergePortNames(opened, listed);
+    m_deps.sink.setFinalPorts(opened, names);
+    QStringList customSmsc;
+    for (const int port : opened)
+        customSmsc.append(portTextOf(port) + QStringLiteral("||||N"));
+    m_deps.sink.resetCustomSmscList(customSmsc);
+    qCDebug(lcScan) << "final_ports Tot Count::" << opened.size();
+    for (std::size_t i = 0; i < opened.size(); ++i)
+        qCDebug(lcScan) << "Final Port ::" << names.value(static_cast<qsizetype>(i));
+
+    m_probingModems = true;
+    m_range = static_cast<int>(opened.size());
+    m_position = 0;
+    for (std::size_t i = 0; i < opened.size() && checkpoint(); ++i) {
+        m_position = static_cast<int>(i) + 1;
+        probePort(opened[i], names.value(static_cast<qsizetype>(i)));
+    }
+    closeAllChannels();
+    {
+        const std::lock_guard lock(m_resultMutex);
+        m_noPortFound = opened.empty();
+    }
+    m_done = true;
+}
+
+void ModemScan::probePort(int port, QString name)
+{
+    const QString portText = portTextOf(port);
+    qCDebug(lcScan) << "List ::" << portText;
+    if (isBarePortName(name))
+        name.clear();
+    QString description;
+    if (!name.isEmpty()) {
+        if (name.contains(QLatin1StringView("Mobile Logging")))
+            return;
+        description = name;
+    }
+    CSMSSerialPort& channel = m_deps.channel;
+    const ChannelCloser closer{channel};
+    try {
+        closeAllChannels();
+        channel.Open(port, ProbeTimeoutMs);
+        if (!ProbeModem(channel)) {
+            qCDebug(lcScan) << "Check_Connection FALSE";
+            return;
+        }
+        const QString modelText = QueryModel(channel) + QStringLiteral(" Modem at ") + portText;
+        if (!CheckSmsCapability(channel)) {
+            qCDebug(lcScan) << "Check Msg_Sending_Supported FALSE";
+            return;
+        }
+        const QString imei = QueryImei(channel);
+        if (name.isEmpty())
+            description = modelText;
+        if (description.isEmpty())
+            description = QStringLiteral("Unknown Device on COM%1").arg(port);
+        // The built-in serial ports of a PC are never modems worth listing.
+        if (description.contains(QString::fromUtf16(BuiltInPortName)))
+            return;
+        // One modem exposing several ports answers with one IMEI on each: list it once.
+        if (m_deps.sink.hasImei(imei))
+            return;
+        ResetModemStream(channel);
+        const QString information = QueryDeviceInformation(channel, m_deps.isInvalidNumber);
+        const QString details = deviceDetailsText(portText, description, information);
+
+        const QString supported = GetDetailValue(details, SupportedModeLabel);
+        const bool textMode = supported == TextModeText;
+        const QString smsc = GetDetailValue(details, QString::fromLatin1(DefaultSmscLabel));
+        ScanDeviceRow row;
+        row.comPort = portText;
+        row.comPortDetails = description;
+        row.smscNo = smsc;
+        row.imeiNo = imei;
+        row.smsMode = textMode ? TextModeText : PduModeText;
+        row.defaultSmscNo = smsc;
+        row.supportedModes = QStringLiteral(";PDU Mode;Text Mode;");
+        row.useCustomSmsc = QStringLiteral("N");
+        m_deps.sink.appendDevice(portText, details, row, textMode ? 2 : 1);
+    } catch (const CSMSException& error) {
+        qCDebug(lcScan) << portText << "::" << GetModemErrorText(error);
+        if (isPermissionError(error)) {
+            const std::lock_guard lock(m_resultMutex);
+            m_denied.push_back(port);
+        }
+    }
+}

@@ -1,0 +1,113 @@
+#pragma once
+
+#include "modem/Interrogation.h"
+
+#include <QString>
+#include <QStringList>
+#include <atomic>
+#include <condition_variable>
+#include <cstdint>
+#include <functional>
+#include <mutex>
+#include <thread>
+#include <utility>
+#include <vector>
+
+class CSMSSerialPort;
+class Clock;
+class PortMap;
+class Prompter;
+class ScanSink;
+class SerialPortLister;
+
+// What a scan works with. All references must outlive the ModemScan.
+struct ScanDependencies
+{
+    const PortMap& ports;
+    const Clock& clock;
+    CSMSSerialPort& channel; // the scan channel, used by this scan alone while it runs
+    const SerialPortLister& lister;
+    ScanSink& sink;
+    Prompter& prompter;
+    // Closes every channel the application holds; null closes the scan channel only.
+    std::function<void()> closeAllChannels;
+    // The phone-number rule used to judge a decoded SMSC; null: the basic rule.
+    InvalidNumberTest isInvalidNumber;
+};
+
+// Where a running scan is, for a progress bar polled by a timer.
+struct ScanProgress
+{
+    bool running = false;
+    bool probingModems = false; // false: the opening probe (range 512)
+    int position = 0;
+    int range = 0;
+};
+
+// The modem scan: finds the ports by opening them, names them from the system's listing,
+// probes each for a modem that can send SMS and lists it with its details, on a thread of its
+// own. Stopping is cooperative: the scan ends at the next port boundary, keeping what it found.
+class ModemScan
+{
+public:
+    static constexpr std::uint32_t ProbeTimeoutMs = 1000;
+    static constexpr std::uint32_t ListingDelayMs = 1000;
+
+    explicit ModemScan(ScanDependencies dependencies);
+    ~ModemScan(); // stops a running scan without asking
+    ModemScan(const ModemScan&) = delete;
+    ModemScan& operator=(const ModemScan&) = delete;
+
+    // Starts the scan thread; false (nothing done) when a scan is running already.
+    bool StartModemScan();
+
+    // Stops a running scan. askFirst: holds the scan at its next port boundary and asks
+    // question first; No lets it go on. True when no scan runs any more.
+    bool StopModemScan(bool askFirst, const QString& question = StopScanQuestion());
+
+    // Asks the scan to end at its next port boundary; does not wait. Safe from any thread.
+    void requestStop();
+
+    // ScanThread is set: a scan runs or has ended without being finished yet.
+    bool isRunning() const { return m_thread.joinable(); }
+    ScanProgress progress() const;
+
+    // For the UI thread's timer: once the scan thread has ended, joins it and shows the end
+    // messages through the prompter. True when that happened on this call.
+    bool finishIfDone();
+    // Waits for the scan to end and finishes it as finishIfDone does.
+    void waitUntilFinished();
+
+    // Ports found existing that could not be opened for lack of permission, in the last scan.
+    std::vector<int> deniedPorts() const;
+
+    static QString StopScanQuestion();
+    static QString TroubleshootingQuestion();
+    static QString NoDeviceMessage();
+    // The Linux extra: ports skipped for lack of permission, grouped by the group owning them.
+    static QString permissionMessage(const std::vector<std::pair<int, QString>>& portsAndGroups);
+
+private:
+    void run();
+    bool checkpoint();
+    std::vector<int> openingProbe();
+    void probePort(int port, QString name);
+    void closeAllChannels();
+    void finish();
+
+    ScanDependencies m_deps;
+    std::thread m_thread;
+    std::atomic<bool> m_done{false};
+    std::atomic<bool> m_stopRequested{false};
+    std::atomic<bool> m_probingModems{false};
+    std::atomic<int> m_position{0};
+    std::atomic<int> m_range{0};
+
+    std::mutex m_holdMutex;
+    std::condition_variable m_holdChanged;
+    bool m_hold = false;
+
+    mutable std::mutex m_resultMutex;
+    bool m_noPortFound = false;
+    std::vector<int> m_denied;
+};

@@ -1,0 +1,64 @@
+#include "support/WorkbookFixture.h"
+
+#include <QCoreApplication>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct CliRun
+{
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+// Test programs are built in build/tests, the tool in build/cli.
+CliRun runImport(const QStringList& arguments)
+{
+    QProcess process;
+    process.start(QCoreApplication::applicationDirPath() + QStringLiteral("/../cli/quillon-cli"),
+                  QStringList{"import"} + arguments);
+    CliRun run;
+    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit)
+        return run;
+    run.exitCode = process.exitCode();
+    run.out = QString::fromUtf8(process.readAllStandardOutput());
+    run.err = QString::fromUtf8(process.readAllStandardError());
+    return run;
+}
+
+TEST(ImportCommandTest, PrintsRowsForEachWayOfImporting)
+{
+    QTemporaryDir dir;
+    const QString book = dir.filePath("b.xlsx");
+    ASSERT_TRUE(WriteWorkbook(book, {{"Other", {{"1"}}},
+                                     {"Pupils",
+                                      {{"Mother", "Father", "Name"},
+                                       {447700900001.0, "222", "Ann\nLee"},
+                                       {"333", QVariant(), "Bob"}}}}));
+    const struct
+    {
+        QStringList arguments;
+        const char* out;
+    } cases[] = {
+        {{book, "--sheet", "Pupils", "--columns", "2,1", "--composer", "hi"},
+         "447700900001\thi\n333\thi\n222\thi\nTotal Numbers : 3\n"},
+        {{book, "--sheet", "2", "--message-column", "3"},
+         "447700900001\tAnn\\nLee\n333\tBob\nTotal Numbers : 2\n"},
+        {{book, "--sheet", "2", "--columns", "1,2", "--template", "For <COL-3>"},
+         "447700900001\tFor Ann\\nLee\n333\tFor Bob\n222\tFor Ann\\nLee\nTotal Numbers : 3\n"},
+    };
+    for (const auto& c : cases) {
+        const CliRun run = runImport(c.arguments);
+        EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+        EXPECT_EQ(run.out, c.out) << c.arguments.join(' ').toStdString();
+    }
+
+    const CliRun missing = runImport({dir.filePath("none.txt")});
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_TRUE(missing.err.contains("File does not exist on selected location."));
+}
+
+} // namespace

@@ -1,0 +1,234 @@
+#include "devices/ModemScan.h"
+
+#include "devices/DeviceDetailsStore.h"
+#include "devices/PortEnumeration.h"
+#include "devices/ScanResults.h"
+#include "modem/CSMSSerialPort.h"
+#include "modem/Clock.h"
+#include "modem/PortMap.h"
+#include "sim/ModemSimulator.h"
+#include "support/QStringPrinter.h"
+#include "support/ScriptedPrompter.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+
+class FixedLister : public SerialPortLister
+{
+public:
+    std::vector<ListedSerialPort> listSerialPorts() const override { return listed; }
+    std::vector<ListedSerialPort> listed;
+};
+
+// Passes everything on to the results and can ask the scan to stop after a number of rows.
+class StoppingSink : public ScanSink
+{
+public:
+    explicit StoppingSink(ScanResults& results) : m_results(results) {}
+
+    void clearScanResults() override { m_results.clearScanResults(); }
+    void setFinalPorts(const std::vector<int>& ports, const QStringList& names) override
+    {
+        m_results.setFinalPorts(ports, names);
+    }
+    void resetCustomSmscList(const QStringList& entries) override
+    {
+        m_results.resetCustomSmscList(entries);
+    }
+    bool hasImei(const QString& imei) const override { return m_results.hasImei(imei); }
+    void appendDevice(const QString& portText, const QString& details, const ScanDeviceRow& row,
+                      int modeCode) override
+    {
+        m_results.appendDevice(portText, details, row, modeCode);
+        if (++m_appended == stopAfter && scan)
+            scan->requestStop();
+    }
+
+    int stopAfter = 0;
+    ModemScan* scan = nullptr;
+
+private:
+    ScanResults& m_results;
+    int m_appended = 0;
+};
+
+// Simulated modems on ports FirstPort, FirstPort + 1, ... in a ports folder, and a scan over it.
+class ModemScanTest : public ::testing::Test
+{
+protected:
+    static constexpr int FirstPort = 4;
+
+    void startModems(const QStringList& profiles)
+    {
+        ASSERT_TRUE(folder.isValid());
+        sim::SimulatorOptions options;
+        options.portsDir = folder.path().toStdString();
+        options.firstPort = FirstPort;
+        options.modems = static_cast<int>(profiles.size());
+        for (qsizetype i = 0; i < profiles.size(); ++i) {
+            if (!profiles[i].isEmpty())
+                options.addProfile(FirstPort + static_cast<int>(i), profiles[i]);
+        }
+        simulator = std::make_unique<sim::ModemSimulator>(options);
+        simulator->start();
+    }
+
+    void runScan()
+    {
+        ASSERT_TRUE(scan.StartModemScan());
+        scan.waitUntilFinished();
+        EXPECT_FALSE(scan.isRunning());
+    }
+
+    QStringList listedPorts() const
+    {
+        QStringList ports;
+        for (const ScanDeviceRow& row : results.rows())
+            ports.append(row.comPort);
+        return ports;
+    }
+
+    QTemporaryDir folder;
+    std::unique_ptr<sim::ModemSimulator> simulator;
+    PortMap ports{folder.path()};
+    Clock clock{25};
+    CSMSSerialPort channel{ports, clock};
+    FixedLister lister;
+    DeviceDetailsStore details;
+    ScanResults results{details};
+    StoppingSink sink{results};
+    ScriptedPrompter prompter;
+    ModemScan scan{{ports, clock, channel, lister, sink, prompter, {}, {}}};
+};
+
+TEST_F(ModemScanTest, ListsEachModemWithItsRowDetailsAndMode)
+{
+    startModems({"imei=111", "text-only,imei=222,smsc=+4912345", "pdu-only,imei=333"});
+    runScan();
+
+    const std::vector<ScanDeviceRow> rows = results.rows();
+    ASSERT_EQ(rows.size(), 3u);
+    EXPECT_EQ(rows[0].columns(),
+              QStringList({"COM4", "QSIM-900 Modem at COM4", "", "+447785016005", "111", "PDU Mode",
+                           "+447785016005", ";PDU Mode;Text Mode;", "N"}));
+    EXPECT_TRUE(rows[0].checked);
+    EXPECT_EQ(rows[1].smsMode, "Text Mode");
+    EXPECT_EQ(rows[1].smscNo, "+4912345");
+    EXPECT_EQ(rows[2].smsMode, "PDU Mode");
+    EXPECT_EQ(results.DeviceModeList(), (std::vector<int>{1, 2, 1}));
+
+    EXPECT_EQ(results.FinalPortList(), (std::vector<int>{4, 5, 6}));
+    EXPECT_EQ(results.FinalPortNames(), QStringList({"(COM4)", "(COM5)", "(COM6)"}));
+    EXPECT_EQ(results.CustomSmscList(), QStringList({"COM4||||N", "COM5||||N", "COM6||||N"}));
+    EXPECT_TRUE(details.FindDeviceDetails("COM5").startsWith(
+        "COM Port :COM5\nCom Port Details :QSIM-900 Modem at COM5\nManufacturer :QSIM\n"));
+    EXPECT_EQ(details.GetDetailValue("COM5", "Supported SMS Mode :"), "Text Mode");
+    EXPECT_TRUE(prompter.shown().isEmpty());
+    EXPECT_FALSE(channel.isOpen());
+}
+
+TEST_F(ModemScanTest, SystemNamesDescribePortsOrAreSkipped)
+{
+    startModems({"imei=1", "imei=2", "imei=3", "imei=4", "imei=5"});
+    lister.listed = {
+        {4, "USB Modem"},                  // gets its tag and describes the port
+        {5, "Acme Modem (COM5)"},          // used as it is
+        {6, "Acme Mobile Logging (COM6)"}, // never opened
+        {7, "Communications Port"},        // a PC's own port: not listed
+        {8, "(COM8)"},                     // a bare tag: the modem describes the port
+    };
+    runScan();
+
+    const std::vector<ScanDeviceRow> rows = results.rows();
+    ASSERT_EQ(rows.size(), 3u);
+    EXPECT_EQ(rows[0].comPortDetails, "USB Modem on (COM4)");
+    EXPECT_EQ(rows[1].comPortDetails, "Acme Modem (COM5)");
+    EXPECT_EQ(rows[2].comPort, "COM8");
+    EXPECT_EQ(rows[2].comPortDetails, "QSIM-900 Modem at COM8");
+    EXPECT_EQ(results.CustomSmscList().size(), 5);
+}
+
+TEST_F(ModemScanTest, OneImeiIsListedOnceAndBusyPortsAreSkipped)
+{
+    startModems({"imei=777", "imei=777", "imei=888", "imei=999"});
+    // Another program holds COM6: it exists, so it is probed, but it cannot be opened.
+    CSMSSerialPort other(ports, clock);
+    other.Open(FirstPort + 2, 1000);
+    runScan();
+
+    EXPECT_EQ(listedPorts(), QStringList({"COM4", "COM7"}));
+    EXPECT_EQ(results.FinalPortList(), (std::vector<int>{4, 5, 6, 7}));
+    EXPECT_TRUE(scan.deniedPorts().empty());
+}
+
+TEST_F(ModemScanTest, NoPortAtAllIsToldPortsWithoutModemsAreNot)
+{
+    ASSERT_TRUE(folder.isValid());
+    runScan();
+    EXPECT_EQ(prompter.texts(), QStringList{ModemScan::NoDeviceMessage()});
+
+    ScriptedPrompter quiet;
+    ModemScan again{{ports, clock, channel, lister, sink, quiet, {}, {}}};
+    startModems({"hang", "echo-only"});
+    ASSERT_TRUE(again.StartModemScan());
+    again.waitUntilFinished();
+    EXPECT_TRUE(results.rows().empty());
+    EXPECT_EQ(results.FinalPortList(), (std::vector<int>{4, 5}));
+    EXPECT_TRUE(quiet.shown().isEmpty());
+}
+
+TEST_F(ModemScanTest, StoppingMidScanKeepsTheRowsFound)
+{
+    startModems({"imei=1", "imei=2", "imei=3"});
+    sink.stopAfter = 1;
+    sink.scan = &scan;
+    runScan();
+
+    EXPECT_EQ(listedPorts(), QStringList{"COM4"});
+    EXPECT_EQ(results.DeviceModeList().size(), 1u);
+    EXPECT_EQ(details.entries().size(), 1);
+    EXPECT_TRUE(prompter.shown().isEmpty());
+    EXPECT_TRUE(scan.StartModemScan()); // a stopped scan can be started again
+    scan.waitUntilFinished();
+}
+
+TEST_F(ModemScanTest, StopAsksFirstAndNoLetsTheScanGoOn)
+{
+    startModems({"imei=1", "imei=2"});
+    prompter.answer(false);
+    ASSERT_TRUE(scan.StartModemScan());
+    // The scan waits at its next port boundary while the question is open.
+    EXPECT_FALSE(scan.StopModemScan(true));
+    scan.waitUntilFinished();
+    EXPECT_EQ(listedPorts(), QStringList({"COM4", "COM5"}));
+    ASSERT_EQ(prompter.shown().size(), 1);
+    EXPECT_EQ(prompter.shown()[0].caption, "Confirm");
+    EXPECT_EQ(prompter.shown()[0].text, ModemScan::StopScanQuestion());
+}
+
+TEST_F(ModemScanTest, StopAnsweredYesEndsTheScanWithoutItsClosingMessages)
+{
+    startModems({"hang", "hang", "hang"});
+    prompter.answer(true);
+    ASSERT_TRUE(scan.StartModemScan());
+    EXPECT_TRUE(scan.StopModemScan(true, ModemScan::TroubleshootingQuestion()));
+    EXPECT_FALSE(scan.isRunning());
+    EXPECT_FALSE(scan.progress().running);
+    EXPECT_EQ(prompter.texts(), QStringList{ModemScan::TroubleshootingQuestion()});
+    EXPECT_FALSE(channel.isOpen());
+}
+
+TEST(ModemScanMessageTest, PermissionMessageNamesPortsByGroup)
+{
+    const QString text =
+        ModemScan::permissionMessage({{101, "dialout"}, {102, "dialout"}, {301, "uucp"}});
+    EXPECT_TRUE(text.contains("COM101, COM102: belongs to the group \"dialout\""))
+        << text.toStdString();
+    EXPECT_TRUE(text.contains("sudo usermod -aG dialout $USER")) << text.toStdString();
+    EXPECT_TRUE(text.contains("COM301: belongs to the group \"uucp\"")) << text.toStdString();
+}
+
+} // namespace

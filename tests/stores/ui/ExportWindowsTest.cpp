@@ -1,0 +1,255 @@
+#include "stores/DataFolder.h"
+#include "stores/SentItemStore.h"
+#include "stores/TemplateStore.h"
+#include "stores/ui/DesktopFileOpener.h"
+#include "stores/ui/ExportCommands.h"
+#include "stores/ui/ExportOption.h"
+#include "stores/ui/ExportResultDialog.h"
+#include "stores/ui/FileSaveDialog.h"
+#include "stores/ui/SentItems.h"
+#include "stores/ui/StatusChoiceDialog.h"
+#include "stores/ui/ViewTemplates.h"
+#include "stores/ui/WaitPopup.h"
+#include "support/ExportFakes.h"
+#include "support/FileBytes.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Acts on the next modal dialog of type T as soon as it shows.
+template <typename T> void onNextDialog(std::function<void(T*)> act)
+{
+    auto* timer = new QTimer;
+    timer->setInterval(1);
+    QObject::connect(timer, &QTimer::timeout, [timer, act] {
+        if (auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget())) {
+            timer->stop();
+            timer->deleteLater();
+            act(dialog);
+        }
+    });
+    timer->start();
+}
+
+QStringList buttonTexts(const QWidget& dialog)
+{
+    QStringList texts;
+    for (const QPushButton* button : dialog.findChildren<QPushButton*>())
+        texts.append(button->text());
+    return texts;
+}
+
+TEST(ExportResultDialog, AsksWhetherToOpenTheFile)
+{
+    ExportResultDialog dialog("Sent Items have been exported successfully.");
+    EXPECT_EQ(dialog.windowTitle(), "Message");
+    EXPECT_EQ(dialog.text(), "Sent Items have been exported successfully.");
+    EXPECT_EQ(dialog.openBox()->text(), "Open exported file.");
+    EXPECT_EQ(buttonTexts(dialog), (QStringList{"OK", "Cancel"}));
+
+    const struct
+    {
+        bool ticked;
+        bool ok;
+        bool open;
+    } cases[] = {{true, true, true}, {false, true, false}, {true, false, false}};
+    for (const auto& c : cases) {
+        ExportResultDialog each("done");
+        each.openBox()->setChecked(c.ticked);
+        c.ok ? each.accept() : each.reject();
+        EXPECT_EQ(each.openRequested(), c.open);
+    }
+}
+
+TEST(StatusChoiceDialog, StartsAtAllItemsAndStaysOpenWhileTheCheckRefuses)
+{
+    QList<StatusChoice> asked;
+    bool allow = false;
+    StatusChoiceDialog dialog([&](StatusChoice choice) {
+        asked.append(choice);
+        return allow;
+    });
+    EXPECT_EQ(dialog.windowTitle(), "Export");
+    EXPECT_EQ(dialog.choice(), StatusChoice::All);
+    EXPECT_EQ(dialog.button(StatusChoice::Succeeded)->text(), "Only Successfully sent items");
+    EXPECT_EQ(dialog.button(StatusChoice::Failed)->text(), "Only Failed items");
+
+    dialog.show();
+    dialog.button(StatusChoice::Failed)->setChecked(true);
+    dialog.accept();
+    EXPECT_TRUE(dialog.isVisible());
+    allow = true;
+    dialog.accept();
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(asked, (QList<StatusChoice>{StatusChoice::Failed, StatusChoice::Failed}));
+}
+
+TEST(ExportOptionDialog, PresetsThePeriodAndSendsTheFocusToAnEndBeforeTheStart)
+{
+    ScriptedPrompter prompter;
+    const std::vector<SentItem> records = {{"1", "m", "10/05/2026", "Message sent successfully."}};
+    ExportOptionLogic logic(prompter, records, StatusChoice::All, QDate(2026, 5, 31));
+    CExport_Option dialog(logic);
+    EXPECT_EQ(dialog.windowTitle(), "Export");
+    EXPECT_EQ(dialog.startDate()->date(), QDate(2026, 5, 1));
+    EXPECT_EQ(dialog.endDate()->date(), QDate(2026, 5, 31));
+    EXPECT_EQ(dialog.startDate()->displayFormat(), "dd/MM/yyyy");
+    EXPECT_EQ(dialog.format(), ExportFormat::Txt);
+    EXPECT_EQ(dialog.formatButton(ExportFormat::Xls)->text(),
+              "Export into Excel (97-2003) File (*.xls)");
+
+    dialog.show();
+    dialog.endDate()->setDate(QDate(2026, 4, 30));
+    dialog.accept();
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(dialog.focusWidget(), dialog.endDate());
+    EXPECT_EQ(prompter.texts(),
+              QStringList{"End date should be greater than or equal to Start date."});
+
+    dialog.endDate()->setDate(QDate(2026, 5, 10));
+    dialog.formatButton(ExportFormat::Xlsx)->setChecked(true);
+    dialog.accept();
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(dialog.options().format, ExportFormat::Xlsx);
+    EXPECT_EQ(dialog.options().end, QDate(2026, 5, 10));
+}
+
+class ExportWindowsTest : public ::testing::Test
+{
+protected:
+    template <typename Window> void settle(Window& window)
+    {
+        while (window.isBusy())
+            QApplication::processEvents(QEventLoop::AllEvents, 5);
+        QApplication::processEvents();
+    }
+    QString at(const QString& name) const { return dir.filePath(name); }
+
+    QTemporaryDir dir;
+    DataFolder data{dir.path()};
+    FakeExportDesk desk;
+    // The real export thread, wait pop-up and cursor; the desktop's dialogs scripted.
+    ExportCommands exports{
+        ExportSeams{&desk.prompter, &desk.dialog, nullptr, &desk.result, &desk.opener}};
+};
+
+TEST_F(ExportWindowsTest, TemplatesExportOverTheWindowAndLeaveItAsItWas)
+{
+    data.EnsureDataFolder();
+    WriteBytes(data.templatesPath(), Utf16Bytes("oldest\nnewest\n"));
+    TemplateStore store{data};
+    CViewTemplates window{store, nullptr, &desk.prompter};
+    window.setExport(&exports);
+    window.show();
+    settle(window);
+
+    desk.dialog.choose(at("templates"), 2);
+    window.onExport();
+    EXPECT_EQ(desk.result.shown,
+              QStringList{"Template Message List has been exported successfully."});
+    const QByteArray text = ReadBytes(at("templates.txt"));
+    EXPECT_LT(text.indexOf(Utf16Bytes("S.No : 1\r\n---------\r\nMessage  : newest", false)),
+              text.indexOf(Utf16Bytes("S.No : 2\r\n---------\r\nMessage  : oldest", false)));
+
+    desk.dialog.choose(at("missing/templates"), 0);
+    window.onExport();
+    EXPECT_EQ(desk.prompter.texts(),
+              QStringList{"Error in file.\n\nOR\n\nThere is not enough space on the disk."});
+    for (int i = 0; i < 2; ++i) {
+        EXPECT_TRUE(window.isEnabled());
+        EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+        EXPECT_TRUE(window.findChildren<WaitPopup*>().isEmpty());
+        QApplication::processEvents();
+    }
+    EXPECT_FALSE(exports.isRunning());
+}
+
+TEST_F(ExportWindowsTest, SentItemsGoThroughTheStatusChoiceAndTheExportOptions)
+{
+    SentItemStore store{data};
+    const QDate today = QDate::currentDate();
+    ASSERT_TRUE(store.Append("111", "sent", "Message sent successfully.", today));
+    ASSERT_TRUE(store.Append("222", "failed", "Error : +CMS ERROR: 500", today));
+    ASSERT_TRUE(store.Append("333", "old", "Error : +CMS ERROR: 500", today.addDays(-40)));
+    CSent_Items window{store, &desk.prompter};
+    window.setExport(&exports);
+    window.show();
+    settle(window);
+
+    bool runningMeanwhile = false;
+    onNextDialog<StatusChoiceDialog>([&](StatusChoiceDialog* dialog) {
+        runningMeanwhile = exports.isRunning();
+        dialog->setChoice(StatusChoice::Failed);
+        dialog->accept();
+    });
+    onNextDialog<CExport_Option>([](CExport_Option* dialog) {
+        dialog->formatButton(ExportFormat::Xlsx)->setChecked(true);
+        dialog->accept();
+    });
+    desk.dialog.choose(at("failed"));
+    window.onExport();
+
+    EXPECT_TRUE(runningMeanwhile);
+    ASSERT_EQ(desk.dialog.offered.size(), 1);
+    EXPECT_EQ(desk.dialog.offered[0], QList<ExportFormat>{ExportFormat::Xlsx});
+    EXPECT_EQ(desk.result.shown, QStringList{"Sent Items have been exported successfully."});
+    EXPECT_TRUE(ReadBytes(at("failed.xlsx")).startsWith("PK"));
+    EXPECT_TRUE(desk.prompter.shown().isEmpty());
+    EXPECT_FALSE(exports.isRunning());
+}
+
+TEST(FileSaveDialog, OffersTheFiltersAndTheDefaultExtensionFollowsTheChosenOne)
+{
+    QTemporaryDir dir;
+    QStringList filters;
+    QStringList suffixes;
+    onNextDialog<QFileDialog>([&](QFileDialog* dialog) {
+        filters = dialog->nameFilters();
+        suffixes.append(dialog->defaultSuffix());
+        // The user picks the third filter.
+        auto* types = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+        if (types) {
+            types->setCurrentIndex(2);
+            // What a click makes the box say.
+            emit types->activated(2);
+            emit types->textActivated(types->itemText(2));
+        }
+        suffixes.append(dialog->defaultSuffix());
+        dialog->selectFile(dir.filePath("numbers"));
+        static_cast<QDialog*>(dialog)->accept();
+    });
+    FileSaveDialog save(nullptr);
+    const auto choice =
+        save.askSavePath({ExportFormat::Xls, ExportFormat::Xlsx, ExportFormat::Txt});
+    EXPECT_EQ(filters, (QStringList{"Excel(97-2003) Files(*.xls)", "Excel Files(*.xlsx)",
+                                    "Text Files(*.txt)"}));
+    EXPECT_EQ(suffixes, (QStringList{"xls", "txt"}));
+    ASSERT_TRUE(choice.has_value());
+    EXPECT_EQ(choice->filterIndex, 2);
+    EXPECT_EQ(choice->path.toStdString(), dir.filePath("numbers.txt").toStdString());
+}
+
+TEST(DesktopFileOpener, WithoutADesktopBusTheChooserReportsFailure)
+{
+    // No bus at this address: the call fails at once instead of hanging.
+    qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/quillon-test-bus");
+    QTemporaryDir dir;
+    WriteBytes(dir.filePath("list.xls"), "data");
+    DesktopFileOpener opener(nullptr);
+    EXPECT_FALSE(opener.openWithChooser(dir.filePath("list.xls")));
+    EXPECT_FALSE(opener.openWithChooser(dir.filePath("missing.xls")));
+}
+
+} // namespace
