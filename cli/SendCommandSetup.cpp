@@ -7,8 +7,13 @@
 #include "modem/Clock.h"
 #include "modem/Interrogation.h"
 #include "modem/ModemCommands.h"
+#include "recipients/ExcelImport.h"
+#include "recipients/ImportFromFile.h"
+#include "recipients/TextNumberImport.h"
 #include "stores/DataFolder.h"
 #include "stores/ExclusionSet.h"
+#include "stores/SheetTable.h"
+#include "stores/SpreadsheetReader.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -39,8 +44,18 @@ SendCommandOptions SendCommandOptions::declare(QCommandLineParser& parser)
 {
     SendCommandOptions o;
     o.help.setDescription(tr("Show this help."));
-    o.file = QCommandLineOption("file", tr("Recipients: one \"number<TAB>message\" per line."),
-                                tr("FILE"));
+    o.file = QCommandLineOption(
+        "file",
+        tr("Recipients: a workbook (.xls, .xlsx), a text file of numbers with --message, or "
+           "\"number<TAB>message\" lines."),
+        tr("FILE"));
+    o.message = QCommandLineOption(
+        "message", tr("The message for every number of a text file of numbers."), tr("TEXT"));
+    o.sheet = QCommandLineOption("sheet", tr("Workbook sheet, from 1 (default 1)."), tr("N"), "1");
+    o.numberColumn = QCommandLineOption(
+        "number-column", tr("Workbook column of the numbers, from 1 (default 1)."), tr("N"), "1");
+    o.messageColumn = QCommandLineOption(
+        "message-column", tr("Workbook column of the messages, from 1 (default 2)."), tr("N"), "2");
     o.port = QCommandLineOption("port", tr("Send through this modem (repeatable)."), tr("COM<n>"));
     o.all = QCommandLineOption("all", tr("Send through every port that answers as a modem."));
     o.mode =
@@ -69,9 +84,11 @@ SendCommandOptions SendCommandOptions::declare(QCommandLineParser& parser)
     o.clockFactor = QCommandLineOption(
         "clock-factor", tr("Run every designed wait N times faster (for simulated modems)."),
         tr("N"), "1");
-    parser.addOptions({o.help, o.file, o.port, o.all, o.mode, o.smsc, o.quota, o.type, o.unicode,
-                       o.skipDuplicates, o.exclusionRules, o.pauseEvery, o.pauseFor, o.retries,
-                       o.saveSentItems, o.saveTemplates, o.clockFactor});
+    parser.addOptions({o.help,          o.file,     o.message, o.sheet,          o.numberColumn,
+                       o.messageColumn, o.port,     o.all,     o.mode,           o.smsc,
+                       o.quota,         o.type,     o.unicode, o.skipDuplicates, o.exclusionRules,
+                       o.pauseEvery,    o.pauseFor, o.retries, o.saveSentItems,  o.saveTemplates,
+                       o.clockFactor});
     return o;
 }
 
@@ -92,6 +109,16 @@ QString SendSettings::read(const QCommandLineParser& parser, const SendCommandOp
     file = parser.value(o.file);
     if (file.isEmpty())
         return tr("--file FILE is required.");
+    hasMessage = parser.isSet(o.message);
+    message = parser.value(o.message);
+    for (auto [option, value] :
+         {std::pair{&o.sheet, &sheet}, std::pair{&o.numberColumn, &numberColumn},
+          std::pair{&o.messageColumn, &messageColumn}}) {
+        bool numeric = false;
+        *value = parser.value(*option).toInt(&numeric);
+        if (!numeric || *value < 1)
+            return tr("--%1 takes a number from 1.").arg(option->names().first());
+    }
     for (const QString& text : parser.values(o.port)) {
         const std::optional<int> port = parsePortText(text);
         if (!port)
@@ -181,10 +208,59 @@ SendSession::SendSession(const SendSettings& settings, const DataFolder& data, c
 
 QString SendSession::loadRecipients(QTextStream& err)
 {
+    ImportNotice refusal;
+    const std::optional<ImportFileKind> kind = CheckImportPath(m_settings.file, &refusal);
+    const bool workbook = kind == ImportFileKind::Excel;
+    QString error;
+    if (workbook || m_settings.hasMessage) {
+        RecipientBatch batch(m_recipients);
+        error = kind ? readImported(workbook, batch) : refusal.text;
+        if (error.isEmpty())
+            InsertBatchAtTop(m_recipients, batch);
+    } else {
+        std::vector<RecipientRow> rows;
+        error = readTabSeparated(rows, err);
+        m_recipients.insertRecipients(0, std::move(rows));
+    }
+    if (!error.isEmpty())
+        return error;
+    if (m_recipients.isEmpty())
+        return tr("%1 holds no recipient").arg(m_settings.file);
+    if (m_settings.useExclusionRules)
+        LoadExclusionSet(m_exclusions, true, m_data, m_prompter);
+    if (m_settings.saveToTemplates)
+        m_templates.reload();
+    return {};
+}
+
+// The import's readers. Duplicates and exclusions are left to the run, which marks them.
+QString SendSession::readImported(bool workbook, RecipientBatch& batch) const
+{
+    const NumberCheckOptions options;
+    if (!workbook) {
+        if (const std::optional<ImportNotice> refused = CheckTextFile(m_settings.file))
+            return refused->text;
+        ReadTextNumbers(m_settings.file, batch, m_settings.message, options);
+        return {};
+    }
+    SpreadsheetReader reader;
+    if (reader.open(m_settings.file))
+        return ImportText::openFailed().text;
+    ImportNotice failure;
+    const SheetTable* sheet = ReadImportSheet(reader, m_settings.sheet - 1, &failure);
+    if (!sheet)
+        return failure.text;
+    if (ImportNumbersAndMessages(*sheet, m_settings.numberColumn, m_settings.messageColumn, batch,
+                                 options) == SheetReadEnd::Discarded)
+        return ImportText::readingDiscarded().text;
+    return {};
+}
+
+QString SendSession::readTabSeparated(std::vector<RecipientRow>& rows, QTextStream& err) const
+{
     QFile file(m_settings.file);
     if (!file.open(QIODevice::ReadOnly))
         return tr("cannot read %1: %2").arg(m_settings.file, file.errorString());
-    std::vector<RecipientRow> rows;
     int lineNumber = 0;
     while (!file.atEnd()) {
         ++lineNumber;
@@ -203,13 +279,6 @@ QString SendSession::loadRecipients(QTextStream& err)
         }
         rows.push_back({number, tab < 0 ? QString() : line.mid(tab + 1)});
     }
-    if (rows.empty())
-        return tr("%1 holds no recipient").arg(m_settings.file);
-    m_recipients.insertRecipients(0, std::move(rows));
-    if (m_settings.useExclusionRules)
-        LoadExclusionSet(m_exclusions, true, m_data, m_prompter);
-    if (m_settings.saveToTemplates)
-        m_templates.reload();
     return {};
 }
 

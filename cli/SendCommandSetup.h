@@ -4,6 +4,7 @@
 #include "modem/ConcatReferenceCounter.h"
 #include "modem/PortMap.h"
 #include "modem/SendOptions.h"
+#include "recipients/RecipientBatch.h"
 #include "recipients/RecipientList.h"
 #include "sending/ModemChannelTable.h"
 #include "sending/ModemSubmitter.h"
@@ -29,6 +30,10 @@ struct SendCommandOptions
 {
     QCommandLineOption help{QStringList{"h", "help"}};
     QCommandLineOption file{"file"};
+    QCommandLineOption message{"message"};
+    QCommandLineOption sheet{"sheet"};
+    QCommandLineOption numberColumn{"number-column"};
+    QCommandLineOption messageColumn{"message-column"};
     QCommandLineOption port{"port"};
     QCommandLineOption all{"all"};
     QCommandLineOption mode{"mode"};
@@ -53,6 +58,11 @@ struct SendCommandOptions
 struct SendSettings
 {
     QString file;
+    QString message; // the composer text for a file of numbers only
+    bool hasMessage = false;
+    int sheet = 1; // workbooks: sheet, number column and message column, from 1
+    int numberColumn = 1;
+    int messageColumn = 2;
     QList<int> ports; // empty with --all
     bool allPorts = false;
     QMap<int, int> modes;     // port to 1 (PDU) or 2 (text)
@@ -92,8 +102,9 @@ class SendSession
 public:
     SendSession(const SendSettings& settings, const DataFolder& data, const Clock& clock);
 
-    // Reads "number<TAB>message" lines; an error text when the file cannot be read or holds no
-    // row.
+    // Reads the recipients: a workbook (number and message columns) or a text file of numbers
+    // as the import reads them, or "number<TAB>message" lines; an error text when the file
+    // cannot be read or holds no row.
     QString loadRecipients(QTextStream& err);
     // Probes the chosen ports (or every port with --all), reads their details and fills the
     // device lists and records as a confirmation of devices does.
@@ -102,6 +113,9 @@ public:
     SendingContext context();
 
 private:
+    QString readTabSeparated(std::vector<RecipientRow>& rows, QTextStream& err) const;
+    QString readImported(bool workbook, RecipientBatch& batch) const;
+
     struct Confirmed
     {
         int port;

@@ -1,5 +1,6 @@
 #include "sim/ModemSimulator.h"
 #include "support/QStringPrinter.h"
+#include "support/WorkbookFixture.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -134,6 +135,33 @@ TEST_F(SendCommandTest, RefusesBadArguments)
         EXPECT_EQ(run.exitCode, 2) << arguments.join(' ').toStdString();
         EXPECT_TRUE(run.out.isEmpty()) << arguments.join(' ').toStdString();
     }
+}
+
+TEST_F(SendCommandTest, ReadsWorkbooksAndTextFilesOfNumbersAsTheImportDoes)
+{
+    startModems({""});
+    const QString workbook = home.filePath("list.xlsx");
+    ASSERT_TRUE(WriteWorkbook(workbook, {{"Sheet1",
+                                          {{QString("Number"), QString("Text")},
+                                           {QString("+447700900001"), QString("from a sheet")},
+                                           {447700900002.0, QString("second")}}}}));
+    CliRun run = send({"--file", workbook, "--port", "COM1"});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_TRUE(run.out.endsWith("Sent 2, failed 0, excluded 0, skipped 0, stopped 0\n"))
+        << run.out.toStdString();
+
+    const QString numbers = writeList("+447700900003,+447700900004\n");
+    run = send({"--file", numbers, "--port", "COM1", "--message", "same for all"});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_TRUE(run.out.endsWith("Sent 2, failed 0, excluded 0, skipped 0, stopped 0\n"))
+        << run.out.toStdString();
+
+    QStringList texts;
+    for (const sim::AirMessage& m : simulator->messages())
+        texts.append(m.destination + ' ' + m.text);
+    texts.sort();
+    EXPECT_EQ(texts, QStringList({"+447700900001 from a sheet", "+447700900003 same for all",
+                                  "+447700900004 same for all", "447700900002 second"}));
 }
 
 } // namespace
