@@ -513,4 +513,23 @@ TEST_F(SendingRunTest, SentMessagesBecomeTemplatesOnceWithLetterCaseIgnored)
     EXPECT_EQ(stored[2], "New\ntext");
 }
 
+TEST_F(SendingRunTest, ClosingWhileTheQueueIsFilledClosesAtOnceWithoutAFinishingPass)
+{
+    recipients(200000);
+    useDevices({{3, 1}});
+    start();
+    prompter.answer(true);
+    run->closePressed(); // long before 200,000 rows are in the queue
+    ASSERT_TRUE(run->waitUntilSettled(std::chrono::seconds(30)));
+
+    const RunView view = run->view();
+    EXPECT_TRUE(view.closed);
+    EXPECT_EQ(view.statusLabel, "Populating Phone Numbers and Messages List.");
+    EXPECT_FALSE(view.exportVisible);
+    EXPECT_TRUE(submissions().empty());
+    EXPECT_EQ(run->queue().rowCount(), 0); // emptied on closing
+    EXPECT_EQ(state.RunOpen, 0);
+    EXPECT_EQ(state.RunGeneration, 0);
+}
+
 } // namespace

@@ -1,8 +1,10 @@
+#include "sending/PortProbe.h"
 #include "sending/RunFixture.h"
 #include "sending/SendQueueModel.h"
 #include "sending/ui/CQuota_Dlg.h"
 #include "sending/ui/CSMS_Sending.h"
 #include "sending/ui/CSend_Msg_Info.h"
+#include "sending/ui/SendLauncher.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -173,6 +175,66 @@ TEST(ComposerQuestionTest, ButtonsGiveTheirAnswers)
         });
         EXPECT_EQ(dialog.ask(), c.answer);
     }
+}
+
+} // namespace
+
+namespace {
+
+class AlwaysOpens : public PortProbe
+{
+public:
+    std::optional<QString> probe(int) override { return std::nullopt; }
+};
+
+class AsksNothing : public ComposerChangeQuestion
+{
+public:
+    Answer ask() override { return Answer::ContinueAnyway; }
+};
+
+using SendLauncherTest = RunFixture;
+
+TEST_F(SendLauncherTest, SendChecksProbesAndRunsTheSendingWindow)
+{
+    recipients(3);
+    useDevices({{3, 1}, {5, 1}});
+    devices.setDeviceList({}, -1); // the device check rebuilds it
+    AlwaysOpens probe;
+    AsksNothing question;
+    SendPreparation preparation(
+        {state, options, devices, list, channels, prompter, question, {}, {}, {}});
+    SendLauncher launcher(preparation, probe, [this] { return context(); });
+    QWidget mainWindow;
+    mainWindow.show();
+
+    SendInputs inputs;
+    inputs.composer = "hello";
+    // Once the sending window shows, wait for its end and close it as the user would.
+    bool sawWindow = false;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto* window = qobject_cast<CSMS_Sending*>(QApplication::activeModalWidget());
+        if (!window)
+            return;
+        sawWindow = true;
+        if (window->statusText() == "Finish." &&
+            window->run().waitUntilSettled(std::chrono::milliseconds(0)))
+            window->stopButton()->click();
+    });
+    poll.start(20);
+    ASSERT_TRUE(launcher.send(&mainWindow, inputs));
+    ASSERT_TRUE(processUntil([&] {
+        return sawWindow && !preparation.preparing() && !QApplication::activeModalWidget();
+    }));
+    EXPECT_EQ(devices.deviceList(),
+              QStringList({"COM3 - Modem 3", "COM5 - Modem 5", "All Device"}));
+    EXPECT_EQ(submissions().size(), 3u);
+    EXPECT_EQ(state.RunOpen, 0);
+
+    inputs.composer.clear();
+    EXPECT_FALSE(launcher.send(&mainWindow, inputs));
+    EXPECT_EQ(preparation.focus(), SendPreparation::Focus::Composer);
 }
 
 } // namespace
