@@ -35,7 +35,7 @@ struct DeviceSendSettings
 // What the program keeps about the modems the user found and chose: the device stores, the
 // two device lists of the main window and the records handed from the device selection to the
 // quota dialog and the send side. One instance lives as long as the program; each store keeps
-// its designed text format. Every access takes the lock, so the send workers may read while
+// its text format. Every access takes the lock, so the send workers may read while
 // the main window changes the lists.
 class DeviceState
 {
