@@ -20,3 +20,4 @@ int runInfoCommand(const QStringList& arguments);
 int runSendOneCommand(const QStringList& arguments);
 int runImportCommand(const QStringList& arguments);
 int runScanCommand(const QStringList& arguments);
+int runSendCommand(const QStringList& arguments);

@@ -28,6 +28,9 @@ constexpr std::array commands = {
         "scan",
         QT_TRANSLATE_NOOP("quillon-cli", "search every port for modems and print what was found"),
         runScanCommand},
+    CliCommand{"send",
+               QT_TRANSLATE_NOOP("quillon-cli", "send a recipient file through one or more modems"),
+               runSendCommand},
 };
 
 void printUsage(FILE* stream)

@@ -1,0 +1,119 @@
+#include "CliCommand.h"
+#include "ModemCliSupport.h"
+#include "SendCommandSetup.h"
+#include "app/QuillonApp.h"
+#include "modem/Clock.h"
+#include "sending/QueueText.h"
+#include "sending/RowPredicates.h"
+#include "sending/SendingRun.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QTextStream>
+
+namespace {
+
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("SendCommand", text);
+}
+
+int refuse(const QString& message)
+{
+    return refuseUsage(QStringLiteral("send"), message);
+}
+
+struct Tally
+{
+    int sent = 0, failed = 0, excluded = 0, skipped = 0, stopped = 0;
+};
+
+Tally tallyOf(const std::vector<QueueRow>& rows)
+{
+    Tally tally;
+    for (const QueueRow& row : rows) {
+        const QString& status = row[StatusColumn];
+        if (RowPredicates::IsSuccess(row))
+            ++tally.sent;
+        else if (RowPredicates::IsFailed(row))
+            ++tally.failed;
+        else if (status == u"Excluded.")
+            ++tally.excluded;
+        else if (status == u"Skipped.")
+            ++tally.skipped;
+        else
+            ++tally.stopped; // "Stopped", or never attempted
+    }
+    return tally;
+}
+
+// Runs until the run has finished, printing the progress text and pause label as they change.
+void follow(SendingRun& run, QTextStream& out)
+{
+    QString progress, pause;
+    for (;;) {
+        const bool settled = run.waitUntilSettled(std::chrono::milliseconds(250));
+        const RunView view = run.view();
+        if (view.progressText != progress && !view.progressText.isEmpty())
+            out << (progress = view.progressText) << '\n' << Qt::flush;
+        if (view.pauseLabel != pause) {
+            pause = view.pauseLabel;
+            if (!pause.isEmpty())
+                out << pause << '\n' << Qt::flush;
+        }
+        if (settled)
+            return;
+    }
+}
+
+void printRows(const std::vector<QueueRow>& rows, QTextStream& out)
+{
+    for (const QueueRow& row : rows)
+        out << row[NumberColumn] << '\t' << row[CurrentStatusColumn] << '\t' << row[StatusColumn]
+            << '\t' << row[RetryColumn] << '\n';
+    const Tally t = tallyOf(rows);
+    out << tr("Sent %1, failed %2, excluded %3, skipped %4, stopped %5")
+               .arg(t.sent)
+               .arg(t.failed)
+               .arg(t.excluded)
+               .arg(t.skipped)
+               .arg(t.stopped)
+        << '\n';
+}
+
+} // namespace
+
+int runSendCommand(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    const SendCommandOptions options = SendCommandOptions::declare(parser);
+    if (!parser.parse(arguments))
+        return refuse(parser.errorText());
+    if (parser.isSet(options.help)) {
+        QTextStream(stdout) << SendCommandOptions::helpText(parser);
+        return 0;
+    }
+    SendSettings settings;
+    if (const QString error = settings.read(parser, options); !error.isEmpty())
+        return refuse(error);
+
+    const Clock clock(settings.clockFactor);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    CQuillonApp app(StartupEnvironment::ofThisProcess(), clock);
+    SendSession session(settings, app.dataFolder(), clock);
+    if (const QString error = session.loadRecipients(err); !error.isEmpty()) {
+        err << "quillon-cli send: " << error << '\n';
+        return 1;
+    }
+    if (const QString error = session.confirmDevices(err); !error.isEmpty()) {
+        err << "quillon-cli send: " << error << '\n';
+        return 1;
+    }
+    SendingRun run(session.context());
+    run.open();
+    follow(run, out);
+    const std::vector<QueueRow> rows = run.queue().rows(0, run.queue().rowCount());
+    printRows(rows, out);
+    return 0;
+}

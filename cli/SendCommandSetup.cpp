@@ -1,0 +1,308 @@
+#include "SendCommandSetup.h"
+
+#include "ModemCliSupport.h"
+#include "modem/AnswerCleaning.h"
+#include "modem/CSMSException.h"
+#include "modem/CSMSSerialPort.h"
+#include "modem/Clock.h"
+#include "modem/Interrogation.h"
+#include "modem/ModemCommands.h"
+#include "stores/DataFolder.h"
+#include "stores/ExclusionSet.h"
+
+#include <QCoreApplication>
+#include <QFile>
+
+namespace {
+
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("SendCommand", text);
+}
+
+// "COM<n>=VALUE" pairs of a repeated option.
+bool readPortValues(const QStringList& values, QMap<int, QString>& result)
+{
+    for (const QString& value : values) {
+        const qsizetype equals = value.indexOf(u'=');
+        const std::optional<int> port = parsePortText(value.left(equals));
+        if (equals < 0 || !port)
+            return false;
+        result.insert(*port, value.mid(equals + 1).trimmed());
+    }
+    return true;
+}
+
+} // namespace
+
+SendCommandOptions SendCommandOptions::declare(QCommandLineParser& parser)
+{
+    SendCommandOptions o;
+    o.help.setDescription(tr("Show this help."));
+    o.file = QCommandLineOption("file", tr("Recipients: one \"number<TAB>message\" per line."),
+                                tr("FILE"));
+    o.port = QCommandLineOption("port", tr("Send through this modem (repeatable)."), tr("COM<n>"));
+    o.all = QCommandLineOption("all", tr("Send through every port that answers as a modem."));
+    o.mode =
+        QCommandLineOption("mode", tr("Message mode of a port (default: PDU when it supports it)."),
+                           tr("COM<n>=pdu|text"));
+    o.smsc =
+        QCommandLineOption("smsc", tr("Custom service centre of a port."), tr("COM<n>=NUMBER"));
+    o.quota = QCommandLineOption("quota", tr("Manual quota of a port (quota management on)."),
+                                 tr("COM<n>=N"));
+    o.type = QCommandLineOption("type", tr("Message type: standard or notification (flash)."),
+                                tr("TYPE"), "standard");
+    o.unicode = QCommandLineOption("unicode", tr("Enable non-English (Unicode) characters."));
+    o.skipDuplicates = QCommandLineOption("skip-duplicates", tr("Skip Duplicate Numbers."));
+    o.exclusionRules = QCommandLineOption("use-exclusion-rules",
+                                          tr("Use Exclusion Rules (the exclusion lists in use)."));
+    o.pauseEvery = QCommandLineOption("pause-every",
+                                      tr("Pause every N messages (with --pause-for)."), tr("N"));
+    o.pauseFor = QCommandLineOption(
+        "pause-for", tr("Pause length as the main window lists it, e.g. \"10 Seconds\"."),
+        tr("TEXT"));
+    o.retries =
+        QCommandLineOption("retries", tr("Retry rounds for failed messages, 1 to 10."), tr("N"));
+    o.saveSentItems = QCommandLineOption("save-sent-items", tr("Save Sent Items."));
+    o.saveTemplates =
+        QCommandLineOption("save-to-templates", tr("Save sent messages to Templates."));
+    o.clockFactor = QCommandLineOption(
+        "clock-factor", tr("Run every designed wait N times faster (for simulated modems)."),
+        tr("N"), "1");
+    parser.addOptions({o.help, o.file, o.port, o.all, o.mode, o.smsc, o.quota, o.type, o.unicode,
+                       o.skipDuplicates, o.exclusionRules, o.pauseEvery, o.pauseFor, o.retries,
+                       o.saveSentItems, o.saveTemplates, o.clockFactor});
+    return o;
+}
+
+QString SendCommandOptions::helpText(const QCommandLineParser& parser)
+{
+    QString help = parser.helpText();
+    help.replace(0, help.indexOf(u'\n'),
+                 tr("Usage: quillon-cli send --file FILE (--port COM<n>... | --all) [OPTIONS]\n\n"
+                    "Sends every row of the file as the sending window does, printing the "
+                    "progress, then one line per row (number, current status, status, retry) "
+                    "and the tally. Exits 0 when the run finished, whatever its rows' "
+                    "outcomes."));
+    return help;
+}
+
+QString SendSettings::read(const QCommandLineParser& parser, const SendCommandOptions& o)
+{
+    file = parser.value(o.file);
+    if (file.isEmpty())
+        return tr("--file FILE is required.");
+    for (const QString& text : parser.values(o.port)) {
+        const std::optional<int> port = parsePortText(text);
+        if (!port)
+            return tr("--port \"%1\" is not COM<n> with n from 1 to 512.").arg(text);
+        if (!ports.contains(*port))
+            ports.append(*port);
+    }
+    allPorts = parser.isSet(o.all);
+    if (ports.isEmpty() == !allPorts)
+        return tr("Give either --port COM<n> (repeatable) or --all.");
+    if (ports.size() > 32)
+        return tr("At most 32 ports can send at once.");
+
+    QMap<int, QString> texts;
+    if (!readPortValues(parser.values(o.mode), texts))
+        return tr("--mode takes COM<n>=pdu or COM<n>=text.");
+    for (auto it = texts.cbegin(); it != texts.cend(); ++it) {
+        if (it.value() != u"pdu" && it.value() != u"text")
+            return tr("--mode takes COM<n>=pdu or COM<n>=text.");
+        modes.insert(it.key(), it.value() == u"pdu" ? 1 : 2);
+    }
+    if (!readPortValues(parser.values(o.smsc), smscs))
+        return tr("--smsc takes COM<n>=NUMBER.");
+    for (const QString& number : smscs)
+        if (basicIsInvalidNumber(number))
+            return tr("--smsc \"%1\" is not a phone number.").arg(number);
+    texts.clear();
+    if (!readPortValues(parser.values(o.quota), texts))
+        return tr("--quota takes COM<n>=N.");
+    for (auto it = texts.cbegin(); it != texts.cend(); ++it) {
+        bool numeric = false;
+        const int quota = it.value().toInt(&numeric);
+        if (!numeric || quota < 0)
+            return tr("--quota takes COM<n>=N with N a count.");
+        quotas.insert(it.key(), quota);
+    }
+
+    const QString type = parser.value(o.type);
+    if (type != u"standard" && type != u"notification")
+        return tr("--type is standard or notification.");
+    flash = type == u"notification";
+    unicode = parser.isSet(o.unicode);
+    skipDuplicates = parser.isSet(o.skipDuplicates);
+    useExclusionRules = parser.isSet(o.exclusionRules);
+    pauseEvery = parser.value(o.pauseEvery);
+    pauseFor = parser.value(o.pauseFor);
+    if (pauseEvery.isEmpty() != pauseFor.isEmpty())
+        return tr("--pause-every and --pause-for go together.");
+    if (parser.isSet(o.retries)) {
+        bool numeric = false;
+        retries = parser.value(o.retries).toInt(&numeric);
+        if (!numeric || retries < 1 || retries > 10)
+            return tr("--retries takes a number from 1 to 10.");
+    }
+    saveSentItems = parser.isSet(o.saveSentItems);
+    saveToTemplates = parser.isSet(o.saveTemplates);
+    bool numeric = false;
+    clockFactor = parser.value(o.clockFactor).toUInt(&numeric);
+    if (!numeric || clockFactor == 0)
+        return tr("--clock-factor takes a positive number.");
+    return {};
+}
+
+void StreamPrompter::inform(const QString& caption, const QString& text, Icon)
+{
+    m_err << caption << ": " << text << '\n' << Qt::flush;
+}
+
+SendSession::SendSession(const SendSettings& settings, const DataFolder& data, const Clock& clock)
+    : m_settings(settings), m_data(data), m_clock(clock), m_ports(PortMap::fromEnvironment()),
+      m_channels(m_ports, clock),
+      m_submitter(clock, m_references, &m_sendOptions, &m_devices.details()), m_sentItems(data),
+      m_templateStore(data), m_templates(m_templateStore)
+{
+    m_options.skipDuplicates = settings.skipDuplicates;
+    m_options.useExclusionRules = settings.useExclusionRules;
+    m_options.delayedDelivery = !settings.pauseEvery.isEmpty();
+    m_options.retriesOn = settings.retries > 0;
+    m_options.saveSentItems = settings.saveSentItems;
+    m_options.saveToTemplates = settings.saveToTemplates;
+    m_options.quotaManagement = !settings.quotas.isEmpty();
+    m_sendOptions.setFlash(settings.flash);
+    m_sendOptions.setUnicode(settings.unicode);
+    m_state.setPauseTexts(settings.pauseEvery, settings.pauseFor);
+    m_state.RetryLimit = settings.retries;
+}
+
+QString SendSession::loadRecipients(QTextStream& err)
+{
+    QFile file(m_settings.file);
+    if (!file.open(QIODevice::ReadOnly))
+        return tr("cannot read %1: %2").arg(m_settings.file, file.errorString());
+    std::vector<RecipientRow> rows;
+    int lineNumber = 0;
+    while (!file.atEnd()) {
+        ++lineNumber;
+        QString line = QString::fromUtf8(file.readLine());
+        while (line.endsWith(u'\n') || line.endsWith(u'\r'))
+            line.chop(1);
+        if (line.trimmed().isEmpty())
+            continue;
+        const qsizetype tab = line.indexOf(u'\t');
+        const QString number = (tab < 0 ? line : line.left(tab)).trimmed();
+        if (basicIsInvalidNumber(number)) {
+            err << tr("line %1: \"%2\" is not a phone number; skipped").arg(lineNumber).arg(number)
+                << '\n'
+                << Qt::flush;
+            continue;
+        }
+        rows.push_back({number, tab < 0 ? QString() : line.mid(tab + 1)});
+    }
+    if (rows.empty())
+        return tr("%1 holds no recipient").arg(m_settings.file);
+    m_recipients.insertRecipients(0, std::move(rows));
+    if (m_settings.useExclusionRules)
+        LoadExclusionSet(m_exclusions, true, m_data, m_prompter);
+    if (m_settings.saveToTemplates)
+        m_templates.reload();
+    return {};
+}
+
+std::optional<SendSession::Confirmed> SendSession::confirm(int port, QTextStream& err)
+{
+    const QString portText = portTextOf(port);
+    CSMSSerialPort channel(m_ports, m_clock);
+    try {
+        channel.Open(port, ModemTimeoutMs);
+        if (!ProbeModem(channel)) {
+            err << tr("%1: no modem answers").arg(portText) << '\n' << Qt::flush;
+            return std::nullopt;
+        }
+        ResetModemStream(channel);
+        const QString information = QueryDeviceInformation(channel);
+        const QString model = GetDetailValue(information, QStringLiteral("Model :"));
+        const QString description = model.isEmpty()
+                                        ? QStringLiteral("Unknown Device on %1").arg(portText)
+                                        : model + QStringLiteral(" Modem at ") + portText;
+        m_devices.details().append(portText, deviceDetailsText(portText, description, information));
+        const QString supported =
+            GetDetailValue(information, QStringLiteral("Supported SMS Mode :"));
+        const int mode = m_settings.modes.value(port, supported.contains(u"PDU") ? 1 : 2);
+        return Confirmed{port, portText + QStringLiteral(" - ") + description, mode};
+    } catch (const CSMSException& error) {
+        err << portText << ": " << error.GetErrorMessage() << '\n' << Qt::flush;
+        return std::nullopt;
+    }
+}
+
+QString SendSession::confirmDevices(QTextStream& err)
+{
+    QList<int> ports = m_settings.ports;
+    if (m_settings.allPorts)
+        for (int port : m_ports.existingPorts())
+            ports.append(port);
+    QList<Confirmed> confirmed;
+    for (int port : ports) {
+        const auto device = confirm(port, err);
+        if (!device && !m_settings.allPorts)
+            return tr("%1 cannot send").arg(portTextOf(port));
+        if (device && confirmed.size() < 32)
+            confirmed.append(*device);
+    }
+    if (confirmed.isEmpty())
+        return tr("no modem to send with");
+    fillDeviceState(confirmed);
+    return {};
+}
+
+void SendSession::fillDeviceState(const QList<Confirmed>& confirmed)
+{
+    QList<DeviceChoice> choices;
+    QList<int> modes;
+    QStringList labels;
+    QStringList smscList;
+    QString records;
+    for (const Confirmed& device : confirmed) {
+        const QString portText = portTextOf(device.port);
+        choices.append({device.label, device.port});
+        modes.append(device.mode);
+        labels.append(device.label);
+        const QString smsc = m_settings.smscs.value(device.port);
+        smscList.append(portText + QStringLiteral("||") + smsc +
+                        (smsc.isEmpty() ? QStringLiteral("||N") : QStringLiteral("||Y")));
+        const bool manual = m_settings.quotas.contains(device.port);
+        const QString quota =
+            manual ? QString::number(m_settings.quotas.value(device.port)) : QStringLiteral("Auto");
+        records += DeviceRecordLine({portText, device.label.mid(portText.size() + 3),
+                                     manual ? QStringLiteral("Manual") : QStringLiteral("Auto"),
+                                     quota, QStringLiteral("Y")});
+    }
+    if (choices.size() > 1) {
+        choices.append({AllDeviceText(), 0});
+        modes.append(0);
+    }
+    // On the quota path "All Device" follows even one device, as the send preparation does.
+    if (labels.size() > 1 || m_options.quotaManagement)
+        labels.append(AllDeviceText());
+    m_devices.setChoiceList(choices, int(choices.size()) - 1);
+    m_devices.setDeviceModeList(modes);
+    m_devices.setCustomSmscList(smscList);
+    m_devices.setDeviceRecordText(records + u'\n');
+    m_devices.setDeviceCount(int(confirmed.size()));
+    m_devices.setQuotaTotalMessages(m_recipients.count());
+    m_devices.setDeviceList(labels, int(labels.size()) - 1);
+}
+
+SendingContext SendSession::context()
+{
+    SendingContext context{m_state, m_options,  m_devices,    m_channels,  m_submitter,
+                           m_clock, m_prompter, m_recipients, m_exclusions};
+    context.sentItems = &m_sentItems;
+    context.templates = &m_templates;
+    return context;
+}

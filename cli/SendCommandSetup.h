@@ -1,0 +1,132 @@
+#pragma once
+
+#include "devices/DeviceState.h"
+#include "modem/ConcatReferenceCounter.h"
+#include "modem/PortMap.h"
+#include "modem/SendOptions.h"
+#include "recipients/RecipientList.h"
+#include "sending/ModemChannelTable.h"
+#include "sending/ModemSubmitter.h"
+#include "sending/RunOptions.h"
+#include "sending/RunState.h"
+#include "sending/SendingContext.h"
+#include "sending/SentTemplates.h"
+#include "stores/Prompter.h"
+#include "stores/SentItemStore.h"
+#include "stores/TemplateStore.h"
+
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <QMap>
+#include <QTextStream>
+#include <memory>
+
+class Clock;
+class DataFolder;
+
+// The options of "quillon-cli send", one for every main-window option a sending run reads.
+struct SendCommandOptions
+{
+    QCommandLineOption help{QStringList{"h", "help"}};
+    QCommandLineOption file{"file"};
+    QCommandLineOption port{"port"};
+    QCommandLineOption all{"all"};
+    QCommandLineOption mode{"mode"};
+    QCommandLineOption smsc{"smsc"};
+    QCommandLineOption quota{"quota"};
+    QCommandLineOption type{"type"};
+    QCommandLineOption unicode{"unicode"};
+    QCommandLineOption skipDuplicates{"skip-duplicates"};
+    QCommandLineOption exclusionRules{"use-exclusion-rules"};
+    QCommandLineOption pauseEvery{"pause-every"};
+    QCommandLineOption pauseFor{"pause-for"};
+    QCommandLineOption retries{"retries"};
+    QCommandLineOption saveSentItems{"save-sent-items"};
+    QCommandLineOption saveTemplates{"save-to-templates"};
+    QCommandLineOption clockFactor{"clock-factor"};
+
+    static SendCommandOptions declare(QCommandLineParser& parser);
+    static QString helpText(const QCommandLineParser& parser);
+};
+
+// What the options say, checked.
+struct SendSettings
+{
+    QString file;
+    QList<int> ports; // empty with --all
+    bool allPorts = false;
+    QMap<int, int> modes;     // port to 1 (PDU) or 2 (text)
+    QMap<int, QString> smscs; // port to custom SMSC
+    QMap<int, int> quotas;    // port to manual quota
+    bool flash = false;
+    bool unicode = false;
+    bool skipDuplicates = false;
+    bool useExclusionRules = false;
+    QString pauseEvery, pauseFor;
+    int retries = 0;
+    bool saveSentItems = false;
+    bool saveToTemplates = false;
+    unsigned clockFactor = 1;
+
+    // An error text, empty when everything is usable.
+    QString read(const QCommandLineParser& parser, const SendCommandOptions& options);
+};
+
+// Answers the run's questions without a user: a stop is never asked for here.
+class StreamPrompter : public Prompter
+{
+public:
+    explicit StreamPrompter(QTextStream& err) : m_err(err) {}
+    void inform(const QString& caption, const QString& text, Icon) override;
+    bool confirm(const QString&, const QString&, Icon) override { return true; }
+    Answer askYesNoCancel(const QString&, const QString&, Icon) override { return Answer::Yes; }
+
+private:
+    QTextStream& m_err;
+};
+
+// Everything one command-line run sends with: the recipients, the confirmed devices and the
+// stores, in the shapes the sending run reads.
+class SendSession
+{
+public:
+    SendSession(const SendSettings& settings, const DataFolder& data, const Clock& clock);
+
+    // Reads "number<TAB>message" lines; an error text when the file cannot be read or holds no
+    // row.
+    QString loadRecipients(QTextStream& err);
+    // Probes the chosen ports (or every port with --all), reads their details and fills the
+    // device lists and records as a confirmation of devices does.
+    QString confirmDevices(QTextStream& err);
+
+    SendingContext context();
+
+private:
+    struct Confirmed
+    {
+        int port;
+        QString label;
+        int mode;
+    };
+    std::optional<Confirmed> confirm(int port, QTextStream& err);
+    void fillDeviceState(const QList<Confirmed>& confirmed);
+
+    const SendSettings& m_settings;
+    const DataFolder& m_data;
+    const Clock& m_clock;
+    PortMap m_ports;
+    RunState m_state;
+    RunOptions m_options;
+    SendOptions m_sendOptions;
+    DeviceState m_devices;
+    ModemChannelTable m_channels;
+    ConcatReferenceCounter m_references;
+    ModemSubmitter m_submitter;
+    QTextStream m_errStream{stderr};
+    StreamPrompter m_prompter{m_errStream};
+    RecipientList m_recipients;
+    ExclusionSet m_exclusions;
+    SentItemStore m_sentItems;
+    TemplateStore m_templateStore;
+    SentTemplates m_templates;
+};

@@ -1,0 +1,407 @@
+#include "sending/CSend_SMS_Thread.h"
+
+#include "modem/CSMSException.h"
+#include "modem/CSMSSerialPort.h"
+#include "modem/SubmissionStatus.h"
+#include "sending/QueueText.h"
+#include "sending/RowPredicates.h"
+#include "sending/RunOptions.h"
+#include "sending/RunState.h"
+#include "sending/RunTimers.h"
+#include "sending/SendingRun.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr std::uint32_t IdleMs = 1000;
+
+// A failing system call of the channel (the device was unplugged or never opened), as opposed
+// to an error the modem replied.
+bool isSystemFailure(const CSMSException& error)
+{
+    return error.code() && (*error.code() & 0xFFFF0000u) == CSMSException::SystemErrorBase;
+}
+
+} // namespace
+
+CSend_SMS_Thread::CSend_SMS_Thread(SendingRun& run, WorkerSetup setup, CSMSSerialPort& channel)
+    : m_run(run), m_setup(std::move(setup)), m_channel(channel)
+{}
+
+CSend_SMS_Thread::~CSend_SMS_Thread()
+{
+    join();
+}
+
+void CSend_SMS_Thread::start()
+{
+    m_thread = std::thread([this] { threadMain(); });
+}
+
+void CSend_SMS_Thread::requestQuit()
+{
+    m_quit = true;
+    m_run.wake().raise();
+}
+
+void CSend_SMS_Thread::join()
+{
+    if (m_thread.joinable() && m_thread.get_id() != std::this_thread::get_id())
+        m_thread.join();
+}
+
+void CSend_SMS_Thread::threadMain()
+{
+    try {
+        InitInstance();
+    } catch (...) {
+        // Anything but a submission error ends the loop; the worker still leaves the registry.
+        m_run.trace(QStringLiteral("Worker %1 ended by an unexpected error").arg(m_setup.Index));
+    }
+    ExitInstance();
+    m_run.workerEnded();
+}
+
+void CSend_SMS_Thread::InitInstance()
+{
+    RunState& state = m_run.state();
+    if (m_setup.rowCount > 0 && alive()) {
+        if (m_run.context().options.retriesOn && state.RetryRoundActive == 1)
+            m_run.UpdateProgress(m_setup.rowCount, m_setup.generation);
+        sendLoop();
+    }
+    // After the loop: a device whose quota is used up, or whose port is gone, leaves the device
+    // list so that later rounds do not start it again.
+    if (m_quotaReached || m_deviceGone)
+        m_run.RemoveDeviceFromList(m_portPrefix);
+}
+
+void CSend_SMS_Thread::ExitInstance()
+{
+    RunState& state = m_run.state();
+    if (m_run.context().options.quotaManagement)
+        state.consumedQuotaLog.append(m_setup.Port_Num, m_sentCount);
+    if (!state.workerRegistry.removeAndCheckLast(m_setup.Index)) {
+        m_run.trace(QStringLiteral("ExitInstance :\n\n Index :: %1, Port_Num :: %2")
+                        .arg(m_setup.Index)
+                        .arg(m_setup.Port_Num));
+        return;
+    }
+    m_run.lastParticipantLeft(m_setup.Index, m_setup.Port_Num, m_setup.label);
+}
+
+bool CSend_SMS_Thread::alive() const
+{
+    return m_run.aliveFor(m_setup.generation);
+}
+
+bool CSend_SMS_Thread::shouldEnd() const
+{
+    return !alive() || m_run.state().Mark_To_Stop_All == 1 || m_run.stopRequested() || m_quit ||
+           m_stopFlag;
+}
+
+bool CSend_SMS_Thread::AnyRowPending() const
+{
+    return alive() && m_run.queue().anyRow(RowPredicates::IsPending);
+}
+
+void CSend_SMS_Thread::sendLoop()
+{
+    m_portText = QString::number(m_setup.Port_Num);
+    m_portPrefix = QStringLiteral("COM%1 - ").arg(m_setup.Port_Num);
+    m_pauseEvery = ParsePauseEvery(m_run.state().PauseEveryText());
+    m_pauseLength = ParsePauseFor(m_run.state().PauseForText());
+
+    int start = m_setup.Index;
+    while (!quotaUsedUp() && !shouldEnd() && AnyRowPending()) {
+        bool progressed = false;
+        for (int row = start; row < m_setup.rowCount; ++row) {
+            if (shouldEnd())
+                return;
+            if (processRow(row, progressed) == Step::RestartPass) {
+                progressed = true; // the pause was the wait
+                break;
+            }
+        }
+        start = 0;
+        // Nothing left to take: the rows still pending are being sent by other workers.
+        if (!progressed)
+            idle(IdleMs);
+    }
+}
+
+bool CSend_SMS_Thread::quotaUsedUp()
+{
+    // Compared with "at least" so that a quota already used up in an earlier round sends
+    // nothing more.
+    if (m_setup.quotaMode != u"M" || m_sentCount < m_setup.quota)
+        return false;
+    m_quotaReached = true;
+    m_stopFlag = true;
+    return true;
+}
+
+void CSend_SMS_Thread::idle(std::uint32_t ms)
+{
+    m_run.wake().waitMs(ms, [this] { return shouldEnd(); });
+}
+
+CSend_SMS_Thread::Step CSend_SMS_Thread::processRow(int row, bool& progressed)
+{
+    RunState& state = m_run.state();
+    if (state.PauseActive == 1) {
+        m_run.wake().waitMs(IdleMs, [&] { return state.PauseActive != 1 || shouldEnd(); });
+        return Step::RestartPass;
+    }
+    SendQueue& queue = m_run.queue();
+    const auto [available, number] = queue.inspect(
+        row, [this](const QueueRow& r) { return std::pair(RowAvailable(r), r[NumberColumn]); });
+    if (!available)
+        return Step::NextRow;
+
+    const Verdict verdict = verdictFor(number, row);
+    if (verdict != Verdict::None && markVerdict(row, verdict)) {
+        progressed = true;
+        state.ProcessedCount++;
+        m_run.UpdateProgress(m_setup.rowCount, m_setup.generation);
+        return Step::NextRow;
+    }
+
+    QString claimedNumber, message;
+    if (!claim(row, claimedNumber, message))
+        return Step::NextRow;
+    progressed = true;
+
+    bool deviceGone = false;
+    const QString result = submit(claimedNumber, message, deviceGone);
+    if (!alive())
+        return Step::NextRow;
+    recordOutcome(row, result);
+    if (deviceGone) {
+        // The port is gone: this worker stops so the other modems finish the list.
+        m_deviceGone = true;
+        m_stopFlag = true;
+        return Step::NextRow;
+    }
+    if (quotaUsedUp())
+        return Step::NextRow;
+    pauseIfDue();
+    return Step::NextRow;
+}
+
+bool CSend_SMS_Thread::RowAvailable(const QueueRow& row) const
+{
+    const bool hasStatus = !row[StatusColumn].trimmed().isEmpty();
+    const QString& useStatus = row[UseStatusColumn];
+    const bool mine = m_setup.label.contains(m_portPrefix);
+    if (hasStatus && useStatus.contains(QueueText::RetryPrefix) && mine)
+        return true;
+    if (hasStatus && useStatus.contains(u"Done") &&
+        row[CurrentStatusColumn].contains(QueueText::RetryPrefix))
+        return true; // still fails the claim test: it waits for the next round
+    if (hasStatus && useStatus.contains(u"Done"))
+        return false;
+    if (row[StatusColumn] == u"Sending..." || row[StatusColumn] == u"Done")
+        return false;
+    if (!row[UsePortColumn].trimmed().isEmpty())
+        return false;
+    return mine;
+}
+
+bool CSend_SMS_Thread::ownsPortOf(const QueueRow& row) const
+{
+    return m_setup.label.contains(QStringLiteral("COM") + row[UsePortColumn] +
+                                  QStringLiteral(" - "));
+}
+
+CSend_SMS_Thread::Verdict CSend_SMS_Thread::verdictFor(const QString& number, int row) const
+{
+    const RunOptions& options = m_run.context().options;
+    const bool excluded =
+        options.useExclusionRules && m_run.context().exclusions.IsExcluded(number);
+    if (excluded)
+        return Verdict::Excluded;
+    if (options.skipDuplicates) {
+        const int first = m_run.queue().findFirstNumber(number);
+        if (first >= 0 && first != row)
+            return Verdict::Skipped;
+    }
+    return Verdict::None;
+}
+
+bool CSend_SMS_Thread::markVerdict(int row, Verdict verdict)
+{
+    const QString status =
+        verdict == Verdict::Excluded ? QueueText::Excluded() : QueueText::Skipped();
+    return m_run.queue().update(row, [&](QueueRow& r) {
+        if (r[UsePortColumn].trimmed().isEmpty())
+            r[UsePortColumn] = m_portText;
+        if (!r[StatusColumn].trimmed().isEmpty() || r[UseStatusColumn].contains(u"Done") ||
+            !ownsPortOf(r))
+            return false;
+        r[StatusColumn] = status;
+        r[UseStatusColumn] = QueueText::Done();
+        r[CurrentStatusColumn] = QueueText::DoneOn(m_setup.label);
+        return true;
+    });
+}
+
+bool CSend_SMS_Thread::claim(int row, QString& number, QString& message)
+{
+    return m_run.queue().update(row, [&](QueueRow& r) {
+        if (!RowAvailable(r) || !m_setup.label.contains(m_portPrefix))
+            return false;
+        const QString& useStatus = r[UseStatusColumn];
+        const bool claimable = r[UsePortColumn].trimmed().isEmpty() ||
+                               useStatus.contains(u"Sending...") ||
+                               useStatus.contains(QueueText::RetryPrefix);
+        if (!claimable)
+            return false;
+        r[UseStatusColumn] = QueueText::Sending();
+        r[CurrentStatusColumn] = QueueText::SendingOn(m_setup.label);
+        r[UsePortColumn] = m_portText;
+        number = r[NumberColumn];
+        message = r[MessageColumn];
+        return true;
+    });
+}
+
+QString CSend_SMS_Thread::submit(const QString& number, const QString& message, bool& deviceGone)
+{
+    if (m_setup.messageMode != 1 && m_setup.messageMode != 2)
+        return QueueText::GenericError();
+    SendRequest request;
+    request.text = message;
+    request.customSmsc = m_setup.customSmsc ? m_setup.smscNumber : QString();
+    request.number = number;
+    try {
+        const SubmitOutcome outcome =
+            m_run.context().submitter.submit(m_channel, m_setup.Port_Num, m_setup.messageMode,
+                                             request, [this] { return shouldEnd(); });
+        return outcome == SubmitOutcome::Stopped ? QueueText::Stopped()
+                                                 : QueueText::SentSuccessfully();
+    } catch (const CSMSException& error) {
+        deviceGone = isSystemFailure(error) || m_channel.failure().has_value();
+        return submissionStatusText(error);
+    }
+}
+
+void CSend_SMS_Thread::recordOutcome(int row, const QString& result)
+{
+    RunState& state = m_run.state();
+    const bool retriesOn = m_run.context().options.retriesOn;
+    const bool failed = result.contains(u"Error");
+    enum class Written
+    {
+        Nothing,
+        Stopped,
+        Outcome
+    };
+    const Written written = m_run.queue().update(row, [&](QueueRow& r) {
+        const bool stopped =
+            r[StatusColumn].contains(u"Stopped") &&
+            (r[UseStatusColumn].contains(u"Done") || r[CurrentStatusColumn].contains(u"Stopped"));
+        if (stopped)
+            return Written::Stopped;
+        if (!ownsPortOf(r))
+            return Written::Nothing;
+        if (r[StatusColumn] == u"Stopped")
+            return Written::Stopped;
+        r[StatusColumn] = result;
+        r[UseStatusColumn] = QueueText::Done();
+        if (retriesOn && failed && r[RetryColumn].toInt() < state.RetryLimit) {
+            r[CurrentStatusColumn] = QueueText::WaitToDispatchRetry();
+        } else {
+            if (!failed)
+                m_sentCount++;
+            r[CurrentStatusColumn] = QueueText::DoneOn(m_setup.label);
+        }
+        return Written::Outcome;
+    });
+    if (written == Written::Nothing)
+        return;
+    if (written == Written::Outcome) {
+        state.ProcessedCount++;
+        if (!failed)
+            m_run.trace(QString::number(m_sentCount));
+        state.SentSincePause++;
+        m_run.UpdateProgress(m_setup.rowCount, m_setup.generation);
+    }
+    logSentItem(row, result);
+    keepTemplate(row);
+    m_run.UpdateProgress(m_setup.rowCount, m_setup.generation);
+}
+
+void CSend_SMS_Thread::logSentItem(int row, const QString& result)
+{
+    const RunOptions& options = m_run.context().options;
+    if (!options.saveSentItems || !alive())
+        return;
+    const RunState& state = m_run.state();
+    const bool retriesOn = options.retriesOn;
+    // While retries are on a failure is logged only in the last round.
+    if (retriesOn && result.contains(u"Error") && state.RetryRound != state.RetryLimit)
+        return;
+    m_run.logRow(
+        row, [](const QueueRow& r) { return r[StatusColumn] != u"Stopped"; },
+        retriesOn ? QStringLiteral("---\nsent item file not open-=2=--\n")
+                  : QStringLiteral("---\nsent item file not open-=3=--\n"),
+        false);
+}
+
+void CSend_SMS_Thread::keepTemplate(int row)
+{
+    if (!m_run.context().options.saveToTemplates || !alive())
+        return;
+    const auto [stopped, message] = m_run.queue().inspect(row, [](const QueueRow& r) {
+        return std::pair(r[StatusColumn] == u"Stopped", r[MessageColumn]);
+    });
+    if (!stopped && !message.trimmed().isEmpty())
+        m_run.keepTemplate(message);
+}
+
+void CSend_SMS_Thread::pauseIfDue()
+{
+    RunState& state = m_run.state();
+    if (m_pauseEvery <= 0)
+        return;
+    state.capSentSincePause(m_pauseEvery);
+    if (!alive() || !m_run.context().options.delayedDelivery ||
+        state.SentSincePause != m_pauseEvery || state.ProcessedCount == m_setup.rowCount ||
+        !m_pauseLength.isPause())
+        return;
+    int idle = 0;
+    if (!state.PauseActive.compare_exchange_strong(idle, 1))
+        return; // another worker started this pause
+    pause(m_pauseLength.milliseconds());
+}
+
+void CSend_SMS_Thread::pause(std::int64_t milliseconds)
+{
+    RunState& state = m_run.state();
+    m_run.trace(QStringLiteral("Pause of %1 ms after %2 rows")
+                    .arg(milliseconds)
+                    .arg(state.ProcessedCount.load()));
+    state.PauseRemainingMs = milliseconds;
+    m_run.showPauseText(milliseconds);
+    m_run.timers().stopActivity();
+    m_run.setActivity(0);
+    m_run.timers().startCountdown();
+    std::int64_t remaining = milliseconds;
+    while (remaining > 0 && state.PauseActive == 1 && !shouldEnd()) {
+        const auto step = std::uint32_t(std::min<std::int64_t>(remaining, IdleMs));
+        m_run.wake().waitMs(step, [&] { return state.PauseActive != 1 || shouldEnd(); });
+        remaining -= step;
+        state.PauseRemainingMs = std::max<std::int64_t>(0, remaining);
+    }
+    m_run.timers().stopCountdown();
+    state.PauseRemainingMs = 0;
+    state.SentSincePause = 0;
+    m_run.clearPauseLabel();
+    m_run.trace(QStringLiteral("Pause ended"));
+    state.PauseActive = 0;
+    m_run.wake().raise();
+    m_run.timers().startActivity();
+}

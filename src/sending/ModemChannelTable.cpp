@@ -1,0 +1,21 @@
+#include "sending/ModemChannelTable.h"
+
+#include "modem/CSMSException.h"
+
+#include <algorithm>
+
+ModemChannelTable::ModemChannelTable(const PortMap& ports, const Clock& clock)
+{
+    for (auto& slot : m_slots)
+        slot = std::make_unique<CSMSSerialPort>(ports, clock);
+}
+
+void ModemChannelTable::closeSlots(int count)
+{
+    for (int i = 0; i < std::min(count, SlotCount); ++i) {
+        try {
+            m_slots[std::size_t(i)]->Close();
+        } catch (const CSMSException&) {
+        }
+    }
+}

@@ -1,0 +1,245 @@
+#include "devices/DeviceRecords.h"
+#include "devices/DeviceState.h"
+#include "modem/CSMSException.h"
+#include "recipients/RecipientList.h"
+#include "sending/CSend_SMS_Thread.h"
+#include "sending/ModemChannelTable.h"
+#include "sending/QueueText.h"
+#include "sending/RowPredicates.h"
+#include "sending/RunOptions.h"
+#include "sending/RunState.h"
+#include "sending/RunTexts.h"
+#include "sending/RunTimers.h"
+#include "sending/SendingRun.h"
+
+namespace {
+
+constexpr std::uint32_t ChannelTimeoutMs = 5000;
+constexpr std::uint32_t StartDelayMs = 500;
+constexpr int FillBlock = 1024; // rows appended per lock of the queue
+
+} // namespace
+
+void SendingRun::startController()
+{
+    std::lock_guard lock(m_threadsMutex);
+    if (m_controllerRunning || m_stopRequested)
+        return;
+    retire(m_controller);
+    m_controllerRunning = true;
+    m_controller = std::thread([this] { controllerBody(); });
+}
+
+void SendingRun::forgetController()
+{
+    m_controllerRunning = false;
+    m_wake.raise();
+}
+
+void SendingRun::controllerBody()
+{
+    RunState& state = m_context.state;
+    state.Mark_To_Stop_All = 0;
+    state.SentSincePause = 0;
+    const bool retryRound = m_context.options.retriesOn && state.RetryRoundActive == 1;
+    if (retryRound ? !prepareRetryRound() : !fillQueue()) {
+        forgetController();
+        return;
+    }
+    m_startTime = m_context.clock.tickCount();
+    m_display.change([](RunView& v) {
+        v.statusLabel = RunTexts::Sending();
+        v.progressValue = 0;
+    });
+    state.workerRegistry.beginLaunch();
+    launchWorkers(retryRound);
+    m_display.change([](RunView& v) { v.stopEnabled = true; });
+    forgetController();
+    // When every worker already ended (or none could start), nobody else calls the handler.
+    if (state.workerRegistry.endLaunch())
+        lastParticipantLeft(-1, 0, QString());
+}
+
+bool SendingRun::prepareRetryRound()
+{
+    RunState& state = m_context.state;
+    if (m_queue.rowCount() == 0) {
+        m_timers->stopActivity();
+        return false;
+    }
+    m_queue.updateAll([&](int, QueueRow& row) {
+        if (!RowPredicates::IsFailed(row)) {
+            state.ProcessedCount++;
+            return;
+        }
+        row[UsePortColumn].clear();
+        row[RetryColumn] = QueueText::Count(row[RetryColumn].toInt() + 1);
+        row[UseStatusColumn] = row[CurrentStatusColumn] = QueueText::WaitToDispatchRetry();
+    });
+    const int rows = m_queue.rowCount();
+    UpdateProgress(rows, state.RunGeneration);
+    if (state.ProcessedCount == rows || rows == 0) {
+        state.Mark_To_Stop_All = 1;
+        forgetController();
+        finishOrClose();
+        return false;
+    }
+    return true;
+}
+
+bool SendingRun::fillQueue()
+{
+    RunState& state = m_context.state;
+    if (state.RetryRound != 0)
+        return false;
+    m_queue.clear();
+    const RecipientList& recipients = m_context.recipients;
+    const int total = recipients.count();
+    m_display.change([total](RunView& v) { v.progressMax = total; });
+    std::vector<QueueRow> block;
+    for (int i = 0; i < total; ++i) {
+        if (state.Mark_To_Stop_All == 1 || m_stopRequested) {
+            m_timers->stopActivity();
+            return false;
+        }
+        const RecipientRow& recipient = recipients.at(i);
+        QueueRow row;
+        row[NumberColumn] = recipient.Number;
+        row[MessageColumn] = recipient.Message;
+        row[UseStatusColumn] = row[CurrentStatusColumn] = QueueText::WaitToDispatch();
+        row[RetryColumn] = QueueText::Zero();
+        block.push_back(std::move(row));
+        if (int(block.size()) == FillBlock || i + 1 == total) {
+            m_queue.append(std::move(block));
+            block.clear();
+            const QString text =
+                QStringLiteral("%1 / %2 (%3)").arg(i).arg(total).arg(recipient.Number);
+            m_display.change([&](RunView& v) {
+                v.progressValue = i + 1;
+                v.progressText = text;
+            });
+        }
+    }
+    return true;
+}
+
+void SendingRun::launchWorkers(bool retryRound)
+{
+    DeviceState& devices = m_context.devices;
+    const QString chosen = devices.selectedDevice();
+    bool first = true;
+    if (chosen == AllDeviceText()) {
+        const QStringList labels = devices.deviceList();
+        const int n = int(labels.size());
+        const int rows = m_queue.rowCount();
+        for (int f = 0; f < n && f + 1 <= rows; ++f) {
+            if (m_stopRequested)
+                return;
+            if (labels.at(f) == AllDeviceText() || !m_queue.anyRow(RowPredicates::IsWaiting))
+                continue;
+            launchDevice(f, labels.at(f), n - 1, retryRound, first);
+        }
+    } else if (!chosen.isEmpty() && !m_stopRequested) {
+        launchDevice(0, chosen, 1, retryRound, first);
+    }
+}
+
+void SendingRun::launchDevice(int index, const QString& label, int deviceCount, bool retryRound,
+                              bool& first)
+{
+    const int port = PortNumberOfLabel(label);
+    const DeviceSendSettings settings = m_context.devices.sendSettingsOf(port);
+    int quota = m_queue.rowCount();
+    QString quotaMode = QStringLiteral("A");
+    if (m_context.options.quotaManagement) {
+        if (const auto record = m_context.devices.recordOf(port); record && !record->isAuto()) {
+            quota = record->quotaCount();
+            quotaMode = QStringLiteral("M");
+        }
+    }
+    if (first)
+        resetForFirstDevice(retryRound);
+    CSMSSerialPort& channel = channelFor(index, port);
+    StartWorker(index, port, label, settings.messageMode, settings.customSmsc, settings.smscNumber,
+                deviceCount, quota, quotaMode, channel);
+    if (first)
+        m_display.change([](RunView& v) { v.stopEnabled = true; });
+    first = false;
+}
+
+void SendingRun::resetForFirstDevice(bool retryRound)
+{
+    RunState& state = m_context.state;
+    state.PauseActive = 0;
+    state.SentSincePause = 0;
+    if (!m_stopRequested)
+        state.Mark_To_Stop_All = 0;
+    if (retryRound)
+        return;
+    state.ProcessedCount = 0;
+    const int rows = m_queue.rowCount();
+    const QString text = QStringLiteral("1 / %1 Message or %2%")
+                             .arg(rows)
+                             .arg(QString::asprintf("%.2f", double(rows > 0 ? 100 / rows : 0)));
+    m_display.change([&](RunView& v) { v.progressText = text; });
+}
+
+CSMSSerialPort& SendingRun::channelFor(int index, int port)
+{
+    ModemChannelTable& channels = m_context.channels;
+    std::lock_guard lock(m_threadsMutex);
+    // A channel stays with the port it was opened on: later rounds do not reopen it, and the
+    // device list may have lost entries since, so positions no longer match slots.
+    if (const auto it = m_slotOfPort.constFind(port); it != m_slotOfPort.cend())
+        return channels.slot(it.value());
+    int slot = index;
+    const QList<int> used = m_slotOfPort.values();
+    while (used.contains(slot) && slot + 1 < ModemChannelTable::SlotCount)
+        ++slot;
+    m_slotOfPort.insert(port, slot);
+    try {
+        channels.slot(slot).Open(port, ChannelTimeoutMs);
+    } catch (const CSMSException& error) {
+        // The worker starts all the same; its first submission finds the port gone.
+        trace(QStringLiteral("Error : %1").arg(error.GetErrorMessage()));
+    }
+    return channels.slot(slot);
+}
+
+void SendingRun::StartWorker(int index, int port, const QString& label, int messageMode,
+                             bool customSmsc, const QString& smscNumber, int deviceCount, int quota,
+                             const QString& quotaMode, CSMSSerialPort& channel)
+{
+    RunState& state = m_context.state;
+    if (state.workerRegistry.contains(index))
+        return;
+    WorkerSetup setup;
+    setup.Index = index;
+    setup.Port_Num = port;
+    setup.label = label;
+    setup.messageMode = messageMode;
+    setup.customSmsc = customSmsc;
+    setup.smscNumber = smscNumber;
+    setup.deviceCount = deviceCount;
+    setup.rowCount = m_queue.rowCount();
+    setup.generation = state.RunGeneration;
+    setup.quotaMode = quotaMode;
+    setup.quota = quotaMode == u"M" ? quota - state.consumedQuotaLog.consumedBy(port) : quota;
+    auto worker = std::make_unique<CSend_SMS_Thread>(*this, std::move(setup), channel);
+    CSend_SMS_Thread* started = worker.get();
+    if (!state.workerRegistry.insert(index, started))
+        return;
+    m_wake.waitMs(StartDelayMs, [this] { return m_stopRequested.load(); });
+    if (m_stopRequested) {
+        // Not started: it leaves the registry quietly; the launch's end tells whether anyone
+        // is left.
+        state.workerRegistry.removeAndCheckLast(index);
+        return;
+    }
+    m_liveWorkers++;
+    {
+        std::lock_guard lock(m_threadsMutex);
+        m_workers.push_back(std::move(worker));
+    }
+    started->start();
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QAbstractTableModel>
+#include <cstdint>
+
+class SendQueue;
+
+// The send queue as the sending window's table shows it. It does not follow every cell write:
+// refresh(), called on the window's 50 ms timer, announces the rows added since and, when
+// anything changed, one change of the whole table, so a million rows being sent cost the view
+// no more than the rows it shows.
+class SendQueueModel : public QAbstractTableModel
+{
+    Q_OBJECT
+
+public:
+    explicit SendQueueModel(const SendQueue& queue, QObject* parent = nullptr);
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+
+    void refresh();
+
+private:
+    const SendQueue& m_queue;
+    int m_rows = 0;
+    std::uint64_t m_version = 0;
+};

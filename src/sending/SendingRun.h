@@ -1,0 +1,157 @@
+#pragma once
+
+#include "sending/RunDisplay.h"
+#include "sending/SendQueue.h"
+#include "sending/SendingContext.h"
+#include "sending/StatusExport.h"
+#include "sending/WakeSignal.h"
+
+#include <QCoreApplication>
+#include <QHash>
+#include <atomic>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <thread>
+#include <vector>
+
+class CSMSSerialPort;
+class CSend_SMS_Thread;
+class RunTimers;
+struct QueueRow;
+
+// The sending run behind the sending window: it copies the recipient rows into its queue,
+// starts one worker per device, shows progress and pauses, runs retry rounds over failed rows,
+// stops on request, finishes (statuses and sent items of what is left) and offers the status
+// export. Its threads: the controller (filling, retry rounds, starting workers), the workers,
+// the finishing thread, the export thread and the timers. The window only shows view() and
+// forwards its buttons.
+//
+// Nothing is killed: a stop asks the controller and the workers to end and they do at their
+// next test. Closing waits for the controller and the workers before it empties the queue.
+class SendingRun
+{
+    Q_DECLARE_TR_FUNCTIONS(SendingRun)
+
+public:
+    explicit SendingRun(SendingContext context);
+    ~SendingRun();
+    SendingRun(const SendingRun&) = delete;
+    SendingRun& operator=(const SendingRun&) = delete;
+
+    // The window has opened: start sending.
+    void open();
+
+    // The Stop button (it reads "Close" at the end) and closing the window.
+    void stopPressed();
+    void closePressed();
+
+    // The Export button: false while an export runs. Then, for the chosen rows: false after
+    // telling that no row matches (the choice stays open), true once the export has started.
+    bool mayExport() const;
+    bool startExport(StatusChoice choice);
+
+    RunView view() const { return m_display.view(); }
+    SendQueue& queue() { return m_queue; }
+    const SendQueue& queue() const { return m_queue; }
+
+    // Blocks until the run has finished (finalized after "Finish.") or closed, or the real
+    // timeout passes; true when it has. For the command line and tests.
+    bool waitUntilSettled(std::chrono::milliseconds timeout);
+    // Blocks until the export thread has ended.
+    void waitForExport();
+
+    // ---- For the workers ------------------------------------------------------------------
+    const SendingContext& context() const { return m_context; }
+    RunState& state() const { return m_context.state; }
+    WakeSignal& wake() { return m_wake; }
+    bool isVisible() const { return m_visible.load(); }
+    bool stopRequested() const { return m_stopRequested.load(); }
+    // Whether a worker of this generation still belongs to an open run with rows.
+    bool aliveFor(int generation) const;
+
+    void UpdateProgress(int rowCount, int generation);
+    void showPauseText(std::int64_t milliseconds);
+    void clearPauseLabel();
+    void setActivity(int value);
+    RunTimers& timers() { return *m_timers; }
+
+    void StopWorker(int index);
+    void RemoveDeviceFromList(const QString& prefix);
+    // The last worker (or the controller, when no worker outlived its launch) has ended; label
+    // is that worker's device label, empty for the controller.
+    void lastParticipantLeft(int index, int port, const QString& label);
+    // Sent-item record for a row when eligible(row) holds and it is not logged yet; the marker
+    // is taken under the queue lock, so a row is never logged twice. Returns whether it wrote.
+    bool logRow(int row, const std::function<bool(const QueueRow&)>& eligible,
+                const QString& failureTrace, bool keepTemplate);
+    bool keepTemplate(const QString& message);
+    void trace(const QString& text) const;
+    void workerEnded();
+
+private:
+    // Controller
+    void startController();
+    void controllerBody();
+    bool prepareRetryRound();
+    bool fillQueue();
+    void launchWorkers(bool retryRound);
+    void launchDevice(int index, const QString& label, int deviceCount, bool retryRound,
+                      bool& first);
+    CSMSSerialPort& channelFor(int index, int port);
+    void StartWorker(int index, int port, const QString& label, int messageMode, bool customSmsc,
+                     const QString& smscNumber, int deviceCount, int quota,
+                     const QString& quotaMode, CSMSSerialPort& channel);
+    void resetForFirstDevice(bool retryRound);
+    void forgetController();
+
+    // End of a pass, finishing and closing
+    void allWorkersFinished();
+    void finishOrClose();
+    void finishingBody();
+    void waitForRowsInSending();
+    void finalize();
+    void closeWindow();
+    void StopSweep(const QString& label);
+    void markUnsentRowsStopped();
+    int remainingDeviceCount() const;
+    bool anyRowBusy() const;
+    bool finishedAndClosable() const;
+    void settle();
+
+    // Timers
+    void activityTick();
+    void countdownTick();
+
+    void retire(std::thread& thread);
+    void joinThreads();
+    void waitForControllerAndWorkers();
+
+    SendingContext m_context;
+    SendQueue m_queue;
+    RunDisplay m_display;
+    WakeSignal m_wake;
+    std::unique_ptr<RunTimers> m_timers;
+
+    std::atomic<bool> m_visible{false};
+    std::atomic<bool> m_stopRequested{false};
+    std::atomic<bool> m_closeRequested{false};
+    std::atomic<bool> m_closed{false};
+    std::atomic<bool> m_controllerRunning{false};
+    std::atomic<bool> m_finishingRunning{false};
+    std::atomic<bool> m_exportRunning{false};
+    std::atomic<int> m_liveWorkers{0};
+    std::atomic<std::uint64_t> m_startTime{0};
+
+    mutable std::mutex m_threadsMutex;
+    std::thread m_controller;
+    std::thread m_finishing;
+    std::thread m_export;
+    std::vector<std::thread> m_retired;
+    std::vector<std::unique_ptr<CSend_SMS_Thread>> m_workers;
+    QHash<int, int> m_slotOfPort; // channels stay with their port across retry rounds
+
+    std::mutex m_settleMutex;
+    std::condition_variable m_settledChanged;
+    bool m_settled = false;
+};

@@ -1,0 +1,139 @@
+#include "sim/ModemSimulator.h"
+#include "support/QStringPrinter.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <memory>
+
+// quillon-cli send against simulated modems, with designed waits run 50 times faster.
+
+namespace {
+
+struct CliRun
+{
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+class SendCommandTest : public ::testing::Test
+{
+protected:
+    // Modems on COM1, COM2, ... with the given profile items each.
+    void startModems(const QStringList& profiles)
+    {
+        ASSERT_TRUE(ports.isValid());
+        sim::SimulatorOptions options;
+        options.portsDir = ports.path().toStdString();
+        options.modems = int(profiles.size());
+        for (qsizetype i = 0; i < profiles.size(); ++i)
+            if (!profiles[i].isEmpty())
+                options.addProfile(int(i) + 1, profiles[i]);
+        simulator = std::make_unique<sim::ModemSimulator>(options);
+        simulator->start();
+    }
+
+    QString writeList(const QByteArray& lines)
+    {
+        const QString path = home.filePath("list.txt");
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(lines);
+        return path;
+    }
+
+    CliRun send(const QStringList& arguments) const
+    {
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("QUILLON_PORTS", ports.path());
+        environment.insert("QUILLON_HOME", home.path());
+        process.setProcessEnvironment(environment);
+        process.start(QCoreApplication::applicationDirPath() + "/../cli/quillon-cli",
+                      QStringList{"send", "--clock-factor", "50"} + arguments);
+        CliRun run;
+        if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
+            return run;
+        run.exitCode = process.exitCode();
+        run.out = QString::fromUtf8(process.readAllStandardOutput());
+        run.err = QString::fromUtf8(process.readAllStandardError());
+        return run;
+    }
+
+    QTemporaryDir ports;
+    QTemporaryDir home;
+    std::unique_ptr<sim::ModemSimulator> simulator;
+};
+
+TEST_F(SendCommandTest, SendsTheFileAndPrintsEveryRowAndTheTally)
+{
+    startModems({"cms-error=38,every=2"}); // every second submission fails
+    const QString list = writeList("+447700900001\tone\n"
+                                   "+447700900002\ttwo\n"
+                                   "+447700900001\tagain\n"
+                                   "\n"
+                                   "+447700900003\tthree\n");
+    const CliRun run = send(
+        {"--file", list, "--all", "--skip-duplicates", "--retries", "1", "--mode", "COM1=text"});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+
+    QStringList lines = run.out.split('\n', Qt::SkipEmptyParts);
+    ASSERT_GE(lines.size(), 5);
+    EXPECT_EQ(lines.mid(lines.size() - 5),
+              QStringList({"+447700900001\tDone (COM1 - QSIM-900 Modem at COM1)\tMessage sent "
+                           "successfully.\t0",
+                           "+447700900002\tDone (COM1 - QSIM-900 Modem at COM1)\tError : +CMS "
+                           "ERROR: 38\t1",
+                           "+447700900001\tDone (COM1 - QSIM-900 Modem at COM1)\tSkipped.\t0",
+                           "+447700900003\tDone (COM1 - QSIM-900 Modem at COM1)\tMessage sent "
+                           "successfully.\t0",
+                           "Sent 2, failed 1, excluded 0, skipped 1, stopped 0"}));
+    EXPECT_TRUE(lines.first().contains(" Message or ")) << lines.first().toStdString();
+    ASSERT_EQ(simulator->messages().size(), 2u);
+    EXPECT_EQ(simulator->messages()[0].mode, "text");
+}
+
+TEST_F(SendCommandTest, ManualQuotaAndAPortWithoutModem)
+{
+    startModems({"", ""});
+    const QString list = writeList("+447700900001\ta\n+447700900002\tb\n+447700900003\tc\n");
+    const CliRun run =
+        send({"--file", list, "--port", "COM1", "--port", "COM2", "--quota", "COM1=1"});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_TRUE(run.out.endsWith("Sent 3, failed 0, excluded 0, skipped 0, stopped 0\n"));
+    int fromCom1 = 0;
+    for (const sim::AirMessage& m : simulator->messages())
+        fromCom1 += m.port == "COM1" ? 1 : 0;
+    EXPECT_EQ(fromCom1, 1);
+
+    const CliRun missing = send({"--file", list, "--port", "COM7"});
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_TRUE(missing.err.contains("COM7")) << missing.err.toStdString();
+}
+
+TEST_F(SendCommandTest, RefusesBadArguments)
+{
+    const QString list = writeList("+447700900001\ta\n");
+    const QStringList cases[] = {
+        {"--all"},
+        {"--file", list},
+        {"--file", list, "--port", "COM1", "--all"},
+        {"--file", list, "--port", "LPT1"},
+        {"--file", list, "--all", "--mode", "COM1=fast"},
+        {"--file", list, "--all", "--quota", "COM1=x"},
+        {"--file", list, "--all", "--retries", "11"},
+        {"--file", list, "--all", "--pause-every", "5"},
+        {"--file", list, "--all", "--type", "loud"},
+        {"--file", list, "--all", "--smsc", "COM1=12a"},
+    };
+    for (const QStringList& arguments : cases) {
+        const CliRun run = send(arguments);
+        EXPECT_EQ(run.exitCode, 2) << arguments.join(' ').toStdString();
+        EXPECT_TRUE(run.out.isEmpty()) << arguments.join(' ').toStdString();
+    }
+}
+
+} // namespace

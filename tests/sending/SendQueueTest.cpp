@@ -1,0 +1,91 @@
+#include "sending/SendQueue.h"
+
+#include "sending/QueueText.h"
+
+#include <gtest/gtest.h>
+#include <thread>
+
+namespace {
+
+QueueRow fresh(const QString& number)
+{
+    QueueRow row;
+    row[NumberColumn] = number;
+    row[UseStatusColumn] = row[CurrentStatusColumn] = QueueText::WaitToDispatch();
+    row[RetryColumn] = QueueText::Zero();
+    return row;
+}
+
+TEST(SendQueueTest, FirstRowOfANumberIgnoresLetterCaseAndLaterRepeats)
+{
+    SendQueue queue;
+    queue.append({fresh("0700"), fresh("ab12"), fresh("0700"), fresh("AB12"), fresh("+0700")});
+
+    EXPECT_EQ(queue.findFirstNumber("0700"), 0);
+    EXPECT_EQ(queue.findFirstNumber("AB12"), 1);
+    EXPECT_EQ(queue.findFirstNumber("+0700"), 4);
+    EXPECT_EQ(queue.findFirstNumber("0700 "), -1);
+    EXPECT_EQ(queue.findFirstNumber("999"), -1);
+
+    queue.clear();
+    EXPECT_EQ(queue.rowCount(), 0);
+    EXPECT_EQ(queue.findFirstNumber("0700"), -1);
+}
+
+TEST(SendQueueTest, ATestAndItsClaimAreOneStep)
+{
+    constexpr int Rows = 2000;
+    constexpr int Workers = 8;
+    SendQueue queue;
+    std::vector<QueueRow> rows;
+    for (int i = 0; i < Rows; ++i)
+        rows.push_back(fresh(QString::number(i)));
+    queue.append(std::move(rows));
+
+    std::vector<std::vector<int>> claimed(Workers);
+    std::vector<std::thread> threads;
+    for (int w = 0; w < Workers; ++w) {
+        threads.emplace_back([&, w] {
+            const QString port = QString::number(w + 1);
+            for (int i = 0; i < Rows; ++i) {
+                const bool mine = queue.update(i, [&](QueueRow& row) {
+                    if (!row[UsePortColumn].isEmpty())
+                        return false;
+                    row[UsePortColumn] = port;
+                    row[UseStatusColumn] = QueueText::Sending();
+                    return true;
+                });
+                if (mine)
+                    claimed[std::size_t(w)].push_back(i);
+            }
+        });
+    }
+    for (auto& t : threads)
+        t.join();
+
+    std::vector<int> owners(Rows, 0);
+    for (const auto& list : claimed)
+        for (int i : list)
+            ++owners[std::size_t(i)];
+    for (int i = 0; i < Rows; ++i)
+        ASSERT_EQ(owners[std::size_t(i)], 1) << "row " << i;
+}
+
+TEST(SendQueueTest, AWaiterWakesOnAChangeOrWhenWoken)
+{
+    SendQueue queue;
+    queue.append({fresh("1")});
+    const auto seen = queue.version();
+    std::thread writer([&] { queue.setCell(0, StatusColumn, "x"); });
+    queue.waitForChange(seen, std::chrono::hours(1));
+    writer.join();
+    EXPECT_NE(queue.version(), seen);
+
+    const auto now = queue.version();
+    std::thread waker([&] { queue.wakeWaiters(); });
+    // Either the wake-up arrives while waiting or it came before; a lost one would hang here.
+    queue.waitForChange(now, std::chrono::milliseconds(200));
+    waker.join();
+}
+
+} // namespace

@@ -1,0 +1,230 @@
+#include "RunFixture.h"
+#include "modem/ConcatReferenceCounter.h"
+#include "modem/SendOptions.h"
+#include "sending/ModemSubmitter.h"
+#include "sending/RowPredicates.h"
+#include "sim/ModemSimulator.h"
+
+#include <map>
+#include <set>
+#include <thread>
+
+namespace {
+
+// Sending runs through simulated modems on pseudo-terminals. Designed waits run 50 times
+// faster: the 2 s after each message takes 40 ms, a 5 s channel time-out 100 ms.
+class SimulatedRunTest : public RunFixture
+{
+protected:
+    SimulatedRunTest() : RunFixture(50) {}
+
+    // Modems on ports 3, 4, ... each with its profile items; all of them chosen in PDU mode.
+    void startModems(const QStringList& profiles, int mode = 1)
+    {
+        sim::SimulatorOptions simOptions;
+        simOptions.portsDir = portsDir.path().toStdString();
+        simOptions.firstPort = FirstPort;
+        simOptions.modems = int(profiles.size());
+        std::vector<std::pair<int, int>> chosen;
+        for (int i = 0; i < int(profiles.size()); ++i) {
+            if (!profiles[i].isEmpty())
+                simOptions.addProfile(FirstPort + i, profiles[i]);
+            chosen.push_back({FirstPort + i, mode});
+        }
+        simulator = std::make_unique<sim::ModemSimulator>(simOptions);
+        simulator->start();
+        useDevices(chosen);
+        activeSubmitter = &recording;
+    }
+
+    std::map<QString, int> airPerPort() const
+    {
+        std::map<QString, int> counts;
+        for (const sim::AirMessage& m : simulator->messages())
+            ++counts[m.port];
+        return counts;
+    }
+    std::map<QString, int> airPerNumber() const
+    {
+        std::map<QString, int> counts;
+        for (const sim::AirMessage& m : simulator->messages())
+            ++counts[m.destination];
+        return counts;
+    }
+    // Waits (in real time, at most ten seconds) until the air holds count messages.
+    bool airReaches(std::size_t count) const
+    {
+        for (int i = 0; i < 1000; ++i) {
+            if (simulator->messages().size() >= count)
+                return true;
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+        return false;
+    }
+
+    static constexpr int FirstPort = 3;
+    ConcatReferenceCounter references;
+    SendOptions sendOptions;
+    ModemSubmitter modems{clock, references, &sendOptions, &devices.details()};
+    RecordingSubmitter recording{modems, events, eventMutex};
+    std::unique_ptr<sim::ModemSimulator> simulator;
+};
+
+TEST_F(SimulatedRunTest, WorkersStartAtTheirRowClaimRowsOnceAndAFastModemSendsMore)
+{
+    startModems({"", "", "latency=40"}); // COM5 answers every command 40 ms late
+    recipients(24);
+    runToEnd();
+
+    std::map<QString, QString> first;
+    for (const sim::AirMessage& m : simulator->messages())
+        first.try_emplace(m.port, m.destination);
+    EXPECT_EQ(first["COM3"], "1000");
+    EXPECT_EQ(first["COM4"], "1001");
+    EXPECT_EQ(first["COM5"], "1002");
+
+    const auto perNumber = airPerNumber();
+    EXPECT_EQ(perNumber.size(), 24u);
+    for (const auto& [number, count] : perNumber)
+        EXPECT_EQ(count, 1) << number.toStdString();
+    const auto perPort = airPerPort();
+    EXPECT_GT(perPort.at("COM3"), perPort.at("COM5"));
+    EXPECT_GT(perPort.at("COM4"), perPort.at("COM5"));
+    EXPECT_EQ(column(StatusColumn), QStringList(24, "Message sent successfully."));
+}
+
+TEST_F(SimulatedRunTest, TwoDevicesAndOneRowStartOneWorker)
+{
+    startModems({"", ""});
+    recipients(1);
+    runToEnd();
+    ASSERT_EQ(simulator->messages().size(), 1u);
+    EXPECT_EQ(simulator->messages().front().port, "COM3");
+    EXPECT_EQ(submissions().size(), 1u);
+}
+
+TEST_F(SimulatedRunTest, DuplicatesAreSkippedAndExcludedNumbersExcluded)
+{
+    startModems({"", ""}, 2); // text mode
+    options.skipDuplicates = true;
+    options.useExclusionRules = true;
+    exclusions.add("+447700900002");
+    recipients({{"+447700900001", "one"},
+                {"+447700900002", "two"},
+                {"+447700900001", "again"},
+                {"+447700900003", "three"}});
+    runToEnd();
+
+    EXPECT_EQ(column(StatusColumn), QStringList({"Message sent successfully.", "Excluded.",
+                                                 "Skipped.", "Message sent successfully."}));
+    EXPECT_EQ(simulator->messages().size(), 2u);
+}
+
+TEST_F(SimulatedRunTest, PauseEveryFiveComesOnceForTenRowsAndNotAfterTheLast)
+{
+    startModems({"", ""});
+    options.delayedDelivery = true;
+    state.setPauseTexts("5", "10 Seconds");
+    recipients(10);
+    runToEnd();
+
+    int pauses = 0;
+    int submittedDuringPause = 0;
+    bool inPause = false;
+    for (const RunEvent& e : allEvents()) {
+        if (e.kind == RunEvent::Trace && e.text.startsWith("Pause of 10000 ms after ")) {
+            ++pauses;
+            inPause = true;
+            EXPECT_LT(e.text.section(' ', 5, 5).toInt(), 10);
+        } else if (e.kind == RunEvent::Trace && e.text == "Pause ended") {
+            inPause = false;
+        } else if (e.kind == RunEvent::Submission && inPause) {
+            ++submittedDuringPause;
+        }
+    }
+    EXPECT_EQ(pauses, 1);
+    EXPECT_LE(submittedDuringPause, 1); // at most the other modem's message under way
+    EXPECT_EQ(simulator->messages().size(), 10u);
+}
+
+TEST_F(SimulatedRunTest, ManualQuotaOfThreeStopsThatDeviceOthersCarryOn)
+{
+    startModems({"", ""});
+    options.quotaManagement = true;
+    devices.setDeviceRecordText(";COM3;Modem 3;Manual;3;Y;\n;COM4;Modem 4;Auto;Auto;Y;\n\n");
+    recipients(12);
+    runToEnd();
+
+    const auto perPort = airPerPort();
+    EXPECT_EQ(perPort.at("COM3"), 3);
+    EXPECT_EQ(perPort.at("COM4"), 9);
+    EXPECT_EQ(devices.deviceList(), QStringList({"COM4 - Modem 4", "All Device"}));
+}
+
+TEST_F(SimulatedRunTest, RetriesOnARowThatAlwaysFailsMakeThreeAttemptsAndOneRecord)
+{
+    startModems({"cms-error=38"});
+    options.retriesOn = true;
+    options.saveSentItems = true;
+    retryLimit = 2;
+    recipients(1);
+    runToEnd();
+
+    EXPECT_EQ(submissions().size(), 3u);
+    EXPECT_EQ(column(RetryColumn), QStringList{"2"});
+    EXPECT_EQ(column(StatusColumn), QStringList{"Error : +CMS ERROR: 38"});
+    const auto records = sentItemRecords();
+    ASSERT_EQ(records.size(), 1u);
+    EXPECT_EQ(records[0].status, "Error : +CMS ERROR: 38");
+}
+
+TEST_F(SimulatedRunTest, StopMidRunLeavesNoRowSendingAndLogsOnce)
+{
+    startModems({"latency=5", "latency=5"});
+    options.saveSentItems = true;
+    recipients(40);
+    start();
+    ASSERT_TRUE(airReaches(4));
+    prompter.answer(true);
+    run->stopPressed();
+    ASSERT_TRUE(run->waitUntilSettled(std::chrono::seconds(30)));
+
+    int sent = 0;
+    for (const QueueRow& row : rows()) {
+        EXPECT_NE(row[UseStatusColumn], "Sending...");
+        EXPECT_FALSE(row[StatusColumn].isEmpty());
+        sent += row[StatusColumn] == "Message sent successfully." ? 1 : 0;
+    }
+    EXPECT_EQ(std::size_t(sent), simulator->messages().size());
+    EXPECT_LT(sent, 40);
+    const auto records = sentItemRecords();
+    EXPECT_EQ(int(records.size()), sent);
+    std::set<QString> logged;
+    for (const SentItem& record : records)
+        EXPECT_TRUE(logged.insert(record.number).second) << record.number.toStdString();
+}
+
+TEST_F(SimulatedRunTest, AModemThatVanishesFailsItsRowAndTheOthersFinishTheList)
+{
+    startModems({"vanish=2", ""});
+    recipients(16);
+    runToEnd();
+
+    const auto perPort = airPerPort();
+    EXPECT_EQ(perPort.at("COM3"), 2);
+    EXPECT_EQ(perPort.at("COM4"), 13);
+    int failed = 0;
+    for (const QueueRow& row : rows()) {
+        if (!RowPredicates::IsFailed(row)) {
+            EXPECT_EQ(row[StatusColumn], "Message sent successfully.");
+            continue;
+        }
+        ++failed;
+        EXPECT_EQ(row[UsePortColumn], "3");
+        EXPECT_TRUE(row[StatusColumn].startsWith("Error : "));
+    }
+    EXPECT_EQ(failed, 1);
+    EXPECT_EQ(airPerNumber().size(), 15u);
+}
+
+} // namespace
