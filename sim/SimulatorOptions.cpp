@@ -33,14 +33,14 @@ int toNumber(const QString& option, const QString& value, int min, int max)
     return number;
 }
 
-SimulatorOptions::ProfileSpec parseProfileSpec(const QString& spec)
+SimulatorOptions::ProfileSpec parseProfileSpec(const QString& profileText)
 {
-    const qsizetype colon = spec.indexOf(QLatin1Char(':'));
+    const qsizetype colon = profileText.indexOf(QLatin1Char(':'));
     if (colon <= 0)
-        refuse(tr("--profile needs PORT:ITEMS or all:ITEMS, not \"%1\"").arg(spec));
-    const QString selector = spec.left(colon).trimmed();
+        refuse(tr("--profile needs PORT:ITEMS or all:ITEMS, not \"%1\"").arg(profileText));
+    const QString selector = profileText.left(colon).trimmed();
     SimulatorOptions::ProfileSpec result;
-    result.items = spec.mid(colon + 1);
+    result.items = profileText.mid(colon + 1);
     if (selector.compare(QLatin1String("all"), Qt::CaseInsensitive) != 0) {
         QString number = selector;
         if (number.startsWith(QLatin1String("COM"), Qt::CaseInsensitive))
@@ -57,13 +57,13 @@ SimulatorOptions::ProfileSpec parseProfileSpec(const QString& spec)
 ModemProfile SimulatorOptions::profileFor(int port) const
 {
     ModemProfile profile = defaultProfile(port);
-    for (const ProfileSpec& spec : profiles) {
-        if (!spec.port)
-            applyProfileItems(spec.items, profile);
+    for (const ProfileSpec& profileText : profiles) {
+        if (!profileText.port)
+            applyProfileItems(profileText.items, profile);
     }
-    for (const ProfileSpec& spec : profiles) {
-        if (spec.port == port)
-            applyProfileItems(spec.items, profile);
+    for (const ProfileSpec& profileText : profiles) {
+        if (profileText.port == port)
+            applyProfileItems(profileText.items, profile);
     }
     return profile;
 }
@@ -77,9 +77,9 @@ void SimulatorOptions::validate() const
                    .arg(firstPort)
                    .arg(firstPort + modems - 1)
                    .arg(kMaxPort));
-    for (const ProfileSpec& spec : profiles) {
-        if (spec.port && (*spec.port < firstPort || *spec.port >= firstPort + modems))
-            refuse(tr("--profile names COM%1, which is not simulated").arg(*spec.port));
+    for (const ProfileSpec& profileText : profiles) {
+        if (profileText.port && (*profileText.port < firstPort || *profileText.port >= firstPort + modems))
+            refuse(tr("--profile names COM%1, which is not simulated").arg(*profileText.port));
     }
 }
 
