@@ -6,7 +6,6 @@
 #include "stores/ui/SelectedRows.h"
 #include "stores/ui/StoreHooks.h"
 
-#include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -30,7 +29,7 @@ Prompter& chosenPrompter(Prompter* given, std::unique_ptr<Prompter>& own, QWidge
 } // namespace
 
 CSent_Items::CSent_Items(SentItemStore& store, Prompter* prompter, QWidget* parent)
-    : QDialog(parent), m_store(store),
+    : CloseButtonDialog(parent), m_store(store),
       m_logic(store, chosenPrompter(prompter, m_ownPrompter, this)), m_list(new QTableView(this)),
       m_details(new QPlainTextEdit(this)), m_total(new QLabel(this)), m_selected(new QLabel(this)),
       m_menu(new QMenu(this))
@@ -244,21 +243,5 @@ void CSent_Items::onClose()
         if (failure)
             m_logic.reportWriteFailure(*failure);
     }
-    m_closing = true;
-    accept();
-}
-
-void CSent_Items::reject()
-{
-    // Escape is swallowed; the window closes through Close.
-}
-
-void CSent_Items::closeEvent(QCloseEvent* event)
-{
-    if (m_closing) {
-        event->accept();
-        return;
-    }
-    event->ignore();
-    onClose();
+    finishClosing();
 }

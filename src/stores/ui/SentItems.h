@@ -1,8 +1,8 @@
 #pragma once
 
 #include "stores/SentItemsLogic.h"
+#include "stores/ui/CloseButtonDialog.h"
 
-#include <QDialog>
 #include <memory>
 #include <vector>
 
@@ -18,7 +18,7 @@ class SentItemsExport;
 
 // The "Sent Items" window over SentItemsLogic. It loads the log in a background job when first
 // shown and rewrites the file on Close when records were deleted. Escape does not close it.
-class CSent_Items : public QDialog
+class CSent_Items : public CloseButtonDialog
 {
     Q_OBJECT
 
@@ -46,12 +46,10 @@ public slots:
     void onClearAll();
     void onSendToComposer();
     void onExport();
-    void onClose();
-    void reject() override;
+    void onClose() override;
 
 protected:
     void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
 
 private:
     QPushButton* addButton(QBoxLayout* row, const QString& text, void (CSent_Items::*slot)());
@@ -74,5 +72,4 @@ private:
     QPushButton* m_exportButton = nullptr;
     bool m_busy = false;
     bool m_loaded = false;
-    bool m_closing = false;
 };

@@ -7,7 +7,6 @@
 #include "stores/ui/StoreHooks.h"
 #include "stores/ui/UpdateTemp.h"
 
-#include <QCloseEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -32,7 +31,7 @@ Prompter& chosenPrompter(Prompter* given, std::unique_ptr<Prompter>& own, QWidge
 
 CViewTemplates::CViewTemplates(TemplateStore& store, MessageComposer* composer, Prompter* prompter,
                                QWidget* parent)
-    : QDialog(parent), m_store(store),
+    : CloseButtonDialog(parent), m_store(store),
       m_logic(store, chosenPrompter(prompter, m_ownPrompter, this)), m_composer(composer),
       m_list(new QTableView(this)), m_total(new QLabel(this))
 {
@@ -253,23 +252,7 @@ void CViewTemplates::onClose()
     RunBackgroundJobAndWait(
         this, [&store, all = m_logic.model().oldestFirst()] { store.SaveTemplates(all); });
     m_busy = false;
-    m_closing = true;
-    accept();
-}
-
-void CViewTemplates::reject()
-{
-    // Escape is ignored; the window closes through Close, which saves the list.
-}
-
-void CViewTemplates::closeEvent(QCloseEvent* event)
-{
-    if (m_closing) {
-        event->accept();
-        return;
-    }
-    event->ignore();
-    onClose();
+    finishClosing();
 }
 
 bool CViewTemplates::eventFilter(QObject* watched, QEvent* event)

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "stores/TemplatesLogic.h"
+#include "stores/ui/CloseButtonDialog.h"
 
-#include <QDialog>
 #include <memory>
 #include <vector>
 
@@ -18,7 +18,7 @@ class TemplatesExport;
 
 // The "Templates" window over TemplatesLogic. It loads the templates file in a background job
 // when first shown and writes the list back when closed. Escape does not close it.
-class CViewTemplates : public QDialog
+class CViewTemplates : public CloseButtonDialog
 {
     Q_OBJECT
 
@@ -45,12 +45,10 @@ public slots:
     void onUseTemplate();
     void onImport();
     void onExport();
-    void onClose();
-    void reject() override;
+    void onClose() override;
 
 protected:
     void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -73,5 +71,4 @@ private:
     QPushButton* m_exportButton = nullptr;
     bool m_busy = false;
     bool m_loaded = false;
-    bool m_closing = false;
 };
