@@ -1,0 +1,119 @@
+#include "stores/ExclusionStore.h"
+
+#include "stores/DataFolder.h"
+#include "stores/RecordFile.h"
+#include "stores/StdioFileEx.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <cerrno>
+#include <cstdio>
+
+namespace {
+
+constexpr std::uint32_t kAppendFlags = CStdioFileEx::modeCreate | CStdioFileEx::modeNoTruncate |
+                                       CStdioFileEx::modeWrite | CStdioFileEx::typeText |
+                                       CStdioFileEx::modeWriteUnicode;
+constexpr std::uint32_t kIndexFlags = CStdioFileEx::modeCreate | CStdioFileEx::modeNoTruncate |
+                                      CStdioFileEx::modeReadWrite | CStdioFileEx::typeText |
+                                      CStdioFileEx::modeWriteUnicode;
+
+bool writeAtEnd(CStdioFileEx& file, const QStringList& records, FileError* error)
+{
+    try {
+        file.SeekToEnd();
+        if (!records.isEmpty())
+            file.WriteString(records.join(u'\n') + u'\n');
+    } catch (const FileException& e) {
+        if (error)
+            *error = e.error();
+        return false;
+    }
+    return true;
+}
+
+bool closeChecked(CStdioFileEx& file, FileError* error)
+{
+    try {
+        file.Close();
+    } catch (const FileException& e) {
+        if (error)
+            *error = e.error();
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+bool ExclusionStore::readIndex(QStringList& names, FileError* error) const
+{
+    return RecordFile::ReadLines(m_folder.exListIndexPath(), names, error);
+}
+
+bool ExclusionStore::readInUse(QStringList& names, FileError* error) const
+{
+    return RecordFile::ReadLines(m_folder.appExclusionPath(), names, error);
+}
+
+bool ExclusionStore::readNumbers(const QString& listName, QStringList& numbers,
+                                 FileError* error) const
+{
+    return RecordFile::ReadLines(m_folder.exclusionListPath(listName), numbers, error);
+}
+
+bool ExclusionStore::numberFileExists(const QString& listName) const
+{
+    return QFileInfo(m_folder.exclusionListPath(listName)).isFile();
+}
+
+bool ExclusionStore::appendNewList(const QString& listName, const QStringList& numbers,
+                                   FileError* error) const
+{
+    CStdioFileEx index;
+    if (!index.Open(m_folder.exListIndexPath(), kIndexFlags, error))
+        return false;
+    CStdioFileEx list;
+    if (!list.Open(m_folder.exclusionListPath(listName), kAppendFlags, error))
+        return false;
+    return writeAtEnd(list, numbers, error) && closeChecked(list, error) &&
+           writeAtEnd(index, {listName}, error) && closeChecked(index, error);
+}
+
+bool ExclusionStore::rewriteNumbers(const QString& listName, const QStringList& numbers,
+                                    FileError* error) const
+{
+    return RecordFile::Rewrite(m_folder.exclusionListPath(listName), numbers,
+                               RecordFile::LineEnd::LF, error);
+}
+
+bool ExclusionStore::rewriteIndex(const QStringList& names, FileError* error) const
+{
+    return RecordFile::Rewrite(m_folder.exListIndexPath(), names, RecordFile::LineEnd::LF, error);
+}
+
+bool ExclusionStore::rewriteInUse(const QStringList& names, FileError* error) const
+{
+    return RecordFile::Rewrite(m_folder.appExclusionPath(), names, RecordFile::LineEnd::LF, error);
+}
+
+bool ExclusionStore::renameNumberFile(const QString& from, const QString& to,
+                                      FileError* error) const
+{
+    const QString target = m_folder.exclusionListPath(to);
+    int failure = 0;
+    // rename() would silently replace a file left behind under the new name.
+    if (QFileInfo::exists(target))
+        failure = EEXIST;
+    else if (std::rename(QFile::encodeName(m_folder.exclusionListPath(from)).constData(),
+                         QFile::encodeName(target).constData()) != 0)
+        failure = errno;
+    if (failure != 0 && error)
+        *error = FileError{failure, false};
+    return failure == 0;
+}
+
+void ExclusionStore::removeNumberFile(const QString& listName) const
+{
+    QFile::remove(m_folder.exclusionListPath(listName));
+}

@@ -1,0 +1,20 @@
+#include "stores/ui/ExclusionWizardCommand.h"
+
+#include "stores/ui/CExclusion_Wizard.h"
+#include "stores/ui/ExclusionSetLoader.h"
+#include "stores/ui/ExportCommands.h"
+
+void OpenExclusionWizard(QWidget* parent, const ExclusionWizardContext& context)
+{
+    ExclusionWizardWiring wiring;
+    wiring.reloadExclusionSet = [&context](QWidget* window) {
+        LoadExclusionSetWithWait(window, context.exclusionSet, context.useExclusionRules,
+                                 context.folder, context.prompter);
+    };
+    wiring.exportNumbers = [&context](QWidget* window, const QStringList& numbers) {
+        context.exports.exportExclusionList(window, numbers);
+    };
+    wiring.chooseColumns = context.chooseColumns;
+    CExclusion_Wizard wizard(context.folder, context.prompter, std::move(wiring), parent);
+    wizard.exec();
+}
