@@ -465,8 +465,7 @@ bool ExclusionWizard::back()
         break;
     }
     if (m_numbersChanged) {
-        // Answering Yes saves at once; the save's own "Are you sure" would ask the same again.
-        return confirm(unsavedNumbersQuestion()) && writeList();
+        return confirm(unsavedNumbersQuestion()) && saveList();
     }
     const bool wasNew = m_isNew;
     leaveNumbersPage();
@@ -480,8 +479,9 @@ bool ExclusionWizard::close()
     if (m_page == Page::Numbers && m_numbersChanged) {
         if (!confirm(unsavedNumbersQuestion()))
             return true;
-        // A failed save keeps the wizard open rather than losing the numbers.
-        if (!writeList())
+        // A save that fails or is not confirmed keeps the wizard open rather than losing the
+        // numbers.
+        if (!saveList())
             return false;
     }
     if (m_inUseChanged &&

@@ -340,11 +340,11 @@ TEST_F(ExclusionWizardTest, ClosingWithYesSavesTheNumbersThenAsksAboutTheInUseLi
     w.addNew();
     ASSERT_TRUE(w.next("Staff", QString()));
     ASSERT_TRUE(w.addNumber("0700"));
-    prompter.answer(true).answer(true);
+    prompter.answer(true).answer(true).answer(true);
 
     EXPECT_TRUE(w.close());
 
-    EXPECT_EQ(prompter.texts(), (QStringList{kUnsavedNumbers, kUnsavedInUse}));
+    EXPECT_EQ(prompter.texts(), (QStringList{kUnsavedNumbers, kAreYouSure, kUnsavedInUse}));
     EXPECT_EQ(stored(data.exclusionListPath("Staff")), Utf16Bytes("0700\n"));
     EXPECT_EQ(stored(data.exListIndexPath()), Utf16Bytes("A\nStaff\n"));
     EXPECT_EQ(stored(data.appExclusionPath()), Utf16Bytes("A\n"));
@@ -370,12 +370,12 @@ TEST_F(ExclusionWizardTest, GoingBackWithUnsavedNumbers)
     w.addNew();
     ASSERT_TRUE(w.next("Staff", QString()));
     ASSERT_TRUE(w.addNumber("0700"));
-    prompter.answer(false).answer(true);
+    prompter.answer(false).answer(true).answer(true);
 
     EXPECT_FALSE(w.back());
     EXPECT_EQ(w.page(), ExclusionWizard::Page::Numbers);
     EXPECT_TRUE(w.back());
-    EXPECT_EQ(prompter.texts(), (QStringList{kUnsavedNumbers, kUnsavedNumbers}));
+    EXPECT_EQ(prompter.texts(), (QStringList{kUnsavedNumbers, kUnsavedNumbers, kAreYouSure}));
     EXPECT_EQ(w.page(), ExclusionWizard::Page::Lists);
     EXPECT_EQ(w.availableLists(), QStringList{"Staff"});
     EXPECT_EQ(stored(data.exclusionListPath("Staff")), Utf16Bytes("0700\n"));
