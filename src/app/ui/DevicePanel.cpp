@@ -27,7 +27,14 @@ DevicePanel::DevicePanel(DeviceState& devices, QWidget* parent)
       m_quota(new QPushButton(tr("Click here Quota Management"), this)),
       m_quotaBox(new QCheckBox(this))
 {
+    // Drawn as a link, since clicking it opens the wizard.
     m_label->setCursor(Qt::PointingHandCursor);
+    QFont linkFont = m_label->font();
+    linkFont.setUnderline(true);
+    m_label->setFont(linkFont);
+    QPalette linkPalette = m_label->palette();
+    linkPalette.setColor(QPalette::WindowText, linkPalette.color(QPalette::Link));
+    m_label->setPalette(linkPalette);
     m_label->setToolTip(tr("Find the modems connected to this computer and choose the ones to "
                            "send with."));
     m_label->setWordWrap(true);
