@@ -57,7 +57,9 @@ QStringList closingModals(const std::function<void()>& action)
     QTimer closer;
     closer.setInterval(0);
     QObject::connect(&closer, &QTimer::timeout, [&seen] {
-        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        // A window still loading in the background (disabled) is left to finish first.
+        if (dialog && dialog->isEnabled()) {
             seen.append(dialog->metaObject()->className());
             dialog->done(QDialog::Rejected);
         }
