@@ -1,24 +1,144 @@
 #include "app/MainWindowLogic.h"
 
 #include "app/ExitSequence.h"
+#include "app/MainWindowSession.h"
 #include "app/QuillonApp.h"
+#include "recipients/LoadFileMsg.h"
+#include "stores/ExportServices.h"
 #include "stores/Prompter.h"
 
-MainWindowLogic::MainWindowLogic(CQuillonApp& app, Prompter& prompter, ProcessTable& processes)
-    : m_app(app), m_prompter(prompter), m_processes(processes)
-{}
+#include <QFileInfo>
+
+namespace {
+
+SendPreparation::Dependencies preparationDependencies(MainWindowSession& session,
+                                                      const MainWindowLogic::Services& services,
+                                                      Prompter& prompter)
+{
+    return {session.runState(),
+            session.runOptions(),
+            session.devices(),
+            session.recipients(),
+            session.channels(),
+            prompter,
+            services.composerQuestion,
+            [&session, &prompter] {
+                LoadExclusionSet(session.exclusions(), session.runOptions().useExclusionRules,
+                                 session.data(), prompter);
+            },
+            [&session] { return session.reloadSentTemplates(); },
+            {}};
+}
+
+} // namespace
+
+MainWindowLogic::MainWindowLogic(CQuillonApp& app, MainWindowSession& session, Services services)
+    : m_app(app), m_session(session), m_services(services),
+      m_recipientCommands(session.recipients(), services.prompter),
+      m_preparation(preparationDependencies(session, services, services.prompter))
+{
+    PublishOptions(m_options, session.runOptions(), session.sendOptions());
+}
 
 void MainWindowLogic::initialise()
 {
     m_app.dataFolder().EnsureDataFolder();
 }
 
+bool MainWindowLogic::isBusy() const
+{
+    return m_app.state().isBusy() || m_session.runState().RunOpen.load() == 1 ||
+           m_preparation.preparing();
+}
+
+bool MainWindowLogic::setOptions(const MainWindowOptions& options)
+{
+    const bool exclusionsTicked = options.useExclusionRules && !m_options.useExclusionRules;
+    m_options = options;
+    PublishOptions(m_options, m_session.runOptions(), m_session.sendOptions());
+    return exclusionsTicked;
+}
+
+NumberCheckOptions MainWindowLogic::numberCheckOptions() const
+{
+    return {m_options.skipDuplicates, m_options.useExclusionRules, &m_session.exclusions()};
+}
+
+SendInputs MainWindowLogic::sendInputs(const QString& numberBox, const QString& composer) const
+{
+    return {numberBox,
+            composer,
+            m_options.pauseEvery,
+            m_options.pauseFor,
+            m_options.delayedDelivery,
+            m_options.retriesOn,
+            m_options.retryCount};
+}
+
+bool MainWindowLogic::reset()
+{
+    if (isBusy() || !m_recipientCommands.Reset())
+        return false;
+    setOptions(m_options.afterReset());
+    return true;
+}
+
 bool MainWindowLogic::requestExit()
 {
-    if (m_app.state().isBusy())
+    if (isBusy())
         return false;
-    if (!m_prompter.confirm(tr("Confirm"), tr("Do you want to exit from KORV Quillon Software?")))
+    if (!m_services.prompter.confirm(tr("Confirm"),
+                                     tr("Do you want to exit from KORV Quillon Software?")))
         return false;
-    RunExitSequence(m_app.programFolder(), m_processes);
+    RunExitSequence(m_app.programFolder(), m_services.processes);
     return true;
+}
+
+QString MainWindowLogic::helpFilePath() const
+{
+    return m_app.programFolder() + QStringLiteral("/KORVQuillon.chm");
+}
+
+bool MainWindowLogic::openHelp()
+{
+    if (isBusy())
+        return false;
+    const QString path = helpFilePath();
+    if (!QFileInfo(path).isFile()) {
+        m_services.prompter.inform(tr("Message"),
+                                   tr("The help file \"%1\" was not found.").arg(path));
+        return false;
+    }
+    if (!m_services.opener || !m_services.opener->openWithDefault(path)) {
+        m_services.prompter.inform(
+            tr("Message"),
+            tr("The help file \"%1\" could not be opened: no application for it is installed.")
+                .arg(path));
+        return false;
+    }
+    return true;
+}
+
+bool MainWindowLogic::canOpenQuota()
+{
+    if (!m_session.recipients().isEmpty())
+        return true;
+    m_services.prompter.inform(tr("Message"), tr("Phone numbers-Messages list is empty."));
+    return false;
+}
+
+ComposerInsertResult MainWindowLogic::insertSentItems(const std::vector<SentItem>& items)
+{
+    RecipientList& list = m_session.recipients();
+    if (CLoad_File_Msg::Ask(list, m_services.prompter) == CLoad_File_Msg::Choice::Cancel)
+        return ComposerInsertResult::Cancelled;
+    const int before = list.count();
+    const NumberCheckOptions checks = numberCheckOptions();
+    for (const SentItem& item : items) {
+        RecipientNumberCheck check = list.CheckRecipientNumber(item.number, checks);
+        if (check.accepted())
+            list.insertRecipient(0, {std::move(check.number), item.message});
+    }
+    return list.count() > before ? ComposerInsertResult::ListGrew
+                                 : ComposerInsertResult::NothingAdded;
 }

@@ -1,11 +1,10 @@
 #include "app/ExitSequence.h"
-#include "app/MainWindowLogic.h"
 #include "app/ProgramFolder.h"
 #include "app/QuillonApp.h"
 #include "modem/Clock.h"
 #include "support/FileBytes.h"
-#include "support/ScriptedPrompter.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -52,7 +51,6 @@ protected:
 
     QTemporaryDir dir;
     FakeProcessTable processes;
-    ScriptedPrompter prompter;
 };
 
 TEST_F(StartupExitTest, SecondStartFindsTheDataInPlaceAndChangesNothing)
@@ -77,27 +75,6 @@ TEST_F(StartupExitTest, ExitDeletesOnlyTheScratchFilesThatExistAndEndsAdb)
     processes.adb = {41, 42};
     RunExitSequence(dir.path(), processes);
     EXPECT_EQ(processes.ended, (QList<qint64>{41, 42}));
-}
-
-TEST_F(StartupExitTest, ExitAsksFirstAndDoesNothingWhileBusy)
-{
-    CQuillonApp app = start();
-    MainWindowLogic logic(app, prompter, processes);
-    WriteBytes(dir.filePath("korvsms.txt"), "x");
-
-    app.state().setBusy(true);
-    EXPECT_FALSE(logic.requestExit());
-    EXPECT_TRUE(prompter.shown().isEmpty());
-
-    app.state().setBusy(false);
-    prompter.answer(false).answer(true);
-    EXPECT_FALSE(logic.requestExit());
-    EXPECT_TRUE(QFile::exists(dir.filePath("korvsms.txt")));
-    EXPECT_TRUE(logic.requestExit());
-    EXPECT_FALSE(QFile::exists(dir.filePath("korvsms.txt")));
-    ASSERT_EQ(prompter.shown().size(), 2);
-    EXPECT_EQ(prompter.shown()[0].caption, "Confirm");
-    EXPECT_EQ(prompter.shown()[0].text, "Do you want to exit from KORV Quillon Software?");
 }
 
 TEST(SystemProcessTableTest, FindsProcessesByExactName)

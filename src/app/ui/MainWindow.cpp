@@ -1,56 +1,268 @@
 #include "app/ui/MainWindow.h"
 
 #include "app/QuillonApp.h"
-#include "stores/ui/MessageBoxPrompter.h"
+#include "app/ui/AppIcons.h"
+#include "app/ui/DevicePanel.h"
+#include "app/ui/OptionsPanel.h"
+#include "recipients/ui/CSpecialEdit.h"
+#include "recipients/ui/MessageEdit.h"
+#include "recipients/ui/RecipientTableView.h"
+#include "sending/ui/CSend_Msg_Info.h"
+#include "stores/ui/WaitPopup.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
+#include <QGridLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QSplitter>
+#include <QTimer>
 #include <QVBoxLayout>
 
 CKORV_QuillonDlg::CKORV_QuillonDlg(CQuillonApp& app, ProcessTable& processes, QWidget* parent)
-    : QDialog(parent), m_app(app), m_processes(processes),
-      m_ownPrompter(std::make_unique<MessageBoxPrompter>(this)),
-      m_logic(std::make_unique<MainWindowLogic>(app, *m_ownPrompter, processes))
+    : QDialog(parent), m_app(app), m_processes(processes), m_boxes(this), m_prompter(m_boxes),
+      m_session(app.dataFolder(), app.clock()), m_desktopOpener(this),
+      m_composerQuestion(new CSend_Msg_Info(this)),
+      m_logic(std::make_unique<MainWindowLogic>(
+          app, m_session,
+          MainWindowLogic::Services{m_prompter, processes, &m_desktopOpener, *m_composerQuestion}))
 {
+    m_launcher = std::make_unique<SendLauncher>(
+        m_logic->sendPreparation(), m_session.probe(),
+        [this] { return m_session.sendingContext(m_prompter, this); }, &m_exports);
+
     setWindowTitle(tr("KORV Quillon"));
+    setWindowIcon(ProgramIcon());
     setWindowFlags(Qt::Window | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
-    auto* layout = new QVBoxLayout(this);
-    auto* deviceLabel = new QLabel(tr("No USB Modem Device is selected."), this);
-    layout->addWidget(deviceLabel);
-    layout->addStretch();
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    auto* exitButton = new QPushButton(tr("Exit"), this);
-    exitButton->setAutoDefault(false);
-    connect(exitButton, &QPushButton::clicked, this, &CKORV_QuillonDlg::onExit);
-    buttons->addWidget(exitButton);
-    layout->addLayout(buttons);
-    resize(900, 600);
+    setSizeGripEnabled(true);
+    buildLayout();
+    connectControls();
+    m_options->showOptions(m_logic->options());
     m_logic->initialise();
+    m_devices->refresh();
+    refreshTotal();
+    refreshCharacters();
+    resize(1100, 720);
+    m_number->setFocus();
 }
 
-CKORV_QuillonDlg::~CKORV_QuillonDlg() = default;
+CKORV_QuillonDlg::~CKORV_QuillonDlg()
+{
+    for (auto& [timer, qtimer] : m_timers)
+        qtimer->stop();
+}
 
 void CKORV_QuillonDlg::setPrompter(Prompter& prompter)
 {
-    m_logic = std::make_unique<MainWindowLogic>(m_app, prompter, m_processes);
+    m_prompter.setTarget(prompter);
+    m_scripted = true;
+}
+
+void CKORV_QuillonDlg::setFileOpener(FileOpener& opener)
+{
+    m_logic->setFileOpener(opener);
+}
+
+Prompter* CKORV_QuillonDlg::dialogPrompter()
+{
+    // Opened windows use their own message boxes unless the answers are scripted.
+    return m_scripted ? &m_prompter : nullptr;
+}
+
+void CKORV_QuillonDlg::buildLayout()
+{
+    auto* splitter = new QSplitter(Qt::Horizontal, this);
+    splitter->setChildrenCollapsible(false);
+    splitter->addWidget(buildRecipientArea());
+
+    auto* side = new QWidget(splitter);
+    auto* sideLayout = new QVBoxLayout(side);
+    sideLayout->setContentsMargins(0, 0, 0, 0);
+    sideLayout->addWidget(buildComposerArea(), 1);
+    m_options = new OptionsPanel(side);
+    sideLayout->addWidget(m_options);
+    m_devices = new DevicePanel(m_session.devices(), side);
+    sideLayout->addWidget(m_devices);
+    splitter->addWidget(side);
+    splitter->setStretchFactor(0, 3);
+    splitter->setStretchFactor(1, 2);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(splitter, 1);
+    layout->addLayout(buildCommandRow());
+}
+
+QWidget* CKORV_QuillonDlg::buildRecipientArea()
+{
+    auto* box = new QGroupBox(tr("Phone Numbers and Messages"), this);
+    auto* layout = new QVBoxLayout(box);
+
+    auto* entry = new QHBoxLayout;
+    m_number = new CSpecialEdit(m_prompter, box);
+    m_number->setMaxLength(20);
+    m_number->setPlaceholderText(tr("Phone number"));
+    m_number->setToolTip(tr("Type a number and press Enter to add it with the composer text."));
+    entry->addWidget(m_number, 1);
+    entry->addWidget(
+        commandButton(tr("Add"), "list-add", QStyle::SP_DialogYesButton, &CKORV_QuillonDlg::onAdd));
+    layout->addLayout(entry);
+
+    auto* sources = new QGridLayout;
+    sources->addWidget(commandButton(tr("Load Contacts From File"), "document-open",
+                                     QStyle::SP_DialogOpenButton, &CKORV_QuillonDlg::onLoadContacts,
+                                     tr("Import numbers and messages from a text file or an "
+                                        "Excel workbook.")),
+                       0, 0);
+    sources->addWidget(commandButton(tr("Add or Paste numbers Manually"), "edit-paste",
+                                     QStyle::SP_FileDialogContentsView,
+                                     &CKORV_QuillonDlg::onAddManually),
+                       0, 1);
+    sources->addWidget(commandButton(tr("Send unique or personalized SMS to every Contact using "
+                                        "Excel"),
+                                     "x-office-spreadsheet", QStyle::SP_FileDialogDetailedView,
+                                     &CKORV_QuillonDlg::onDynamicExcel,
+                                     tr("Build each row's message from workbook columns.")),
+                       1, 0, 1, 2);
+    layout->addLayout(sources);
+
+    m_list = new RecipientTableView(box);
+    m_list->setModel(&m_session.recipients());
+    m_list->setToolTip(tr("Enter or double-click edits a row, Delete clears the selected rows."));
+    layout->addWidget(m_list, 1);
+
+    auto* listCommands = new QHBoxLayout;
+    m_total = new QLabel(box);
+    listCommands->addWidget(m_total);
+    listCommands->addStretch();
+    listCommands->addWidget(commandButton(tr("Update Selected Messages"), "document-edit",
+                                          QStyle::SP_FileDialogDetailedView,
+                                          &CKORV_QuillonDlg::onUpdateSelected));
+    listCommands->addWidget(commandButton(tr("Clear Selected"), "edit-delete", QStyle::SP_TrashIcon,
+                                          &CKORV_QuillonDlg::onClearSelected));
+    listCommands->addWidget(commandButton(tr("Clear All"), "edit-clear-all",
+                                          QStyle::SP_DialogResetButton,
+                                          &CKORV_QuillonDlg::onClearAll));
+    listCommands->addWidget(commandButton(tr("Export"), "document-save-as",
+                                          QStyle::SP_DialogSaveButton, &CKORV_QuillonDlg::onExport,
+                                          tr("Write the list to a text, HTML or Excel file.")));
+    layout->addLayout(listCommands);
+    return box;
+}
+
+QWidget* CKORV_QuillonDlg::buildComposerArea()
+{
+    auto* box = new QGroupBox(tr("Message Composer"), this);
+    auto* layout = new QVBoxLayout(box);
+    m_composer = new MessageEdit(box);
+    m_composer->setToolTip(tr("The text that added numbers receive; at most 1600 characters."));
+    m_composerAccess = std::make_unique<PlainTextComposer>(*m_composer);
+    layout->addWidget(m_composer, 1);
+
+    auto* row = new QHBoxLayout;
+    m_characters = new QLabel(box);
+    row->addWidget(m_characters);
+    row->addStretch();
+    row->addWidget(commandButton(tr("View Templates"), "document-open-recent",
+                                 QStyle::SP_FileDialogListView,
+                                 &CKORV_QuillonDlg::onViewTemplates));
+    row->addWidget(commandButton(tr("Apply this message to list items"), "go-previous",
+                                 QStyle::SP_ArrowLeft, &CKORV_QuillonDlg::onApplyMessage,
+                                 tr("Copy the composer text into all, the selected or the blank "
+                                    "rows.")));
+    layout->addLayout(row);
+    return box;
+}
+
+QLayout* CKORV_QuillonDlg::buildCommandRow()
+{
+    auto* row = new QHBoxLayout;
+    row->addWidget(commandButton(tr("Exclusion List Wizard"), "action-unavailable",
+                                 QStyle::SP_MessageBoxWarning, &CKORV_QuillonDlg::onExclusionWizard,
+                                 tr("Keep lists of numbers that are never to receive messages.")));
+    row->addWidget(commandButton(tr("Sent Items"), "mail-mark-read", QStyle::SP_FileDialogInfoView,
+                                 &CKORV_QuillonDlg::onSentItems));
+    row->addStretch();
+    row->addWidget(commandButton(tr("Help"), "help-contents", QStyle::SP_DialogHelpButton,
+                                 &CKORV_QuillonDlg::onHelp));
+    row->addWidget(commandButton(tr("&About"), "help-about", QStyle::SP_MessageBoxInformation,
+                                 &CKORV_QuillonDlg::onAbout));
+    row->addWidget(commandButton(tr("Reset"), "view-refresh", QStyle::SP_BrowserReload,
+                                 &CKORV_QuillonDlg::onReset,
+                                 tr("Empty the list and the composer and turn every option off.")));
+    row->addWidget(commandButton(tr("Exit"), "application-exit", QStyle::SP_DialogCloseButton,
+                                 &CKORV_QuillonDlg::onExit));
+    QPushButton* send =
+        commandButton(tr("Send"), "mail-send", QStyle::SP_MediaPlay, &CKORV_QuillonDlg::onSend,
+                      tr("Check the list and the devices, then send every row."));
+    QFont bold = send->font();
+    bold.setBold(true);
+    send->setFont(bold);
+    row->addWidget(send);
+    return row;
+}
+
+QPushButton* CKORV_QuillonDlg::commandButton(const QString& text, const char* icon, int fallback,
+                                             void (CKORV_QuillonDlg::*slot)(), const QString& tip)
+{
+    auto* button = new QPushButton(ThemedIcon(icon, static_cast<QStyle::StandardPixmap>(fallback)),
+                                   text, this);
+    // Enter belongs to the number box and the list, never to a default button.
+    button->setAutoDefault(false);
+    button->setDefault(false);
+    if (!tip.isEmpty())
+        button->setToolTip(tip);
+    connect(button, &QPushButton::clicked, this, slot);
+    return button;
+}
+
+void CKORV_QuillonDlg::connectControls()
+{
+    RecipientList& list = m_session.recipients();
+    for (auto signal : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
+        connect(&list, signal, this, &CKORV_QuillonDlg::refreshTotal);
+    connect(&list, &QAbstractItemModel::modelReset, this, &CKORV_QuillonDlg::refreshTotal);
+    connect(m_composer, &QPlainTextEdit::textChanged, this, &CKORV_QuillonDlg::refreshCharacters);
+    connect(m_number, &QLineEdit::returnPressed, this, [this] {
+        if (!m_number->text().trimmed().isEmpty())
+            onAdd();
+    });
+    connect(m_list, &RecipientTableView::editRequested, this, &CKORV_QuillonDlg::onEditRow);
+    connect(m_list, &RecipientTableView::clearSelectedRequested, this,
+            &CKORV_QuillonDlg::onClearSelected);
+    connect(m_options, &OptionsPanel::changed, this, &CKORV_QuillonDlg::onOptionsChanged);
+    connect(m_devices->quotaBox(), &QCheckBox::toggled, this, &CKORV_QuillonDlg::onOptionsChanged);
+    connect(m_devices->quotaButton(), &QPushButton::clicked, this, &CKORV_QuillonDlg::onQuota);
+    connect(m_devices->wizardButton(), &QPushButton::clicked, this,
+            &CKORV_QuillonDlg::onModemWizard);
+    connect(m_devices->deviceLabel(), &ClickableLabel::clicked, this,
+            &CKORV_QuillonDlg::onModemWizard);
+}
+
+QString CKORV_QuillonDlg::totalNumbersText() const
+{
+    return m_total->text();
+}
+
+QString CKORV_QuillonDlg::characterCountText() const
+{
+    return m_characters->text();
+}
+
+void CKORV_QuillonDlg::refreshTotal()
+{
+    m_total->setText(UpdateCounters(m_session.recipients()));
+}
+
+void CKORV_QuillonDlg::refreshCharacters()
+{
+    m_characters->setText(UpdateCharacterCount(m_composer->text()));
 }
 
 void CKORV_QuillonDlg::reject()
 {
     // Escape is swallowed: the main window closes only through Exit.
-}
-
-void CKORV_QuillonDlg::onExit()
-{
-    if (isMinimized())
-        showNormal();
-    if (!m_logic->requestExit())
-        return;
-    m_exitConfirmed = true;
-    done(QDialog::Accepted);
 }
 
 void CKORV_QuillonDlg::closeEvent(QCloseEvent* event)

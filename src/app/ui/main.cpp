@@ -1,5 +1,6 @@
 #include "app/ExitSequence.h"
 #include "app/QuillonApp.h"
+#include "app/ui/AppIcons.h"
 #include "app/ui/MainWindow.h"
 #include "modem/Clock.h"
 
@@ -10,10 +11,15 @@ int main(int argc, char** argv)
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quillon"));
     QApplication::setApplicationDisplayName(QStringLiteral("KORV Quillon"));
+    QApplication::setApplicationVersion(QStringLiteral("0.1.0"));
+    QApplication::setDesktopFileName(QStringLiteral("quillon"));
+    QApplication::setWindowIcon(ProgramIcon());
 
     CQuillonApp app(StartupEnvironment::ofThisProcess(), Clock::system());
     SystemProcessTable processes;
     CKORV_QuillonDlg window(app, processes);
+    // The import windows, the device wizard and the exclusion wizard are connected here.
+    window.setHooks(MainWindowHooks{});
     window.show();
     window.raise();
     window.activateWindow();

@@ -2,13 +2,25 @@
 
 #include "app/ExitSequence.h"
 #include "app/QuillonApp.h"
+#include "app/ui/DevicePanel.h"
+#include "app/ui/OptionsPanel.h"
 #include "modem/Clock.h"
+#include "recipients/ui/CSpecialEdit.h"
+#include "recipients/ui/MessageEdit.h"
+#include "recipients/ui/RecipientTableView.h"
 #include "support/ScriptedPrompter.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QHeaderView>
 #include <QKeyEvent>
+#include <QPushButton>
 #include <QTemporaryDir>
+#include <QTimer>
+#include <functional>
 #include <gtest/gtest.h>
+#include <thread>
 
 namespace {
 
@@ -19,39 +31,320 @@ public:
     void forceEnd(qint64) override {}
 };
 
+class NoOpener : public FileOpener
+{
+public:
+    bool openWithDefault(const QString& path) override
+    {
+        opened.append(path);
+        return true;
+    }
+    bool openWithChooser(const QString&) override { return false; }
+    QStringList opened;
+};
+
+void press(QWidget* widget, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier,
+           const QString& text = {})
+{
+    QKeyEvent event(QEvent::KeyPress, key, modifiers, text);
+    QApplication::sendEvent(widget, &event);
+}
+
+// Runs the action while closing every modal window as it opens; the classes of those windows.
+QStringList closingModals(const std::function<void()>& action)
+{
+    QStringList seen;
+    QTimer closer;
+    closer.setInterval(0);
+    QObject::connect(&closer, &QTimer::timeout, [&seen] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        // A window still loading in the background (disabled) is left to finish first.
+        if (dialog && dialog->isEnabled()) {
+            seen.append(dialog->metaObject()->className());
+            dialog->done(QDialog::Rejected);
+        }
+    });
+    closer.start();
+    action();
+    closer.stop();
+    return seen;
+}
+
 class MainWindowTest : public ::testing::Test
 {
 protected:
     void SetUp() override
     {
         window.setPrompter(prompter);
+        window.setFileOpener(opener);
         window.show();
+    }
+
+    QPushButton* button(const QString& text) const
+    {
+        for (QPushButton* candidate : window.findChildren<QPushButton*>())
+            if (candidate->text() == text)
+                return candidate;
+        ADD_FAILURE() << "no button " << text.toStdString();
+        return nullptr;
+    }
+
+    void addRows(const QStringList& numbers)
+    {
+        for (const QString& number : numbers)
+            window.session().recipients().insertRecipient(0, {number, "text"});
     }
 
     QTemporaryDir dir;
     CQuillonApp app{{dir.filePath("quillon"), "", ""}, Clock::system()};
     NoProcesses processes;
+    NoOpener opener;
     ScriptedPrompter prompter;
     CKORV_QuillonDlg window{app, processes};
 };
 
-TEST_F(MainWindowTest, EscapeNeverClosesTheWindow)
+TEST_F(MainWindowTest, OpensWithItsDesignedControlsAndInitialStates)
 {
-    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-    QApplication::sendEvent(&window, &escape);
-    EXPECT_TRUE(window.isVisible());
+    const QHeaderView* header = window.recipientView()->horizontalHeader();
+    EXPECT_EQ(window.session().recipients().headerData(0, Qt::Horizontal), "Number");
+    EXPECT_EQ(window.session().recipients().headerData(1, Qt::Horizontal), "Message");
+    EXPECT_EQ(header->sectionSize(0), 100);
+    EXPECT_EQ(header->sectionSize(1), 1000);
+    EXPECT_EQ(window.numberBox()->maxLength(), 20);
+    EXPECT_EQ(window.composer()->limit(), 1600);
+    EXPECT_EQ(window.totalNumbersText(), "Total Numbers : 0");
+    EXPECT_EQ(window.characterCountText(), "0 Characters");
+    EXPECT_FALSE(window.devicePanel()->showsList());
+    EXPECT_EQ(window.devicePanel()->deviceLabel()->text(), "No USB Modem Device is selected.");
+    EXPECT_FALSE(window.windowIcon().isNull());
+
+    const OptionsPanel* options = window.optionsPanel();
+    EXPECT_EQ(options->messageType()->currentText(), "Standard SMS");
+    EXPECT_EQ(options->options(), MainWindowOptions{});
+    for (const QComboBox* list :
+         {options->pauseEvery(), options->pauseFor(), options->retryCount()})
+        EXPECT_FALSE(list->isEnabled());
+    EXPECT_EQ(options->pauseFor()->count(), 32);
+}
+
+TEST_F(MainWindowTest, TickedOptionsReachTheirReaders)
+{
+    OptionsPanel* options = window.optionsPanel();
+    options->messageType()->setCurrentText("Notification");
+    options->unicode()->setChecked(true);
+    options->skipDuplicates()->setChecked(true);
+    options->retries()->setChecked(true);
+    options->delayedDelivery()->setChecked(true);
+    window.devicePanel()->quotaBox()->setChecked(true);
+
+    EXPECT_TRUE(window.session().sendOptions().flash());
+    EXPECT_TRUE(window.session().sendOptions().unicode());
+    EXPECT_TRUE(window.session().runOptions().skipDuplicates);
+    EXPECT_TRUE(window.session().runOptions().quotaManagement);
+    EXPECT_TRUE(options->pauseEvery()->isEnabled());
+    EXPECT_EQ(window.logic().sendInputs({}, {}).retryCount, "1");
+}
+
+TEST_F(MainWindowTest, EscapeInAnyControlLeavesTheWindowOpen)
+{
+    const OptionsPanel* options = window.optionsPanel();
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             &window, window.numberBox(), window.composer(), window.recipientView(),
+             options->unicode(), options->pauseEvery(), button("Send")}) {
+        press(control, Qt::Key_Escape);
+        EXPECT_TRUE(window.isVisible()) << control->metaObject()->className();
+    }
     EXPECT_TRUE(prompter.shown().isEmpty());
 }
 
-TEST_F(MainWindowTest, ClosingAsksAndStaysOpenOnNo)
+TEST_F(MainWindowTest, EnterInTheNumberBoxAddsAndCtrlASelectsEveryRow)
 {
-    prompter.answer(false).answer(true);
-    window.close();
+    press(window.numberBox(), Qt::Key_Return);
+    EXPECT_TRUE(prompter.shown().isEmpty()); // an empty box adds nothing and says nothing
+
+    window.composer()->setPlainText("Hello");
+    for (const QString number : {"+4470001", "+4470002"}) {
+        window.numberBox()->setText(number);
+        press(window.numberBox(), Qt::Key_Return);
+    }
+    ASSERT_EQ(window.session().recipients().count(), 2);
+    EXPECT_EQ(window.session().recipients().at(0), (RecipientRow{"+4470002", "Hello"}));
+    EXPECT_TRUE(window.numberBox()->text().isEmpty());
+    EXPECT_EQ(window.totalNumbersText(), "Total Numbers : 2");
+
+    press(window.recipientView(), Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(window.recipientView()->selectedRows(), (QList<int>{0, 1}));
+}
+
+TEST_F(MainWindowTest, EnterOnARowOpensItsEditor)
+{
+    addRows({"123456"});
+    window.recipientView()->selectOnly(0);
+    const QStringList opened =
+        closingModals([&] { press(window.recipientView(), Qt::Key_Return); });
+    EXPECT_EQ(opened, QStringList{"CUpdate_Num_Message"});
+}
+
+TEST_F(MainWindowTest, TabInTheComposerReplacesTheSelectionByOneTab)
+{
+    MessageEdit* composer = window.composer();
+    composer->setPlainText("Hello world");
+    QTextCursor cursor = composer->textCursor();
+    cursor.setPosition(5);
+    cursor.setPosition(11, QTextCursor::KeepAnchor);
+    composer->setTextCursor(cursor);
+    composer->setFocus();
+    press(composer, Qt::Key_Tab, Qt::NoModifier, "\t");
+    EXPECT_EQ(composer->text(), "Hello\t");
+    EXPECT_EQ(window.characterCountText(), "6 Characters");
+    EXPECT_EQ(window.focusWidget(), composer);
+}
+
+TEST_F(MainWindowTest, ResetOnAnEmptyListAsksAndTurnsEveryOptionOff)
+{
+    OptionsPanel* options = window.optionsPanel();
+    for (QCheckBox* box : options->findChildren<QCheckBox*>())
+        box->setChecked(true);
+    options->pauseEvery()->setCurrentIndex(3);
+    options->messageType()->setCurrentText("Notification");
+    window.composer()->setPlainText("Hi");
+    window.numberBox()->setText("12");
+
+    prompter.answer(true);
+    button("Reset")->click();
+    EXPECT_EQ(prompter.texts(), QStringList{"Are you sure you want to continue to reset?"});
+    EXPECT_EQ(options->options(), MainWindowOptions{});
+    for (const QComboBox* list :
+         {options->pauseEvery(), options->pauseFor(), options->retryCount()})
+        EXPECT_FALSE(list->isEnabled());
+    EXPECT_FALSE(window.session().runOptions().retriesOn);
+    EXPECT_FALSE(window.session().sendOptions().flash());
+    EXPECT_TRUE(window.composer()->text().isEmpty());
+    EXPECT_TRUE(window.numberBox()->text().isEmpty());
+    EXPECT_EQ(window.characterCountText(), "0 Characters");
+    EXPECT_EQ(window.focusWidget(), window.numberBox());
+}
+
+TEST_F(MainWindowTest, WhileBusyResetSentItemsHelpAndExitDoNothing)
+{
+    app.state().setBusy(true);
+    const QStringList opened = closingModals([&] {
+        for (const QString text : {"Reset", "Sent Items", "Help", "Exit"})
+            button(text)->click();
+        window.close();
+    });
+    EXPECT_TRUE(opened.isEmpty());
+    EXPECT_TRUE(prompter.shown().isEmpty());
     EXPECT_TRUE(window.isVisible());
-    window.close();
-    EXPECT_FALSE(window.isVisible());
-    EXPECT_EQ(window.result(), QDialog::Accepted);
-    EXPECT_TRUE(prompter.allAnswersUsed());
+}
+
+TEST_F(MainWindowTest, HelpWithTheFileMissingSaysSo)
+{
+    button("Help")->click();
+    ASSERT_EQ(prompter.shown().size(), 1);
+    EXPECT_TRUE(prompter.shown()[0].text.contains("KORVQuillon.chm"));
+    EXPECT_TRUE(opener.opened.isEmpty());
+}
+
+struct DialogCommand
+{
+    const char* button;
+    bool withRows;
+    const char* opens; // the window's class, or empty when a message answers
+    const char* message;
+};
+
+TEST_F(MainWindowTest, CommandsReachTheirOwners)
+{
+    const DialogCommand commands[] = {
+        {"Add or Paste numbers Manually", false, "CManually_Multiple_Num_Add", ""},
+        {"View Templates", false, "CViewTemplates", ""},
+        {"Sent Items", false, "CSent_Items", ""},
+        {"Click here Quota Management", false, "", "Phone numbers-Messages list is empty."},
+        {"Click here Quota Management", true, "CQuota_Dlg", ""},
+        {"Send", true, "", ""},
+    };
+    for (const DialogCommand& command : commands) {
+        SCOPED_TRACE(command.button);
+        window.session().recipients().clear();
+        if (command.withRows)
+            addRows({"5550001"});
+        const int before = int(prompter.shown().size());
+        const QStringList opened = closingModals([&] { button(command.button)->click(); });
+        EXPECT_EQ(opened,
+                  QString(command.opens).isEmpty() ? QStringList() : QStringList{command.opens});
+        if (QString(command.message).isEmpty() && QString(command.opens).isEmpty()) {
+            ASSERT_EQ(prompter.shown().size(), before + 1); // Send without a device
+            EXPECT_TRUE(prompter.shown().last().text.startsWith("Either USB Modem Device"));
+        } else if (!QString(command.message).isEmpty()) {
+            ASSERT_EQ(prompter.shown().size(), before + 1);
+            EXPECT_EQ(prompter.shown().last().text, command.message);
+        }
+    }
+}
+
+TEST_F(MainWindowTest, HooksAreCalledAndTheDeviceAreaRefreshesAfterTheWizard)
+{
+    QStringList called;
+    MainWindowHooks hooks;
+    hooks.loadContactsFromFile = [&](CKORV_QuillonDlg& w) { called << "load"; };
+    hooks.dynamicExcelWizard = [&](CKORV_QuillonDlg&) { called << "excel"; };
+    hooks.exclusionListWizard = [&](CKORV_QuillonDlg&) { called << "exclusion"; };
+    hooks.modemConnectionWizard = [&](CKORV_QuillonDlg& w) {
+        called << "wizard";
+        w.session().devices().setChoiceList({{"COM3 - Modem at COM3", 3}}, 0);
+    };
+
+    // Unset hooks do nothing.
+    for (const QString text : {"Load Contacts From File", "Exclusion List Wizard",
+                               "Send unique or personalized SMS to every Contact using Excel",
+                               "USB Modem Connection Wizard"})
+        button(text)->click();
+    EXPECT_FALSE(window.devicePanel()->showsList());
+
+    window.setHooks(hooks);
+    for (const QString text : {"Load Contacts From File", "Exclusion List Wizard",
+                               "Send unique or personalized SMS to every Contact using Excel"})
+        button(text)->click();
+    ClickableLabel* label = window.devicePanel()->deviceLabel();
+    QMouseEvent click(QEvent::MouseButtonRelease, QPointF(2, 2), label->mapToGlobal(QPointF(2, 2)),
+                      Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(label, &click);
+    EXPECT_EQ(called, (QStringList{"load", "exclusion", "excel", "wizard"}));
+    EXPECT_TRUE(window.devicePanel()->showsList());
+    EXPECT_EQ(window.devicePanel()->deviceList()->currentText(), "COM3 - Modem at COM3");
+}
+
+TEST_F(MainWindowTest, WaitTimersShowTheirTextsAndTheTotal)
+{
+    window.startWaitTimer(WaitTimer::ListOperation);
+    EXPECT_EQ(window.waitText(), "It may take a while, Please wait...");
+    addRows({"111", "222", "333"});
+    window.onWaitTimer(WaitTimer::ListOperation);
+    EXPECT_EQ(window.totalNumbersText(), "Total Numbers : 3");
+
+    window.startWaitTimer(WaitTimer::ClearTexts);
+    EXPECT_TRUE(window.waitText().isEmpty());
+    window.killWaitTimer(WaitTimer::ClearTexts);
+    window.startWaitTimer(WaitTimer::Import);
+    EXPECT_EQ(window.waitText(), "Importing contacts from file, Please wait ...");
+
+    window.killWaitTimer(WaitTimer::ListOperation);
+    EXPECT_TRUE(window.waitTimerActive(WaitTimer::Import));
+    window.killWaitTimer(WaitTimer::Import);
+    EXPECT_FALSE(window.waitTimerActive(WaitTimer::Import));
+    EXPECT_TRUE(window.waitText().isEmpty());
+}
+
+TEST_F(MainWindowTest, ClearingAfterSendingFromAnotherThreadEmptiesTheFields)
+{
+    addRows({"111", "222"});
+    window.composer()->setPlainText("Hi");
+    std::thread([&] { window.clearMainWindowFields(); }).join();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(window.session().recipients().isEmpty());
+    EXPECT_TRUE(window.composer()->text().isEmpty());
+    EXPECT_EQ(window.totalNumbersText(), "Total Numbers : 0");
 }
 
 } // namespace

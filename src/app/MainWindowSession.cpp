@@ -1,0 +1,30 @@
+#include "app/MainWindowSession.h"
+
+#include "stores/DataFolder.h"
+
+MainWindowSession::MainWindowSession(const DataFolder& data, const Clock& clock, PortMap ports)
+    : m_data(data), m_clock(clock), m_ports(std::move(ports)),
+      m_submitter(clock, m_references, &m_sendOptions, &m_devices.details()),
+      m_probe(m_ports, clock), m_sentItems(data), m_templateStore(data),
+      m_sentTemplates(m_templateStore), m_channels(m_ports, clock)
+{}
+
+SendingContext MainWindowSession::sendingContext(Prompter& prompter, RunHost* host,
+                                                 ProcessStatusExport* exports)
+{
+    SendingContext context{m_runState, m_runOptions, m_devices,    m_channels,  m_submitter,
+                           m_clock,    prompter,     m_recipients, m_exclusions};
+    context.sentItems = &m_sentItems;
+    context.templates = &m_sentTemplates;
+    context.exports = exports;
+    context.host = host;
+    return context;
+}
+
+std::optional<QString> MainWindowSession::reloadSentTemplates()
+{
+    FileError error;
+    if (m_sentTemplates.reload(&error))
+        return std::nullopt;
+    return FileErrorText(error);
+}
