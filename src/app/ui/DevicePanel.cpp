@@ -24,6 +24,9 @@ DevicePanel::DevicePanel(DeviceState& devices, QWidget* parent)
       m_list(new QComboBox(this)),
       m_wizard(new QPushButton(ThemedIcon("network-wireless", QStyle::SP_DriveNetIcon),
                                tr("USB Modem Connection Wizard"), this)),
+      m_settings(
+          new QPushButton(ThemedIcon("preferences-system", QStyle::SP_FileDialogDetailedView),
+                          tr("Device Settings"), this)),
       m_quota(new QPushButton(tr("Click here Quota Management"), this)),
       m_quotaBox(new QCheckBox(this))
 {
@@ -49,12 +52,17 @@ DevicePanel::DevicePanel(DeviceState& devices, QWidget* parent)
     m_quota->setCursor(Qt::PointingHandCursor);
     m_quota->setToolTip(tr("Set how many messages each modem sends."));
     m_quotaBox->setToolTip(tr("Send by the quotas assigned to the modems."));
-    for (QPushButton* button : {m_wizard, m_quota})
+    m_settings->setToolTip(tr("Message mode, service centre, test message and connection test "
+                              "of the selected modems."));
+    for (QPushButton* button : {m_wizard, m_settings, m_quota})
         button->setAutoDefault(false);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_stack);
-    layout->addWidget(m_wizard);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(m_wizard, 1);
+    buttons->addWidget(m_settings);
+    layout->addLayout(buttons);
     auto* quotaRow = new QHBoxLayout;
     quotaRow->addWidget(m_quotaBox);
     quotaRow->addWidget(m_quota);
@@ -83,6 +91,7 @@ void DevicePanel::refresh()
         m_list->addItem(choice.label, choice.port);
     m_list->setCurrentIndex(m_devices.choiceSelection());
     m_stack->setCurrentWidget(m_list->count() == 0 ? static_cast<QWidget*>(m_label) : m_list);
+    m_settings->setEnabled(m_list->count() > 0);
     m_refreshing = false;
 }
 

@@ -41,6 +41,8 @@ public:
     ClickableLabel* deviceLabel() const { return m_label; }
     QComboBox* deviceList() const { return m_list; }
     QPushButton* wizardButton() const { return m_wizard; }
+    // Opens the settings of the confirmed devices; enabled while there are some.
+    QPushButton* settingsButton() const { return m_settings; }
     QPushButton* quotaButton() const { return m_quota; }
     QCheckBox* quotaBox() const { return m_quotaBox; }
     // The list is shown (instead of the label).
@@ -54,6 +56,7 @@ private:
     ClickableLabel* m_label;
     QComboBox* m_list;
     QPushButton* m_wizard;
+    QPushButton* m_settings;
     QPushButton* m_quota;
     QCheckBox* m_quotaBox;
     bool m_refreshing = false;

@@ -238,6 +238,8 @@ void CKORV_QuillonDlg::connectControls()
             &CKORV_QuillonDlg::onModemWizard);
     connect(m_devices->deviceLabel(), &ClickableLabel::clicked, this,
             &CKORV_QuillonDlg::onModemWizard);
+    connect(m_devices->settingsButton(), &QPushButton::clicked, this,
+            &CKORV_QuillonDlg::onDeviceSettings);
 }
 
 QString CKORV_QuillonDlg::totalNumbersText() const

@@ -56,6 +56,7 @@ public:
     MessageEdit* composer() const { return m_composer; }
     OptionsPanel* optionsPanel() const { return m_options; }
     DevicePanel* devicePanel() const { return m_devices; }
+    ExportCommands& exports() { return m_exports; }
     QString totalNumbersText() const;
     QString characterCountText() const;
     QString waitText() const;
@@ -79,6 +80,7 @@ public slots:
     void onClearAll();
     void onExport();
     void onModemWizard();
+    void onDeviceSettings();
     void onQuota();
     void onExclusionWizard();
     void onViewTemplates();

@@ -89,6 +89,14 @@ void CKORV_QuillonDlg::onModemWizard()
     m_devices->refresh();
 }
 
+void CKORV_QuillonDlg::onDeviceSettings()
+{
+    if (!m_hooks.deviceReview)
+        return;
+    m_hooks.deviceReview(*this);
+    m_devices->refresh();
+}
+
 void CKORV_QuillonDlg::onQuota()
 {
     if (!m_logic->canOpenQuota())

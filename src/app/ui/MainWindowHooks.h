@@ -16,6 +16,8 @@ struct MainWindowHooks
     std::function<void(CKORV_QuillonDlg&)> dynamicExcelWizard;
     // "USB Modem Connection Wizard" and the device label; the device area is refreshed after.
     std::function<void(CKORV_QuillonDlg&)> modemConnectionWizard;
+    // The settings of the confirmed devices (mode, SMSC, test message, connection test).
+    std::function<void(CKORV_QuillonDlg&)> deviceReview;
     // "Exclusion List Wizard"
     std::function<void(CKORV_QuillonDlg&)> exclusionListWizard;
     // The workbook reader for "Import Templates" of the templates window; none leaves that

@@ -2,6 +2,7 @@
 #include "app/QuillonApp.h"
 #include "app/ui/AppIcons.h"
 #include "app/ui/MainWindow.h"
+#include "app/ui/MainWindowWiring.h"
 #include "modem/Clock.h"
 
 #include <QApplication>
@@ -18,8 +19,7 @@ int main(int argc, char** argv)
     CQuillonApp app(StartupEnvironment::ofThisProcess(), Clock::system());
     SystemProcessTable processes;
     CKORV_QuillonDlg window(app, processes);
-    // The import windows, the device wizard and the exclusion wizard are connected here.
-    window.setHooks(MainWindowHooks{});
+    window.setHooks(MakeMainWindowHooks());
     window.show();
     window.raise();
     window.activateWindow();
