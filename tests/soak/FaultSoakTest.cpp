@@ -8,7 +8,7 @@ namespace {
 // The fault soak: many simulated modems with a mix of fault profiles, a long list with repeats
 // and exclusions, retries and pauses on, a stop at a random moment in some runs. One test per
 // run, each with its own seed; the environment scales it:
-//   QUILLON_SOAK_RUNS (4), QUILLON_SOAK_SEED (1, first seed), QUILLON_SOAK_ROWS (20000),
+//   QUILLON_SOAK_RUNS (8), QUILLON_SOAK_SEED (1, first seed), QUILLON_SOAK_ROWS (20000),
 //   QUILLON_SOAK_MODEMS (32), QUILLON_SOAK_FACTOR (200, clock speed-up).
 int fromEnvironment(const char* name, int fallback)
 {
@@ -37,6 +37,6 @@ TEST_P(FaultSoakTest, EveryInvariantHoldsAfterTheRun)
 }
 
 INSTANTIATE_TEST_SUITE_P(Runs, FaultSoakTest,
-                         ::testing::Range(0, fromEnvironment("QUILLON_SOAK_RUNS", 4)));
+                         ::testing::Range(0, fromEnvironment("QUILLON_SOAK_RUNS", 8)));
 
 } // namespace

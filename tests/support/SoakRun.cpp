@@ -396,6 +396,25 @@ private:
         checkAir();
         checkSentItems();
         checkTemplates();
+        checkClosing();
+    }
+
+    // Close on the finished window closes it and hands the run state back as it was.
+    void checkClosing()
+    {
+        const int generationBefore = m_state.RunGeneration - 1;
+        m_run->closePressed();
+        for (int i = 0; i < 1000 && !m_run->view().closed; ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        if (!m_run->view().closed) {
+            m_v.add("Close on the finished window does not close it");
+            return;
+        }
+        if (m_state.RunOpen != 0 || m_state.RunGeneration != generationBefore)
+            m_v.add("after closing: RunOpen ", m_state.RunOpen.load(), ", RunGeneration ",
+                    m_state.RunGeneration.load());
+        if (m_run->queue().rowCount() != 0)
+            m_v.add("after closing the queue still holds ", m_run->queue().rowCount(), " rows");
     }
 
     // The verdict a row must get from the exclusion and duplicate rules.
