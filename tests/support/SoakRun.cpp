@@ -62,7 +62,7 @@ const QStringList& vocabulary()
     return texts;
 }
 
-// Profile items per fault kind; the brief of each kind's numbers comes from the seed.
+// Profile items per fault kind; the numbers of each kind come from the seed.
 QString faultProfile(int kind, Rng& rng, unsigned clockFactor, int rowsPerModem)
 {
     const int timeoutMs = std::max(1, int(ChannelTimeoutMs / clockFactor));
