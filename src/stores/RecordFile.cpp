@@ -2,6 +2,8 @@
 
 #include "stores/StdioFileEx.h"
 
+#include <QFile>
+
 namespace RecordFile {
 
 namespace {
@@ -37,14 +39,25 @@ bool ReadLines(const QString& path, QStringList& lines, FileError* error)
     return true;
 }
 
+bool EndsInsideLine(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() <= 2 || file.read(2) != "\xFF\xFE" ||
+        !file.seek(file.size() - 2))
+        return false;
+    return file.read(2) != QByteArray("\n\0", 2);
+}
+
 bool Append(const QString& path, const QString& record, LineEnd lineEnd, FileError* error)
 {
+    const QString end = lineEndText(lineEnd);
+    const bool repair = EndsInsideLine(path);
     CStdioFileEx file;
     if (!file.Open(path, 0x27001, error))
         return false;
     try {
         file.SeekToEnd();
-        file.WriteString(record + lineEndText(lineEnd));
+        file.WriteString((repair ? end : QString()) + record + end);
         file.Close();
     } catch (const FileException& e) {
         if (error)

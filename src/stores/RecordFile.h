@@ -24,7 +24,13 @@ QString FromRecordText(const QString& line);
 // Every line of the file without its line end (a file without the mark reads as 8-bit text).
 bool ReadLines(const QString& path, QStringList& lines, FileError* error = nullptr);
 
-// Appends one record and its line end; a new or empty file gets the mark first.
+// Whether the file ends inside a line: an append cut short (a crash, a full disk) left a
+// record without its line end. The next record must start on a line of its own, or it is glued
+// to the broken one and read back as part of it.
+bool EndsInsideLine(const QString& path);
+
+// Appends one record and its line end; a new or empty file gets the mark first, a file that
+// ends inside a line gets a line end first.
 bool Append(const QString& path, const QString& record, LineEnd lineEnd,
             FileError* error = nullptr);
 

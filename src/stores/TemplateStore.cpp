@@ -15,9 +15,12 @@ bool writeAll(const QString& path, std::uint32_t flags, const QStringList& texts
     if (!file.Open(path, flags, error))
         return false;
     try {
-        if (flags & CStdioFileEx::modeNoTruncate)
-            file.SeekToEnd();
         QString all;
+        if (flags & CStdioFileEx::modeNoTruncate) {
+            file.SeekToEnd();
+            if (RecordFile::EndsInsideLine(path))
+                all += u'\n';
+        }
         for (const QString& text : texts)
             all += RecordFile::ToRecordText(text) + u'\n';
         // Even no text at all puts the byte-order mark into an empty file.
