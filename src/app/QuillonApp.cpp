@@ -18,4 +18,5 @@ CQuillonApp::CQuillonApp(const StartupEnvironment& environment, const Clock& clo
       m_clock(clock)
 {
     m_dataFolder.EnsureDataFolder();
+    m_dataFolder.RemoveLeftoverRewrites();
 }

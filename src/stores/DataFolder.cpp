@@ -3,7 +3,9 @@
 #include "stores/FileError.h"
 #include "stores/StdioFileEx.h"
 
+#include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 
@@ -65,6 +67,23 @@ void DataFolder::EnsureDataFolder() const
         createMarkedFileIfMissing(path);
     QDir().mkpath(exclusionFolder());
     createMarkedFileIfMissing(exListIndexPath());
+}
+
+int DataFolder::RemoveLeftoverRewrites() const
+{
+    // A rewrite's temporary file is the store's name plus "." and six characters.
+    static const QRegularExpression temporary(QStringLiteral("^.+\\.korv\\.[A-Za-z0-9]{6}$"));
+    const QDateTime settled = QDateTime::currentDateTimeUtc().addSecs(-60);
+    int removed = 0;
+    for (const QString& folderPath : {folder(), exclusionFolder()}) {
+        const QFileInfoList entries = QDir(folderPath).entryInfoList(QDir::Files | QDir::Hidden);
+        for (const QFileInfo& entry : entries) {
+            if (temporary.match(entry.fileName()).hasMatch() &&
+                entry.lastModified().toUTC() < settled && QFile::remove(entry.filePath()))
+                ++removed;
+        }
+    }
+    return removed;
 }
 
 bool IsReservedFileName(const QString& name)

@@ -23,6 +23,10 @@ public:
     // Creates the folder and any missing store file (holding only the byte-order mark).
     // Existing files are never touched; failures are silent, the stores report them.
     void EnsureDataFolder() const;
+    // Deletes the temporary files of store rewrites that a crash or a kill left behind; only
+    // those untouched for a minute, so a rewrite under way in another instance is spared.
+    // Returns how many were deleted.
+    int RemoveLeftoverRewrites() const;
 
 private:
     QString m_base;

@@ -4,7 +4,9 @@
 #include "stores/RecordFile.h"
 #include "support/FileBytes.h"
 
+#include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -72,6 +74,38 @@ TEST_F(DataFolderTest, RewriteWritesRecordsWithTheirLineEnds)
     QStringList lines;
     EXPECT_FALSE(RecordFile::ReadLines(dir.filePath("none.korv"), lines, &error));
     EXPECT_EQ(FileErrorText(error), "Error in file accessing.\n\nOR\n\nNo such file or directory.");
+}
+
+TEST_F(DataFolderTest, LeftoverRewritesAreDeletedOnceSettledAndNothingElse)
+{
+    data.EnsureDataFolder();
+    const auto make = [](const QString& path, int ageSeconds) {
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("x");
+        file.flush();
+        file.setFileTime(QDateTime::currentDateTime().addSecs(-ageSeconds),
+                         QFileDevice::FileModificationTime);
+    };
+    const QString old = data.templatesPath() + ".aB3xYz";
+    const QString oldList = data.exclusionListPath("Staff") + ".Qw12Er";
+    const QString fresh = data.sentItemPath() + ".Zz9Zz9";
+    const QString list = data.exclusionListPath("Staff.korv.ab12cd");
+    const QString other = data.folder() + "/notes.txt.abcdef";
+    for (const QString& path : {old, oldList})
+        make(path, 3600);
+    for (const QString& path : {fresh, other})
+        make(path, 0);
+    make(list, 3600);
+
+    EXPECT_EQ(data.RemoveLeftoverRewrites(), 2);
+
+    EXPECT_FALSE(QFile::exists(old));
+    EXPECT_FALSE(QFile::exists(oldList));
+    for (const QString& path : {fresh, list, other})
+        EXPECT_TRUE(QFile::exists(path)) << path.toStdString();
+    for (const QString& path : storeFiles())
+        EXPECT_TRUE(QFile::exists(path)) << path.toStdString();
 }
 
 TEST(IsReservedFileNameTest, RefusesNamesThatCannotBeFileNames)
