@@ -6,6 +6,7 @@
 #include "recipients/ui/ColumnCheckList.h"
 #include "recipients/ui/ExcelTemplateImport.h"
 #include "recipients/ui/ImportCommands.h"
+#include "recipients/ui/ImportProgressWindow.h"
 #include "recipients/ui/MessageEdit.h"
 #include "stores/SpreadsheetReader.h"
 #include "stores/ui/WaitPopup.h"
@@ -210,6 +211,21 @@ TEST_F(ImportWindowsUiTest, WaitWindowKeepsTheUiResponsive)
     EXPECT_EQ(waitText, "Importing contacts from file, Please wait ...");
     EXPECT_TRUE(window.isEnabled());
     EXPECT_EQ(totals.value(totals.size() - 1), "Total Numbers : 7");
+}
+
+TEST_F(ImportWindowsUiTest, ProgressWindowShowsTheLatestRecord)
+{
+    ImportProgress progress;
+    ImportProgressWindow window;
+    window.follow(progress);
+    EXPECT_EQ(window.messageText(), "Message : Reading Excel Sheet");
+    progress.setTotal(5);
+    progress.record(2, "111", QString(200, u'm'));
+    window.refresh();
+    EXPECT_EQ(window.totalText(), "Total Records : 5");
+    EXPECT_EQ(window.readingText(), "Currently Reading : 2 / 5 Records");
+    EXPECT_EQ(window.numberText(), "Number  : 111");
+    EXPECT_EQ(window.messageText(), "Message : " + QString(160, u'm') + "...");
 }
 
 TEST_F(ImportWindowsUiTest, LoadContactsEntryPointFillsTheList)
