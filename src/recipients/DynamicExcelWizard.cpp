@@ -145,7 +145,9 @@ int DynamicExcelWizard::read(
     RecipientBatch batch(m_list);
     ImportProgress progress;
     bool complete = false;
+    m_reading = &batch;
     run([&] { complete = work(*sheet, batch, progress); }, progress);
+    m_reading = nullptr;
     InsertBatchAtTop(m_list, batch);
     const int imported = m_list.count() - countBefore;
     if (!complete)
@@ -153,6 +155,11 @@ int DynamicExcelWizard::read(
     else if (imported == 0)
         ImportText::nothingImported().showWith(m_prompter);
     return imported;
+}
+
+int DynamicExcelWizard::rowsSoFar() const
+{
+    return m_list.count() + (m_reading ? int(m_reading->size()) : 0);
 }
 
 int DynamicExcelWizard::ImportNumbersAndMessages(int numberColumn, int messageColumn,

@@ -61,6 +61,9 @@ public:
     // "Finish" of the message page.
     static std::optional<ImportNotice> checkTemplate(const QString& messageTemplate);
 
+    // The rows of the list plus those a running reading has gathered (UI thread only).
+    int rowsSoFar() const;
+
     // The readings; both return the number of rows imported and tell the user how it ended.
     int ImportNumbersAndMessages(int numberColumn, int messageColumn,
                                  const NumberCheckOptions& options, const ProgressRunner& run);
@@ -80,4 +83,5 @@ private:
     QStringList m_sheets;
     int m_sheet = -1;
     QStringList m_columns;
+    const RecipientBatch* m_reading = nullptr;
 };

@@ -240,7 +240,8 @@ void CDynamic_Excel_Msg::fillColumns()
 void CDynamic_Excel_Msg::runReading(const std::function<void()>& work,
                                     const ImportProgress& progress)
 {
-    RunImportWithProgress(this, work, progress);
+    RunImportWithProgress(
+        this, work, progress, [this] { return m_logic.rowsSoFar(); }, m_showTotal);
 }
 
 void CDynamic_Excel_Msg::finishReading(int imported)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "recipients/DynamicExcelWizard.h"
+#include "recipients/ui/ImportWait.h"
 #include "recipients/ui/OpenFileChooser.h"
 
 #include <QDialog>
@@ -35,6 +36,8 @@ public:
                        const NumberCheckOptions& options, QWidget* parent = nullptr);
 
     void setFileChooser(OpenFileChooser chooser) { m_chooseFile = std::move(chooser); }
+    // Refreshes the main window's "Total Numbers : %d" while a reading runs.
+    void setTotalNumbers(TotalNumbersCallback showTotal) { m_showTotal = std::move(showTotal); }
 
     int page() const;
     int imported() const { return m_imported; }
@@ -73,6 +76,7 @@ private:
     Prompter& m_prompter;
     NumberCheckOptions m_options;
     OpenFileChooser m_chooseFile;
+    TotalNumbersCallback m_showTotal;
     int m_imported = 0;
 
     QStackedWidget* m_pages;

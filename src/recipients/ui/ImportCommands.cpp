@@ -92,6 +92,7 @@ int SendPersonalizedFromExcel(QWidget* parent, const ImportContext& context)
     CDynamic_Excel_Msg wizard(context.list, context.prompter, choice, context.options, parent);
     if (context.chooseFile)
         wizard.setFileChooser(context.chooseFile);
+    wizard.setTotalNumbers(context.showTotal);
     wizard.exec();
     showTotal(context);
     return wizard.imported();

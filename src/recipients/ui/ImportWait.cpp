@@ -18,12 +18,13 @@ constexpr int RefreshMs = 500;
 void RunImportWithWait(QWidget* window, const std::function<void()>& work, const QString& waitText,
                        const std::function<int()>& rowsSoFar, const TotalNumbersCallback& showTotal)
 {
+    const QString text = waitText.isEmpty() ? WaitPopup::defaultText() : waitText;
     QTimer timer;
     QPointer<QWidget> over(window);
-    QObject::connect(&timer, &QTimer::timeout, [over, waitText, rowsSoFar, showTotal] {
+    QObject::connect(&timer, &QTimer::timeout, [over, text, rowsSoFar, showTotal] {
         if (over) {
             for (WaitPopup* popup : over->findChildren<WaitPopup*>(Qt::FindDirectChildrenOnly)) {
-                popup->setText(waitText);
+                popup->setText(text);
                 popup->show();
             }
         }
@@ -31,18 +32,19 @@ void RunImportWithWait(QWidget* window, const std::function<void()>& work, const
             showTotal(TotalNumbersText(rowsSoFar()));
     });
     timer.start(RefreshMs);
-    RunBackgroundJobAndWait(window, work, waitText);
+    RunBackgroundJobAndWait(window, work, text);
     timer.stop();
     if (showTotal && rowsSoFar)
         showTotal(TotalNumbersText(rowsSoFar()));
 }
 
 void RunImportWithProgress(QWidget* window, const std::function<void()>& work,
-                           const ImportProgress& progress)
+                           const ImportProgress& progress, const std::function<int()>& rowsSoFar,
+                           const TotalNumbersCallback& showTotal)
 {
     ImportProgressWindow progressWindow(window);
     progressWindow.follow(progress);
     progressWindow.show();
-    RunBackgroundJobAndWait(window, work);
+    RunImportWithWait(window, work, QString(), rowsSoFar, showTotal);
     progressWindow.refresh();
 }

@@ -16,7 +16,8 @@ void RunImportWithWait(QWidget* window, const std::function<void()>& work, const
                        const std::function<int()>& rowsSoFar,
                        const TotalNumbersCallback& showTotal);
 
-// The same for the wizard's readings: a progress window over `window` follows `progress`
-// ("Total Records", "Currently Reading", the current number and message).
+// The same for the wizard's readings, with a progress window over `window` that follows
+// `progress` ("Total Records", "Currently Reading", the current number and message).
 void RunImportWithProgress(QWidget* window, const std::function<void()>& work,
-                           const ImportProgress& progress);
+                           const ImportProgress& progress, const std::function<int()>& rowsSoFar,
+                           const TotalNumbersCallback& showTotal);

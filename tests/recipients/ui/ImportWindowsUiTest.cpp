@@ -54,6 +54,7 @@ protected:
         auto w = std::make_unique<CDynamic_Excel_Msg>(
             list, prompter, CLoad_File_Msg::Choice::Append, NumberCheckOptions{});
         w->setFileChooser([path](QWidget*, const QString&) { return path; });
+        w->setTotalNumbers([this](const QString& text) { totals.append(text); });
         w->show();
         (personalised ? w->personalisedOption() : w->numbersOption())->setChecked(true);
         w->onContinue();
@@ -71,6 +72,7 @@ protected:
     QTemporaryDir dir;
     RecipientList list;
     ScriptedPrompter prompter;
+    QStringList totals;
 };
 
 TEST_F(ImportWindowsUiTest, SheetAndColumnChoiceWithSelectAll)
@@ -134,6 +136,7 @@ TEST_F(ImportWindowsUiTest, NumbersAndMessagesPageChecksThenImports)
     w->onFileFinish();
     EXPECT_EQ(w->result(), QDialog::Accepted);
     EXPECT_EQ(w->imported(), 2);
+    EXPECT_EQ(totals.value(totals.size() - 1), "Total Numbers : 2");
     EXPECT_EQ(numbers(), QStringList({"111", "222"}));
     EXPECT_EQ(list.at(1).Message, "two");
 }
@@ -190,7 +193,6 @@ TEST_F(ImportWindowsUiTest, WaitWindowKeepsTheUiResponsive)
     std::atomic<bool> released{false};
     bool disabled = false;
     QString waitText;
-    QStringList totals;
     // The reading waits for the UI thread: it only ends if the event loop runs meanwhile.
     QTimer::singleShot(0, [&] {
         disabled = !window.isEnabled();
@@ -239,7 +241,6 @@ TEST_F(ImportWindowsUiTest, LoadContactsEntryPointFillsTheList)
     prompter.answer(Prompter::Answer::No); // append
     QWidget window;
     AppState state;
-    QStringList totals;
     bool busyWhileChoosing = false;
     const ImportContext context{list,
                                 prompter,
