@@ -4,9 +4,12 @@
 #include "recipients/RecipientBatch.h"
 #include "recipients/RecipientCommands.h"
 #include "recipients/RecipientList.h"
+#include "recipients/RecipientListExport.h"
 #include "recipients/TextNumberImport.h"
+#include "stores/BiffWriter.h"
 #include "stores/SheetTable.h"
 #include "stores/SpreadsheetReader.h"
+#include "stores/XlsxExportWriter.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -99,6 +102,27 @@ void printRows(const RecipientList& list)
     out << UpdateCounters(list) << '\n';
 }
 
+bool isXlsTarget(const QString& path)
+{
+    return path.section(u'.', -1).toLower() == QLatin1String("xls");
+}
+
+bool isWorkbookTarget(const QString& path)
+{
+    return isXlsTarget(path) || path.section(u'.', -1).toLower() == QLatin1String("xlsx");
+}
+
+// The recipient-list export of the main window, as xls or xlsx by the target's extension.
+int exportRows(const RecipientList& list, const QString& path)
+{
+    const ExportTable table = RecipientExportTable(list);
+    const ExportResult result = isXlsTarget(path) ? WriteXls(path, table) : WriteXlsx(path, table);
+    if (!result.ok())
+        return refuse(ExportFailureText(result), ImportFailedExit);
+    QTextStream(stdout) << UpdateCounters(list) << '\n';
+    return 0;
+}
+
 } // namespace
 
 int runImportCommand(const QStringList& arguments)
@@ -124,8 +148,12 @@ int runImportCommand(const QStringList& arguments)
                                             tr("Message for imported numbers."), tr("TEXT"));
     const QCommandLineOption skipOption(QStringLiteral("skip-duplicates"),
                                         tr("Skip Duplicate Numbers."));
-    parser.addOptions(
-        {sheetOption, columnsOption, messageOption, templateOption, composerOption, skipOption});
+    const QCommandLineOption exportOption(
+        QStringLiteral("export"),
+        tr("Write the rows as the list's export (.xls or .xlsx) instead of printing them."),
+        tr("OUT"));
+    parser.addOptions({sheetOption, columnsOption, messageOption, templateOption, composerOption,
+                       skipOption, exportOption});
     parser.addPositionalArgument(QStringLiteral("FILE"), tr("A .txt, .xls or .xlsx file."));
     if (!parser.parse(arguments))
         return refuse(parser.errorText());
@@ -152,6 +180,9 @@ int runImportCommand(const QStringList& arguments)
                              "column and no --template."));
     }
 
+    if (parser.isSet(exportOption) && !isWorkbookTarget(parser.value(exportOption)))
+        return refuse(tr("--export takes a path ending in .xls or .xlsx."));
+
     ImportNotice refusal;
     const std::optional<ImportFileKind> kind = CheckImportPath(path, &refusal);
     if (!kind)
@@ -168,6 +199,8 @@ int runImportCommand(const QStringList& arguments)
         return ImportFailedExit;
     }
     InsertBatchAtTop(list, batch);
+    if (parser.isSet(exportOption))
+        return exportRows(list, parser.value(exportOption));
     printRows(list);
     return 0;
 }

@@ -9,19 +9,19 @@
 #include <QFileInfo>
 #include <algorithm>
 
-CDynamic_Excel_Msg::CDynamic_Excel_Msg(RecipientList& list, Prompter& prompter,
+DynamicExcelWizard::DynamicExcelWizard(RecipientList& list, Prompter& prompter,
                                        CLoad_File_Msg::Choice choice)
     : m_list(list), m_prompter(prompter), m_choice(choice)
 {}
 
-QString CDynamic_Excel_Msg::numbersAndMessagesNote()
+QString DynamicExcelWizard::numbersAndMessagesNote()
 {
     return tr("Browse the location of Excel file to import contact numbers and their respective "
               "SMS texts. \n\nNote:\n1. Maximum of 50,000 records in a single sheet are supported "
               "at a time.\n2. Each message may be of maximum 1600 characters.");
 }
 
-QString CDynamic_Excel_Msg::personalisedNote()
+QString DynamicExcelWizard::personalisedNote()
 {
     return tr("Browse the location of Excel file which you want to use to create dynamic and "
               "personalized message for each contact by using data of its various "
@@ -30,7 +30,7 @@ QString CDynamic_Excel_Msg::personalisedNote()
               "message may be of maximum 1600 characters.");
 }
 
-bool CDynamic_Excel_Msg::browse(const QString& path)
+bool DynamicExcelWizard::browse(const QString& path)
 {
     ImportNotice refusal;
     const std::optional<ImportFileKind> kind = CheckImportPath(path, &refusal);
@@ -50,19 +50,26 @@ bool CDynamic_Excel_Msg::browse(const QString& path)
     return true;
 }
 
-void CDynamic_Excel_Msg::chooseSheet(int index)
+std::optional<ImportNotice> DynamicExcelWizard::loadSheet(int index)
 {
     m_sheet = index;
     m_columns.clear();
     ImportNotice failure;
     const SheetTable* table = ReadImportSheet(m_reader, index, &failure);
     if (!table)
-        failure.showWith(m_prompter);
-    else if (!table->isEmpty())
+        return failure;
+    if (!table->isEmpty())
         m_columns = ColumnNames(*table);
+    return std::nullopt;
 }
 
-std::vector<CDynamic_Excel_Msg::ColumnTableRow> CDynamic_Excel_Msg::columnTable() const
+void DynamicExcelWizard::chooseSheet(int index)
+{
+    if (const std::optional<ImportNotice> failure = loadSheet(index))
+        failure->showWith(m_prompter);
+}
+
+std::vector<DynamicExcelWizard::ColumnTableRow> DynamicExcelWizard::columnTable() const
 {
     std::vector<ColumnTableRow> rows;
     for (int i = 0; i < m_columns.size(); ++i)
@@ -70,7 +77,7 @@ std::vector<CDynamic_Excel_Msg::ColumnTableRow> CDynamic_Excel_Msg::columnTable(
     return rows;
 }
 
-std::optional<ImportNotice> CDynamic_Excel_Msg::checkFileAndSheet() const
+std::optional<ImportNotice> DynamicExcelWizard::checkFileAndSheet() const
 {
     if (m_path.isEmpty() || !QFileInfo(m_path).isFile())
         return ImportText::message("Please select a valid file path.");
@@ -81,7 +88,7 @@ std::optional<ImportNotice> CDynamic_Excel_Msg::checkFileAndSheet() const
     return std::nullopt;
 }
 
-std::optional<ImportNotice> CDynamic_Excel_Msg::checkNumbersAndMessages(int numberColumn,
+std::optional<ImportNotice> DynamicExcelWizard::checkNumbersAndMessages(int numberColumn,
                                                                         int messageColumn) const
 {
     if (std::optional<ImportNotice> refusal = checkFileAndSheet())
@@ -98,7 +105,7 @@ std::optional<ImportNotice> CDynamic_Excel_Msg::checkNumbersAndMessages(int numb
 }
 
 std::optional<ImportNotice>
-CDynamic_Excel_Msg::checkNumberColumns(const std::vector<bool>& ticked) const
+DynamicExcelWizard::checkNumberColumns(const std::vector<bool>& ticked) const
 {
     if (std::optional<ImportNotice> refusal = checkFileAndSheet())
         return refusal;
@@ -111,14 +118,14 @@ CDynamic_Excel_Msg::checkNumberColumns(const std::vector<bool>& ticked) const
     return std::nullopt;
 }
 
-std::optional<ImportNotice> CDynamic_Excel_Msg::checkTemplate(const QString& messageTemplate)
+std::optional<ImportNotice> DynamicExcelWizard::checkTemplate(const QString& messageTemplate)
 {
     if (messageTemplate.isEmpty())
         return ImportText::message("Please enter some text message.");
     return std::nullopt;
 }
 
-int CDynamic_Excel_Msg::read(
+int DynamicExcelWizard::read(
     const std::function<bool(const SheetTable&, RecipientBatch&, ImportProgress&)>& work,
     const ProgressRunner& run)
 {
@@ -138,7 +145,9 @@ int CDynamic_Excel_Msg::read(
     RecipientBatch batch(m_list);
     ImportProgress progress;
     bool complete = false;
+    m_reading = &batch;
     run([&] { complete = work(*sheet, batch, progress); }, progress);
+    m_reading = nullptr;
     InsertBatchAtTop(m_list, batch);
     const int imported = m_list.count() - countBefore;
     if (!complete)
@@ -148,7 +157,12 @@ int CDynamic_Excel_Msg::read(
     return imported;
 }
 
-int CDynamic_Excel_Msg::ImportNumbersAndMessages(int numberColumn, int messageColumn,
+int DynamicExcelWizard::rowsSoFar() const
+{
+    return m_list.count() + (m_reading ? int(m_reading->size()) : 0);
+}
+
+int DynamicExcelWizard::ImportNumbersAndMessages(int numberColumn, int messageColumn,
                                                  const NumberCheckOptions& options,
                                                  const ProgressRunner& run)
 {
@@ -160,7 +174,7 @@ int CDynamic_Excel_Msg::ImportNumbersAndMessages(int numberColumn, int messageCo
         run);
 }
 
-int CDynamic_Excel_Msg::BuildDynamicMessages(const std::vector<bool>& ticked,
+int DynamicExcelWizard::BuildDynamicMessages(const std::vector<bool>& ticked,
                                              const QString& messageTemplate,
                                              const NumberCheckOptions& options,
                                              const ProgressRunner& run)

@@ -19,13 +19,13 @@ class SheetTable;
 using ProgressRunner =
     std::function<void(const std::function<void()>& work, const ImportProgress& progress)>;
 
-// The logic of the "Dynamic Message Import Wizard" (`CDynamic_Excel_Msg`) without its pages:
-// the workbook chosen on the file page, the checks of "Finish" and "Next" in their order, and
-// the two readings. The replace-or-append answer given when the wizard opened is applied only
-// when a reading starts.
-class CDynamic_Excel_Msg
+// The logic of the "Dynamic Message Import Wizard" without its pages (the window is
+// `CDynamic_Excel_Msg`): the workbook chosen on the file page, the checks of "Finish" and "Next"
+// in their order, and the two readings. The replace-or-append answer given when the wizard opened
+// is applied only when a reading starts.
+class DynamicExcelWizard
 {
-    Q_DECLARE_TR_FUNCTIONS(CDynamic_Excel_Msg)
+    Q_DECLARE_TR_FUNCTIONS(DynamicExcelWizard)
 
 public:
     struct ColumnTableRow
@@ -35,7 +35,7 @@ public:
         QString placeholder; // "Represent as"
     };
 
-    CDynamic_Excel_Msg(RecipientList& list, Prompter& prompter, CLoad_File_Msg::Choice choice);
+    DynamicExcelWizard(RecipientList& list, Prompter& prompter, CLoad_File_Msg::Choice choice);
 
     static QString numbersAndMessagesNote();
     static QString personalisedNote();
@@ -47,6 +47,9 @@ public:
     const QStringList& sheets() const { return m_sheets; }
     // Lists the sheet's column names; on a failure the list stays empty and the user is told.
     void chooseSheet(int index);
+    // The same without telling: the notice comes back instead, so the reading of a large sheet
+    // may run off the UI thread and the window shows the notice afterwards.
+    std::optional<ImportNotice> loadSheet(int index);
     int sheet() const { return m_sheet; }
     const QStringList& columns() const { return m_columns; }
     std::vector<ColumnTableRow> columnTable() const;
@@ -57,6 +60,9 @@ public:
     std::optional<ImportNotice> checkNumberColumns(const std::vector<bool>& ticked) const;
     // "Finish" of the message page.
     static std::optional<ImportNotice> checkTemplate(const QString& messageTemplate);
+
+    // The rows of the list plus those a running reading has gathered (UI thread only).
+    int rowsSoFar() const;
 
     // The readings; both return the number of rows imported and tell the user how it ended.
     int ImportNumbersAndMessages(int numberColumn, int messageColumn,
@@ -77,4 +83,5 @@ private:
     QStringList m_sheets;
     int m_sheet = -1;
     QStringList m_columns;
+    const RecipientBatch* m_reading = nullptr;
 };

@@ -6,9 +6,14 @@
 
 using namespace RecipientPrompts;
 
+QString TotalNumbersText(int count)
+{
+    return QCoreApplication::translate("RecipientList", "Total Numbers : %1").arg(count);
+}
+
 QString UpdateCounters(const RecipientList& list)
 {
-    return QCoreApplication::translate("RecipientList", "Total Numbers : %1").arg(list.count());
+    return TotalNumbersText(list.count());
 }
 
 QString UpdateCharacterCount(const QString& text)

@@ -11,6 +11,8 @@ class RecipientList;
 
 // "Total Numbers : %d" for the list's counter label.
 QString UpdateCounters(const RecipientList& list);
+// The same text for a count, while an import still gathers rows beside the list.
+QString TotalNumbersText(int count);
 // "%d Characters" for a message editor: its length in UTF-16 code units.
 QString UpdateCharacterCount(const QString& text);
 

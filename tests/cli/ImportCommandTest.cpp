@@ -1,6 +1,9 @@
+#include "stores/SheetTable.h"
+#include "stores/SpreadsheetReader.h"
 #include "support/WorkbookFixture.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -59,6 +62,30 @@ TEST(ImportCommandTest, PrintsRowsForEachWayOfImporting)
     const CliRun missing = runImport({dir.filePath("none.txt")});
     EXPECT_EQ(missing.exitCode, 1);
     EXPECT_TRUE(missing.err.contains("File does not exist on selected location."));
+}
+
+TEST(ImportCommandTest, ExportWritesTheListAsAWorkbook)
+{
+    QTemporaryDir dir;
+    const QString book = dir.filePath("in.xlsx");
+    ASSERT_TRUE(WriteWorkbook(book, {{"S", {{"Phone", "Text"}, {"111", "one"}, {"222", "two"}}}}));
+    for (const char* name : {"out.xls", "out.xlsx"}) {
+        const QString out = dir.filePath(name);
+        const CliRun run = runImport({book, "--message-column", "2", "--export", out});
+        EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+        EXPECT_EQ(run.out, "Total Numbers : 2\n");
+        SpreadsheetReader reader;
+        ASSERT_FALSE(reader.open(out)) << name;
+        const SheetTable* sheet = reader.sheet(0);
+        ASSERT_NE(sheet, nullptr);
+        ASSERT_EQ(sheet->rowCount(), 3);
+        EXPECT_EQ(sheet->cellText(1, 1), "Number");
+        EXPECT_EQ(sheet->cellText(2, 1), "111");
+        EXPECT_EQ(sheet->cellText(3, 2), "two");
+    }
+    const CliRun wrong = runImport({book, "--export", dir.filePath("out.csv")});
+    EXPECT_EQ(wrong.exitCode, 2);
+    EXPECT_FALSE(QFile::exists(dir.filePath("out.csv")));
 }
 
 } // namespace

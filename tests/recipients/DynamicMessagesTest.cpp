@@ -87,7 +87,7 @@ TEST_F(DynamicMessagesTest, RowAndLengthLimits)
 TEST_F(DynamicMessagesTest, WizardChecksInOrderAndReplacesOnlyWhenReading)
 {
     fill({"9"});
-    CDynamic_Excel_Msg wizard(list, prompter, CLoad_File_Msg::Choice::Replace);
+    DynamicExcelWizard wizard(list, prompter, CLoad_File_Msg::Choice::Replace);
     EXPECT_EQ(wizard.checkNumbersAndMessages(0, 1)->text, "Please select a valid file path.");
     EXPECT_FALSE(wizard.browse(file("a.txt", "1")));
     EXPECT_FALSE(wizard.browse(dir.filePath("none.xlsx")));
@@ -104,7 +104,7 @@ TEST_F(DynamicMessagesTest, WizardChecksInOrderAndReplacesOnlyWhenReading)
               "Please select a column for Mobile number.");
     EXPECT_EQ(wizard.columnTable()[1].name, "Untitled Column 1");
     EXPECT_EQ(wizard.columnTable()[2].placeholder, "<COL-3>");
-    EXPECT_EQ(CDynamic_Excel_Msg::checkTemplate("")->text, "Please enter some text message.");
+    EXPECT_EQ(DynamicExcelWizard::checkTemplate("")->text, "Please enter some text message.");
     EXPECT_EQ(numbers(), QStringList({"9"}));
 
     EXPECT_EQ(wizard.ImportNumbersAndMessages(0, 2, options(true, false), inline_), 1);
