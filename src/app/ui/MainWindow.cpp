@@ -242,6 +242,11 @@ void CKORV_QuillonDlg::connectControls()
             &CKORV_QuillonDlg::onDeviceSettings);
 }
 
+void CKORV_QuillonDlg::showTotalNumbersText(const QString& text)
+{
+    m_total->setText(text);
+}
+
 QString CKORV_QuillonDlg::totalNumbersText() const
 {
     return m_total->text();

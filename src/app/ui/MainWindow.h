@@ -58,6 +58,8 @@ public:
     DevicePanel* devicePanel() const { return m_devices; }
     ExportCommands& exports() { return m_exports; }
     QString totalNumbersText() const;
+    // Shows a count while a long operation fills the list (the list's own count follows after).
+    void showTotalNumbersText(const QString& text);
     QString characterCountText() const;
     QString waitText() const;
 

@@ -6,6 +6,9 @@
 #include "app/ui/MainWindow.h"
 #include "devices/ui/DeviceCommands.h"
 #include "recipients/NumberRule.h"
+#include "recipients/ui/CExcel_Info_Dlg.h"
+#include "recipients/ui/ImportCommands.h"
+#include "recipients/ui/MessageEdit.h"
 #include "sending/ModemChannelTable.h"
 #include "stores/ui/ExclusionWizardCommand.h"
 
@@ -40,15 +43,44 @@ void openDeviceReview(CKORV_QuillonDlg& window)
 void openExclusionWizard(CKORV_QuillonDlg& window)
 {
     MainWindowSession& session = window.session();
-    OpenExclusionWizard(&window, {session.data(), window.prompter(), session.exclusions(),
-                                  window.logic().options().useExclusionRules, window.exports()});
+    Prompter& prompter = window.prompter();
+    OpenExclusionWizard(&window, {session.data(), prompter, session.exclusions(),
+                                  window.logic().options().useExclusionRules, window.exports(),
+                                  [&prompter](QWidget* parent, ExcelColumnChoice& choice) {
+                                      CExcel_Info_Dlg dialog(choice, prompter, parent);
+                                      return dialog.exec() == QDialog::Accepted;
+                                  }});
+}
+
+ImportContext importContext(CKORV_QuillonDlg& window)
+{
+    return {window.session().recipients(),
+            window.prompter(),
+            window.logic().numberCheckOptions(),
+            window.composer()->toPlainText(),
+            [&window](const QString& text) { window.showTotalNumbersText(text); },
+            &window.app().state(),
+            {}};
+}
+
+void loadContacts(CKORV_QuillonDlg& window)
+{
+    LoadContactsFromFile(&window, importContext(window));
+}
+
+void personalizedFromExcel(CKORV_QuillonDlg& window)
+{
+    SendPersonalizedFromExcel(&window, importContext(window));
 }
 
 } // namespace
 
-MainWindowHooks MakeMainWindowHooks()
+MainWindowHooks MakeMainWindowHooks(TemplateImportSource* templateImport)
 {
     MainWindowHooks hooks;
+    hooks.loadContactsFromFile = loadContacts;
+    hooks.dynamicExcelWizard = personalizedFromExcel;
+    hooks.templateImport = templateImport;
     hooks.modemConnectionWizard = openConnectionWizard;
     hooks.deviceReview = openDeviceReview;
     hooks.exclusionListWizard = openExclusionWizard;

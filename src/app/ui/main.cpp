@@ -4,6 +4,7 @@
 #include "app/ui/MainWindow.h"
 #include "app/ui/MainWindowWiring.h"
 #include "modem/Clock.h"
+#include "recipients/ui/ExcelTemplateImport.h"
 
 #include <QApplication>
 
@@ -18,8 +19,9 @@ int main(int argc, char** argv)
 
     CQuillonApp app(StartupEnvironment::ofThisProcess(), Clock::system());
     SystemProcessTable processes;
+    ExcelTemplateImport templateImport; // outlives the window that uses it
     CKORV_QuillonDlg window(app, processes);
-    window.setHooks(MakeMainWindowHooks());
+    window.setHooks(MakeMainWindowHooks(&templateImport));
     window.show();
     window.raise();
     window.activateWindow();
