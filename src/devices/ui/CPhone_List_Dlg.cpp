@@ -102,6 +102,8 @@ void CPhone_List_Dlg::startScan()
         return;
     m_table = DeviceTable{};
     m_settings.forgetSelection();
+    m_panel->clearForScan();
+    showRows();
     setScanning(true);
     m_timer->start(100);
 }
