@@ -124,4 +124,116 @@ TEST_F(ConnectionWizardTest, PanelFollowsTheClickedRowAndSavesACustomSmsc)
     EXPECT_EQ(list->topLevelItem(1)->text(3), "+447785016005");
 }
 
+TEST_F(ConnectionWizardTest, SendsATestMessageThroughTheShownDevice)
+{
+    open();
+    ASSERT_TRUE(processUntil([&] { return list->topLevelItemCount() == 3 && scanEnded(); }));
+    EXPECT_TRUE(editableFields(wizard.get()).isEmpty());
+    button(wizard.get(), "Send Test Message By Selected Device")->click();
+    const QList<QLineEdit*> editable = editableFields(wizard.get());
+    ASSERT_EQ(editable.size(), 1);
+    editable[0]->setText("+4917012345");
+    button(wizard.get(), "Send")->click();
+
+    EXPECT_EQ(prompter.texts(), QStringList{DeviceText::messageSent()});
+    const std::vector<sim::AirMessage> air = simulator->messages();
+    ASSERT_EQ(air.size(), 1u);
+    EXPECT_EQ(air[0].text, "Test message has been sent by PDU Mode");
+    EXPECT_TRUE(wizard->isEnabled());
+}
+
+TEST_F(ConnectionWizardTest, TickedDevicesAreConfirmedAndReviewed)
+{
+    open();
+    ASSERT_TRUE(processUntil([&] { return list->topLevelItemCount() == 3 && scanEnded(); }));
+    list->topLevelItem(0)->setCheckState(0, Qt::Unchecked);
+    button(wizard.get(), Confirm)->click();
+
+    ASSERT_FALSE(wizard->isVisible());
+    EXPECT_EQ(wizard->result(), QDialog::Accepted);
+    const QList<DeviceChoice> chosen{{"COM5 - QSIM-900 Modem at COM5", 5},
+                                     {"COM6 - QSIM-900 Modem at COM6", 6},
+                                     {AllDeviceText(), 0}};
+    EXPECT_EQ(state.choiceList(), chosen);
+    EXPECT_EQ(state.deviceModeList(), (QList<int>{2, 1, 0}));
+    EXPECT_EQ(state.DeviceCount(), 2);
+    EXPECT_TRUE(prompter.shown().isEmpty());
+
+    // The review lists what was confirmed, and its connection test offers the same devices.
+    CSelected_Device_Details_GSM review(context);
+    review.show();
+    auto* reviewed = childWithText<QTreeWidget>(&review, "Com Port");
+    EXPECT_EQ(visibleHeaders(reviewed),
+              QStringList({"Com Port", "Com Port Details", "SMSC No.", "SMS Mode"}));
+    EXPECT_EQ(columnTexts(reviewed, 0), QStringList({"COM5", "COM6"}));
+    EXPECT_EQ(columnTexts(reviewed, 3), QStringList({"Text Mode", "PDU Mode"}));
+    EXPECT_EQ(review.findChild<QPlainTextEdit*>()->toPlainText(),
+              state.ConnectedDeviceText().replace("\r\n", "\n"));
+
+    QStringList tested;
+    QTimer::singleShot(0, &review, [&] {
+        QWidget* window = QApplication::activeModalWidget();
+        ASSERT_NE(window, nullptr);
+        EXPECT_EQ(window->windowTitle(), "Advanced Connection Troubleshooting");
+        tested = columnTexts(childWithText<QTreeWidget>(window, "Com Port"), 0);
+        prompter.answer(true); // leave without applying a case
+        button(window, "Close")->click();
+        if (window->isVisible())
+            window->close();
+    });
+    button(&review, "Advanced Connection Troubleshooting")->click();
+    EXPECT_EQ(tested, QStringList({"COM5", "COM6"}));
+    EXPECT_TRUE(prompter.allAnswersUsed());
+}
+
+TEST_F(ConnectionWizardTest, EscapeContinuesWithoutADeviceAndEndsTheScanUnasked)
+{
+    state.setChoiceList({{"COM9 - earlier", 9}}, 0);
+    open();
+    ASSERT_TRUE(processUntil([&] { return button(wizard.get(), "Stop")->isEnabled(); }));
+    pressEscape(wizard.get());
+
+    EXPECT_FALSE(wizard->isVisible());
+    EXPECT_EQ(wizard->result(), QDialog::Rejected);
+    EXPECT_TRUE(state.choiceList().isEmpty());
+    EXPECT_TRUE(prompter.shown().isEmpty());
+}
+
+// Stop while the scan probes COM5: the scan is held while the user reads the question.
+class StopMidScanTest : public ConnectionWizardTest, public ::testing::WithParamInterface<bool>
+{};
+
+TEST_P(StopMidScanTest, YesKeepsTheRowsFoundAndNoLetsTheScanGoOn)
+{
+    const bool yes = GetParam();
+    Gate held(2);
+    std::atomic<bool> reached{false};
+    onWorkerCloseAll = [&](int call) {
+        if (call == 2) {
+            reached = true;
+            held.arriveAndWait();
+        }
+    };
+    hooked.beforeQuestion = [&] { held.open(); };
+    open();
+    ASSERT_TRUE(processUntil([&] { return reached && list->topLevelItemCount() == 1; }));
+    EXPECT_TRUE(button(wizard.get(), "Stop")->isEnabled());
+    EXPECT_FALSE(button(wizard.get(), SearchAgain)->isEnabled());
+    EXPECT_FALSE(button(wizard.get(), Confirm)->isEnabled());
+    EXPECT_FALSE(list->isEnabled());
+
+    prompter.answer(yes);
+    button(wizard.get(), "Stop")->click();
+    ASSERT_TRUE(processUntil([&] { return scanEnded(); }));
+    EXPECT_EQ(prompter.texts(), QStringList{ModemScan::StopScanQuestion()});
+    const QStringList found =
+        yes ? QStringList{"COM4", "COM5"} : QStringList{"COM4", "COM5", "COM6"};
+    EXPECT_EQ(columnTexts(list, 0), found);
+    EXPECT_TRUE(controlsOfAnIdleWizard());
+    EXPECT_TRUE(detailValues().contains("COM4")); // row 0 is shown again
+    EXPECT_TRUE(wizard->isVisible());
+}
+
+INSTANTIATE_TEST_SUITE_P(Answers, StopMidScanTest, ::testing::Bool());
+
 } // namespace

@@ -92,6 +92,36 @@ inline void pressEscape(QWidget* window)
     QApplication::sendEvent(window, &press);
 }
 
+// Passes everything to the scripted prompter, running a hook before each question: what
+// happens on other threads while a user reads a question.
+class HookedPrompter : public Prompter
+{
+public:
+    explicit HookedPrompter(ScriptedPrompter& script) : m_script(script) {}
+
+    void inform(const QString& caption, const QString& text, Icon icon) override
+    {
+        m_script.inform(caption, text, icon);
+    }
+    bool confirm(const QString& caption, const QString& text, Icon icon) override
+    {
+        if (beforeQuestion)
+            beforeQuestion();
+        return m_script.confirm(caption, text, icon);
+    }
+    Answer askYesNoCancel(const QString& caption, const QString& text, Icon icon) override
+    {
+        if (beforeQuestion)
+            beforeQuestion();
+        return m_script.askYesNoCancel(caption, text, icon);
+    }
+
+    std::function<void()> beforeQuestion;
+
+private:
+    ScriptedPrompter& m_script;
+};
+
 // Simulated modems and the context the device windows are opened with. Calls the windows make
 // to close every channel are counted per thread: the scan thread's n-th call is a port probe.
 class DeviceWindowFixture : public DeviceDialogFixture
@@ -107,5 +137,6 @@ protected:
 
     std::atomic<int> workerCloseAllCalls{0};
     std::function<void(int call)> onWorkerCloseAll;
-    DeviceDialogContext context{state, clock, ports, prompter, [this] { closeAllChannels(); }, {}};
+    HookedPrompter hooked{prompter};
+    DeviceDialogContext context{state, clock, ports, hooked, [this] { closeAllChannels(); }, {}};
 };
