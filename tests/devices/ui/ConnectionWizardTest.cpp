@@ -236,4 +236,29 @@ TEST_P(StopMidScanTest, YesKeepsTheRowsFoundAndNoLetsTheScanGoOn)
 
 INSTANTIATE_TEST_SUITE_P(Answers, StopMidScanTest, ::testing::Bool());
 
+TEST_F(ConnectionWizardTest, AScanEndingWhileTheStopQuestionIsOpenIsStoppedOnce)
+{
+    // Stop pressed during the last probe: nothing holds the scan, so it ends while the
+    // question is open and its event loop runs, as a message box's does.
+    Gate held(2);
+    onWorkerCloseAll = [&](int call) {
+        if (call == 3)
+            held.arriveAndWait();
+    };
+    hooked.beforeQuestion = [&] {
+        held.open();
+        ASSERT_TRUE(processUntil([&] { return workerCloseAllCalls == 4; }));
+        processUntil([&] { return scanEnded(); }, 400); // must not end under the question
+    };
+    open();
+    ASSERT_TRUE(processUntil([&] { return workerCloseAllCalls == 3; }));
+    prompter.answer(true);
+    button(wizard.get(), "Stop")->click();
+
+    ASSERT_TRUE(processUntil([&] { return scanEnded(); }));
+    EXPECT_EQ(columnTexts(list, 0), QStringList({"COM4", "COM5", "COM6"}));
+    EXPECT_TRUE(controlsOfAnIdleWizard());
+    EXPECT_EQ(prompter.texts(), QStringList{ModemScan::StopScanQuestion()});
+}
+
 } // namespace

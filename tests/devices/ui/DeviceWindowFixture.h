@@ -14,12 +14,13 @@
 #include <atomic>
 #include <functional>
 
-// Runs the event loop until the condition holds; gives up after ten seconds.
-inline bool processUntil(const std::function<bool()>& condition)
+// Runs the event loop until the condition holds; gives up after ten seconds, or after a
+// shorter time when a test only gives the window a chance to do something wrong.
+inline bool processUntil(const std::function<bool()>& condition, int limitMs = 10000)
 {
     QElapsedTimer timer;
     timer.start();
-    while (!condition() && timer.elapsed() < 10000)
+    while (!condition() && timer.elapsed() < limitMs)
         QApplication::processEvents(QEventLoop::AllEvents, 20);
     return condition();
 }
