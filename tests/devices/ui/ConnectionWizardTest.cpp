@@ -236,6 +236,28 @@ TEST_P(StopMidScanTest, YesKeepsTheRowsFoundAndNoLetsTheScanGoOn)
 
 INSTANTIATE_TEST_SUITE_P(Answers, StopMidScanTest, ::testing::Bool());
 
+TEST_F(ConnectionWizardTest, ClosingAsksDuringAScanAndNoKeepsBoth)
+{
+    Gate held(2);
+    onWorkerCloseAll = [&](int call) {
+        if (call == 2)
+            held.arriveAndWait();
+    };
+    hooked.beforeQuestion = [&] { held.open(); };
+    open();
+    ASSERT_TRUE(processUntil([&] { return workerCloseAllCalls >= 2; }));
+    prompter.answer(false);
+    wizard->close();
+    EXPECT_TRUE(wizard->isVisible());
+    ASSERT_TRUE(processUntil([&] { return scanEnded(); }));
+    EXPECT_EQ(list->topLevelItemCount(), 3);
+
+    wizard->close(); // no scan any more: closes as continue-without, unasked
+    EXPECT_FALSE(wizard->isVisible());
+    EXPECT_EQ(wizard->result(), QDialog::Rejected);
+    EXPECT_EQ(prompter.texts(), QStringList{ModemScan::StopScanQuestion()});
+}
+
 TEST_F(ConnectionWizardTest, AScanEndingWhileTheStopQuestionIsOpenIsStoppedOnce)
 {
     // Stop pressed during the last probe: nothing holds the scan, so it ends while the
