@@ -19,6 +19,7 @@
 namespace {
 
 constexpr int HiddenColumns[] = {2, 4, 6, 7, 8};
+constexpr int PollIntervalMs = 100;
 
 } // namespace
 
@@ -82,7 +83,7 @@ CPhone_List_Dlg::CPhone_List_Dlg(const DeviceDialogContext& context, QWidget* pa
         startScan();
     });
     connect(m_stop, &QPushButton::clicked, this, [this] {
-        if (m_scan.StopModemScan(true))
+        if (askToStopScan(ModemScan::StopScanQuestion()))
             scanEnded();
     });
     connect(m_confirm, &QPushButton::clicked, this, &CPhone_List_Dlg::confirm);
@@ -102,8 +103,10 @@ void CPhone_List_Dlg::startScan()
         return;
     m_table = DeviceTable{};
     m_settings.forgetSelection();
+    m_panel->clearForScan();
+    showRows();
     setScanning(true);
-    m_timer->start(100);
+    m_timer->start(PollIntervalMs);
 }
 
 void CPhone_List_Dlg::setScanning(bool scanning)
@@ -130,6 +133,17 @@ void CPhone_List_Dlg::poll()
     }
     m_scan.finishIfDone();
     scanEnded();
+}
+
+bool CPhone_List_Dlg::askToStopScan(const QString& question)
+{
+    // The question's event loop must not let the timer end the scan under it: the scan would
+    // be joined twice.
+    m_timer->stop();
+    const bool stopped = m_scan.StopModemScan(true, question);
+    if (!stopped)
+        m_timer->start(PollIntervalMs);
+    return stopped;
 }
 
 void CPhone_List_Dlg::scanEnded()
@@ -190,7 +204,7 @@ void CPhone_List_Dlg::reject()
 
 void CPhone_List_Dlg::closeEvent(QCloseEvent* event)
 {
-    if (m_scan.isRunning() && !m_scan.StopModemScan(true)) {
+    if (m_scan.isRunning() && !askToStopScan(ModemScan::StopScanQuestion())) {
         event->ignore();
         return;
     }
@@ -201,7 +215,7 @@ void CPhone_List_Dlg::closeEvent(QCloseEvent* event)
 void CPhone_List_Dlg::troubleshoot()
 {
     if (m_scan.isRunning()) {
-        if (!m_scan.StopModemScan(true, ModemScan::TroubleshootingQuestion()))
+        if (!askToStopScan(ModemScan::TroubleshootingQuestion()))
             return;
         scanEnded();
     }

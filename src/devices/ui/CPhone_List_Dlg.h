@@ -41,6 +41,8 @@ protected:
 private:
     void startScan();
     void poll();
+    // Asks before stopping a running scan; true when no scan runs any more.
+    bool askToStopScan(const QString& question);
     void scanEnded();
     void showRows();
     void setScanning(bool scanning);

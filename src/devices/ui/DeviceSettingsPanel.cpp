@@ -125,8 +125,13 @@ void DeviceSettingsPanel::refresh()
         m_detailsList->addTopLevelItem(new QTreeWidgetItem({line.name, line.value}));
     m_pduButton->setEnabled(view.modeButtonsEnabled);
     m_textButton->setEnabled(view.modeButtonsEnabled);
+    // Auto-exclusive buttons refuse to be unchecked, and no device means no mode.
+    m_pduButton->setAutoExclusive(false);
+    m_textButton->setAutoExclusive(false);
     m_pduButton->setChecked(view.modeChoice == DeviceText::pduModeText());
     m_textButton->setChecked(view.modeChoice == DeviceText::textModeText());
+    m_pduButton->setAutoExclusive(true);
+    m_textButton->setAutoExclusive(true);
     m_defaultSmsc->setText(view.defaultSmsc);
     m_customBox->setEnabled(m_settings.smscControlsEnabled);
     m_customBox->setChecked(m_settings.customBox);
@@ -137,6 +142,13 @@ void DeviceSettingsPanel::refresh()
     m_phoneField->setEnabled(m_testBox->isChecked());
     m_sendButton->setEnabled(m_testBox->isChecked());
     m_refreshing = false;
+}
+
+void DeviceSettingsPanel::clearForScan()
+{
+    m_testBox->setChecked(false);
+    m_phoneField->clear();
+    refresh();
 }
 
 void DeviceSettingsPanel::applyFocus()

@@ -27,6 +27,8 @@ public:
     void refresh();
     // Copies the edit fields into the logic before an operation.
     void collect();
+    // A new scan: the test-message box and number are cleared too, the rest from the logic.
+    void clearForScan();
     // Selects a row: the channel check runs off the UI thread, the window waits.
     void selectRow(int row);
     bool testRunning() const { return m_testRunning; }

@@ -1,0 +1,131 @@
+#include "DeviceWindowFixture.h"
+#include "devices/ConnectionTest.h"
+#include "devices/DeviceTexts.h"
+#include "devices/ui/CAutomated_GSM_Sending.h"
+#include "sending/Gate.h"
+#include "stores/ui/WaitPopup.h"
+#include "support/QStringPrinter.h"
+
+#include <QLabel>
+#include <QLineEdit>
+
+namespace {
+
+const QString Phone = QStringLiteral("+4917012345");
+
+// The window over a test of two listed modems; the test thread is held where it closes the
+// channels before its first case, until the gate opens.
+class ConnectionTestWindowTest : public DeviceWindowFixture,
+                                 public ::testing::WithParamInterface<bool>
+{
+protected:
+    void SetUp() override
+    {
+        startModems({"", ""});
+        addDevice(4);
+        addDevice(5);
+        deviceChannel.closeAllChannels = [this] {
+            if (!onUiThread()) {
+                reached = true;
+                held.arriveAndWait();
+            }
+        };
+        test = std::make_unique<ConnectionTest>(
+            ConnectionTestDependencies{state.details(), deviceChannel, references, prompter, {}},
+            table, "COM4;COM5;", Phone);
+        window = std::make_unique<CAutomated_GSM_Sending>(*test);
+        window->show();
+        devices = childWithText<QTreeWidget>(window.get(), "Com Port");
+        cases = childWithText<QTreeWidget>(window.get(), "Possible Case");
+    }
+    void TearDown() override { held.open(); }
+
+    QLineEdit* fieldWithText(const QString& text) const
+    {
+        for (QLineEdit* field : window->findChildren<QLineEdit*>()) {
+            if (field->text() == text)
+                return field;
+        }
+        ADD_FAILURE() << "no field showing " << text.toStdString();
+        return nullptr;
+    }
+    bool showsLabel(const QString& text) const
+    {
+        for (const QLabel* label : window->findChildren<QLabel*>()) {
+            if (label->text() == text)
+                return true;
+        }
+        return false;
+    }
+
+    Gate held{2};
+    std::atomic<bool> reached{false};
+    std::unique_ptr<ConnectionTest> test;
+    std::unique_ptr<CAutomated_GSM_Sending> window;
+    QTreeWidget* devices = nullptr;
+    QTreeWidget* cases = nullptr;
+};
+
+TEST_P(ConnectionTestWindowTest, RunsTheCasesAndRefusesToCloseUntilTheThreadEnds)
+{
+    const bool stopped = GetParam();
+    EXPECT_EQ(columnTexts(devices, 0), QStringList({"COM4", "COM5"}));
+    EXPECT_EQ(columnTexts(devices, 1),
+              QStringList({"QSIM-900 Modem at COM4", "QSIM-900 Modem at COM5"}));
+    auto* start = button(window.get(), "Start Test for Device Connected at : COM");
+    ASSERT_NE(start, nullptr);
+    EXPECT_FALSE(button(window.get(), "Stop")->isVisible());
+    EXPECT_FALSE(button(window.get(), "Save Test Case Log")->isVisible());
+
+    clickRow(devices, 0);
+    EXPECT_EQ(start->text(), "Start Test for Device Connected at : COM4");
+    EXPECT_TRUE(fieldWithText("+447785016005")->isReadOnly());
+    EXPECT_EQ(columnTexts(cases, 0), QStringList({"Case 1:", "Case 2:", "Case 3:", "Case 4:"}));
+    EXPECT_EQ(columnTexts(cases, 1).first(), "PDU Mode with Default SMSC");
+    fieldWithText(QString())->setText("+4977"); // the custom SMSC, empty until now
+    fieldWithText(Phone);
+
+    start->click();
+    ASSERT_TRUE(processUntil([&] { return reached.load(); }));
+    EXPECT_FALSE(start->isEnabled());
+    EXPECT_FALSE(devices->isEnabled());
+    EXPECT_TRUE(button(window.get(), "Stop")->isVisible());
+    if (stopped) {
+        prompter.answer(true);
+        button(window.get(), "Stop")->click();
+        EXPECT_TRUE(showsLabel(WaitPopup::defaultText()));
+    }
+
+    pressEscape(window.get());
+    button(window.get(), "Close")->click();
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(prompter.texts().mid(stopped ? 1 : 0),
+              QStringList(2, ConnectionTest::inProgressMessage()));
+
+    held.open();
+    ASSERT_TRUE(processUntil([&] { return start->isEnabled(); }));
+    EXPECT_EQ(columnTexts(cases, 2),
+              QStringList(4, stopped ? QStringLiteral("Stopped") : DeviceText::messageSent()));
+    EXPECT_EQ(simulator->messages().size(), stopped ? 0u : 4u);
+    EXPECT_FALSE(button(window.get(), "Stop")->isVisible());
+    EXPECT_TRUE(button(window.get(), "Save Test Case Log")->isVisible());
+    EXPECT_TRUE(showsLabel("Status"));
+
+    // A case applied to COM4 leaves only COM5 to ask about; No keeps the window.
+    clickRow(cases, 1);
+    prompter.answer(true).answer(false);
+    button(window.get(), "Use Selected Case for SMS Sending")->click();
+    EXPECT_EQ(table.rows[0].smscNo, "+4977");
+    EXPECT_EQ(table.rows[0].useCustomSmsc, "Y");
+    pressEscape(window.get());
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(prompter.texts().last().contains("connected at COM5.\n"));
+    prompter.answer(true);
+    button(window.get(), "Close")->click();
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_TRUE(prompter.allAnswersUsed());
+}
+
+INSTANTIATE_TEST_SUITE_P(RunToTheEndOrStopped, ConnectionTestWindowTest, ::testing::Bool());
+
+} // namespace
