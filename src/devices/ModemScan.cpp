@@ -135,7 +135,9 @@ bool ModemScan::StopModemScan(bool askFirst, const QString& question)
             return false;
     }
     requestStop();
-    m_thread.join();
+    // A view's timer may have collected the finished scan while the question was open.
+    if (m_thread.joinable())
+        m_thread.join();
     // A stopped scan ends without its closing messages, as one cut short always has.
     return true;
 }
