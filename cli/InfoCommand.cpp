@@ -1,4 +1,5 @@
 #include "CliCommand.h"
+#include "CliHelp.h"
 #include "ModemCliSupport.h"
 #include "modem/CSMSException.h"
 #include "modem/CSMSSerialPort.h"
@@ -30,12 +31,8 @@ int runInfoCommand(const QStringList& arguments)
     parser.addPositionalArgument(QStringLiteral("PORT"), tr("The modem's port, COM1 to COM512."));
     if (!parser.parse(arguments))
         return refuseUsage(QStringLiteral("info"), parser.errorText());
-    if (parser.isSet(helpOption) || parser.isSet(QStringLiteral("help-all"))) {
-        QString help = parser.helpText();
-        help.replace(0, help.indexOf(u'\n'), tr("Usage: quillon-cli info COM<n>"));
-        QTextStream(stdout) << help;
+    if (PrintHelpIfAsked(parser, helpOption, tr("Usage: quillon-cli info COM<n>")))
         return 0;
-    }
     const QStringList ports = parser.positionalArguments();
     if (ports.size() != 1)
         return refuseUsage(QStringLiteral("info"), tr("Expected exactly one PORT argument."));

@@ -1,4 +1,5 @@
 #include "CliCommand.h"
+#include "CliHelp.h"
 #include "modem/ConcatReferenceCounter.h"
 #include "modem/PduSubmission.h"
 
@@ -58,14 +59,10 @@ int runPduCommand(const QStringList& arguments)
 
     if (!parser.parse(arguments))
         return refuse(parser.errorText());
-    if (parser.isSet(helpOption) || parser.isSet(QStringLiteral("help-all"))) {
-        QString help = parser.helpText();
-        help.replace(0, help.indexOf(u'\n'),
-                     tr("Usage: quillon-cli pdu --to NUMBER [--smsc NUMBER] [--unicode] "
-                        "[--flash] TEXT"));
-        QTextStream(stdout) << help;
+    if (PrintHelpIfAsked(parser, helpOption,
+                         tr("Usage: quillon-cli pdu --to NUMBER [--smsc NUMBER] [--unicode] "
+                            "[--flash] TEXT")))
         return 0;
-    }
     const QString number = parser.value(toOption);
     if (!parser.isSet(toOption))
         return refuse(tr("--to NUMBER is required."));

@@ -1,4 +1,5 @@
 #include "CliCommand.h"
+#include "CliHelp.h"
 #include "ModemCliSupport.h"
 #include "devices/DeviceDetailsStore.h"
 #include "devices/ModemScan.h"
@@ -54,12 +55,8 @@ int runScanCommand(const QStringList& arguments)
     const QCommandLineOption helpOption = parser.addHelpOption();
     if (!parser.parse(arguments))
         return refuseUsage(QStringLiteral("scan"), parser.errorText());
-    if (parser.isSet(helpOption) || parser.isSet(QStringLiteral("help-all"))) {
-        QString help = parser.helpText();
-        help.replace(0, help.indexOf(u'\n'), tr("Usage: quillon-cli scan"));
-        QTextStream(stdout) << help;
+    if (PrintHelpIfAsked(parser, helpOption, tr("Usage: quillon-cli scan")))
         return 0;
-    }
     if (!parser.positionalArguments().isEmpty())
         return refuseUsage(QStringLiteral("scan"), tr("No arguments expected."));
 

@@ -1,4 +1,5 @@
 #include "CliCommand.h"
+#include "CliHelp.h"
 #include "ModemCliSupport.h"
 #include "devices/DeviceDetailsStore.h"
 #include "modem/AnswerCleaning.h"
@@ -107,14 +108,10 @@ int runSendOneCommand(const QStringList& arguments)
 
     if (!parser.parse(arguments))
         return refuse(parser.errorText());
-    if (parser.isSet(helpOption) || parser.isSet(QStringLiteral("help-all"))) {
-        QString help = parser.helpText();
-        help.replace(0, help.indexOf(u'\n'),
-                     tr("Usage: quillon-cli send-one --port COM<n> --mode pdu|text --to NUMBER "
-                        "[--smsc NUMBER] [--unicode] [--flash] TEXT"));
-        QTextStream(stdout) << help;
+    if (PrintHelpIfAsked(parser, helpOption,
+                         tr("Usage: quillon-cli send-one --port COM<n> --mode pdu|text --to NUMBER "
+                            "[--smsc NUMBER] [--unicode] [--flash] TEXT")))
         return 0;
-    }
 
     SendOneArguments parsed;
     parsed.portText = parser.value(portOption).toUpper();

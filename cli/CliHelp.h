@@ -1,0 +1,10 @@
+#pragma once
+
+class QCommandLineOption;
+class QCommandLineParser;
+class QString;
+
+// Prints the parser's help under the subcommand's own usage line when --help or --help-all was
+// given. True when it printed, and the subcommand then ends with exit code 0.
+bool PrintHelpIfAsked(const QCommandLineParser& parser, const QCommandLineOption& helpOption,
+                      const QString& usage);
