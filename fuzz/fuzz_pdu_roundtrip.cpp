@@ -10,8 +10,12 @@
 
 namespace {
 
+// What the recipient list and the SMSC boxes let through: at most 20 characters, digits with
+// an optional leading "+".
 bool isDialNumber(const QString& number)
 {
+    if (number.size() > 20)
+        return false;
     for (qsizetype i = 0; i < number.size(); ++i) {
         const QChar c = number.at(i);
         if (!(c.isDigit() && c.unicode() < 128) && !(c == u'+' && i == 0))
@@ -83,10 +87,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
         parts.push_back(std::move(*decoded));
     }
+    if (!options.unicode) {
+        // Septets, not shown texts: how a receiver shows a stray escape is its own business.
+        std::vector<std::uint8_t> received;
+        for (const sim::DecodedSubmit& part : parts)
+            received.insert(received.end(), part.septets.begin(), part.septets.end());
+        require(received == ToGsmSeptets(prepared), "the receiver gets the septets sent");
+        return 0;
+    }
     const QString received = sim::reassembleText(std::move(parts));
-    const QString expected = options.unicode ? prepared : septetsToText(ToGsmSeptets(prepared));
-    if (received != expected) {
-        std::fprintf(stderr, "sent %s\nreceived %s\n", qPrintable(expected), qPrintable(received));
+    if (received != prepared) {
+        std::fprintf(stderr, "sent     %s\nreceived %s\n", prepared.toUtf8().toHex(' ').constData(),
+                     received.toUtf8().toHex(' ').constData());
         require(false, "the receiver reads the text sent");
     }
     return 0;

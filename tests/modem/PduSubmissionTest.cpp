@@ -217,6 +217,19 @@ TEST(EncodeMessagePdusTest, AtMost255Parts)
               std::nullopt);
 }
 
+// A destination too long for a single PDU sends even an empty text as one part, whose user data
+// is the header alone.
+TEST(EncodeMessagePdusTest, EmptyTextToAnOverlongNumber)
+{
+    const auto submission = encodeMessagePdus(QString(), QStringLiteral("7").repeated(300),
+                                              QString(), Reference, gsm());
+    ASSERT_TRUE(submission.has_value());
+    ASSERT_EQ(submission->pdus.size(), 1u);
+    const SubmitFields fields = readSubmitPdu(submission->pdus.front().pdu);
+    EXPECT_EQ(fields.userDataLength, 8);
+    EXPECT_EQ(fields.data, QString());
+}
+
 TEST(ConcatenatedMessageTest, PartCountsAroundOnePart)
 {
     const struct
