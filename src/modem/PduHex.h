@@ -37,6 +37,8 @@ public:
 
     void append(QStringView digits)
     {
+        if (digits.isEmpty())
+            return; // an empty view may have no data at all, which memcpy must not be given
         reserveMore(digits.size());
         std::memcpy(m_data + m_size, digits.utf16(), static_cast<std::size_t>(digits.size()) * 2);
         m_size += digits.size();

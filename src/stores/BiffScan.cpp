@@ -88,6 +88,13 @@ void appendChars(QString& out, QByteArrayView b, qsizetype at, qsizetype count, 
         out.append(wide ? QChar(u16(b, at + 2 * i)) : QChar(uchar(b[at + i])));
 }
 
+// Whether count characters from `at` lie inside the record. FreeXL copies as many characters as
+// a string claims, so one that runs past its record would be read past FreeXL's buffer.
+bool charsFit(QByteArrayView b, qsizetype at, qsizetype count, bool wide)
+{
+    return at <= b.size() && count * (wide ? 2 : 1) <= b.size() - at;
+}
+
 // XLUnicodeString with a 2-byte length, as in FORMAT records.
 QString unicodeString(QByteArrayView b, qsizetype at)
 {
@@ -330,6 +337,9 @@ bool ScanBiff(const QByteArray& stream, BiffSummary& summary)
             g.date1904 = u16(r.body, 0) == 1;
             break;
         case Format:
+            if (g.biff8 ? r.body.size() < 5 || !charsFit(r.body, 5, u16(r.body, 2), r.body[4] & 1)
+                        : r.body.size() < 3 || !charsFit(r.body, 3, uchar(r.body[2]), false))
+                return false;
             if (g.biff8) {
                 g.formatCodes.insert(u16(r.body, 0), unicodeString(r.body, 2));
             } else if (r.body.size() >= 3) {
@@ -342,6 +352,11 @@ bool ScanBiff(const QByteArray& stream, BiffSummary& summary)
             g.xfFormats.push_back(u16(r.body, 2));
             break;
         case BoundSheet:
+            if (r.body.size() >= 7 &&
+                !(g.biff8
+                      ? r.body.size() >= 8 && charsFit(r.body, 8, uchar(r.body[6]), r.body[7] & 1)
+                      : charsFit(r.body, 7, uchar(r.body[6]), false)))
+                return false;
             if (r.body.size() >= 7 && r.body[5] == 0) {
                 QString name;
                 if (g.biff8)

@@ -217,6 +217,19 @@ TEST(EncodeMessagePdusTest, AtMost255Parts)
               std::nullopt);
 }
 
+// A destination too long for a single PDU (only a number no box lets through) sends even an
+// empty text as one part: its user data is the concatenation header alone.
+TEST(EncodeMessagePdusTest, EmptyTextToAnOverlongNumber)
+{
+    const auto submission = encodeMessagePdus(QString(), QStringLiteral("7").repeated(300),
+                                              QString(), Reference, gsm());
+    ASSERT_TRUE(submission.has_value());
+    EXPECT_TRUE(submission->concatenated);
+    ASSERT_EQ(submission->pdus.size(), 1u);
+    EXPECT_TRUE(submission->pdus.front().pdu.endsWith(QLatin1String("08060804BEEF0101")))
+        << submission->pdus.front().pdu.toStdString();
+}
+
 TEST(ConcatenatedMessageTest, PartCountsAroundOnePart)
 {
     const struct

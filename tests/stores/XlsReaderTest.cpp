@@ -116,6 +116,33 @@ TEST_F(XlsReaderTest, StringsAcrossContinueRecords)
     EXPECT_EQ(readGrid(xls(book)), expected);
 }
 
+// A string that claims more characters than its record holds would make FreeXL read past its
+// buffer: such a workbook is refused as damaged before FreeXL sees it.
+TEST_F(XlsReaderTest, StringsLongerThanTheirRecordAreDamage)
+{
+    const struct
+    {
+        const char* what;
+        QByteArray record;  // type, length and the start of the body, as in the file
+        qsizetype lengthAt; // offset of the claimed character count within that
+        QByteArray claimed;
+    } cases[] = {
+        {"format string", QByteArray("\x1E\x04", 2), 6, QByteArray("\xFF\xFF", 2)},
+        {"sheet name", QByteArray("\x85\x00", 2), 10, QByteArray("\xFF", 1)},
+    };
+    Book book;
+    book.sheets = {{QStringLiteral("Sheet1"), {number(0, 0, 1)}}};
+    const QByteArray good = xls(book);
+    for (const auto& c : cases) {
+        QByteArray bytes = good;
+        const qsizetype at = bytes.indexOf(c.record);
+        ASSERT_GE(at, 0) << c.what;
+        bytes.replace(at + c.lengthAt, c.claimed.size(), c.claimed);
+        SpreadsheetReader reader;
+        EXPECT_EQ(reader.open(write(bytes)).code, SpreadsheetErrorCode::Corrupt) << c.what;
+    }
+}
+
 TEST_F(XlsReaderTest, ChartSheetsAreNotWorksheets)
 {
     Book book;

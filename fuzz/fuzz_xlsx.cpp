@@ -1,0 +1,8 @@
+// A workbook from the user's disk, seeded with .xlsx files.
+
+#include "SpreadsheetHarness.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    return spreadsheetfuzz::fuzzWorkbook("book.xlsx", data, size);
+}
