@@ -52,7 +52,7 @@ void openExclusionWizard(CKORV_QuillonDlg& window)
                                   }});
 }
 
-ImportContext importContext(CKORV_QuillonDlg& window)
+ImportContext importContext(CKORV_QuillonDlg& window, const OpenFileChooser& chooseFile)
 {
     return {window.session().recipients(),
             window.prompter(),
@@ -60,26 +60,21 @@ ImportContext importContext(CKORV_QuillonDlg& window)
             window.composer()->toPlainText(),
             [&window](const QString& text) { window.showTotalNumbersText(text); },
             &window.app().state(),
-            {}};
-}
-
-void loadContacts(CKORV_QuillonDlg& window)
-{
-    LoadContactsFromFile(&window, importContext(window));
-}
-
-void personalizedFromExcel(CKORV_QuillonDlg& window)
-{
-    SendPersonalizedFromExcel(&window, importContext(window));
+            chooseFile};
 }
 
 } // namespace
 
-MainWindowHooks MakeMainWindowHooks(TemplateImportSource* templateImport)
+MainWindowHooks MakeMainWindowHooks(TemplateImportSource* templateImport,
+                                    OpenFileChooser chooseFile)
 {
     MainWindowHooks hooks;
-    hooks.loadContactsFromFile = loadContacts;
-    hooks.dynamicExcelWizard = personalizedFromExcel;
+    hooks.loadContactsFromFile = [chooseFile](CKORV_QuillonDlg& window) {
+        LoadContactsFromFile(&window, importContext(window, chooseFile));
+    };
+    hooks.dynamicExcelWizard = [chooseFile](CKORV_QuillonDlg& window) {
+        SendPersonalizedFromExcel(&window, importContext(window, chooseFile));
+    };
     hooks.templateImport = templateImport;
     hooks.modemConnectionWizard = openConnectionWizard;
     hooks.deviceReview = openDeviceReview;
