@@ -26,7 +26,11 @@ RecipientTableView::RecipientTableView(QWidget* parent) : QTableView(parent)
 void RecipientTableView::setModel(QAbstractItemModel* model)
 {
     QTableView::setModel(model);
-    setColumnWidth(0, kNumberWidth);
+    // The designed width fits a number in the small fonts it was made for; with larger desktop
+    // fonts or scaling, widen the column so a whole international number stays readable.
+    const int numberWidth =
+        fontMetrics().horizontalAdvance(QStringLiteral("+000000000000000")) + 16;
+    setColumnWidth(0, std::max(kNumberWidth, numberWidth));
     setColumnWidth(1, kMessageWidth);
 }
 
