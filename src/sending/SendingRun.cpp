@@ -71,13 +71,14 @@ void SendingRun::UpdateProgress(int rowCount, int generation)
     const RunState& state = m_context.state;
     if (generation != state.RunGeneration || rowCount <= 0)
         return;
-    const int d = std::min(rowCount, std::max(1, state.ProcessedCount.load()));
-    const QString text = QStringLiteral("%1 / %2 Message or %3%")
+    // The count is read under the display's lock: workers report concurrently, and a count read
+    // before another worker's later one must not be shown after it (the text went backwards).
+    m_display.change([&](RunView& v) {
+        const int d = std::min(rowCount, std::max(1, state.ProcessedCount.load()));
+        v.progressText = QStringLiteral("%1 / %2 Message or %3%")
                              .arg(d)
                              .arg(rowCount)
                              .arg(QString::asprintf("%.2f", double(d * 100 / rowCount)));
-    m_display.change([&](RunView& v) {
-        v.progressText = text;
         v.progressValue = d;
     });
 }
