@@ -1,6 +1,7 @@
 #include "devices/ui/CPhone_List_Dlg.h"
 
 #include "devices/ConnectionTest.h"
+#include "devices/ConnectionTestInputs.h"
 #include "devices/DeviceSelection.h"
 #include "devices/DeviceState.h"
 #include "devices/PortEnumeration.h"
@@ -220,16 +221,11 @@ void CPhone_List_Dlg::troubleshoot()
         scanEnded();
     }
     m_panel->collect();
-    QString ports;
-    for (const ScanDeviceRow& row : m_table.rows)
-        ports += row.comPort + u';';
-    const QString phone =
-        m_context.isInvalidNumber && m_context.isInvalidNumber(m_settings.phoneNumber)
-            ? QString()
-            : m_settings.phoneNumber;
+    const ConnectionTestInputs inputs =
+        ConnectionTestInputsOf(m_table, m_settings.phoneNumber, m_context.isInvalidNumber);
     ConnectionTest test({m_context.state.details(), m_deviceChannel, m_references,
                          m_context.prompter, m_context.isInvalidNumber},
-                        m_table, ports, phone);
+                        m_table, inputs.ports, inputs.phone);
     test.onApplied = [this](int row) {
         m_list->setCurrentItem(m_list->topLevelItem(row));
         m_settings.selectedRow = row;

@@ -1,6 +1,7 @@
 #include "devices/ui/CSelected_Device_Details_GSM.h"
 
 #include "devices/ConnectionTest.h"
+#include "devices/ConnectionTestInputs.h"
 #include "devices/DeviceReview.h"
 #include "devices/DeviceState.h"
 #include "devices/ui/CAutomated_GSM_Sending.h"
@@ -71,16 +72,11 @@ void CSelected_Device_Details_GSM::showRows()
 void CSelected_Device_Details_GSM::troubleshoot()
 {
     m_panel->collect();
-    QString ports;
-    for (const ScanDeviceRow& row : m_table.rows)
-        ports += row.comPort + u';';
-    const QString phone =
-        m_context.isInvalidNumber && m_context.isInvalidNumber(m_settings.phoneNumber)
-            ? QString()
-            : m_settings.phoneNumber;
+    const ConnectionTestInputs inputs =
+        ConnectionTestInputsOf(m_table, m_settings.phoneNumber, m_context.isInvalidNumber);
     ConnectionTest test({m_context.state.details(), m_deviceChannel, m_references,
                          m_context.prompter, m_context.isInvalidNumber},
-                        m_table, ports, phone);
+                        m_table, inputs.ports, inputs.phone);
     CAutomated_GSM_Sending dialog(test, this);
     dialog.exec();
     showRows();
