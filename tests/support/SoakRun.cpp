@@ -254,6 +254,9 @@ public:
 
     SoakResult run()
     {
+        // ThreadSanitizer starts a helper thread of its own with the process's first thread;
+        // start one first so the baseline already holds it.
+        std::thread([] {}).join();
         const int baselineThreads = threadCount();
         seedStores();
         startModems();
