@@ -18,6 +18,7 @@ enum Record : std::uint16_t
     FilePass = 0x002F,
     Continue = 0x003C,
     BoundSheet = 0x0085,
+    Sst = 0x00FC,
     MulRk = 0x00BD,
     Xf = 0x00E0,
     Dimensions = 0x0200,
@@ -93,6 +94,61 @@ void appendChars(QString& out, QByteArrayView b, qsizetype at, qsizetype count, 
 bool charsFit(QByteArrayView b, qsizetype at, qsizetype count, bool wide)
 {
     return at <= b.size() && count * (wide ? 2 : 1) <= b.size() - at;
+}
+
+// Whether every string of a shared-string table (its SST body and the CONTINUE bodies after it)
+// lies inside those records. A string that continues in the next record starts that record with
+// a flags byte telling its character width. FreeXL copies as many characters as a string claims.
+bool sharedStringsFit(const QByteArray& data, const std::vector<qsizetype>& segmentEnds)
+{
+    const auto endOf = [&](qsizetype at) {
+        for (const qsizetype end : segmentEnds)
+            if (at < end)
+                return end;
+        return qsizetype(data.size());
+    };
+    if (data.size() < 8)
+        return false;
+    const std::uint32_t unique = qFromLittleEndian<std::uint32_t>(data.constData() + 4);
+    qsizetype at = 8;
+    for (std::uint32_t i = 0; i < unique && at < data.size(); ++i) {
+        if (at + 3 > data.size())
+            return false;
+        qsizetype left = u16(data, at);
+        const uchar flags = uchar(data[at + 2]);
+        at += 3;
+        qsizetype runs = 0;
+        qsizetype extra = 0;
+        if (flags & 0x08) {
+            if (at + 2 > data.size())
+                return false;
+            runs = u16(data, at);
+            at += 2;
+        }
+        if (flags & 0x04) {
+            if (at + 4 > data.size())
+                return false;
+            extra = qFromLittleEndian<std::uint32_t>(data.constData() + at);
+            at += 4;
+        }
+        qsizetype width = (flags & 0x01) ? 2 : 1;
+        while (left > 0) {
+            const qsizetype end = endOf(at);
+            const qsizetype here = std::min(left, (end - at) / width);
+            left -= here;
+            at += here * width;
+            if (left == 0)
+                break;
+            if (end >= data.size())
+                return false;
+            width = (uchar(data[end]) & 0x01) ? 2 : 1;
+            at = end + 1;
+        }
+        at += runs * 4 + extra;
+        if (at > data.size())
+            return false;
+    }
+    return true;
 }
 
 // XLUnicodeString with a 2-byte length, as in FORMAT records.
@@ -328,8 +384,26 @@ bool ScanBiff(const QByteArray& stream, BiffSummary& summary)
     };
     std::vector<Entry> sheets;
     bool ended = false;
+    QByteArray strings; // the shared-string table being gathered, with its segments' ends
+    std::vector<qsizetype> stringSegments;
+    bool inStrings = false;
     while (!ended && records.next(r)) {
+        if (inStrings && r.type == Continue) {
+            strings.append(r.body.data(), r.body.size());
+            stringSegments.push_back(strings.size());
+            continue;
+        }
+        if (inStrings) {
+            inStrings = false;
+            if (!sharedStringsFit(strings, stringSegments))
+                return false;
+        }
         switch (r.type) {
+        case Sst:
+            strings = QByteArray(r.body.data(), r.body.size());
+            stringSegments = {strings.size()};
+            inStrings = true;
+            break;
         case FilePass:
             summary.encrypted = true;
             return false; // everything after it is ciphertext
@@ -375,6 +449,8 @@ bool ScanBiff(const QByteArray& stream, BiffSummary& summary)
             break;
         }
     }
+    if (inStrings && !sharedStringsFit(strings, stringSegments))
+        return false;
     if (!ended || !wellFramed(stream))
         return false;
     summary.date1904 = g.date1904;

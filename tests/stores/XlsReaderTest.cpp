@@ -129,9 +129,10 @@ TEST_F(XlsReaderTest, StringsLongerThanTheirRecordAreDamage)
     } cases[] = {
         {"format string", QByteArray("\x1E\x04", 2), 6, QByteArray("\xFF\xFF", 2)},
         {"sheet name", QByteArray("\x85\x00", 2), 10, QByteArray("\xFF", 1)},
+        {"shared string", QByteArray("\xFC\x00", 2), 12, QByteArray("\xFF\xFF\xFF", 3)},
     };
     Book book;
-    book.sheets = {{QStringLiteral("Sheet1"), {number(0, 0, 1)}}};
+    book.sheets = {{QStringLiteral("Sheet1"), {number(0, 0, 1), text(0, 1, "Number")}}};
     const QByteArray good = xls(book);
     for (const auto& c : cases) {
         QByteArray bytes = good;
