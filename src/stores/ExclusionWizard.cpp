@@ -52,6 +52,20 @@ void ExclusionWizard::inform(const QString& text)
     m_prompter.inform(tr("Message"), text, Prompter::Icon::Information);
 }
 
+std::vector<int> ExclusionWizard::chosenRows(const QStringList& list,
+                                             const std::vector<int>& selected,
+                                             const QString& emptyText, const QString& noneText)
+{
+    if (list.isEmpty()) {
+        inform(emptyText);
+        return {};
+    }
+    std::vector<int> rows = sortedRows(selected, list.size());
+    if (rows.empty())
+        inform(noneText);
+    return rows;
+}
+
 bool ExclusionWizard::confirm(const QString& text)
 {
     return m_prompter.confirm(tr("Confirm"), text, Prompter::Icon::Question);
@@ -72,11 +86,12 @@ void ExclusionWizard::reload()
 
 void ExclusionWizard::addToInUse(const std::vector<int>& selectedAvailable)
 {
-    if (m_available.isEmpty())
-        return inform(tr("Available list is empty."));
-    const std::vector<int> rows = sortedRows(selectedAvailable, m_available.size());
+    const std::vector<int> rows =
+        chosenRows(m_available, selectedAvailable, tr("Available list is empty."),
+                   tr("Please select a record from the available list "
+                      "to continue."));
     if (rows.empty())
-        return inform(tr("Please select a record from the available list to continue."));
+        return;
     QStringList added;
     for (const int row : rows) {
         const QString& name = m_available[row];
@@ -104,12 +119,11 @@ void ExclusionWizard::addAllToInUse()
 
 void ExclusionWizard::removeFromInUse(const std::vector<int>& selectedInUse)
 {
-    if (m_inUse.isEmpty())
-        return inform(tr("'Exclude when sending SMS' list is empty."));
-    const std::vector<int> rows = sortedRows(selectedInUse, m_inUse.size());
+    const std::vector<int> rows =
+        chosenRows(m_inUse, selectedInUse, tr("'Exclude when sending SMS' list is empty."),
+                   tr("Please select a record from 'Exclude when sending SMS' list to continue."));
     if (rows.empty())
-        return inform(
-            tr("Please select a record from 'Exclude when sending SMS' list to continue."));
+        return;
     for (auto row = rows.rbegin(); row != rows.rend(); ++row)
         m_inUse.removeAt(*row);
     m_inUseChanged = true;
@@ -148,15 +162,12 @@ void ExclusionWizard::addNew()
 
 bool ExclusionWizard::updateList(const std::vector<int>& selectedAvailable)
 {
-    if (m_available.isEmpty()) {
-        inform(tr("Available list is empty."));
+    const std::vector<int> rows =
+        chosenRows(m_available, selectedAvailable, tr("Available list is empty."),
+                   tr("Please select a record from the available list "
+                      "to continue."));
+    if (rows.empty())
         return false;
-    }
-    const std::vector<int> rows = sortedRows(selectedAvailable, m_available.size());
-    if (rows.empty()) {
-        inform(tr("Please select a record from the available list to continue."));
-        return false;
-    }
     if (rows.size() > 1) {
         inform(tr("Please select only one record to update."));
         return false;
@@ -178,15 +189,12 @@ bool ExclusionWizard::updateList(const std::vector<int>& selectedAvailable)
 
 bool ExclusionWizard::deleteLists(const std::vector<int>& selectedAvailable)
 {
-    if (m_available.isEmpty()) {
-        inform(tr("Available list is empty."));
+    const std::vector<int> rows =
+        chosenRows(m_available, selectedAvailable, tr("Available list is empty."),
+                   tr("Please select a record from the available list "
+                      "to continue."));
+    if (rows.empty())
         return false;
-    }
-    const std::vector<int> rows = sortedRows(selectedAvailable, m_available.size());
-    if (rows.empty()) {
-        inform(tr("Please select a record from the available list to continue."));
-        return false;
-    }
     if (!confirm(tr("Are you sure you want to delete the selected available list?")))
         return false;
     for (auto row = rows.rbegin(); row != rows.rend(); ++row) {
@@ -329,16 +337,12 @@ bool ExclusionWizard::updateNumber(int row, const QString& text)
 
 bool ExclusionWizard::removeNumbers(const std::vector<int>& selected)
 {
-    if (m_numbers.isEmpty()) {
-        inform(tr("Exclusion number list is empty."));
+    const std::vector<int> rows =
+        chosenRows(m_numbers, selected, tr("Exclusion number list is empty."),
+                   tr("Please select at least one record from the exclusion number list to "
+                      "continue."));
+    if (rows.empty())
         return false;
-    }
-    const std::vector<int> rows = sortedRows(selected, m_numbers.size());
-    if (rows.empty()) {
-        inform(tr("Please select at least one record from the exclusion number list to "
-                  "continue."));
-        return false;
-    }
     QStringList kept;
     kept.reserve(m_numbers.size() - qsizetype(rows.size()));
     auto next = rows.begin();

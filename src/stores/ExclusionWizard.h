@@ -97,6 +97,10 @@ private:
     bool writeList();
     bool writeInUse();
     void inform(const QString& text);
+    // The valid selected rows in order; tells emptyText for an empty list and noneText when
+    // nothing valid is selected, and then returns none.
+    std::vector<int> chosenRows(const QStringList& list, const std::vector<int>& selected,
+                                const QString& emptyText, const QString& noneText);
     bool confirm(const QString& text);
     void fileFailed(const FileError& error);
     bool isListedNumber(const QString& number, int exceptRow = -1) const;
