@@ -12,14 +12,12 @@ QString portOfEntry(const QString& entry)
 
 QStringList DeviceState::customSmscList() const
 {
-    std::lock_guard lock(m_mutex);
-    return m_customSmsc;
+    return locked(m_customSmsc);
 }
 
 void DeviceState::setCustomSmscList(QStringList entries)
 {
-    std::lock_guard lock(m_mutex);
-    m_customSmsc = std::move(entries);
+    setLocked(m_customSmsc, std::move(entries));
 }
 
 std::optional<QString> DeviceState::FindCustomSmsc(const QString& portText) const
@@ -64,8 +62,7 @@ void DeviceState::saveCustomSmsc(const QString& portText, const QString& number,
 
 QList<int> DeviceState::deviceModeList() const
 {
-    std::lock_guard lock(m_mutex);
-    return m_modes;
+    return locked(m_modes);
 }
 
 void DeviceState::setDeviceModeList(QList<int> modes)
@@ -76,14 +73,12 @@ void DeviceState::setDeviceModeList(QList<int> modes)
 
 QList<DeviceChoice> DeviceState::choiceList() const
 {
-    std::lock_guard lock(m_mutex);
-    return m_choices;
+    return locked(m_choices);
 }
 
 int DeviceState::choiceSelection() const
 {
-    std::lock_guard lock(m_mutex);
-    return m_choiceSelection;
+    return locked(m_choiceSelection);
 }
 
 QString DeviceState::chosenLabel() const
@@ -103,14 +98,12 @@ void DeviceState::setChoiceList(QList<DeviceChoice> entries, int selected)
 
 QStringList DeviceState::deviceList() const
 {
-    std::lock_guard lock(m_mutex);
-    return m_deviceList;
+    return locked(m_deviceList);
 }
 
 int DeviceState::deviceListSelection() const
 {
-    std::lock_guard lock(m_mutex);
-    return m_deviceSelection;
+    return locked(m_deviceSelection);
 }
 
 QString DeviceState::selectedDevice() const
@@ -154,62 +147,52 @@ QStringList DeviceState::devicesInList() const
 
 QString DeviceState::DeviceRecordText() const
 {
-    std::lock_guard lock(m_mutex);
-    return m_recordText;
+    return locked(m_recordText);
 }
 
 void DeviceState::setDeviceRecordText(QString text)
 {
-    std::lock_guard lock(m_mutex);
-    m_recordText = std::move(text);
+    setLocked(m_recordText, std::move(text));
 }
 
 int DeviceState::DeviceCount() const
 {
-    std::lock_guard lock(m_mutex);
-    return m_deviceCount;
+    return locked(m_deviceCount);
 }
 
 void DeviceState::setDeviceCount(int count)
 {
-    std::lock_guard lock(m_mutex);
-    m_deviceCount = count;
+    setLocked(m_deviceCount, std::move(count));
 }
 
 QString DeviceState::ConnectedDeviceText() const
 {
-    std::lock_guard lock(m_mutex);
-    return m_connectedText;
+    return locked(m_connectedText);
 }
 
 void DeviceState::setConnectedDeviceText(QString text)
 {
-    std::lock_guard lock(m_mutex);
-    m_connectedText = std::move(text);
+    setLocked(m_connectedText, std::move(text));
 }
 
 DeviceChoice DeviceState::LastConfirmedDevice() const
 {
-    std::lock_guard lock(m_mutex);
-    return m_lastConfirmed;
+    return locked(m_lastConfirmed);
 }
 
 void DeviceState::setLastConfirmedDevice(DeviceChoice device)
 {
-    std::lock_guard lock(m_mutex);
-    m_lastConfirmed = std::move(device);
+    setLocked(m_lastConfirmed, std::move(device));
 }
 
 int DeviceState::QuotaTotalMessages() const
 {
-    std::lock_guard lock(m_mutex);
-    return m_quotaTotal;
+    return locked(m_quotaTotal);
 }
 
 void DeviceState::setQuotaTotalMessages(int total)
 {
-    std::lock_guard lock(m_mutex);
-    m_quotaTotal = total;
+    setLocked(m_quotaTotal, std::move(total));
 }
 
 DeviceSendSettings DeviceState::sendSettingsOf(int port) const

@@ -91,6 +91,16 @@ public:
     std::optional<DeviceRecord> recordOf(int port) const;
 
 private:
+    template <class T> T locked(const T& field) const
+    {
+        std::lock_guard lock(m_mutex);
+        return field;
+    }
+    template <class T> void setLocked(T& field, T value)
+    {
+        std::lock_guard lock(m_mutex);
+        field = std::move(value);
+    }
     std::optional<QString> findCustomSmscLocked(const QString& portText) const;
 
     DeviceDetailsStore m_details; // has its own lock
