@@ -17,6 +17,7 @@
 #include "stores/Prompter.h"
 
 #include <QCoreApplication>
+#include <QHash>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <chrono>
@@ -229,6 +230,60 @@ BENCHMARK(BM_ScalingWithModemLatency)
     ->Arg(4)
     ->Arg(16)
     ->Arg(32)
+    ->Iterations(1)
+    ->Unit(benchmark::kSecond)
+    ->UseRealTime();
+
+// "Send as fast as each modem answers": every modem answers +CMGS after 300 ms and everything
+// else at once. A part may cost at most the latency plus 100 ms, so K modems together reach
+// K × 1000 / 400 parts per second. Each modem's rate is its parts over the time from its first
+// to its last part plus one period, so the designed start-up of the workers one after the
+// other does not count; the run's rate is their sum. The designed waits between the worker
+// starts run 10 times faster; the modems' latency is real.
+using MessagesByPort = QHash<QString, std::vector<sim::AirMessage>>;
+
+MessagesByPort messagesByPort(const std::vector<sim::AirMessage>& air)
+{
+    MessagesByPort byPort;
+    for (const sim::AirMessage& message : air)
+        byPort[message.port].push_back(message);
+    return byPort;
+}
+
+void BM_FastPacing(benchmark::State& state)
+{
+    const int modems = int(state.range(0));
+    const bool fast = state.range(1) != 0;
+    constexpr int LatencyMs = 300;
+    const int perModem = fast ? 10 : 3;
+    for (auto _ : state) {
+        Rig rig(modems, modems * perModem, fast ? 10 : 1);
+        rig.sendOptions.setFast(fast);
+        rig.startSimulator(modems, QStringLiteral("cmgs-latency=%1").arg(LatencyMs));
+        if (!rig.runToEnd())
+            state.SkipWithError("the run did not finish");
+        const MessagesByPort byPort = messagesByPort(rig.simulator->messages());
+        double periods = 0; // seconds per part, summed over the modems
+        for (const auto& messages : byPort)
+            periods += double(messages.front().time.msecsTo(messages.back().time)) / 1000.0 /
+                       double(messages.size() - 1);
+        const double period = periods / double(byPort.size());
+        double rate = 0;
+        for (const auto& messages : byPort)
+            rate += airRate(messages, period);
+        const double target = modems * 1000.0 / (LatencyMs + 100);
+        state.counters["ms_per_part"] = period * 1000;
+        state.counters["parts_per_s"] = rate;
+        state.counters["target_parts_per_s"] = target;
+        state.counters["of_target_pct"] = rate * 100 / target;
+    }
+}
+BENCHMARK(BM_FastPacing)
+    ->Args({1, 1})
+    ->Args({4, 1})
+    ->Args({16, 1})
+    ->Args({32, 1})
+    ->Args({1, 0})
     ->Iterations(1)
     ->Unit(benchmark::kSecond)
     ->UseRealTime();

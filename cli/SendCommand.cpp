@@ -47,13 +47,20 @@ Tally tallyOf(const std::vector<QueueRow>& rows)
     return tally;
 }
 
-// Runs until the run has finished, printing the progress text and pause label as they change.
-void follow(SendingRun& run, QTextStream& out)
+// Runs until the run has finished, printing the progress text and pause label as they change;
+// a retry round's question about unconfirmed rows is answered by --resend-unconfirmed.
+void follow(SendingRun& run, bool resendUnconfirmed, QTextStream& out)
 {
     QString progress, pause;
     for (;;) {
-        const bool settled = run.waitUntilSettled(std::chrono::milliseconds(250));
+        const bool settled = run.waitUntilSettled(std::chrono::milliseconds(50));
         const RunView view = run.view();
+        if (view.resendQuestionRows > 0) {
+            out << SendingRun::resendQuestionText(view.resendQuestionRows) << ' '
+                << (resendUnconfirmed ? tr("Yes") : tr("No")) << '\n'
+                << Qt::flush;
+            run.answerResendQuestion(resendUnconfirmed);
+        }
         if (view.progressText != progress && !view.progressText.isEmpty())
             out << (progress = view.progressText) << '\n' << Qt::flush;
         if (view.pauseLabel != pause) {
@@ -112,7 +119,7 @@ int runSendCommand(const QStringList& arguments)
     }
     SendingRun run(session.context());
     run.open();
-    follow(run, out);
+    follow(run, settings.resendUnconfirmed, out);
     const std::vector<QueueRow> rows = run.queue().rows(0, run.queue().rowCount());
     printRows(rows, out);
     return 0;

@@ -68,6 +68,11 @@ SendCommandOptions SendCommandOptions::declare(QCommandLineParser& parser)
     o.type = QCommandLineOption("type", tr("Message type: standard or notification (flash)."),
                                 tr("TYPE"), "standard");
     o.unicode = QCommandLineOption("unicode", tr("Enable non-English (Unicode) characters."));
+    o.fast = QCommandLineOption(
+        "fast", tr("Send as fast as each modem answers (no designed waits beyond its answer)."));
+    o.resendUnconfirmed = QCommandLineOption(
+        "resend-unconfirmed", tr("Retry rounds also send the rows whose modem never confirmed "
+                                 "them (they may have been sent already)."));
     o.skipDuplicates = QCommandLineOption("skip-duplicates", tr("Skip Duplicate Numbers."));
     o.exclusionRules = QCommandLineOption("use-exclusion-rules",
                                           tr("Use Exclusion Rules (the exclusion lists in use)."));
@@ -89,6 +94,7 @@ SendCommandOptions SendCommandOptions::declare(QCommandLineParser& parser)
                        o.quota,         o.type,     o.unicode, o.skipDuplicates, o.exclusionRules,
                        o.pauseEvery,    o.pauseFor, o.retries, o.saveSentItems,  o.saveTemplates,
                        o.clockFactor});
+    parser.addOptions({o.fast, o.resendUnconfirmed});
     return o;
 }
 
@@ -161,6 +167,8 @@ QString SendSettings::read(const QCommandLineParser& parser, const SendCommandOp
         return tr("--type is standard or notification.");
     flash = type == u"notification";
     unicode = parser.isSet(o.unicode);
+    fast = parser.isSet(o.fast);
+    resendUnconfirmed = parser.isSet(o.resendUnconfirmed);
     skipDuplicates = parser.isSet(o.skipDuplicates);
     useExclusionRules = parser.isSet(o.exclusionRules);
     pauseEvery = parser.value(o.pauseEvery);
@@ -202,6 +210,7 @@ SendSession::SendSession(const SendSettings& settings, const DataFolder& data, c
     m_options.quotaManagement = !settings.quotas.isEmpty();
     m_sendOptions.setFlash(settings.flash);
     m_sendOptions.setUnicode(settings.unicode);
+    m_sendOptions.setFast(settings.fast);
     m_state.setPauseTexts(settings.pauseEvery, settings.pauseFor);
     m_state.RetryLimit = settings.retries;
 }

@@ -41,6 +41,8 @@ struct SendCommandOptions
     QCommandLineOption quota{"quota"};
     QCommandLineOption type{"type"};
     QCommandLineOption unicode{"unicode"};
+    QCommandLineOption fast{"fast"};
+    QCommandLineOption resendUnconfirmed{"resend-unconfirmed"};
     QCommandLineOption skipDuplicates{"skip-duplicates"};
     QCommandLineOption exclusionRules{"use-exclusion-rules"};
     QCommandLineOption pauseEvery{"pause-every"};
@@ -70,6 +72,8 @@ struct SendSettings
     QMap<int, int> quotas;    // port to manual quota
     bool flash = false;
     bool unicode = false;
+    bool fast = false;
+    bool resendUnconfirmed = false;
     bool skipDuplicates = false;
     bool useExclusionRules = false;
     QString pauseEvery, pauseFor;

@@ -54,12 +54,12 @@ void AtEngine::hostClosed()
     m_body.clear();
 }
 
-void AtEngine::output(const QByteArray& bytes, bool isAnswer)
+void AtEngine::output(const QByteArray& bytes, bool isAnswer, bool submissionResult)
 {
     if (!isAnswer && !m_output.empty() && !m_output.back().answer)
         m_output.back().bytes.append(bytes);
     else
-        m_output.push_back({bytes, isAnswer});
+        m_output.push_back({bytes, isAnswer, submissionResult});
 }
 
 void AtEngine::commandByte(char c)
@@ -149,22 +149,35 @@ void AtEngine::finishBody()
         completeSubmission(m_pending, std::exchange(m_body, {}), m_state, m_portName);
     if (result.message && m_sink)
         m_sink(*result.message);
-    answer(result.outcome.lines, result.outcome.final);
+    answer(result.outcome.lines, result.outcome.final, true);
+    const int answered = m_state.profile.vanishAnswered;
+    if (answered > 0 && m_state.accepted >= answered)
+        m_vanishing = true;
 }
 
-void AtEngine::answer(const QList<QByteArray>& lines, const QByteArray& final)
+void AtEngine::answer(const QList<QByteArray>& lines, const QByteArray& final,
+                      bool submissionResult)
 {
+    const ModemProfile& profile = m_state.profile;
+    const bool burst =
+        !profile.unsolicited.isEmpty() && ++m_finalResults % profile.unsolicitedEvery == 0;
     QByteArray bytes;
     for (const QByteArray& line : lines)
         bytes += "\r\n" + line + "\r\n";
+    if (burst && profile.unsolicitedInside)
+        bytes += unsolicitedBurst();
     bytes += "\r\n" + final + "\r\n";
-    output(bytes, true);
+    output(bytes, true, submissionResult);
+    if (burst && !profile.unsolicitedInside)
+        output(unsolicitedBurst(), false);
+}
 
-    const ModemProfile& profile = m_state.profile;
-    if (profile.unsolicited.isEmpty() || ++m_finalResults % profile.unsolicitedEvery != 0)
-        return;
-    for (const QString& line : profile.unsolicited)
-        output("\r\n" + line.toLatin1() + "\r\n", false);
+QByteArray AtEngine::unsolicitedBurst() const
+{
+    QByteArray bytes;
+    for (const QString& line : m_state.profile.unsolicited)
+        bytes += "\r\n" + line.toLatin1() + "\r\n";
+    return bytes;
 }
 
 bool AtEngine::shouldVanish() const

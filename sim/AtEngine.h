@@ -18,6 +18,7 @@ struct OutputChunk
 {
     QByteArray bytes;
     bool answer = false;
+    bool submissionResult = false; // the final result of AT+CMGS after its body
 };
 
 // The modem's side of the AT conversation, without any I/O: bytes in, bytes out. Command lines
@@ -48,8 +49,10 @@ private:
     void bodyByte(char c);
     void runLine(const QByteArray& line);
     void finishBody();
-    void answer(const QList<QByteArray>& lines, const QByteArray& final);
-    void output(const QByteArray& bytes, bool isAnswer);
+    void answer(const QList<QByteArray>& lines, const QByteArray& final,
+                bool submissionResult = false);
+    QByteArray unsolicitedBurst() const;
+    void output(const QByteArray& bytes, bool isAnswer, bool submissionResult = false);
     bool shouldVanish() const;
 
     QString m_portName;

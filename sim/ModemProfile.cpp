@@ -116,10 +116,18 @@ const std::map<QString, Setter>& setters()
         {"cms-error", [](const Item& i, ModemProfile& p) { p.cmsError = toInt(i, 1, 65535); }},
         {"every", [](const Item& i, ModemProfile& p) { p.cmsErrorEvery = toInt(i, 1, 1000000); }},
         {"latency", [](const Item& i, ModemProfile& p) { p.latencyMs = toInt(i, 0, 600000); }},
+        {"cmgs-latency",
+         [](const Item& i, ModemProfile& p) { p.submissionLatencyMs = toInt(i, 0, 600000); }},
+        {"late", [](const Item& i, ModemProfile& p) { p.lateMs = toInt(i, 1, 600000); }},
+        {"late-every", [](const Item& i, ModemProfile& p) { p.lateEvery = toInt(i, 1, 1000000); }},
+        {"trickle", [](const Item&, ModemProfile& p) { p.trickle = true; }},
         {"hang", [](const Item&, ModemProfile& p) { p.hang = true; }},
         {"echo-only", [](const Item&, ModemProfile& p) { p.echoOnly = true; }},
         {"vanish", [](const Item& i, ModemProfile& p) { p.vanishAfter = toInt(i, 1, 1000000); }},
+        {"vanish-sent",
+         [](const Item& i, ModemProfile& p) { p.vanishAnswered = toInt(i, 1, 1000000); }},
         {"urc", [](const Item& i, ModemProfile& p) { p.unsolicited.append(toText(i)); }},
+        {"urc-inside", [](const Item&, ModemProfile& p) { p.unsolicitedInside = true; }},
         {"urc-every",
          [](const Item& i, ModemProfile& p) { p.unsolicitedEvery = toInt(i, 1, 1000000); }},
         {"manufacturer", [](const Item& i, ModemProfile& p) { p.manufacturer = toText(i); }},
@@ -172,12 +180,20 @@ QString profileItemsHelp()
               "  cms-error=N[,every=K]     answer every K-th submission (default: all) with\n"
               "                            +CMS ERROR: N\n"
               "  latency=MS                wait MS milliseconds before every answer\n"
+              "  cmgs-latency=MS           wait MS milliseconds before a submission's result\n"
+              "                            instead (other answers keep latency)\n"
+              "  late=MS[,late-every=N]    every N-th answer (default: all) comes MS\n"
+              "                            milliseconds late instead\n"
+              "  trickle                   answers go out one byte at a time\n"
               "  hang                      read everything, never answer (not even echo)\n"
               "  echo-only                 echo commands, never answer\n"
               "  vanish=K                  after K messages, disappear at the next command:\n"
               "                            close the pty and remove the port link\n"
+              "  vanish-sent=K             disappear right after answering the K-th message\n"
               "  urc=LINE[,urc-every=N]    send LINE (repeatable) after every N-th final\n"
               "                            result, e.g. urc=RING or urc=\"+CSQ: 20,99\"\n"
+              "  urc-inside                the lines come inside answers, before the final\n"
+              "                            result line\n"
               "  manufacturer=, model=, revision=, imei=, imsi=, operator=TEXT\n"
               "                            identity answers (IMEI and IMSI differ per port)\n"
               "  signal=RSSI               AT+CSQ rssi, 0-31 or 99 (default 20)\n"

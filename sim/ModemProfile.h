@@ -18,11 +18,17 @@ struct ModemProfile
     int cmsError = 0; // submissions answered "+CMS ERROR: <cmsError>"; 0 for none
     int cmsErrorEvery = 1;
     int latencyMs = 0;
+    int submissionLatencyMs = -1; // of +CMGS results; -1: latencyMs
+    int lateMs = 0;               // every lateEvery-th answer comes this late instead
+    int lateEvery = 1;
+    bool trickle = false; // answers go out one byte at a time
     bool hang = false;
     bool echoOnly = false;
-    int vanishAfter = 0; // messages; 0 never
+    int vanishAfter = 0;    // messages; 0 never
+    int vanishAnswered = 0; // disappear right after answering this many messages; 0 never
     QStringList unsolicited;
-    int unsolicitedEvery = 1; // final results between unsolicited bursts
+    int unsolicitedEvery = 1;       // final results between unsolicited bursts
+    bool unsolicitedInside = false; // bursts come before the final result line, inside answers
 
     QString manufacturer = QStringLiteral("QSIM");
     QString model = QStringLiteral("QSIM-900");

@@ -13,6 +13,8 @@ namespace sim {
 
 namespace {
 
+constexpr int VanishDelayMs = 50;
+
 QString comName(int port)
 {
     return QStringLiteral("COM%1").arg(port);
@@ -24,7 +26,11 @@ SimulatedModem::SimulatedModem(int port, const std::filesystem::path& portsDir,
                                ModemProfile profile, AirLog& air)
     : m_port(port), m_linkPath(portsDir / comName(port).toStdString()), m_pty(m_linkPath),
       m_engine(comName(port), profile, [&air](const AirMessage& message) { air.append(message); }),
-      m_latencyMs(profile.latencyMs), m_stop(::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK))
+      m_latencyMs(profile.latencyMs),
+      m_submissionLatencyMs(profile.submissionLatencyMs < 0 ? profile.latencyMs
+                                                            : profile.submissionLatencyMs),
+      m_lateMs(profile.lateMs), m_lateEvery(profile.lateEvery), m_trickle(profile.trickle),
+      m_stop(::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK))
 {
     if (!m_stop.valid())
         throw SimError("eventfd failed");
@@ -76,6 +82,9 @@ void SimulatedModem::run()
         if (writeChunks(m_engine.feed(input)) == Wait::Stop)
             return;
         if (m_engine.vanishing()) {
+            // As a USB device that resets: what it said still reaches the host first.
+            if (wait(0, VanishDelayMs) == Wait::Stop)
+                return;
             m_present = false;
             m_pty.remove();
             return;
@@ -162,14 +171,37 @@ SimulatedModem::Wait SimulatedModem::writeAll(const QByteArray& bytes)
 SimulatedModem::Wait SimulatedModem::writeChunks(const std::vector<OutputChunk>& chunks)
 {
     for (const OutputChunk& chunk : chunks) {
-        if (chunk.answer && m_latencyMs > 0) {
-            const Wait waited = wait(0, m_latencyMs);
+        const int latency = chunk.answer ? latencyOf(chunk) : 0;
+        if (latency > 0) {
+            const Wait waited = wait(0, latency);
             if (waited == Wait::Stop || waited == Wait::HostClosed)
                 return waited; // after a close the answers have no one to go to
         }
-        const Wait written = writeAll(chunk.bytes);
+        const Wait written =
+            chunk.answer && m_trickle ? writeTrickled(chunk.bytes) : writeAll(chunk.bytes);
         if (written != Wait::Ready)
             return written;
+    }
+    return Wait::Ready;
+}
+
+int SimulatedModem::latencyOf(const OutputChunk& chunk)
+{
+    if (m_lateMs > 0 && ++m_answers % m_lateEvery == 0)
+        return m_lateMs;
+    return chunk.submissionResult ? m_submissionLatencyMs : m_latencyMs;
+}
+
+// A byte, then a millisecond's pause, so every read on the other side gets a piece of a line.
+SimulatedModem::Wait SimulatedModem::writeTrickled(const QByteArray& bytes)
+{
+    for (const char c : bytes) {
+        const Wait written = writeAll(QByteArray(1, c));
+        if (written != Wait::Ready)
+            return written;
+        const Wait waited = wait(0, 1);
+        if (waited == Wait::Stop || waited == Wait::HostClosed)
+            return waited;
     }
     return Wait::Ready;
 }

@@ -54,7 +54,15 @@ private:
     std::filesystem::path m_linkPath;
     PtyPort m_pty;
     AtEngine m_engine;
+    Wait writeTrickled(const QByteArray& bytes);
+    int latencyOf(const OutputChunk& chunk);
+
     int m_latencyMs;
+    int m_submissionLatencyMs;
+    int m_lateMs;
+    int m_lateEvery;
+    bool m_trickle;
+    int m_answers = 0;
     UniqueFd m_stop;
     QByteArray m_carried; // input read while handling a close that belongs to the next session
     std::thread m_thread;

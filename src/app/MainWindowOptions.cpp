@@ -50,6 +50,7 @@ void PublishOptions(const MainWindowOptions& options, RunOptions& run, SendOptio
 {
     send.setMessageType(options.messageType);
     send.setUnicode(options.unicode);
+    send.setFast(options.fastSending);
     run.skipDuplicates = options.skipDuplicates;
     run.useExclusionRules = options.useExclusionRules;
     run.delayedDelivery = options.delayedDelivery;

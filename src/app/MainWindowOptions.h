@@ -21,6 +21,7 @@ struct MainWindowOptions
     bool delayedDelivery = false;   // "Delayed Delivery Option"
     QString pauseEvery;             // "Pause every" N "SMS"
     QString pauseFor;               // "for" T
+    bool fastSending = false;       // "Send as fast as each modem answers"
     bool retriesOn = false;         // "Retry attempts on Failed SMS"
     QString retryCount;             // "1" to "10"
     bool useExclusionRules = false; // "Use Exclusion Rules"

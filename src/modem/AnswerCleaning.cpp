@@ -3,6 +3,7 @@
 #include "modem/SeptetPacking.h"
 #include "modem/Ucs2Hex.h"
 
+#include <QRegularExpression>
 #include <algorithm>
 
 namespace {
@@ -10,14 +11,30 @@ namespace {
 constexpr int MaxPhoneNumberLength = 20;
 constexpr int UnknownSignal = 99;
 
+QStringList linesOf(const QString& text)
+{
+    static const QRegularExpression lineBreak(QStringLiteral("[\r\n]"));
+    return text.split(lineBreak);
+}
+
 QString withoutOkLines(const QString& text)
 {
-    QStringList lines = text.split(u'\n');
+    QStringList lines = linesOf(text);
     for (QString& line : lines) {
         if (line.trimmed() == u"OK")
             line.clear();
     }
     return lines.join(u'\n');
+}
+
+QString joinedLines(const QString& text)
+{
+    QStringList kept;
+    for (const QString& line : linesOf(text)) {
+        if (!line.trimmed().isEmpty())
+            kept.append(line.trimmed());
+    }
+    return kept.join(u' ');
 }
 
 // Part of the stored device information, so not translated.
@@ -54,7 +71,7 @@ QString CleanAnswer(const QString& response, const QStringList& echoForms, Quote
     text = withoutOkLines(text.trimmed());
     for (const QString& form : echoForms)
         text.remove(form);
-    text = text.trimmed();
+    text = joinedLines(text);
     if (text.startsWith(u':'))
         text.remove(0, 1);
     return text.trimmed();
@@ -67,10 +84,25 @@ QString quotedValue(const QString& text)
     return close < 0 ? QString() : text.mid(open + 1, close - open - 1);
 }
 
+QString answerLinesOf(const QString& response, QLatin1String prefix)
+{
+    QStringList answer;
+    QStringList other;
+    for (const QString& line : linesOf(response)) {
+        const QString text = line.trimmed();
+        if (text.startsWith(prefix))
+            answer.append(text);
+        else if (!text.isEmpty() && text != u"OK" && !text.startsWith(u"AT", Qt::CaseInsensitive))
+            other.append(text);
+    }
+    return (answer.isEmpty() ? other : answer).join(u'\n');
+}
+
 QString batteryText(const QString& value)
 {
     const QString status = value.left(1);
-    const QString level = value.mid(2);
+    // Some modems add the voltage in millivolts after the level.
+    const QString level = value.mid(2).section(u',', 0, 0).trimmed();
     if (status == u"0")
         return level + u'%';
     if (status == u"1")

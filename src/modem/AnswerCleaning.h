@@ -15,15 +15,20 @@ enum class Quotes
 // The value in a reply: "?", "<", ">" (and double quotes unless kept) removed, the final "OK"
 // line and every echo form of the command (for example "AT+CGMI", "+CGMI") removed, and a
 // leading ":" dropped. Only a whole "OK" line is the result code: a value such as "NOKIA"
-// keeps its letters.
+// keeps its letters. An answer over several lines (a revision on two lines) is joined with
+// blanks.
 QString CleanAnswer(const QString& response, const QStringList& echoForms,
                     Quotes quotes = Quotes::Remove);
 
 // The text between the first two double quotes; empty when there are fewer than two.
 QString quotedValue(const QString& text);
 
-// "+CBC" value "status,level": level + "%" when on battery power (status 0), level + "%
-// ( Charging )" when charging (status 1), the level alone otherwise.
+// The lines of a reply that answer the command: those starting with prefix ("+CMGF"), or,
+// where none does, every line but the echo of the command and the "OK", joined by "\n".
+QString answerLinesOf(const QString& response, QLatin1String prefix);
+
+// "+CBC" value "status,level[,millivolts]": level + "%" when on battery power (status 0), level +
+// "% ( Charging )" when charging (status 1), the level alone otherwise.
 QString batteryText(const QString& value);
 
 // "+CSQ" value "rssi,ber": "Low (n)" up to 8, "Medium (n)" 9 to 14, "Good (n)" 15 to 18,

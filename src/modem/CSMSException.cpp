@@ -8,6 +8,7 @@ namespace {
 
 constexpr std::uint32_t InterfaceFacility = 4;
 constexpr std::uint32_t NoResponseMessageId = 516;
+constexpr std::uint32_t UnconfirmedMessageId = 517;
 
 // On Linux errno 0 reads "Success"; stored texts and the success test below expect this one.
 const char* const SuccessText = "The operation completed successfully.";
@@ -22,6 +23,8 @@ std::optional<QString> resourceText(std::uint32_t id)
     if (id == NoResponseMessageId)
         return QCoreApplication::translate("CSMSException",
                                            "Failed to receive a response from the modem.");
+    if (id == UnconfirmedMessageId)
+        return UnconfirmedErrorText();
     return std::nullopt;
 }
 
@@ -102,6 +105,22 @@ void RaiseSystemError(int errorNumber, const QString& text)
 CSMSException NoResponseError(const QString& text)
 {
     return CSMSException(CSMSException::NoResponseCode, text);
+}
+
+CSMSException UnconfirmedError(const QString& text)
+{
+    return CSMSException(CSMSException::UnconfirmedCode, text);
+}
+
+QString UnconfirmedErrorText()
+{
+    return QCoreApplication::translate(
+        "CSMSException", "No confirmation from the modem; the message may have been sent.");
+}
+
+bool isUnconfirmed(const CSMSException& error)
+{
+    return error.code() == CSMSException::UnconfirmedCode;
 }
 
 void RaiseNoResponse(const QString& text)

@@ -15,6 +15,8 @@ class CSMSException : public std::exception
 {
 public:
     static constexpr std::uint32_t NoResponseCode = 0x80040204;
+    // The body of a message was written, and then the modem went silent or away.
+    static constexpr std::uint32_t UnconfirmedCode = 0x80040205;
     static constexpr std::uint32_t SystemErrorBase = 0x80070000;
     static constexpr qsizetype DefaultTextCapacity = 4096;
 
@@ -51,6 +53,12 @@ CSMSException ModemErrorFrom(const QString& text);
 
 // The NoResponseCode error, whose text is "Failed to receive a response from the modem.".
 CSMSException NoResponseError(const QString& text);
+
+// The UnconfirmedCode error, whose text is "No confirmation from the modem; the message may
+// have been sent.".
+CSMSException UnconfirmedError(const QString& text = {});
+QString UnconfirmedErrorText();
+bool isUnconfirmed(const CSMSException& error);
 
 // Throws NoResponseError(text).
 [[noreturn]] void RaiseNoResponse(const QString& text);

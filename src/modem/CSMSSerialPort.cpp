@@ -3,7 +3,9 @@
 #include "modem/CSMSException.h"
 #include "modem/Clock.h"
 #include "modem/PortMap.h"
+#include "modem/ReplyCollector.h"
 #include "modem/SerialLineSettings.h"
+#include "modem/UnsolicitedLines.h"
 
 #include <QByteArray>
 #include <QFile>
@@ -39,6 +41,11 @@ int claimExclusive(int fd)
     if (::ioctl(fd, TIOCEXCL) != 0)
         return errno;
     return 0;
+}
+
+bool isCommand(QByteArrayView bytes)
+{
+    return bytes.size() >= 2 && qstrnicmp(bytes.data(), "AT", 2) == 0;
 }
 
 } // namespace
@@ -96,6 +103,9 @@ void CSMSSerialPort::failConfigure(int errorNumber)
 bool CSMSSerialPort::Close()
 {
     m_failure.reset();
+    m_answerPrefix.clear();
+    m_unsettled = false;
+    m_silent = false;
     if (!isOpen())
         return false;
     // A pseudo-terminal keeps the exclusive flag while its master lives; drop it so the port
@@ -115,6 +125,17 @@ std::size_t CSMSSerialPort::Write(const char* bytes, std::size_t length)
 {
     if (const int error = usableError())
         RaiseSystemError(error);
+    const QByteArrayView data(bytes, static_cast<qsizetype>(length));
+    if (isCommand(data)) {
+        if (m_unsettled && !m_silent)
+            resynchronise();
+        m_answerPrefix = answerPrefixOf(data);
+    }
+    return writeAll(bytes, length);
+}
+
+std::size_t CSMSSerialPort::writeAll(const char* bytes, std::size_t length)
+{
     std::size_t written = 0;
     while (written < length) {
         const ssize_t count = ::write(m_fd.get(), bytes + written, length - written);
@@ -157,33 +178,103 @@ bool CSMSSerialPort::WaitForData(std::uint32_t timeoutMs)
 
 bool CSMSSerialPort::ReadUntil(const char* token)
 {
+    ReplyCollector collector(token, m_answerPrefix);
+    return collect(collector, m_timeoutMs);
+}
+
+bool CSMSSerialPort::ReadSubmissionResult(QByteArrayView body, std::uint32_t graceMs)
+{
+    ReplyCollector collector("OK", m_answerPrefix);
+    collector.expectEcho(body);
+    return collect(collector, m_timeoutMs + graceMs);
+}
+
+bool CSMSSerialPort::collect(ReplyCollector& collector, std::uint32_t quietMs)
+{
     m_response.clear();
     if (const int error = usableError())
         return failReadUntil(error);
-    const QByteArrayView wanted = token ? QByteArrayView(token) : QByteArrayView();
-    QByteArray collected;
     std::array<char, ReadBlockSize> block{};
     for (;;) {
         bool ready = false;
-        if (const int error = pollFor(POLLIN, m_timeoutMs, ready))
+        std::size_t count = 0;
+        int error = pollFor(POLLIN, quietMs, ready);
+        if (!error && ready)
+            error = readSome(block, count);
+        // Ready but nothing to read: the device hung up.
+        if (!error && ready && count == 0)
+            error = EIO;
+        if (error) {
+            keepUnsolicited(collector);
             return failReadUntil(error);
+        }
         if (!ready) {
-            m_response = decodeModemText(collected).trimmed();
+            keepUnsolicited(collector);
+            m_response = decodeModemText(collector.reply()).trimmed();
+            m_unsettled = collector.waitsForToken();
             return false;
         }
-        std::size_t count = 0;
-        if (const int error = readSome(block, count))
-            return failReadUntil(error);
-        // Ready but nothing to read: the device hung up.
-        if (count == 0)
-            return failReadUntil(EIO);
-        std::replace(block.begin(), block.begin() + count, '\0', ' ');
-        collected.append(block.data(), static_cast<qsizetype>(count));
-        if (!wanted.isEmpty() && collected.contains(wanted)) {
-            m_response = decodeModemText(collected);
-            return true;
+        collector.add(QByteArrayView(block.data(), static_cast<qsizetype>(count)));
+        if (collector.ended()) {
+            keepUnsolicited(collector);
+            m_unsettled = m_silent = false;
+            const QString reply = decodeModemText(collector.reply());
+            m_response = collector.tokenSeen() ? reply : reply.trimmed();
+            return collector.tokenSeen();
         }
     }
+}
+
+void CSMSSerialPort::keepUnsolicited(const ReplyCollector& collector)
+{
+    for (const QByteArray& line : collector.unsolicited()) {
+        if (m_unsolicited.size() == MaxUnsolicitedKept)
+            m_unsolicited.pop_front();
+        m_unsolicited.push_back(line);
+    }
+}
+
+QList<QByteArray> CSMSSerialPort::takeUnsolicited()
+{
+    QList<QByteArray> lines(m_unsolicited.begin(), m_unsolicited.end());
+    m_unsolicited.clear();
+    return lines;
+}
+
+// A late answer comes before the answer to anything asked after it, so: let the line fall
+// quiet, ask "AT", and let a second "OK" fall away too, in case the late answer's own "OK" was
+// taken for this one.
+void CSMSSerialPort::resynchronise()
+{
+    m_unsettled = false;
+    drainQuietly(ResyncQuietMs);
+    writeAll("AT\r", 3);
+    ReplyCollector collector("OK", {});
+    const QString response = m_response;
+    const bool answered = collect(collector, m_timeoutMs);
+    m_response = response;
+    if (!answered) {
+        m_silent = true;
+        return;
+    }
+    drainQuietly(ResyncQuietMs);
+}
+
+void CSMSSerialPort::drainQuietly(std::uint32_t quietMs)
+{
+    ReplyCollector collector(nullptr, {});
+    const std::uint64_t deadline = m_clock.tickCount() + m_timeoutMs;
+    std::array<char, ReadBlockSize> block{};
+    while (usableError() == 0 && m_clock.tickCount() < deadline) {
+        bool ready = false;
+        std::size_t count = 0;
+        if (pollFor(POLLIN, quietMs, ready) != 0 || !ready)
+            break;
+        if (readSome(block, count) != 0 || count == 0)
+            break;
+        collector.add(QByteArrayView(block.data(), static_cast<qsizetype>(count)));
+    }
+    keepUnsolicited(collector);
 }
 
 void CSMSSerialPort::DiscardInput()
@@ -191,10 +282,14 @@ void CSMSSerialPort::DiscardInput()
     m_response.clear();
     if (usableError() != 0)
         return;
-    ::tcflush(m_fd.get(), TCIFLUSH);
-    // Some drivers keep bytes past the flush; read them away without waiting.
+    ReplyCollector collector(nullptr, {});
     std::array<char, ReadBlockSize> block{};
     std::size_t count = 0;
+    while (readSome(block, count) == 0 && count > 0)
+        collector.add(QByteArrayView(block.data(), static_cast<qsizetype>(count)));
+    keepUnsolicited(collector);
+    ::tcflush(m_fd.get(), TCIFLUSH);
+    // Some drivers keep bytes past the flush; read them away without waiting.
     while (readSome(block, count) == 0 && count > 0) {
     }
 }

@@ -6,12 +6,14 @@
 #include <QString>
 #include <cstddef>
 #include <cstdint>
+#include <deque>
 #include <optional>
 #include <span>
 #include <string_view>
 
 class Clock;
 class PortMap;
+class ReplyCollector;
 
 // The serial channel to one modem: opens a numbered port with fixed line settings, writes AT
 // commands and collects the replies until an expected token turns up or the line stays quiet
@@ -49,14 +51,22 @@ public:
     // True when input is ready, false after timeoutMs (designed time) of silence.
     bool WaitForData(std::uint32_t timeoutMs);
 
-    // Collects input until it contains token (nullptr or "": only the time-out ends it). True
-    // with the whole collected text in response() once the token is seen; false after a quiet
-    // time-out, with the collected text trimmed. A device that fails meanwhile (unplugged) also
-    // gives false, with an empty response, and breaks the channel until it is opened again.
+    // Collects input until the token: "OK" is a whole "OK" line, ">" the prompt, any other token
+    // a text the reply holds (nullptr or "": only the time-out ends it). True with the reply in
+    // response() once the token is seen; false, with the reply trimmed, after a final error line
+    // or a quiet time-out. Unsolicited lines never enter the reply. A device that fails
+    // meanwhile (unplugged) also gives false, with an empty response, and breaks the channel
+    // until it is opened again.
+    //
+    // A command whose wait timed out may still be answered; before the next command the
+    // channel lets the line fall quiet and re-synchronises with "AT", so no answer reaches the
+    // wrong command.
     bool ReadUntil(const char* token) override;
+    bool ReadSubmissionResult(QByteArrayView body, std::uint32_t graceMs) override;
+    QList<QByteArray> takeUnsolicited() override;
 
-    // Drops what the device has buffered for us and what is already waiting to be read.
-    // Does nothing on a closed or broken channel.
+    // Drops what the device has buffered for us and what is already waiting to be read, but
+    // its unsolicited lines. Does nothing on a closed or broken channel.
     void DiscardInput() override;
 
     const QString& response() const override { return m_response; }
@@ -68,7 +78,16 @@ public:
     // The errno that broke the channel during ReadUntil, if any.
     std::optional<int> failure() const override { return m_failure; }
 
+    // Designed time the line must stay quiet before a command that follows a time-out.
+    static constexpr std::uint32_t ResyncQuietMs = 300;
+    static constexpr std::size_t MaxUnsolicitedKept = 1000;
+
 private:
+    std::size_t writeAll(const char* bytes, std::size_t length);
+    bool collect(ReplyCollector& collector, std::uint32_t quietMs);
+    void keepUnsolicited(const ReplyCollector& collector);
+    void resynchronise();
+    void drainQuietly(std::uint32_t quietMs);
     int usableError() const;
     int pollFor(short events, std::uint32_t timeoutMs, bool& ready) const;
     int readSome(std::span<char> buffer, std::size_t& count) const;
@@ -82,4 +101,8 @@ private:
     int m_portNumber = 0;
     QString m_response;
     std::optional<int> m_failure;
+    QByteArray m_answerPrefix; // of the command in flight
+    bool m_unsettled = false;  // a wait timed out: its answer may still come
+    bool m_silent = false;     // not even "AT" was answered since
+    std::deque<QByteArray> m_unsolicited;
 };

@@ -152,7 +152,7 @@ int QuerySmsModes(ModemChannel& port)
         modes = NoSmsMode;
     if (!sendCommand(port, "AT+CMGF=?\r"))
         return NoSmsMode;
-    const QString& reply = port.response();
+    const QString reply = answerLinesOf(port.response(), QLatin1String("+CMGF"));
     const bool pdu = reply.contains(u'0');
     const bool text = reply.contains(u'1');
     if (pdu && text)

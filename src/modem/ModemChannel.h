@@ -1,7 +1,11 @@
 #pragma once
 
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QList>
 #include <QString>
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string_view>
 
@@ -18,11 +22,22 @@ public:
 
     // Collects input until it contains token; see CSMSSerialPort::ReadUntil.
     virtual bool ReadUntil(const char* token) = 0;
+    // Collects the final result of a submission whose body was just written: lines that echo
+    // the body are not its result. The line may stay quiet graceMs longer than for a command,
+    // since a network takes its time to accept a message.
+    virtual bool ReadSubmissionResult(QByteArrayView body, std::uint32_t graceMs)
+    {
+        return ReadUntil("OK");
+    }
     virtual const QString& response() const = 0;
     virtual void clearResponse() = 0;
 
     // Drops input that arrived unasked (a reply that came after its wait had given up).
     virtual void DiscardInput() = 0;
+
+    // The unsolicited lines the modem printed since the last call (signal reports, new
+    // messages, delivery reports), oldest first; they never reach a response.
+    virtual QList<QByteArray> takeUnsolicited() { return {}; }
 
     virtual bool Close() = 0;
     virtual int portNumber() const = 0;

@@ -1,5 +1,6 @@
 #include "modem/ModemCommands.h"
 
+#include "modem/AnswerCleaning.h"
 #include "modem/DeviceInfoLookup.h"
 #include "modem/ModemChannel.h"
 
@@ -38,7 +39,7 @@ bool RestorePortSmsc(ModemChannel& port, const DeviceInfoLookup* deviceInfo)
 
 QString messageModeOfReply(const QString& response)
 {
-    QString reply = response;
+    QString reply = answerLinesOf(response, QLatin1String("+CMGF"));
     for (const char* noise : {"OK", "AT+CMGF", "+CMGF", ":", "?"})
         reply.remove(QLatin1String(noise));
     reply = reply.trimmed();

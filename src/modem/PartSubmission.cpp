@@ -10,17 +10,8 @@
 
 namespace {
 
-constexpr std::uint32_t SubmissionPauseMs = 2000;
 constexpr char CtrlZCrLf[] = "\x1A\r\n";
 constexpr char Escape[] = "\x1B";
-
-bool hasOkLine(const QString& text)
-{
-    static const QRegularExpression lineBreak(QStringLiteral("[\r\n]"));
-    const QStringList lines = text.split(lineBreak);
-    return std::any_of(lines.cbegin(), lines.cend(),
-                       [](const QString& line) { return line.trimmed() == u"OK"; });
-}
 
 // The prompt did not come: a modem that prompts late must not take the next commands as the
 // message body, so cancel any body it may be waiting for.
@@ -34,25 +25,28 @@ CSMSException unprompted(ModemChannel& port, const QString& reply)
     return NoResponseError(reply.trimmed());
 }
 
+// The outcome once the body went out. A "+CMGS:" reference means the network took it even
+// when the final "OK" was lost; silence or a vanished port leave the outcome unknown.
+std::optional<CSMSException> resultOf(const ModemChannel& port, bool accepted, const QString& reply)
+{
+    if (accepted)
+        return std::nullopt;
+    if (!port.failure()) {
+        const QString error = NormaliseModemReply(reply);
+        if (!error.isEmpty())
+            return ModemErrorFrom(error);
+    }
+    if (reply.contains(QLatin1String("+CMGS:")))
+        return std::nullopt;
+    return UnconfirmedError(reply.trimmed());
+}
+
 } // namespace
 
 void raiseIfBroken(const ModemChannel& port)
 {
     if (const std::optional<int> error = port.failure())
         RaiseSystemError(*error);
-}
-
-bool waitForFinalOk(ModemChannel& port, QString& collected)
-{
-    collected.clear();
-    for (;;) {
-        const bool tokenSeen = port.ReadUntil("OK");
-        collected += port.response();
-        if (!tokenSeen)
-            return false;
-        if (hasOkLine(collected))
-            return true;
-    }
 }
 
 std::optional<CSMSException> submitPart(ModemChannel& port, const Clock& clock,
@@ -65,24 +59,19 @@ std::optional<CSMSException> submitPart(ModemChannel& port, const Clock& clock,
     raiseIfBroken(port);
     if (!prompted)
         return unprompted(port, promptReply);
-    if (part.pauseAfterPrompt)
+    if (part.pauseAfterPrompt && !part.fast)
         clock.sleepMs(SubmissionPauseMs);
 
     port.Write(part.body.constData(), static_cast<std::size_t>(part.body.size()));
     port.Write(CtrlZCrLf, sizeof CtrlZCrLf - 1);
     qCDebug(lcModem, "send msg for part : %d - %s", part.partNumber, part.body.constData());
-    clock.sleepMs(SubmissionPauseMs);
-
-    QString reply;
-    const bool accepted = waitForFinalOk(port, reply);
-    raiseIfBroken(port);
+    const std::uint64_t written = clock.tickCount();
+    const bool accepted = port.ReadSubmissionResult(part.body, SubmissionPauseMs);
+    const QString reply = port.response();
     qCDebug(lcModem, "done for part : %d - %s", part.partNumber, qUtf8Printable(reply));
-    if (accepted)
-        return std::nullopt;
-    if (reply.trimmed().isEmpty())
-        reply = promptReply;
-    const QString error = NormaliseModemReply(reply);
-    if (error.isEmpty())
-        return std::nullopt;
-    return ModemErrorFrom(error);
+    // The designed pace: the answer is read as it comes, the rest of the wait is slept.
+    const std::uint64_t waited = clock.tickCount() - written;
+    if (!part.fast && waited < SubmissionPauseMs)
+        clock.sleepMs(static_cast<std::uint32_t>(SubmissionPauseMs - waited));
+    return resultOf(port, accepted, reply);
 }

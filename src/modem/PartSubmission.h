@@ -3,6 +3,7 @@
 #include "modem/CSMSException.h"
 
 #include <QByteArray>
+#include <cstdint>
 #include <optional>
 
 class Clock;
@@ -15,20 +16,23 @@ struct PartCommand
     QByteArray body;               // PDU hex or message text, without Ctrl-Z
     bool pauseAfterPrompt = false; // text mode gives the modem 2000 ms before the body
     int partNumber = 1;            // for the trace
+    bool fast = false;             // no wait beyond the modem's answer
 };
 
-// Sends one part and waits for its final result. Nothing when the modem took it, which
-// includes a reply that carries no error at all; otherwise the error the part failed with:
-// the modem's error, or no response when the prompt never came (the body is then not sent,
-// since no modem takes a message it did not prompt for). A channel that broke meanwhile
-// raises its system error at once.
+// The designed wait after a message body (and after the prompt in text mode).
+constexpr std::uint32_t SubmissionPauseMs = 2000;
+// The pause between the parts of a long message; at most FastPauseAfterPartMs when sending
+// as fast as the modem answers.
+constexpr std::uint32_t PauseAfterPartMs = 2000;
+constexpr std::uint32_t FastPauseAfterPartMs = 100;
+
+// Sends one part and waits for its final result, read as it arrives. Nothing when the modem
+// took it; otherwise the error the part failed with: the modem's error; no response when the
+// prompt never came (the body is then not sent, since no modem takes a message it did not
+// prompt for); unconfirmed when the body went out and the modem then said nothing conclusive
+// or went away. A channel that broke before the body raises its system error at once.
 std::optional<CSMSException> submitPart(ModemChannel& port, const Clock& clock,
                                         const PartCommand& part);
-
-// Waits for the final "OK" of a submission. The modem echoes the body, so an "OK" inside the
-// message text must not count: only an "OK" line does. The replies collected on the way are
-// left in collected.
-bool waitForFinalOk(ModemChannel& port, QString& collected);
 
 // Raises the system error of a channel that broke during its last read.
 void raiseIfBroken(const ModemChannel& port);

@@ -10,8 +10,6 @@
 
 namespace {
 
-constexpr std::uint32_t PauseAfterPartMs = 2000;
-
 // A modem left in text mode by another program takes no PDU.
 void ensurePduMode(ModemChannel& port)
 {
@@ -19,10 +17,22 @@ void ensurePduMode(ModemChannel& port)
         SelectPduMode(port);
 }
 
-PartCommand pduPart(const EncodedPdu& pdu, int partNumber)
+PartCommand pduPart(const EncodedPdu& pdu, int partNumber, const SubmissionContext& context)
 {
     return {"AT+CMGS=" + QByteArray::number(pdu.tpduLength) + "\r", pdu.pdu.toLatin1(), false,
-            partNumber};
+            partNumber, sendsFast(context)};
+}
+
+// Once a part went out, a channel that breaks leaves the whole message's outcome unknown.
+std::optional<CSMSException> submitLaterPart(ModemChannel& port, const PartCommand& part,
+                                             const SubmissionContext& context)
+{
+    try {
+        ensurePduMode(port);
+        return submitPart(port, context.clock, part);
+    } catch (const CSMSException& error) {
+        throw UnconfirmedError(error.GetErrorMessage());
+    }
 }
 
 SubmissionOutcome sendParts(ModemChannel& port, const std::vector<EncodedPdu>& pdus,
@@ -34,9 +44,14 @@ SubmissionOutcome sendParts(ModemChannel& port, const std::vector<EncodedPdu>& p
             return SubmissionOutcome::Stopped;
         if (pdus[i].isEmpty())
             break;
-        ensurePduMode(port);
-        failure.note(submitPart(port, context.clock, pduPart(pdus[i], static_cast<int>(i) + 1)));
-        context.clock.sleepMs(PauseAfterPartMs);
+        const PartCommand part = pduPart(pdus[i], static_cast<int>(i) + 1, context);
+        if (i == 0) {
+            ensurePduMode(port);
+            failure.note(submitPart(port, context.clock, part));
+        } else {
+            failure.note(submitLaterPart(port, part, context));
+        }
+        context.clock.sleepMs(pauseAfterPartMs(context));
     }
     failure.raise();
     return SubmissionOutcome::Sent;
@@ -65,7 +80,8 @@ SubmissionOutcome SendPduStreamMode(ModemChannel& port, const SendRequest& reque
         if (pdu.isEmpty())
             return SubmissionOutcome::Sent;
         ensurePduMode(port);
-        if (std::optional<CSMSException> error = submitPart(port, context.clock, pduPart(pdu, 1)))
+        if (std::optional<CSMSException> error =
+                submitPart(port, context.clock, pduPart(pdu, 1, context)))
             throw *error;
         return SubmissionOutcome::Sent;
     }

@@ -1,5 +1,6 @@
 #include "modem/SubmissionContext.h"
 
+#include "modem/PartSubmission.h"
 #include "modem/SendOptions.h"
 #include "modem/SendRequest.h"
 
@@ -8,4 +9,14 @@ MessageFlags messageFlagsFor(const SendRequest& request, const SubmissionContext
     if (request.plainOptions != 0 || !context.options)
         return {};
     return {context.options->flash(), context.options->unicode()};
+}
+
+bool sendsFast(const SubmissionContext& context)
+{
+    return context.options && context.options->fast();
+}
+
+std::uint32_t pauseAfterPartMs(const SubmissionContext& context)
+{
+    return sendsFast(context) ? FastPauseAfterPartMs : PauseAfterPartMs;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
 
 class Clock;
@@ -36,3 +37,10 @@ struct MessageFlags
 
 // The main window's options at this moment, or both off for a plain-options request.
 MessageFlags messageFlagsFor(const SendRequest& request, const SubmissionContext& context);
+
+// Whether to send as fast as the modem answers. A pace, not a content option: test messages
+// follow it too.
+bool sendsFast(const SubmissionContext& context);
+
+// The pause after each part of a long message.
+std::uint32_t pauseAfterPartMs(const SubmissionContext& context);

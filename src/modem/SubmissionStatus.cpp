@@ -16,6 +16,9 @@ QString submissionStatusText(const CSMSException& error)
     const QString status = QStringLiteral("Error : ") + text;
     if (status == u"Error : The operation completed successfully.")
         return QLatin1String(SentStatusText);
+    // Says what the user must know: the message may be on the air.
+    if (isUnconfirmed(error))
+        return status;
     if (!status.contains(u"+CMS ERROR") && !status.contains(u"+CME ERROR"))
         return QStringLiteral("Error : +CMS ERROR: 500");
     return status;

@@ -1,6 +1,8 @@
+#include "modem/AnswerCleaning.h"
 #include "modem/CSMSException.h"
 #include "modem/Clock.h"
 #include "modem/ConcatReferenceCounter.h"
+#include "modem/DeviceInfoLookup.h"
 #include "modem/MessageSenders.h"
 #include "modem/ModemChannel.h"
 #include "modem/ModemCommands.h"
@@ -11,9 +13,15 @@
 #include "modem/TextModeText.h"
 #include "modem/Ucs2Hex.h"
 
+#include <QCoreApplication>
+
 namespace {
 
-constexpr std::uint32_t PauseAfterPartMs = 2000;
+QString uncarriedText()
+{
+    return QCoreApplication::translate(
+        "TextSender", "The modem's character sets cannot carry this text; send it in PDU mode.");
+}
 
 bool isWideCharset(const QString& charset)
 {
@@ -38,15 +46,19 @@ public:
 
 private:
     void prepareModem();
-    void chooseGsmCharset();
-    QString carryingCharset(const QString& supported, bool leavingWide) const;
+    bool chooseGsmCharset();
+    QString carryingCharset(const QString& supported) const;
+    QString storedDefaultSmsc() const;
+    std::optional<QString> modemSmsc();
     QByteArray unicodeBody(const QString& text);
     QByteArray bodyOf(const QString& text);
     bool isSingleMessage() const;
     SubmissionOutcome sendSingle();
     SubmissionOutcome sendSlices();
     std::optional<CSMSException> sendPart(const QByteArray& body, int partNumber);
+    std::optional<CSMSException> sendSlice(const QString& slice, int partNumber);
     void restoreDefaultSmsc();
+    bool restoreSmsc();
     bool selectNarrowCharset();
 
     ModemChannel& m_port;
@@ -54,7 +66,8 @@ private:
     const SubmissionContext& m_context;
     const QString m_text;
     MessageFlags m_flags;
-    QString m_charset; // as far as this submission knows it
+    QString m_charset;                // as far as this submission knows it
+    std::optional<QString> m_ownSmsc; // the modem's SMSC before a custom one replaced it
 };
 
 SubmissionOutcome TextModeSubmission::run()
@@ -70,37 +83,62 @@ void TextModeSubmission::prepareModem()
     sendCommand(m_port, "AT\r");
     sendCommand(m_port, "AT+CSMS=0\r");
     sendCommand(m_port, "AT+CMGF=1\r");
+    if (!m_request.customSmsc.trimmed().isEmpty() && storedDefaultSmsc().isEmpty())
+        m_ownSmsc = modemSmsc();
     SetSmscStream(m_port, m_request.customSmsc);
     sendCommand(m_port, CsmpCommand(m_flags.flash, m_flags.unicode).toStdString());
-    if (!m_flags.unicode)
-        chooseGsmCharset();
+    if (!m_flags.unicode && !chooseGsmCharset()) {
+        // No narrow set carries every character: the text goes as UCS2 rather than with "?".
+        m_flags.unicode = true;
+        sendCommand(m_port, CsmpCommand(m_flags.flash, true).toStdString());
+    }
+}
+
+QString TextModeSubmission::storedDefaultSmsc() const
+{
+    if (!m_context.deviceInfo)
+        return {};
+    const QString information =
+        m_context.deviceInfo->deviceInformationOf(portTextOf(m_port.portNumber()));
+    return GetDetailValue(information, QLatin1String(DefaultSmscLabel));
+}
+
+// What the modem holds now, so a custom SMSC does not outlive this message where no stored
+// default would replace it.
+std::optional<QString> TextModeSubmission::modemSmsc()
+{
+    if (!sendCommand(m_port, "AT+CSCA?\r"))
+        return std::nullopt;
+    const QString value = CleanAnswer(m_port.response(), {"AT+CSCA", "+CSCA"}, Quotes::Keep);
+    return decodeSmscNumber(quotedValue(value), basicIsInvalidNumber);
 }
 
 // A GSM text goes in a character set that carries all of it. A wide set left by an earlier
 // Unicode message is always left, GSM preferred to IRA; so is a set that would lose characters
-// ("€" in IRA, "[" in GSM), for the first supported set that carries the text.
-void TextModeSubmission::chooseGsmCharset()
+// ("€" in IRA, "[" in GSM), for the first supported set that carries the text. False when no
+// set the modem takes carries the whole text.
+bool TextModeSubmission::chooseGsmCharset()
 {
     const QString reply = QueryCharsetStream(m_port);
     m_charset = charsetOfReply(reply);
-    const bool wide = reply.contains(u"HEX") || reply.contains(u"UCS2");
+    const bool wide = isWideCharset(m_charset);
     if (!wide && canCarry(m_text, m_charset))
-        return;
-    const QString chosen = carryingCharset(QuerySupportedCharsetsStream(m_port), wide);
-    if (!chosen.isEmpty() && chosen != m_charset && selectCharset(m_port, chosen))
+        return true;
+    const QString chosen = carryingCharset(QuerySupportedCharsetsStream(m_port));
+    if (chosen.isEmpty())
+        return false;
+    if (chosen != m_charset) {
+        if (!selectCharset(m_port, chosen))
+            return false;
         m_charset = chosen;
+    }
+    return true;
 }
 
-QString TextModeSubmission::carryingCharset(const QString& supported, bool leavingWide) const
+QString TextModeSubmission::carryingCharset(const QString& supported) const
 {
     for (const char* name : {"GSM", "IRA", "HEX"}) {
         if (supported.contains(QLatin1String(name)) && canCarry(m_text, QLatin1String(name)))
-            return QLatin1String(name);
-    }
-    if (!leavingWide)
-        return {};
-    for (const char* name : {"GSM", "IRA"}) {
-        if (supported.contains(QLatin1String(name)))
             return QLatin1String(name);
     }
     return {};
@@ -131,6 +169,8 @@ QByteArray TextModeSubmission::unicodeBody(const QString& text)
             return ToUcs2Hex(text).toLatin1();
         }
     }
+    if (!canCarry(text, m_charset))
+        throw CSMSException(std::nullopt, uncarriedText());
     return encodeTextBody(text, m_charset);
 }
 
@@ -152,7 +192,20 @@ std::optional<CSMSException> TextModeSubmission::sendPart(const QByteArray& body
     if (QueryMessageMode(m_port) == u"0")
         SelectTextMode(m_port);
     const QByteArray cmgs = "AT+CMGS=\"" + m_request.number.toLatin1() + "\"\r";
-    return submitPart(m_port, m_context.clock, {cmgs, body, true, partNumber});
+    return submitPart(m_port, m_context.clock,
+                      {cmgs, body, true, partNumber, sendsFast(m_context)});
+}
+
+// Once a slice went out, a channel that breaks leaves the whole message's outcome unknown.
+std::optional<CSMSException> TextModeSubmission::sendSlice(const QString& slice, int partNumber)
+{
+    if (partNumber == 1)
+        return sendPart(bodyOf(slice), partNumber);
+    try {
+        return sendPart(bodyOf(slice), partNumber);
+    } catch (const CSMSException& error) {
+        throw UnconfirmedError(error.GetErrorMessage());
+    }
 }
 
 SubmissionOutcome TextModeSubmission::sendSingle()
@@ -175,8 +228,8 @@ SubmissionOutcome TextModeSubmission::sendSlices()
             restoreDefaultSmsc();
             return SubmissionOutcome::Stopped;
         }
-        failure.note(sendPart(bodyOf(slices[i]), static_cast<int>(i) + 1));
-        m_context.clock.sleepMs(PauseAfterPartMs);
+        failure.note(sendSlice(slices[i], static_cast<int>(i) + 1));
+        m_context.clock.sleepMs(pauseAfterPartMs(m_context));
     }
     restoreDefaultSmsc();
     failure.raise();
@@ -187,10 +240,19 @@ SubmissionOutcome TextModeSubmission::sendSlices()
 // and try once more.
 void TextModeSubmission::restoreDefaultSmsc()
 {
-    if (RestorePortSmsc(m_port, m_context.deviceInfo) || !isWideCharset(m_charset))
+    if (restoreSmsc() || !isWideCharset(m_charset))
         return;
     if (selectNarrowCharset())
-        RestorePortSmsc(m_port, m_context.deviceInfo);
+        restoreSmsc();
+}
+
+bool TextModeSubmission::restoreSmsc()
+{
+    if (!m_ownSmsc)
+        return RestorePortSmsc(m_port, m_context.deviceInfo);
+    if (m_ownSmsc->isEmpty())
+        return sendCommand(m_port, "AT+CSCA=\"\"\r");
+    return SetSmscStream(m_port, *m_ownSmsc);
 }
 
 } // namespace

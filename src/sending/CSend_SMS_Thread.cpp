@@ -293,6 +293,8 @@ void CSend_SMS_Thread::recordOutcome(int row, const QString& result)
     RunState& state = m_run.state();
     const bool retriesOn = m_run.context().options.retriesOn;
     const bool failed = result.contains(u"Error");
+    // A message that may be on the air waits for the user's word before it goes again.
+    const bool unconfirmed = failed && result.contains(UnconfirmedErrorText());
     enum class Written
     {
         Nothing,
@@ -311,7 +313,7 @@ void CSend_SMS_Thread::recordOutcome(int row, const QString& result)
             return Written::Stopped;
         r[StatusColumn] = result;
         r[UseStatusColumn] = QueueText::Done();
-        if (retriesOn && failed && r[RetryColumn].toInt() < state.RetryLimit) {
+        if (retriesOn && failed && !unconfirmed && r[RetryColumn].toInt() < state.RetryLimit) {
             r[CurrentStatusColumn] = QueueText::WaitToDispatchRetry();
         } else {
             if (!failed)

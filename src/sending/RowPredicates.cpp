@@ -1,5 +1,6 @@
 #include "sending/RowPredicates.h"
 
+#include "modem/CSMSException.h"
 #include "sending/QueueText.h"
 
 namespace RowPredicates {
@@ -35,6 +36,11 @@ bool IsBusy(const QueueRow& row)
 bool IsFailed(const QueueRow& row)
 {
     return row[StatusColumn].contains(u"Error");
+}
+
+bool IsUnconfirmed(const QueueRow& row)
+{
+    return IsFailed(row) && row[StatusColumn].contains(UnconfirmedErrorText());
 }
 
 bool IsLogged(const QueueRow& row)

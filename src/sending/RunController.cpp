@@ -67,8 +67,14 @@ bool SendingRun::prepareRetryRound()
         m_timers->stopActivity();
         return false;
     }
+    int unconfirmed = 0;
     m_queue.updateAll([&](int, QueueRow& row) {
-        if (!RowPredicates::IsFailed(row)) {
+        if (RowPredicates::IsUnconfirmed(row))
+            ++unconfirmed;
+    });
+    const bool resend = unconfirmed > 0 && askResendUnconfirmed(unconfirmed);
+    m_queue.updateAll([&](int, QueueRow& row) {
+        if (!RowPredicates::IsFailed(row) || (!resend && RowPredicates::IsUnconfirmed(row))) {
             state.ProcessedCount++;
             return;
         }
@@ -85,6 +91,31 @@ bool SendingRun::prepareRetryRound()
         return false;
     }
     return true;
+}
+
+// A row whose message may be on the air already goes again only when the user says so.
+bool SendingRun::askResendUnconfirmed(int rows)
+{
+    m_resendAnswer = -1;
+    m_display.change([rows](RunView& v) { v.resendQuestionRows = rows; });
+    constexpr std::uint32_t PollMs = 50;
+    while (m_resendAnswer < 0 && !m_stopRequested && m_context.state.Mark_To_Stop_All != 1)
+        m_context.clock.sleepMs(PollMs);
+    m_display.change([](RunView& v) { v.resendQuestionRows = 0; });
+    return m_resendAnswer == 1;
+}
+
+void SendingRun::answerResendQuestion(bool resend)
+{
+    m_display.change([](RunView& v) { v.resendQuestionRows = 0; });
+    m_resendAnswer = resend ? 1 : 0;
+}
+
+QString SendingRun::resendQuestionText(int rows)
+{
+    return tr("%n message(s) got no confirmation from the modem and may have been sent already. "
+              "Send them again in this retry round?",
+              nullptr, rows);
 }
 
 bool SendingRun::fillQueue()

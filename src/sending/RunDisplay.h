@@ -22,6 +22,9 @@ struct RunView
     bool waitPopupVisible = false;
     bool retriesOn = false; // the column widths depend on it
     bool closed = false;    // the window is to end
+    // A retry round waits to know whether rows their modem never confirmed go again; the
+    // window asks and answers through SendingRun::answerResendQuestion. 0: no question.
+    int resendQuestionRows = 0;
 };
 
 class RunDisplay

@@ -47,6 +47,11 @@ public:
 
     // The Export button: hands every row to the status export unless one runs.
     void exportPressed();
+    // The answer to view().resendQuestionRows: send the unconfirmed rows again or not.
+    void answerResendQuestion(bool resend);
+    // The question's text for a number of rows.
+    static QString resendQuestionText(int rows);
+
     // The rows as the status export writes them, in queue order.
     std::vector<ProcessStatusRow> statusRows() const;
 
@@ -91,6 +96,7 @@ private:
     void startController();
     void controllerBody();
     bool prepareRetryRound();
+    bool askResendUnconfirmed(int rows);
     bool fillQueue();
     void launchWorkers(bool retryRound);
     void launchDevice(int index, const QString& label, int deviceCount, bool retryRound,
@@ -139,6 +145,7 @@ private:
     std::atomic<bool> m_finishingRunning{false};
     std::atomic<int> m_liveWorkers{0};
     std::atomic<std::uint64_t> m_startTime{0};
+    std::atomic<int> m_resendAnswer{-1}; // -1 none yet, 0 no, 1 yes
 
     mutable std::mutex m_threadsMutex;
     std::thread m_controller;

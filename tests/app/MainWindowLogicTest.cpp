@@ -60,7 +60,7 @@ protected:
         o.messageType = "Notification";
         o.unicode = o.skipDuplicates = o.delayedDelivery = o.retriesOn = true;
         o.useExclusionRules = o.saveSentItems = o.saveToTemplates = o.clearAfterSending = true;
-        o.quotaManagement = true;
+        o.quotaManagement = o.fastSending = true;
         o.pauseEvery = "50";
         o.pauseFor = " 1  Hour";
         o.retryCount = "3";
@@ -96,6 +96,7 @@ TEST_F(MainWindowLogicTest, OptionsReachWhatTheSendingSideAndTheNumberCheckRead)
     const RunOptions& run = session.runOptions();
     EXPECT_TRUE(session.sendOptions().flash());
     EXPECT_TRUE(session.sendOptions().unicode());
+    EXPECT_TRUE(session.sendOptions().fast());
     for (const std::atomic<bool>* flag :
          {&run.skipDuplicates, &run.useExclusionRules, &run.delayedDelivery, &run.retriesOn,
           &run.saveSentItems, &run.saveToTemplates, &run.clearAfterSending, &run.quotaManagement})

@@ -1,4 +1,5 @@
 #include "sim/ModemSimulator.h"
+#include "support/ModemNoise.h"
 
 #include <QCoreApplication>
 #include <QProcess>
@@ -26,6 +27,7 @@ protected:
     {
         ASSERT_TRUE(folder.isValid());
         sim::SimulatorOptions options;
+        addUnsolicitedNoise(options);
         options.portsDir = folder.path().toStdString();
         options.modems = static_cast<int>(profiles.size());
         for (qsizetype i = 0; i < profiles.size(); ++i) {

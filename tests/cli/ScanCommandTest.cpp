@@ -1,4 +1,5 @@
 #include "sim/ModemSimulator.h"
+#include "support/ModemNoise.h"
 
 #include <QCoreApplication>
 #include <QProcess>
@@ -22,6 +23,7 @@ TEST(ScanCommandTest, PrintsTheRowsThenTheDetails)
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
     sim::SimulatorOptions options;
+    addUnsolicitedNoise(options);
     options.portsDir = folder.path().toStdString();
     options.modems = 3;
     options.addProfile(1, "imei=111");

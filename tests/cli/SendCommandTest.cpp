@@ -1,4 +1,5 @@
 #include "sim/ModemSimulator.h"
+#include "support/ModemNoise.h"
 #include "support/QStringPrinter.h"
 #include "support/WorkbookFixture.h"
 
@@ -28,6 +29,7 @@ protected:
     {
         ASSERT_TRUE(ports.isValid());
         sim::SimulatorOptions options;
+        addUnsolicitedNoise(options);
         options.portsDir = ports.path().toStdString();
         options.modems = int(profiles.size());
         for (qsizetype i = 0; i < profiles.size(); ++i)

@@ -9,6 +9,7 @@
 #include "modem/ConcatReferenceCounter.h"
 #include "modem/PortMap.h"
 #include "sim/ModemSimulator.h"
+#include "support/ModemNoise.h"
 #include "support/ScriptedPrompter.h"
 
 #include <QTemporaryDir>
@@ -25,6 +26,7 @@ protected:
     {
         ASSERT_TRUE(folder.isValid());
         sim::SimulatorOptions options;
+        addUnsolicitedNoise(options);
         options.portsDir = folder.path().toStdString();
         options.firstPort = FirstPort;
         options.modems = int(profiles.size());

@@ -7,6 +7,7 @@
 #include "modem/Clock.h"
 #include "modem/PortMap.h"
 #include "sim/ModemSimulator.h"
+#include "support/ModemNoise.h"
 #include "support/QStringPrinter.h"
 #include "support/ScriptedPrompter.h"
 
@@ -65,6 +66,7 @@ protected:
     {
         ASSERT_TRUE(folder.isValid());
         sim::SimulatorOptions options;
+        addUnsolicitedNoise(options);
         options.portsDir = folder.path().toStdString();
         options.firstPort = FirstPort;
         options.modems = static_cast<int>(profiles.size());

@@ -117,21 +117,25 @@ const QByteArray longLine(5000, 'A');
 
 INSTANTIATE_TEST_SUITE_P(
     Replies, ReadUntilTest,
-    ::testing::Values(ReadCase{"EchoResultAndOkUntrimmed", "AT+CMGF?\r\r\n+CMGF: 0\r\n\r\nOK\r\n",
-                               "OK", true, "AT+CMGF?\r\r\n+CMGF: 0\r\n\r\nOK\r\n"},
-                      ReadCase{"NulBecomesSpace", bytes("\r\n+CSCS: \"GSM\"\0\r\nOK\r\n"), "OK",
-                               true, "\r\n+CSCS: \"GSM\" \r\nOK\r\n"},
-                      ReadCase{"Prompt", "AT+CMGS=23\r\r\n> ", ">", true, "AT+CMGS=23\r\r\n> "},
-                      ReadCase{
-                          "Windows1252Text", "\r\n+COPS: 0,0,\"Caf\xe9 \x80\"\r\nOK", "OK", true,
-                          QString::fromUtf8("\r\n+COPS: 0,0,\"Caf\xc3\xa9 \xe2\x82\xac\"\r\nOK")},
-                      ReadCase{"LongerThanOneRead", longLine + "\r\nOK", "OK", true,
-                               QString::fromLatin1(longLine + "\r\nOK")},
-                      ReadCase{"TokenIsCaseSensitive", "\r\nok\r\n", "OK", false, "ok"},
-                      ReadCase{"QuietTimeOutGivesTrimmedText", "\r\n+CMS ERROR: 38\r\n", "OK",
-                               false, "+CMS ERROR: 38"},
-                      ReadCase{"WithoutTokenOnlyQuietTimeEnds", "\r\nOK\r\n", nullptr, false, "OK"},
-                      ReadCase{"SilentPort", "", "OK", false, ""}),
+    ::testing::Values(
+        ReadCase{"EchoResultAndOkUntrimmed", "AT+CMGF?\r\r\n+CMGF: 0\r\n\r\nOK\r\n", "OK", true,
+                 "AT+CMGF?\r\r\n+CMGF: 0\r\n\r\nOK\r\n"},
+        ReadCase{"NulBecomesSpace", bytes("\r\n+CSCS: \"GSM\"\0\r\nOK\r\n"), "OK", true,
+                 "\r\n+CSCS: \"GSM\" \r\nOK\r\n"},
+        ReadCase{"Prompt", "AT+CMGS=23\r\r\n> ", ">", true, "AT+CMGS=23\r\r\n> "},
+        ReadCase{"Windows1252Text", "\r\n+COPS: 0,0,\"Caf\xe9 \x80\"\r\nOK\r\n", "OK", true,
+                 QString::fromUtf8("\r\n+COPS: 0,0,\"Caf\xc3\xa9 \xe2\x82\xac\"\r\nOK\r\n")},
+        ReadCase{"LongerThanOneRead", longLine + "\r\nOK\r\n", "OK", true,
+                 QString::fromLatin1(longLine + "\r\nOK\r\n")},
+        ReadCase{"OkOnlyAsAWholeLine", "\r\nNOKIA\r\nOK", "OK", false, "NOKIA\r\nOK"},
+        ReadCase{"UnsolicitedLinesLeftOut", "AT+CSQ\r\r\n^RSSI:20\r\n\r\n+CSQ: 20,99\r\n\r\nOK\r\n",
+                 "OK", true, "AT+CSQ\r\r\n\r\n+CSQ: 20,99\r\n\r\nOK\r\n"},
+        ReadCase{"ErrorLineEndsTheWait", "\r\n+CME ERROR: 10\r\n", ">", false, "+CME ERROR: 10"},
+        ReadCase{"TokenIsCaseSensitive", "\r\nok\r\n", "OK", false, "ok"},
+        ReadCase{"QuietTimeOutGivesTrimmedText", "\r\n+CMS ERROR: 38\r\n", "OK", false,
+                 "+CMS ERROR: 38"},
+        ReadCase{"WithoutTokenOnlyQuietTimeEnds", "\r\nOK\r\n", nullptr, false, "OK"},
+        ReadCase{"SilentPort", "", "OK", false, ""}),
     [](const ::testing::TestParamInfo<ReadCase>& info) { return std::string(info.param.name); });
 
 TEST_F(ChannelTest, QuietTimeOutLeavesChannelUsable)

@@ -24,6 +24,11 @@ public:
     using ModemChannel::Write;
 
     bool ReadUntil(const char* token) override { return m_channel.ReadUntil(token); }
+    bool ReadSubmissionResult(QByteArrayView body, std::uint32_t graceMs) override
+    {
+        return m_channel.ReadSubmissionResult(body, graceMs);
+    }
+    QList<QByteArray> takeUnsolicited() override { return m_channel.takeUnsolicited(); }
     const QString& response() const override { return m_channel.response(); }
     void clearResponse() override { m_channel.clearResponse(); }
     void DiscardInput() override { m_channel.DiscardInput(); }

@@ -5,6 +5,7 @@
 #include "modem/Clock.h"
 #include "modem/PortMap.h"
 #include "sim/ModemSimulator.h"
+#include "support/ModemNoise.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -25,6 +26,7 @@ protected:
     {
         ASSERT_TRUE(folder.isValid());
         sim::SimulatorOptions options;
+        addUnsolicitedNoise(options);
         options.portsDir = folder.path().toStdString();
         options.firstPort = Port;
         options.modems = static_cast<int>(profiles.size());

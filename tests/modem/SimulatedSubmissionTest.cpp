@@ -236,11 +236,12 @@ TEST_F(SimulatedSubmissionTest, VanishedModemIsAnErrorNotASuccess)
     EXPECT_EQ(air().size(), 1u);
 }
 
-TEST_F(SimulatedSubmissionTest, VanishingBetweenPartsIsAnError)
+// Part one is on the air: the outcome is unknown, not a plain error a retry would send again.
+TEST_F(SimulatedSubmissionTest, VanishingBetweenPartsLeavesTheOutcomeUnknown)
 {
     startModem("vanish=1");
     const CSMSException error = errorOf(Mode::Pdu, QString(200, u'a'));
-    EXPECT_EQ(error.code(), CSMSException::SystemErrorBase | EIO);
+    EXPECT_EQ(error.code(), CSMSException::UnconfirmedCode);
     EXPECT_EQ(air().size(), 1u);
 }
 

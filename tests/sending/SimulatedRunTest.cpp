@@ -4,6 +4,7 @@
 #include "sending/ModemSubmitter.h"
 #include "sending/RowPredicates.h"
 #include "sim/ModemSimulator.h"
+#include "support/ModemNoise.h"
 
 #include <map>
 #include <set>
@@ -22,6 +23,7 @@ protected:
     void startModems(const QStringList& profiles, int mode = 1)
     {
         sim::SimulatorOptions simOptions;
+        addUnsolicitedNoise(simOptions);
         simOptions.portsDir = portsDir.path().toStdString();
         simOptions.firstPort = FirstPort;
         simOptions.modems = int(profiles.size());

@@ -62,6 +62,10 @@ OptionsPanel::OptionsPanel(QWidget* parent)
     pauseRow->addStretch();
     layout->addLayout(pauseRow);
 
+    m_fast = addCheck(tr("Send as fast as each modem answers"),
+                      tr("Go on as soon as a modem has answered instead of waiting the usual "
+                         "two seconds after every message part."));
+
     auto* retryRow = new QHBoxLayout;
     m_retries = new QCheckBox(tr("Retry attempts on Failed SMS"), this);
     m_retries->setToolTip(tr("Send the failed messages again, up to this many rounds."));
@@ -104,6 +108,7 @@ MainWindowOptions OptionsPanel::options() const
     o.delayedDelivery = m_delayed->isChecked();
     o.pauseEvery = chosen(m_pauseEvery);
     o.pauseFor = chosen(m_pauseFor);
+    o.fastSending = m_fast->isChecked();
     o.retriesOn = m_retries->isChecked();
     o.retryCount = chosen(m_retryCount);
     o.useExclusionRules = m_exclusion->isChecked();
@@ -122,6 +127,7 @@ void OptionsPanel::showOptions(const MainWindowOptions& o)
     m_delayed->setChecked(o.delayedDelivery);
     choose(m_pauseEvery, o.pauseEvery);
     choose(m_pauseFor, o.pauseFor);
+    m_fast->setChecked(o.fastSending);
     m_retries->setChecked(o.retriesOn);
     choose(m_retryCount, o.retryCount);
     m_exclusion->setChecked(o.useExclusionRules);

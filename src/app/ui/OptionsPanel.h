@@ -33,6 +33,7 @@ public:
     QCheckBox* saveSentItems() const { return m_saveSent; }
     QCheckBox* saveToTemplates() const { return m_saveTemplates; }
     QCheckBox* clearAfterSending() const { return m_clearAfter; }
+    QCheckBox* fastSending() const { return m_fast; }
 
 signals:
     void changed();
@@ -54,5 +55,6 @@ private:
     QCheckBox* m_saveSent;
     QCheckBox* m_saveTemplates;
     QCheckBox* m_clearAfter;
+    QCheckBox* m_fast;
     bool m_showing = false;
 };

@@ -121,10 +121,22 @@ void CSMS_Sending::refresh()
         m_wait->deleteLater();
         m_wait = nullptr;
     }
+    if (view.resendQuestionRows > 0)
+        askResend(view.resendQuestionRows);
     if (view.closed && isVisible()) {
         m_timer->stop();
         done(QDialog::Accepted);
     }
+}
+
+// The retry round waits for this answer; the timer rests while the question is open.
+void CSMS_Sending::askResend(int rows)
+{
+    m_timer->stop();
+    const bool resend =
+        m_run->context().prompter.confirm(tr("Confirm"), SendingRun::resendQuestionText(rows));
+    m_run->answerResendQuestion(resend);
+    m_timer->start(RefreshMs);
 }
 
 void CSMS_Sending::onStop()

@@ -46,6 +46,7 @@ public slots:
     void reject() override;
     // Copies the run's state into the widgets; the timer calls it.
     void refresh();
+    void askResend(int rows);
 
 protected:
     void showEvent(QShowEvent* event) override;

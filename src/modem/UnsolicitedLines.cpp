@@ -1,0 +1,150 @@
+#include "modem/UnsolicitedLines.h"
+
+namespace {
+
+// Lines that are unsolicited when they start with one of these (the ones ending in ":" carry
+// values). From 27.007 and 27.005, and the vendor forms of the common USB modems.
+constexpr const char* PrefixedResults[] = {
+    // Registration, signal and network
+    "+CREG:",
+    "+CGREG:",
+    "+CEREG:",
+    "+C5GREG:",
+    "+CIEV:",
+    "+CTZV:",
+    "+CTZE:",
+    "+CTZEU:",
+    "+CGEV:",
+    "+CUSD:",
+    "+CSSI:",
+    "+CSSU:",
+    "+CCWA:",
+    "+CLIP:",
+    "+CRING:",
+    "+CPIN:",
+    // Messages and reports
+    "+CMTI:",
+    "+CMT:",
+    "+CBM:",
+    "+CBMI:",
+    "+CDS:",
+    "+CDSI:",
+    // Huawei and ZTE style
+    "^RSSI:",
+    "^HCSQ:",
+    "^MODE:",
+    "^BOOT:",
+    "^DSFLOWRPT:",
+    "^SIMST:",
+    "^SRVST:",
+    "^CEND:",
+    "^ORIG:",
+    "^CONF:",
+    "^CONN:",
+    "^STIN:",
+    "^NDISSTAT:",
+    "^RFSWITCH:",
+    "^CRSSI:",
+    "^ACTIVEBAND:",
+    "^EONS:",
+    "^NWTIME:",
+    "^TIME:",
+    "^SMMEMFULL:",
+    "^POSITION:",
+    "+ZPASR:",
+    "+ZUSIMR:",
+    "+ZDONR:",
+    // Quectel, SIMCom, Sierra and Telit style
+    "+QIND:",
+    "+QUSIM:",
+    "+CPSI:",
+    "*EMRDY:",
+    "#QSS:",
+};
+
+// Unsolicited lines that are a word or two with nothing after them.
+constexpr const char* WholeResults[] = {
+    "RING",      "NO CARRIER", "+PBREADY", "RDY",     "Call Ready",
+    "SMS Ready", "^SYSSTART",  "+ZEND",    "PB DONE",
+};
+
+QByteArrayView trimmedView(QByteArrayView line)
+{
+    return line.trimmed();
+}
+
+QByteArrayView prefixOf(QByteArrayView line)
+{
+    const qsizetype colon = line.indexOf(':');
+    return colon < 0 ? line : line.first(colon);
+}
+
+bool isDigits(QByteArrayView text)
+{
+    if (text.isEmpty())
+        return false;
+    for (const char c : text) {
+        if (c < '0' || c > '9')
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+bool isUnsolicitedLine(QByteArrayView line, QByteArrayView answerPrefix)
+{
+    const QByteArrayView text = trimmedView(line);
+    if (text.isEmpty())
+        return false;
+    if (!answerPrefix.isEmpty() && prefixOf(text) == answerPrefix)
+        return false;
+    for (const char* whole : WholeResults) {
+        if (text == QByteArrayView(whole))
+            return true;
+    }
+    for (const char* prefix : PrefixedResults) {
+        if (text.startsWith(QByteArrayView(prefix)))
+            return true;
+    }
+    return false;
+}
+
+int unsolicitedBodyLines(QByteArrayView line)
+{
+    const QByteArrayView text = trimmedView(line);
+    if (text.startsWith("+CMT:") || text.startsWith("+CBM:"))
+        return 1;
+    // In PDU mode a report is its length, then the PDU on a line of its own.
+    if (text.startsWith("+CDS:"))
+        return isDigits(text.sliced(5).trimmed()) ? 1 : 0;
+    return 0;
+}
+
+QByteArray answerPrefixOf(QByteArrayView command)
+{
+    const QByteArrayView text = command.trimmed();
+    if (text.size() < 3 || qstrnicmp(text.data(), "AT", 2) != 0)
+        return {};
+    const QByteArrayView rest = text.sliced(2);
+    const char lead = rest.front();
+    if (lead != '+' && lead != '^' && lead != '$' && lead != '*' && lead != '#' && lead != '%')
+        return {};
+    qsizetype end = 1;
+    while (end < rest.size()) {
+        const char c = rest[end];
+        const bool nameChar =
+            (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
+        if (!nameChar)
+            break;
+        ++end;
+    }
+    return rest.first(end).toByteArray().toUpper();
+}
+
+bool isFinalErrorLine(QByteArrayView line)
+{
+    const QByteArrayView text = trimmedView(line);
+    return text == "ERROR" || text.startsWith("+CMS ERROR") || text.startsWith("+CME ERROR") ||
+           text == "COMMAND NOT SUPPORT" || text == "TOO MANY PARAMETERS";
+}

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+
+// Modems print result lines of their own at any moment (signal reports, registration changes,
+// new messages, rings). These tell such lines from the answer to the command in flight.
+
+// Whether a complete line (without its line end) is a known unsolicited result. A line that
+// starts with the answer prefix of the command in flight ("+CREG" during AT+CREG?) is that
+// command's answer, never unsolicited.
+bool isUnsolicitedLine(QByteArrayView line, QByteArrayView answerPrefix = {});
+
+// How many further lines belong to an unsolicited line: the message or report that follows
+// "+CMT:", "+CBM:" and a PDU-mode "+CDS:".
+int unsolicitedBodyLines(QByteArrayView line);
+
+// The prefix a command's answer lines start with: "+CMGF" for "AT+CMGF?\r", "^SYSINFO" for
+// "AT^SYSINFO\r"; empty for a command without one (for example "ATE0\r") and for text that is
+// not a command (a message body).
+QByteArray answerPrefixOf(QByteArrayView command);
+
+// Whether a complete line is a final result that ends a command without "OK": "ERROR",
+// "+CMS ERROR: n", "+CME ERROR: n" and the vendor forms of a refused command.
+bool isFinalErrorLine(QByteArrayView line);

@@ -1,0 +1,251 @@
+#include "modem/ReplyCollector.h"
+
+#include "QtPrinters.h"
+#include "modem/UnsolicitedLines.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct CollectCase
+{
+    const char* name;
+    QByteArray input;
+    const char* token;
+    QByteArray answerPrefix;
+    QByteArray echo; // a message body just written; empty: none
+    bool tokenSeen;
+    bool finalError;
+    QByteArray reply;
+    QList<QByteArray> unsolicited;
+};
+
+void PrintTo(const CollectCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
+ReplyCollector collectorFor(const CollectCase& c)
+{
+    ReplyCollector collector(c.token, c.answerPrefix);
+    if (!c.echo.isEmpty())
+        collector.expectEcho(c.echo);
+    return collector;
+}
+
+void expectOutcome(const ReplyCollector& collector, const CollectCase& c)
+{
+    EXPECT_EQ(collector.tokenSeen(), c.tokenSeen);
+    EXPECT_EQ(collector.finalError(), c.finalError);
+    EXPECT_EQ(collector.reply(), c.reply);
+    EXPECT_EQ(collector.unsolicited(), c.unsolicited);
+}
+
+class ReplyCollectorTest : public ::testing::TestWithParam<CollectCase>
+{};
+
+// Real modems hand over their replies in pieces of any size: whole, and a byte at a time,
+// must give the same outcome.
+TEST_P(ReplyCollectorTest, SameOutcomeWhereverTheReadsSplit)
+{
+    const CollectCase& c = GetParam();
+    ReplyCollector whole = collectorFor(c);
+    whole.add(c.input);
+    expectOutcome(whole, c);
+
+    ReplyCollector bytewise = collectorFor(c);
+    for (qsizetype i = 0; i < c.input.size(); ++i)
+        bytewise.add(c.input.sliced(i, 1));
+    expectOutcome(bytewise, c);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Replies, ReplyCollectorTest,
+    ::testing::Values(
+        CollectCase{"OkLine",
+                    "AT+CMGF?\r\r\n+CMGF: 0\r\n\r\nOK\r\n",
+                    "OK",
+                    "+CMGF",
+                    {},
+                    true,
+                    false,
+                    "AT+CMGF?\r\r\n+CMGF: 0\r\n\r\nOK\r\n",
+                    {}},
+        CollectCase{"OkInsideAWordIsNoResult",
+                    "AT+GMI\r\r\nNOKIA\r\n\r\nOK\r\n",
+                    "OK",
+                    "+GMI",
+                    {},
+                    true,
+                    false,
+                    "AT+GMI\r\r\nNOKIA\r\n\r\nOK\r\n",
+                    {}},
+        CollectCase{
+            "UnfinishedOkLineIsNoResult", "\r\nNOK", "OK", {}, {}, false, false, "\r\nNOK", {}},
+        CollectCase{"UnsolicitedLinesTakenOutOfTheAnswer",
+                    "AT+CMGF=?\r\r\n+CMGF: (0)\r\n\r\n^RSSI:20\r\n\r\n^MODE:5,4\r\n\r\nOK\r\n",
+                    "OK",
+                    "+CMGF",
+                    {},
+                    true,
+                    false,
+                    "AT+CMGF=?\r\r\n+CMGF: (0)\r\n\r\n\r\n\r\nOK\r\n",
+                    {"^RSSI:20", "^MODE:5,4"}},
+        CollectCase{"TheCommandsOwnAnswerIsKept",
+                    "AT+CREG?\r\r\n+CREG: 0,1\r\n\r\nOK\r\n",
+                    "OK",
+                    "+CREG",
+                    {},
+                    true,
+                    false,
+                    "AT+CREG?\r\r\n+CREG: 0,1\r\n\r\nOK\r\n",
+                    {}},
+        CollectCase{"AnotherCommandsRegistrationLineIsUnsolicited",
+                    "\r\n+CREG: 1\r\n\r\n+CSQ: 20,99\r\n\r\nOK\r\n",
+                    "OK",
+                    "+CSQ",
+                    {},
+                    true,
+                    false,
+                    "\r\n\r\n+CSQ: 20,99\r\n\r\nOK\r\n",
+                    {"+CREG: 1"}},
+        CollectCase{"NewMessageAndItsPduTakenTogether",
+                    "\r\n+CMT: ,24\r\n07914477\r\n\r\nOK\r\n",
+                    "OK",
+                    {},
+                    {},
+                    true,
+                    false,
+                    "\r\n\r\nOK\r\n",
+                    {"+CMT: ,24\n07914477"}},
+        CollectCase{"ErrorLineEndsTheWait",
+                    "AT+CMGS=23\r\r\n+CMS ERROR: 38\r\n",
+                    ">",
+                    "+CMGS",
+                    {},
+                    false,
+                    true,
+                    "AT+CMGS=23\r\r\n+CMS ERROR: 38\r\n",
+                    {}},
+        CollectCase{"PromptWithoutLineEnd",
+                    "AT+CMGS=23\r\r\n^RSSI:9\r\n> ",
+                    ">",
+                    "+CMGS",
+                    {},
+                    true,
+                    false,
+                    "AT+CMGS=23\r\r\n> ",
+                    {"^RSSI:9"}},
+        CollectCase{"EchoedBodyLineOkIsNotTheResult",
+                    "Hi\nOK\nbye\r\n+CMS ERROR: 38\r\n",
+                    "OK",
+                    "+CMGS",
+                    "Hi\nOK\nbye",
+                    false,
+                    true,
+                    "Hi\nOK\nbye\r\n+CMS ERROR: 38\r\n",
+                    {}},
+        CollectCase{"EchoWithPromptsThenResult",
+                    "Hi\r\r\n> ERROR\r\r\n> bye\r\n+CMGS: 7\r\n\r\nOK\r\n",
+                    "OK",
+                    "+CMGS",
+                    "Hi\rERROR\rbye",
+                    true,
+                    false,
+                    "Hi\r\r\n> ERROR\r\r\n> bye\r\n+CMGS: 7\r\n\r\nOK\r\n",
+                    {}},
+        CollectCase{"NoEchoBodyOkThenResult",
+                    "\r\n+CMGS: 7\r\n\r\nOK\r\n",
+                    "OK",
+                    "+CMGS",
+                    "OK",
+                    true,
+                    false,
+                    "\r\n+CMGS: 7\r\n\r\nOK\r\n",
+                    {}},
+        CollectCase{"LinesAfterTheResultKeepOnlyUnsolicited",
+                    "\r\nOK\r\n\r\n+CMTI: \"SM\",3\r\nstale\r\n",
+                    "OK",
+                    {},
+                    {},
+                    true,
+                    false,
+                    "\r\nOK\r\n",
+                    {"+CMTI: \"SM\",3"}},
+        CollectCase{"NulBecomesSpace",
+                    QByteArray("\r\n+CSCS: \"GSM\"\0\r\nOK\r\n", 21),
+                    "OK",
+                    "+CSCS",
+                    {},
+                    true,
+                    false,
+                    "\r\n+CSCS: \"GSM\" \r\nOK\r\n",
+                    {}},
+        CollectCase{"WithoutTokenNothingEnds",
+                    "\r\nOK\r\n",
+                    nullptr,
+                    {},
+                    {},
+                    false,
+                    false,
+                    "\r\nOK\r\n",
+                    {}}),
+    [](const ::testing::TestParamInfo<CollectCase>& info) { return std::string(info.param.name); });
+
+TEST(UnsolicitedLinesTest, KnownLinesAndTheCommandsOwnAnswer)
+{
+    struct Case
+    {
+        QByteArray line;
+        QByteArray answerPrefix;
+        bool unsolicited;
+    };
+    const Case cases[] = {
+        {"^RSSI:20", {}, true},
+        {"^MODE:5,4", {}, true},
+        {"+CREG: 1", {}, true},
+        {"RING", {}, true},
+        {"+CMTI: \"SM\",3", {}, true},
+        {"+CDSI: \"SR\",1", {}, true},
+        {"^SIMST:1", {}, true},
+        {"+PBREADY", {}, true},
+        {"+CIEV: 2,3", {}, true},
+        {"NO CARRIER", {}, true},
+        {"^BOOT:1,0,0,4", {}, true},
+        {"+CREG: 0,1", "+CREG", false},
+        {"+CPIN: READY", "+CPIN", false},
+        {"+CMGF: 0", "+CMGF", false},
+        {"+CSQ: 20,99", "+CSQ", false},
+        {"RINGO", {}, false},
+        {"OK", {}, false},
+        {"QSIM", {}, false},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(isUnsolicitedLine(c.line, c.answerPrefix), c.unsolicited) << c.line.constData();
+}
+
+TEST(UnsolicitedLinesTest, AnswerPrefixOfCommands)
+{
+    const std::pair<QByteArray, QByteArray> cases[] = {
+        {"AT+CMGF?\r", "+CMGF"},
+        {"AT+CSQ\r", "+CSQ"},
+        {"at+creg?\r", "+CREG"},
+        {"AT^SYSINFO\r", "^SYSINFO"},
+        {"AT+CMGS=23\r", "+CMGS"},
+        {"ATE0\r", ""},
+        {"AT\r", ""},
+        {"0011000C91\x1a", ""},
+    };
+    for (const auto& [command, prefix] : cases)
+        EXPECT_EQ(answerPrefixOf(command), prefix) << command.constData();
+}
+
+TEST(UnsolicitedLinesTest, ReportsAndMessagesCarryTheirBodyLine)
+{
+    EXPECT_EQ(unsolicitedBodyLines("+CMT: \"+4477\",,\"24/01/01,10:00:00+00\""), 1);
+    EXPECT_EQ(unsolicitedBodyLines("+CDS: 25"), 1);
+    EXPECT_EQ(unsolicitedBodyLines("+CDS: 6,7,\"+4477\",145,\"24/01/01\",\"24/01/01\",0"), 0);
+    EXPECT_EQ(unsolicitedBodyLines("^RSSI:20"), 0);
+}
+
+} // namespace
