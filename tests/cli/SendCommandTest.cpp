@@ -104,7 +104,7 @@ TEST_F(SendCommandTest, ManualQuotaAndAPortWithoutModem)
     startModems({"", ""});
     const QString list = writeList("+447700900001\ta\n+447700900002\tb\n+447700900003\tc\n");
     const CliRun run =
-        send({"--file", list, "--port", "COM1", "--port", "COM2", "--quota", "COM1=1"});
+        send({"--file", list, "--port", "COM1", "--port", "COM2", "--quota", "COM1=1", "--fast"});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_TRUE(run.out.endsWith("Sent 3, failed 0, excluded 0, skipped 0, stopped 0\n"));
     int fromCom1 = 0;

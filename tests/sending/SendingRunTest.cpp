@@ -4,6 +4,8 @@
 #include "sending/RowPredicates.h"
 
 #include <algorithm>
+#include <map>
+#include <memory>
 #include <set>
 
 namespace {
@@ -320,6 +322,47 @@ TEST_F(SendingRunTest, ARowThatSucceedsInARetryRoundIsLoggedAsSent)
     for (const SentItem& record : records)
         EXPECT_EQ(record.status, "Message sent successfully.");
 }
+
+// A message whose modem never confirmed it may be on the air: a retry round asks once, with
+// the count, and sends it again only on Yes. Plain failures are retried either way.
+class ResendQuestionTest : public RunFixture, public ::testing::WithParamInterface<bool>
+{};
+
+TEST_P(ResendQuestionTest, RetryRoundAsksBeforeSendingUnconfirmedRowsAgain)
+{
+    const bool resend = GetParam();
+    options.retriesOn = true;
+    retryLimit = 1;
+    recipients(3);
+    useDevices({{3, 1}});
+    auto tries = std::make_shared<std::map<QString, int>>();
+    submitter.behave(3, [tries](int, const SendRequest& m, int) -> SubmitOutcome {
+        const int attempt = ++(*tries)[m.number];
+        if (m.number == "1000" && attempt == 1)
+            throw UnconfirmedError();
+        if (m.number == "1001")
+            ThrowModemError("+CMS ERROR: 38");
+        return SubmitOutcome::Sent;
+    });
+    start();
+    int asked = 0;
+    while (!run->waitUntilSettled(std::chrono::milliseconds(5))) {
+        if (const int rows = run->view().resendQuestionRows) {
+            EXPECT_EQ(rows, 1);
+            ++asked;
+            run->answerResendQuestion(resend);
+        }
+    }
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ((*tries)["1000"], resend ? 2 : 1);
+    EXPECT_EQ((*tries)["1001"], 2);
+    EXPECT_EQ(column(StatusColumn)[0],
+              resend ? "Message sent successfully."
+                     : "Error : No confirmation from the modem; the message may have been sent.");
+    EXPECT_EQ(column(StatusColumn)[1], "Error : +CMS ERROR: 38");
+}
+
+INSTANTIATE_TEST_SUITE_P(Answers, ResendQuestionTest, ::testing::Bool());
 
 TEST_F(SendingRunTest, StopMidRunLeavesNoRowSendingAndLogsEachOutcomeOnce)
 {

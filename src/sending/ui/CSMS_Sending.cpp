@@ -5,6 +5,7 @@
 #include "sending/SendQueueModel.h"
 #include "sending/SendingRun.h"
 #include "sending/ui/WindowStatusExport.h"
+#include "stores/Prompter.h"
 #include "stores/ui/WaitPopup.h"
 
 #include <QCloseEvent>
