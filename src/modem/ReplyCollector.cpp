@@ -38,7 +38,9 @@ ReplyCollector::ReplyCollector(const char* token, QByteArray answerPrefix)
 void ReplyCollector::expectEcho(QByteArrayView body)
 {
     m_echo.clear();
-    for (const QByteArray& line : body.toByteArray().replace('\r', '\n').split('\n')) {
+    // The echo arrives as the reply does: NUL (the GSM code of "@") as a blank.
+    QByteArray text = body.toByteArray().replace('\r', '\n').replace('\0', ' ');
+    for (const QByteArray& line : text.split('\n')) {
         const QByteArray form = echoForm(line);
         if (!form.isEmpty())
             m_echo.append(form);
