@@ -237,13 +237,17 @@ SubmissionOutcome TextModeSubmission::sendSlices()
 }
 
 // A modem in a wide character set may refuse the plain number; then go back to a narrow set
-// and try once more.
+// and try once more. A modem that vanished after taking the message has still sent it: a failing
+// restore must not turn that into a failure (the next message finds the port gone).
 void TextModeSubmission::restoreDefaultSmsc()
 {
-    if (restoreSmsc() || !isWideCharset(m_charset))
-        return;
-    if (selectNarrowCharset())
-        restoreSmsc();
+    try {
+        if (restoreSmsc() || !isWideCharset(m_charset))
+            return;
+        if (selectNarrowCharset())
+            restoreSmsc();
+    } catch (const CSMSException&) {
+    }
 }
 
 bool TextModeSubmission::restoreSmsc()

@@ -6,7 +6,9 @@
 #include "modem/Clock.h"
 #include "modem/ConcatReferenceCounter.h"
 #include "modem/DeviceInfoLookup.h"
+#include "modem/Interrogation.h"
 #include "modem/MessageSenders.h"
+#include "modem/ModemCommands.h"
 #include "modem/PortMap.h"
 #include "modem/SendOptions.h"
 #include "modem/SubmissionStatus.h"
@@ -163,6 +165,57 @@ TEST_F(ScriptedSubmissionTest, StaleReplyIsNotTakenForTheNextMessage)
     std::this_thread::sleep_for(std::chrono::milliseconds(100));
     EXPECT_EQ(statusOf(true, {"hello", {}, "+447700900123", 0}), "Message sent successfully.");
     EXPECT_TRUE(channel.transcript().contains("hello\x1A\r\n"));
+}
+
+// The first answer comes after the channel has given up on it, before the modem reads on: the
+// next commands still get their own answers.
+TEST_F(ScriptedSubmissionTest, LateAnswerNeverReachesTheNextCommand)
+{
+    start([](const QByteArray& input) -> QByteArray {
+        if (input == "AT+GMI") {
+            std::this_thread::sleep_for(std::chrono::milliseconds(260));
+            return "\r\nLATECORP\r\n\r\nOK\r\n";
+        }
+        if (input == "AT+GMM")
+            return "\r\nQX-7\r\n\r\nOK\r\n";
+        if (input == "AT+CGSN")
+            return "\r\n356938035643809\r\n\r\nOK\r\n";
+        return "\r\nOK\r\n";
+    });
+    EXPECT_FALSE(sendCommand(channel, "AT+GMI\r"));
+    EXPECT_EQ(QueryModel(channel), "QX-7");
+    EXPECT_EQ(QueryImei(channel), "356938035643809");
+}
+
+// Multi-line answers are joined; the voltage some modems add after the battery level is not
+// part of the level.
+TEST_F(ScriptedSubmissionTest, MultiLineRevisionAndBatteryVoltage)
+{
+    start([](const QByteArray& input) -> QByteArray {
+        if (input == "AT+GMR")
+            return "\r\n+GMR: 11.608.12.02.21\r\nR2B\r\n\r\nOK\r\n";
+        if (input == "AT+CBC")
+            return "\r\n+CBC: 0,97,4177\r\n\r\nOK\r\n";
+        return "\r\nOK\r\n";
+    });
+    const QStringList lines = QueryDeviceInformation(channel).split(u'\n');
+    EXPECT_EQ(lines.at(2), "Revision :11.608.12.02.21 R2B");
+    EXPECT_EQ(lines.at(4), "Battery :97%");
+}
+
+// The body went out and then nothing conclusive came: the message may be on the air, so it
+// must neither read as sent nor as a plain failure.
+TEST_F(ScriptedSubmissionTest, SilenceAfterTheBodyLeavesTheOutcomeUnknown)
+{
+    start([](const QByteArray& input) -> QByteArray {
+        if (input.startsWith("AT+CMGS="))
+            return "\r\n> ";
+        if (input.endsWith('\x1A'))
+            return {};
+        return "\r\nOK\r\n";
+    });
+    EXPECT_EQ(statusOf(false, {"hello", {}, "+447700900123", 0}),
+              "Error : No confirmation from the modem; the message may have been sent.");
 }
 
 } // namespace

@@ -115,4 +115,31 @@ TEST_F(SimulatedInterrogationTest, SmsModesAndCapability)
     }
 }
 
+// Answers a byte at a time: "NOKIA" holds "OK", and a wait that stopped there would shift
+// every later answer by one command.
+TEST_F(SimulatedInterrogationTest, AnswersInPiecesAreReadWhole)
+{
+    startModem("trickle,manufacturer=NOKIA,model=N95,revision=V1");
+    const QStringList lines = QueryDeviceInformation(channel).split(u'\n');
+    EXPECT_EQ(lines.at(0), "Manufacturer :NOKIA");
+    EXPECT_EQ(lines.at(1), "Model :N95");
+    EXPECT_EQ(lines.at(2), "Revision :V1");
+    EXPECT_EQ(lines.at(3), "Supported SMS Mode :PDU Mode & Text Mode");
+}
+
+// A signal report inside the answer to AT+CMGF=? must not make a text-only modem look like
+// one that takes PDUs.
+TEST_F(SimulatedInterrogationTest, UnsolicitedLinesInsideAnswersChangeNoValue)
+{
+    startModem("text-only,urc-every=1,signal=17");
+    EXPECT_EQ(QuerySmsModes(channel), TextModeOnly);
+    serial.Open(Port, ChannelTimeoutMs);
+    const QString information = QueryDeviceInformation(channel);
+    EXPECT_FALSE(information.contains(u"RSSI")) << information.toStdString();
+    EXPECT_FALSE(information.contains(u"MODE:")) << information.toStdString();
+    EXPECT_TRUE(information.contains(u"Signal Quality :Good (17)")) << information.toStdString();
+    EXPECT_TRUE(information.contains(u"Supported SMS Mode :Text Mode"));
+    EXPECT_FALSE(serial.takeUnsolicited().isEmpty());
+}
+
 } // namespace

@@ -374,4 +374,58 @@ TEST_F(SimulatedSubmissionTest, TextModeUnicodeChoosesHexBeforeUcs2)
     }
 }
 
+// In text mode the modem echoes the body; its "OK" line is the user's text, and the modem's
+// verdict comes after it.
+TEST_F(SimulatedSubmissionTest, EchoedOkLineOfTheBodyIsNotTheResult)
+{
+    startModem("cms-error=38");
+    EXPECT_EQ(statusOf(Mode::Text, "Hi\nOK\nbye"), "Error : +CMS ERROR: 38");
+    EXPECT_EQ(statusOf(Mode::Pdu, "Hi\nOK\nbye"), "Error : +CMS ERROR: 38");
+}
+
+// Every character arrives, whatever set the modem starts in; a text no narrow set carries
+// goes as UCS2 rather than with "?".
+TEST_F(SimulatedSubmissionTest, TextModeKeepsEveryCharacter)
+{
+    const QString text = QString::fromUtf8("Price 5€ [x]{y}~|^\\");
+    for (const char* profile : {"", "charset=UCS2", "charsets=IRA/GSM/UCS2/HEX"}) {
+        SCOPED_TRACE(profile);
+        startModem(profile);
+        EXPECT_EQ(statusOf(Mode::Text, text), "Message sent successfully.");
+        ASSERT_EQ(air().size(), 1u);
+        EXPECT_EQ(air().front().text, text);
+        serial.Close();
+        simulator.reset();
+    }
+}
+
+// A custom SMSC must not stay in a modem that has no stored default to put back: the modem's
+// own SMSC is remembered and restored.
+TEST_F(SimulatedSubmissionTest, TextModeRestoresTheModemsOwnSmsc)
+{
+    startModem();
+    const SubmissionContext unknownDevice{clock, references, &options, {}, nullptr};
+    const SendRequest custom{"first", "+491710760000", Destination, 0};
+    const SendRequest plain{"second", {}, Destination, 0};
+    EXPECT_EQ(SendTextStreamMode(channel, custom, unknownDevice), SubmissionOutcome::Sent);
+    EXPECT_EQ(SendTextStreamMode(channel, plain, unknownDevice), SubmissionOutcome::Sent);
+    ASSERT_EQ(air().size(), 2u);
+    EXPECT_EQ(air().at(0).smsc, "+491710760000");
+    EXPECT_EQ(air().at(1).smsc, "+447785016005");
+}
+
+// The answer is read as it comes: a modem that takes the message and then disappears has
+// still sent it.
+TEST_F(SimulatedSubmissionTest, ModemGoneRightAfterAcceptingHasSent)
+{
+    for (const Mode mode : {Mode::Pdu, Mode::Text}) {
+        SCOPED_TRACE(mode == Mode::Text);
+        startModem("vanish-sent=1");
+        EXPECT_EQ(statusOf(mode, "hello"), "Message sent successfully.");
+        EXPECT_EQ(air().size(), 1u);
+        serial.Close();
+        simulator.reset();
+    }
+}
+
 } // namespace
