@@ -1,6 +1,7 @@
 #include "support/SoakRun.h"
 
 #include "devices/DeviceState.h"
+#include "modem/CSMSException.h"
 #include "modem/Clock.h"
 #include "modem/ConcatReferenceCounter.h"
 #include "modem/PortMap.h"
@@ -72,8 +73,15 @@ QString faultProfile(int kind, Rng& rng, unsigned clockFactor, int rowsPerModem)
             .arg(QList<int>{38, 42, 21, 330}[between(rng, 0, 3)])
             .arg(between(rng, 2, 6));
     case 1:
-        return between(rng, 0, 1) ? QStringLiteral("urc=RING,urc-every=%1").arg(between(rng, 1, 3))
-                                  : QStringLiteral("urc=\"+CSQ: 20,99\",urc=\"+CREG: 1\"");
+        switch (between(rng, 0, 2)) {
+        case 0:
+            return QStringLiteral("urc=RING,urc-every=%1").arg(between(rng, 1, 3));
+        case 1:
+            return QStringLiteral("urc=\"+CSQ: 20,99\",urc=\"+CREG: 1\"");
+        default:
+            return QStringLiteral("urc=^RSSI:20,urc=\"^MODE:5,4\",urc-inside,urc-every=%1")
+                .arg(between(rng, 1, 3));
+        }
     case 2:
         return QStringLiteral("vanish=%1").arg(between(rng, 3, std::max(3, rowsPerModem / 2)));
     case 3:
@@ -81,6 +89,11 @@ QString faultProfile(int kind, Rng& rng, unsigned clockFactor, int rowsPerModem)
     case 4:
         return QStringLiteral("echo-only");
     case 5:
+        // Now and then an answer after the channel gave up on it.
+        if (between(rng, 0, 1))
+            return QStringLiteral("late=%1,late-every=%2")
+                .arg(timeoutMs * 3 / 2)
+                .arg(between(rng, 5, 20));
         return QStringLiteral("latency=%1").arg(between(rng, 1, std::max(1, timeoutMs / 5)));
     default:
         return QStringLiteral("cms-error=500,every=%1").arg(between(rng, 5, 20));
@@ -233,10 +246,12 @@ bool isSuccess(const QString& status)
 {
     return status == u"Message sent successfully.";
 }
+// A modem's error, or a message whose modem went away before confirming it.
 bool isError(const QString& status)
 {
     return status.startsWith(u"Error : ") &&
-           (status.contains(u"+CMS ERROR") || status.contains(u"+CME ERROR"));
+           (status.contains(u"+CMS ERROR") || status.contains(u"+CME ERROR") ||
+            status == QStringLiteral("Error : ") + UnconfirmedErrorText());
 }
 bool isLoggable(const QString& status)
 {
@@ -341,6 +356,7 @@ private:
         m_stopKind = m_s.mayStop ? between(m_rng, 0, 2) : 0;
         m_stopAfterAir = between(m_rng, 1, std::max(1, m_s.rows / 3));
         m_stopAfterRetries = between(m_rng, 1, 20);
+        m_resendUnconfirmed = between(m_rng, 0, 1) == 1;
     }
 
     void startRun()
@@ -368,6 +384,10 @@ private:
             if (std::chrono::steady_clock::now() > deadline) {
                 m_v.add("the run did not finish within ", m_s.settleSeconds, " s");
                 return;
+            }
+            if (m_run->view().resendQuestionRows > 0) {
+                ++m_f.resendQuestions;
+                m_run->answerResendQuestion(m_resendUnconfirmed);
             }
             if (stopped || !stopDue())
                 continue;
@@ -632,6 +652,7 @@ private:
     int m_stopKind = 0;
     int m_stopAfterAir = 0;
     int m_stopAfterRetries = 0;
+    bool m_resendUnconfirmed = false; // the answer to a retry round's question
     bool m_settled = false;
     QDate m_dayBefore, m_dayAfter;
     std::vector<QueueRow> m_rows;
@@ -652,9 +673,10 @@ std::string SoakSummary(const SoakScenario& s, const SoakResult& r)
     std::ostringstream out;
     out << "seed " << s.seed << ": " << f.rows << " rows, " << s.modems << " modems ("
         << f.faultyModems << " faulty), " << f.attempts << " attempts, " << f.failedAttempts
-        << " failed, " << f.airMessages << " on the air, " << f.rounds << " retry rounds; sent "
-        << f.sent << ", error " << f.failed << ", excluded " << f.excluded << ", skipped "
-        << f.skipped << ", stopped " << f.stopped << ", logged " << f.logged
+        << " failed, " << f.airMessages << " on the air, " << f.rounds << " retry rounds ("
+        << f.resendQuestions << " asked about unconfirmed rows); sent " << f.sent << ", error "
+        << f.failed << ", excluded " << f.excluded << ", skipped " << f.skipped << ", stopped "
+        << f.stopped << ", logged " << f.logged
         << "; stop: " << (f.stop.isEmpty() ? std::string("none") : f.stop.toStdString()) << "; "
         << r.violationCount << " violations\n  profiles:";
     for (const QString& profile : f.profiles)

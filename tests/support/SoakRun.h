@@ -30,10 +30,11 @@ struct SoakFigures
     int airMessages = 0;    // SMS parts that went on the air
     int faultyModems = 0;   // modems with a fault profile
     int sent = 0, failed = 0, excluded = 0, skipped = 0, stopped = 0; // final statuses
-    int logged = 0;       // sent-item records the run wrote
-    int rounds = 0;       // retry rounds run
-    QString stop;         // how the run was stopped, empty when it was not
-    QStringList profiles; // per modem, in port order
+    int logged = 0;          // sent-item records the run wrote
+    int rounds = 0;          // retry rounds run
+    int resendQuestions = 0; // retry rounds that asked about unconfirmed rows
+    QString stop;            // how the run was stopped, empty when it was not
+    QStringList profiles;    // per modem, in port order
 };
 
 struct SoakResult
