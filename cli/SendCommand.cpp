@@ -1,6 +1,7 @@
 #include "CliCommand.h"
 #include "ModemCliSupport.h"
 #include "SendCommandSetup.h"
+#include "StopSignals.h"
 #include "app/QuillonApp.h"
 #include "modem/Clock.h"
 #include "sending/QueueText.h"
@@ -48,10 +49,13 @@ Tally tallyOf(const std::vector<QueueRow>& rows)
 }
 
 // Runs until the run has finished, printing the progress text and pause label as they change;
-// a retry round's question about unconfirmed rows is answered by --resend-unconfirmed.
-void follow(SendingRun& run, bool resendUnconfirmed, QTextStream& out)
+// a retry round's question about unconfirmed rows is answered by --resend-unconfirmed, and a
+// stop signal presses Stop.
+void follow(SendingRun& run, bool resendUnconfirmed, const StopSignals& stopSignals,
+            QTextStream& out)
 {
     QString progress, pause;
+    bool stopped = false;
     for (;;) {
         const bool settled = run.waitUntilSettled(std::chrono::milliseconds(50));
         const RunView view = run.view();
@@ -70,6 +74,12 @@ void follow(SendingRun& run, bool resendUnconfirmed, QTextStream& out)
         }
         if (settled)
             return;
+        if (stopSignals.received() != 0 && !stopped) {
+            stopped = true;
+            out << tr("Stopping: the messages being sent finish, no new one starts.") << '\n'
+                << Qt::flush;
+            run.stopPressed();
+        }
     }
 }
 
@@ -103,6 +113,7 @@ int runSendCommand(const QStringList& arguments)
     SendSettings settings;
     if (const QString error = settings.read(parser, options); !error.isEmpty())
         return refuse(error);
+    const StopSignals stopSignals; // before any thread starts
 
     const Clock clock(settings.clockFactor);
     QTextStream out(stdout);
@@ -117,10 +128,13 @@ int runSendCommand(const QStringList& arguments)
         err << "quillon-cli send: " << error << '\n';
         return 1;
     }
+    if (const int signalNumber = stopSignals.received())
+        return StopSignals::exitStatusFor(signalNumber);
     SendingRun run(session.context());
     run.open();
-    follow(run, settings.resendUnconfirmed, out);
+    follow(run, settings.resendUnconfirmed, stopSignals, out);
     const std::vector<QueueRow> rows = run.queue().rows(0, run.queue().rowCount());
     printRows(rows, out);
-    return 0;
+    const int signalNumber = stopSignals.received();
+    return signalNumber ? StopSignals::exitStatusFor(signalNumber) : 0;
 }

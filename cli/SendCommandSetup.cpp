@@ -106,7 +106,9 @@ QString SendCommandOptions::helpText(const QCommandLineParser& parser)
                     "Sends every row of the file as the sending window does, printing the "
                     "progress, then one line per row (number, current status, status, retry) "
                     "and the tally. Exits 0 when the run finished, whatever its rows' "
-                    "outcomes."));
+                    "outcomes. SIGINT or SIGTERM stops the run as the window's Stop does (the "
+                    "rows and the tally are still printed; exit 130 or 143); a second signal "
+                    "ends it at once."));
     return help;
 }
 

@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
@@ -115,6 +116,47 @@ TEST_F(SendCommandTest, ManualQuotaAndAPortWithoutModem)
     const CliRun missing = send({"--file", list, "--port", "COM7"});
     EXPECT_EQ(missing.exitCode, 1);
     EXPECT_TRUE(missing.err.contains("COM7")) << missing.err.toStdString();
+}
+
+// SIGTERM is the window's Stop: the message in flight finishes, no new one starts, every row
+// gets its status and the tally is printed.
+TEST_F(SendCommandTest, SigtermStopsTheRunAsStopDoes)
+{
+    startModems({"cmgs-latency=40"}); // well inside the time-out at 50 times the designed pace
+    QByteArray lines;
+    for (int i = 0; i < 40; ++i)
+        lines += "+4477009001" + QByteArray::number(10 + i) + "\thello\n";
+    const QString list = writeList(lines);
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("QUILLON_PORTS", ports.path());
+    environment.insert("QUILLON_HOME", home.path());
+    process.setProcessEnvironment(environment);
+    process.start(QCoreApplication::applicationDirPath() + "/../cli/quillon-cli",
+                  {"send", "--clock-factor", "50", "--file", list, "--all", "--fast"});
+    ASSERT_TRUE(process.waitForStarted());
+    while (simulator->messages().size() < 3 && process.state() == QProcess::Running)
+        process.waitForReadyRead(50);
+    process.terminate();
+    ASSERT_TRUE(process.waitForFinished(30000));
+    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(process.exitCode(), 143);
+
+    const QStringList out = QString::fromUtf8(process.readAllStandardOutput()).split('\n');
+    int rows = 0, sent = 0;
+    for (const QString& line : out) {
+        const QStringList cells = line.split('\t');
+        if (cells.size() != 4)
+            continue;
+        ++rows;
+        sent += cells[2] == "Message sent successfully." ? 1 : 0;
+        EXPECT_TRUE(cells[2] == "Message sent successfully." || cells[2] == "Stopped")
+            << line.toStdString();
+    }
+    EXPECT_EQ(rows, 40);
+    EXPECT_LT(sent, 40);
+    EXPECT_EQ(sent, int(simulator->messages().size()));
+    EXPECT_TRUE(out.filter(QRegularExpression("^Sent \\d+, failed 0")).size() == 1);
 }
 
 TEST_F(SendCommandTest, RefusesBadArguments)
