@@ -1,4 +1,5 @@
 #include "CliCommand.h"
+#include "app/FileSizeSignal.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -55,6 +56,7 @@ void printUsage(FILE* stream)
 
 int main(int argc, char** argv)
 {
+    IgnoreFileSizeSignal();
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("quillon-cli"));
     const QStringList arguments = QCoreApplication::arguments();

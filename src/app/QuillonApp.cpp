@@ -1,5 +1,6 @@
 #include "app/QuillonApp.h"
 
+#include "app/FileSizeSignal.h"
 #include "app/ProgramFolder.h"
 
 #include <QCoreApplication>
@@ -17,6 +18,7 @@ CQuillonApp::CQuillonApp(const StartupEnvironment& environment, const Clock& clo
                                        environment.userDataLocation)),
       m_clock(clock)
 {
+    IgnoreFileSizeSignal();
     m_dataFolder.EnsureDataFolder();
     m_dataFolder.RemoveLeftoverRewrites();
 }

@@ -19,10 +19,13 @@ enum Record : std::uint16_t
     Continue = 0x003C,
     BoundSheet = 0x0085,
     Sst = 0x00FC,
+    LabelSst = 0x00FD,
+    RString = 0x00D6,
     MulRk = 0x00BD,
     Xf = 0x00E0,
     Dimensions = 0x0200,
     Number = 0x0203,
+    Label = 0x0204,
     BoolErr = 0x0205,
     String = 0x0207,
     Rk = 0x027E,
@@ -99,7 +102,9 @@ bool charsFit(QByteArrayView b, qsizetype at, qsizetype count, bool wide)
 // Whether every string of a shared-string table (its SST body and the CONTINUE bodies after it)
 // lies inside those records. A string that continues in the next record starts that record with
 // a flags byte telling its character width. FreeXL copies as many characters as a string claims.
-bool sharedStringsFit(const QByteArray& data, const std::vector<qsizetype>& segmentEnds)
+// With `texts`, the strings are kept there too.
+bool sharedStringsFit(const QByteArray& data, const std::vector<qsizetype>& segmentEnds,
+                      QStringList* texts = nullptr)
 {
     const auto endOf = [&](qsizetype at) {
         for (const qsizetype end : segmentEnds)
@@ -132,9 +137,12 @@ bool sharedStringsFit(const QByteArray& data, const std::vector<qsizetype>& segm
             at += 4;
         }
         qsizetype width = (flags & 0x01) ? 2 : 1;
+        QString text;
         while (left > 0) {
             const qsizetype end = endOf(at);
             const qsizetype here = std::min(left, (end - at) / width);
+            if (texts)
+                appendChars(text, data, at, here, width == 2);
             left -= here;
             at += here * width;
             if (left == 0)
@@ -147,6 +155,8 @@ bool sharedStringsFit(const QByteArray& data, const std::vector<qsizetype>& segm
         at += runs * 4 + extra;
         if (at > data.size())
             return false;
+        if (texts)
+            texts->append(std::move(text));
     }
     return true;
 }
@@ -164,6 +174,8 @@ QString unicodeString(QByteArrayView b, qsizetype at)
 struct Globals
 {
     bool biff8 = true; // else BIFF5/7: 8-bit strings without option bytes, 16-bit rows
+    bool allCells = false;
+    QStringList strings; // the shared strings, when all cells are read
     QHash<int, QString> formatCodes;
     std::vector<int> xfFormats;
     bool date1904 = false;
@@ -263,6 +275,29 @@ void addDate(std::uint32_t row, std::uint16_t column, std::uint16_t xf, double n
     if (g.isDate(xf))
         sheet.cells.push_back(
             {row, column, CellKind::Date, CellText::serialDate(number, g.date1904)});
+    else if (g.allCells)
+        sheet.cells.push_back({row, column, CellKind::Number, CellText::number(number)});
+}
+
+// LABELSST, LABEL and RSTRING: text cells, read only when all cells are.
+void readText(const RecordView& r, const Globals& g, BiffSheet& sheet)
+{
+    if (r.body.size() < 6)
+        return;
+    BiffCell cell{u16(r.body, 0), u16(r.body, 2), CellKind::Text, {}};
+    if (r.type == LabelSst) {
+        const std::uint32_t index = u32(r.body, 6);
+        if (r.body.size() < 10 || index >= std::uint32_t(g.strings.size()))
+            return;
+        cell.text = g.strings[qsizetype(index)];
+        cell.shareKey = std::uint64_t(index) + 1;
+    } else if (g.biff8) {
+        cell.text = unicodeString(r.body, 6);
+    } else {
+        appendChars(cell.text, r.body, 8, u16(r.body, 6), false);
+    }
+    if (!cell.text.isEmpty())
+        sheet.cells.push_back(std::move(cell));
 }
 
 void readNumbers(const RecordView& r, const Globals& g, BiffSheet& sheet)
@@ -342,6 +377,12 @@ bool scanSheet(const QByteArray& stream, qsizetype at, const Globals& g, BiffShe
             if (depth == 1)
                 readNumbers(r, g, sheet);
             break;
+        case LabelSst:
+        case Label:
+        case RString:
+            if (depth == 1 && g.allCells)
+                readText(r, g, sheet);
+            break;
         default:
             break;
         }
@@ -365,7 +406,7 @@ bool wellFramed(const QByteArray& stream)
 
 } // namespace
 
-bool ScanBiff(const QByteArray& stream, BiffSummary& summary)
+bool ScanBiff(const QByteArray& stream, BiffSummary& summary, bool allCells)
 {
     Records records(stream, 0);
     RecordView r;
@@ -376,6 +417,7 @@ bool ScanBiff(const QByteArray& stream, BiffSummary& summary)
     if (version != 0x0600 && version != 0x0500)
         return false;
     g.biff8 = version == 0x0600;
+    g.allCells = allCells;
     struct Entry
     {
         QString name;
@@ -395,7 +437,7 @@ bool ScanBiff(const QByteArray& stream, BiffSummary& summary)
         }
         if (inStrings) {
             inStrings = false;
-            if (!sharedStringsFit(strings, stringSegments))
+            if (!sharedStringsFit(strings, stringSegments, allCells ? &g.strings : nullptr))
                 return false;
         }
         switch (r.type) {
@@ -449,7 +491,7 @@ bool ScanBiff(const QByteArray& stream, BiffSummary& summary)
             break;
         }
     }
-    if (inStrings && !sharedStringsFit(strings, stringSegments))
+    if (inStrings && !sharedStringsFit(strings, stringSegments, allCells ? &g.strings : nullptr))
         return false;
     if (!ended || !wellFramed(stream))
         return false;

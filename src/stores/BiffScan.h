@@ -17,6 +17,7 @@ struct BiffCell
     std::uint16_t column = 0;
     CellKind kind = CellKind::Text;
     QString text;
+    std::uint64_t shareKey = 0; // the shared string's position + 1, for text from the table
 };
 
 struct BiffSheet
@@ -37,5 +38,6 @@ struct BiffSummary
 
 // False when the stream is not a BIFF8 or BIFF5/7 workbook whose records all fit in it (damage,
 // older formats); `encrypted` is set even then when the workbook says so. Formula texts and
-// sheet names of BIFF5/7 are taken as Latin-1.
-bool ScanBiff(const QByteArray& stream, BiffSummary& summary);
+// sheet names of BIFF5/7 are taken as Latin-1. With `allCells`, every cell with a value is
+// read: texts (shared or not) and numbers too, so a workbook can be read without FreeXL.
+bool ScanBiff(const QByteArray& stream, BiffSummary& summary, bool allCells = false);

@@ -2,6 +2,7 @@
 
 #include "stores/FileError.h"
 #include "stores/StdioFileEx.h"
+#include "stores/TemporaryFileName.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -71,14 +72,14 @@ void DataFolder::EnsureDataFolder() const
 
 int DataFolder::RemoveLeftoverRewrites() const
 {
-    // A rewrite's temporary file is the store's name plus "." and six characters.
-    static const QRegularExpression temporary(QStringLiteral("^.+\\.korv\\.[A-Za-z0-9]{6}$"));
+    // Only names of the program's own temporary files: a name of the older shape (the store's
+    // name, ".", six letters or digits) may as well be a user's copy, such as "x.korv.before".
     const QDateTime settled = QDateTime::currentDateTimeUtc().addSecs(-60);
     int removed = 0;
     for (const QString& folderPath : {folder(), exclusionFolder()}) {
         const QFileInfoList entries = QDir(folderPath).entryInfoList(QDir::Files | QDir::Hidden);
         for (const QFileInfo& entry : entries) {
-            if (temporary.match(entry.fileName()).hasMatch() &&
+            if (TemporaryFileName::IsTemporary(entry.fileName()) &&
                 entry.lastModified().toUTC() < settled && QFile::remove(entry.filePath()))
                 ++removed;
         }

@@ -18,20 +18,6 @@ constexpr std::uint32_t kIndexFlags = CStdioFileEx::modeCreate | CStdioFileEx::m
                                       CStdioFileEx::modeReadWrite | CStdioFileEx::typeText |
                                       CStdioFileEx::modeWriteUnicode;
 
-bool writeAtEnd(CStdioFileEx& file, const QStringList& records, FileError* error)
-{
-    try {
-        file.SeekToEnd();
-        if (!records.isEmpty())
-            file.WriteString(records.join(u'\n') + u'\n');
-    } catch (const FileException& e) {
-        if (error)
-            *error = e.error();
-        return false;
-    }
-    return true;
-}
-
 bool closeChecked(CStdioFileEx& file, FileError* error)
 {
     try {
@@ -70,14 +56,20 @@ bool ExclusionStore::numberFileExists(const QString& listName) const
 bool ExclusionStore::appendNewList(const QString& listName, const QStringList& numbers,
                                    FileError* error) const
 {
+    // Both files must open before anything is written.
     CStdioFileEx index;
     if (!index.Open(m_folder.exListIndexPath(), kIndexFlags, error))
         return false;
     CStdioFileEx list;
     if (!list.Open(m_folder.exclusionListPath(listName), kAppendFlags, error))
         return false;
-    return writeAtEnd(list, numbers, error) && closeChecked(list, error) &&
-           writeAtEnd(index, {listName}, error) && closeChecked(index, error);
+    if (!closeChecked(list, error) || !closeChecked(index, error))
+        return false;
+    // A file left behind may end without a line end, or hold 8-bit text.
+    return RecordFile::Append(m_folder.exclusionListPath(listName), numbers,
+                              RecordFile::LineEnd::LF, error) &&
+           RecordFile::Append(m_folder.exListIndexPath(), QStringList{listName},
+                              RecordFile::LineEnd::LF, error);
 }
 
 bool ExclusionStore::rewriteNumbers(const QString& listName, const QStringList& numbers,

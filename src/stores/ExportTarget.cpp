@@ -1,5 +1,7 @@
 #include "stores/ExportTarget.h"
 
+#include "stores/TemporaryFileName.h"
+
 #include <QFile>
 #include <cerrno>
 #include <fcntl.h>
@@ -17,8 +19,8 @@ bool ExportTarget::create()
 {
     discard();
     const QByteArray native = QFile::encodeName(m_path);
-    QByteArray pattern = native + ".XXXXXX";
-    const int fd = ::mkostemp(pattern.data(), O_CLOEXEC);
+    QByteArray pattern = TemporaryFileName::PatternFor(m_path);
+    const int fd = ::mkostemps(pattern.data(), TemporaryFileName::SuffixLength(), O_CLOEXEC);
     if (fd < 0) {
         m_errorNumber = errno;
         return false;

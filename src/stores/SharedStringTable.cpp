@@ -28,6 +28,14 @@ qsizetype recordsSpanned(qsizetype room, qsizetype length, qsizetype unitSize)
     return 1 + (length - inFirst + perContinue - 1) / perContinue;
 }
 
+// Code units of the first character: the header stands in a record only with it.
+qsizetype firstCharacterUnits(QStringView text)
+{
+    if (text.isEmpty())
+        return 0;
+    return text.size() > 1 && text[0].isHighSurrogate() && text[1].isLowSurrogate() ? 2 : 1;
+}
+
 bool needsWideCharacters(QStringView text)
 {
     return std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() > 0xFF; });
@@ -71,7 +79,7 @@ void SharedStringTable::add(QStringView text)
     // The character count and flags never stand alone at the end of a record. A long string
     // starts a record of its own when that spreads it over fewer records: some readers
     // (FreeXL) take a string only when it ends in the record after the one it starts in.
-    if (room() < kStringHeaderSize + (text.isEmpty() ? 0 : unitSize) ||
+    if (room() < kStringHeaderSize + firstCharacterUnits(text) * unitSize ||
         recordsSpanned(Biff::MaxRecordData, text.size(), unitSize) <
             recordsSpanned(room(), text.size(), unitSize))
         closeRecord();
@@ -82,7 +90,12 @@ void SharedStringTable::add(QStringView text)
     put16(m_record, std::uint16_t(text.size()));
     put8(m_record, wide ? 1 : 0);
     for (;;) {
-        const qsizetype fits = std::min(text.size(), room() / unitSize);
+        qsizetype fits = std::min(text.size(), room() / unitSize);
+        // A surrogate pair never spans two records: readers decode each record's part of a
+        // string by itself, and half a pair is no character.
+        if (fits > 0 && fits < text.size() && text[fits - 1].isHighSurrogate() &&
+            text[fits].isLowSurrogate())
+            --fits;
         appendUnits(text.first(fits), wide);
         text = text.sliced(fits);
         if (text.isEmpty())

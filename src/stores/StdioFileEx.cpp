@@ -1,5 +1,7 @@
 #include "stores/StdioFileEx.h"
 
+#include "stores/TemporaryFileName.h"
+
 #include <QFile>
 #include <QtEndian>
 #include <cerrno>
@@ -78,8 +80,8 @@ bool CStdioFileEx::Open(const QString& path, std::uint32_t flags, FileError* err
     const bool rewrite = (flags & modeCreate) && !(flags & modeNoTruncate);
     int fd = -1;
     if (rewrite) {
-        QByteArray pattern = native + ".XXXXXX";
-        fd = ::mkostemp(pattern.data(), O_CLOEXEC);
+        QByteArray pattern = TemporaryFileName::PatternFor(path);
+        fd = ::mkostemps(pattern.data(), TemporaryFileName::SuffixLength(), O_CLOEXEC);
         if (fd >= 0) {
             struct stat old
             {};

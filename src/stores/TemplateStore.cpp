@@ -9,26 +9,19 @@
 
 namespace {
 
-bool writeAll(const QString& path, std::uint32_t flags, const QStringList& texts, FileError* error)
+bool rewriteAll(const QString& path, const QStringList& texts)
 {
     CStdioFileEx file;
-    if (!file.Open(path, flags, error))
+    if (!file.Open(path, 0x25001))
         return false;
     try {
         QString all;
-        if (flags & CStdioFileEx::modeNoTruncate) {
-            file.SeekToEnd();
-            if (RecordFile::EndsInsideLine(path))
-                all += u'\n';
-        }
         for (const QString& text : texts)
             all += RecordFile::ToRecordText(text) + u'\n';
         // Even no text at all puts the byte-order mark into an empty file.
         file.WriteString(all);
         file.Close();
-    } catch (const FileException& e) {
-        if (error)
-            *error = e.error();
+    } catch (const FileException&) {
         return false;
     }
     return true;
@@ -49,27 +42,34 @@ bool TemplateStore::LoadTemplates(QStringList& oldestFirst, FileError* error) co
     QSet<QString> seen;
     std::lock_guard lock(m_mutex);
     m_folder.EnsureDataFolder();
+    const auto take = [&](QStringView line) {
+        if (line.trimmed().isEmpty())
+            return;
+        QString text = RecordFile::FromRecordText(line.toString());
+        if (text.isEmpty() || seen.contains(text))
+            return;
+        seen.insert(text);
+        oldestFirst.append(std::move(text));
+    };
+    // A store replaced by hand with 8-bit text is read in the system code page.
+    if (RecordFile::IsEightBitText(path())) {
+        QStringList lines;
+        if (!RecordFile::ReadEightBitLines(path(), lines, error))
+            return false;
+        for (const QString& line : std::as_const(lines))
+            take(line);
+        return true;
+    }
     // Lines end at LF only; a CR before it stays part of the template. A repeated template is
-    // skipped, and a last line without LF is not taken.
-    return ReadUtf16Lines(
-        path(),
-        [&](QStringView line) {
-            if (line.trimmed().isEmpty())
-                return;
-            QString text = RecordFile::FromRecordText(line.toString());
-            if (text.isEmpty() || seen.contains(text))
-                return;
-            seen.insert(text);
-            oldestFirst.append(std::move(text));
-        },
-        false, error);
+    // skipped. A last line without LF (an append cut short) is a template too.
+    return ReadUtf16Lines(path(), take, true, error);
 }
 
 bool TemplateStore::SaveTemplates(const QStringList& oldestFirst)
 {
     std::lock_guard lock(m_mutex);
     m_folder.EnsureDataFolder();
-    return writeAll(path(), 0x25001, oldestFirst, nullptr);
+    return rewriteAll(path(), oldestFirst);
 }
 
 bool TemplateStore::AppendTemplate(const QString& text, FileError* error)
@@ -86,7 +86,10 @@ bool TemplateStore::AppendTemplates(const QStringList& texts, FileError* error)
 bool TemplateStore::appendLocked(const QStringList& texts, FileError* error)
 {
     m_folder.EnsureDataFolder();
-    return writeAll(path(), 0x27001, texts, error);
+    QStringList records;
+    for (const QString& text : texts)
+        records.append(RecordFile::ToRecordText(text));
+    return RecordFile::Append(path(), records, RecordFile::LineEnd::LF, error);
 }
 
 bool TemplateStore::TemplateStored(const QString& text, int codePage) const

@@ -31,6 +31,7 @@ TemplatesLogic::Loaded TemplatesLogic::load() const
 void TemplatesLogic::show(Loaded loaded)
 {
     m_model.setOldestFirst(std::move(loaded.oldestFirst));
+    m_loadFailed = loaded.failure.has_value();
     if (loaded.failure)
         inform(FileErrorText(*loaded.failure));
 }
@@ -88,6 +89,7 @@ bool TemplatesLogic::updateTemplate(int row, const QString& text)
     if (!checkEditorText(text, row))
         return false;
     m_model.setText(row, text);
+    m_edited = true;
     return true;
 }
 
@@ -105,6 +107,7 @@ bool TemplatesLogic::checkClearSelected(const std::vector<int>& selectedRows)
 void TemplatesLogic::removeRows(QStringList keptOldestFirst)
 {
     m_model.setOldestFirst(std::move(keptOldestFirst));
+    m_edited = true;
 }
 
 bool TemplatesLogic::clearAll()
@@ -116,6 +119,7 @@ bool TemplatesLogic::clearAll()
                                "you want to continue clearing the entire list?")))
         return false;
     m_model.clear();
+    m_edited = true;
     save();
     return true;
 }
@@ -173,5 +177,9 @@ int TemplatesLogic::addImported(const QStringList& cells)
 
 void TemplatesLogic::save()
 {
+    // Additions are in the file already; a rewrite is only for what the user changed or took
+    // out, and never over a file whose templates the list does not hold.
+    if (!m_edited || m_loadFailed)
+        return;
     m_store.SaveTemplates(m_model.oldestFirst());
 }

@@ -60,7 +60,8 @@ public:
     // (in cell order) and into the file. Returns how many were added.
     int addImported(const QStringList& cells);
 
-    // "Close": the file is rewritten from the list. Silent when it cannot be written.
+    // "Close": the file is rewritten from the list when the user updated or removed templates
+    // (and the file was read). Silent when it cannot be written.
     void save();
 
 private:
@@ -71,4 +72,6 @@ private:
     TemplateStore& m_store;
     Prompter& m_prompter;
     TemplateListModel m_model;
+    bool m_edited = false;
+    bool m_loadFailed = false;
 };

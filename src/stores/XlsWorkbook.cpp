@@ -72,15 +72,33 @@ std::unique_ptr<Workbook> XlsWorkbook::open(const QString& path, const QByteArra
 
     std::unique_ptr<XlsWorkbook> workbook(new XlsWorkbook);
     error = workbook->openFreexl(path);
-    if (error)
-        return nullptr;
-    workbook->matchSheets(summary);
-    // FreeXL drops the sheets of a workbook it cannot parse to the end, without an error; and
-    // a workbook always has a sheet.
-    if (workbook->m_sheets.size() < summary.sheets.size() || workbook->m_sheets.empty()) {
-        error = {SpreadsheetErrorCode::Corrupt, QStringLiteral("FreeXL lost some sheets")};
-        return nullptr;
+    if (!error) {
+        workbook->matchSheets(summary);
+        // FreeXL drops the sheets of a workbook it cannot parse to the end, without an error;
+        // and a workbook always has a sheet.
+        if (workbook->m_sheets.size() < summary.sheets.size() || workbook->m_sheets.empty())
+            error = {SpreadsheetErrorCode::Corrupt, QStringLiteral("FreeXL lost some sheets")};
     }
+    if (!error)
+        return workbook;
+    if (error.code == SpreadsheetErrorCode::Encrypted)
+        return nullptr;
+    // FreeXL refuses some whole workbooks, such as one with a text spread over more than two
+    // records (any cell past about 16,400 characters); our own walk of the records reads them.
+    return openOwnReading(*stream, error);
+}
+
+std::unique_ptr<Workbook> XlsWorkbook::openOwnReading(const QByteArray& stream,
+                                                      SpreadsheetError& error)
+{
+    BiffSummary summary;
+    if (!ScanBiff(stream, summary, true) || summary.sheets.empty())
+        return nullptr; // FreeXL's error stands
+    std::unique_ptr<XlsWorkbook> workbook(new XlsWorkbook);
+    workbook->m_ownReading = true;
+    for (BiffSheet& sheet : summary.sheets)
+        workbook->m_sheets.push_back({sheet.name, 0, std::move(sheet.cells)});
+    error = {};
     return workbook;
 }
 
@@ -139,6 +157,12 @@ SpreadsheetError XlsWorkbook::readCells(int index, CellSink& sink)
     if (index < 0 || std::size_t(index) >= m_sheets.size())
         return {SpreadsheetErrorCode::NoSuchSheet, QStringLiteral("No sheet %1").arg(index)};
     const Sheet& sheet = m_sheets[index];
+    if (m_ownReading) {
+        for (const BiffCell& c : sheet.extraCells)
+            if (!sink.cell(c.row + 1, c.column + 1, {c.kind, c.text, c.shareKey}))
+                return {};
+        return {};
+    }
     const void* h = m_handle.get();
     int rc = freexl_select_active_worksheet(h, sheet.freexlIndex);
     unsigned int rows = 0;

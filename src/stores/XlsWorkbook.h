@@ -7,7 +7,8 @@
 #include <vector>
 
 // An .xls workbook read by FreeXL, with what FreeXL leaves out (formula results, booleans,
-// error values) taken from a pass of our own over the same records.
+// error values) taken from a pass of our own over the same records. A workbook FreeXL refuses
+// although its records are whole is read by that pass alone.
 class XlsWorkbook final : public Workbook
 {
 public:
@@ -23,11 +24,13 @@ private:
     {
         QString name;
         unsigned short freexlIndex = 0;
-        std::vector<BiffCell> extraCells;
+        std::vector<BiffCell> extraCells; // every cell, when read without FreeXL
     };
 
     XlsWorkbook() = default;
     SpreadsheetError openFreexl(const QString& path);
+    static std::unique_ptr<Workbook> openOwnReading(const QByteArray& stream,
+                                                    SpreadsheetError& error);
     void matchSheets(const BiffSummary& summary);
 
     struct Closer
@@ -36,4 +39,5 @@ private:
     };
     std::unique_ptr<const void, Closer> m_handle;
     std::vector<Sheet> m_sheets;
+    bool m_ownReading = false;
 };

@@ -2,11 +2,13 @@
 
 #include "stores/ExportTarget.h"
 #include "stores/XlsxCellText.h"
+#include "stores/XlsxPackageCheck.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <memory>
 #include <xlsxwriter.h>
 
@@ -68,6 +70,14 @@ int failureErrno()
     return errno ? errno : EIO;
 }
 
+// The rows libxlsxwriter has passed on to its temporary file so far; it does not check those
+// writes itself.
+bool rowsWritten(lxw_worksheet* sheet)
+{
+    FILE* rows = sheet->optimize_tmpfile;
+    return !rows || (std::fflush(rows) == 0 && !std::ferror(rows));
+}
+
 } // namespace
 
 ExportResult WriteXlsx(const QString& path, const ExportTable& table)
@@ -97,11 +107,15 @@ ExportResult WriteXlsx(const QString& path, const ExportTable& table)
         const qsizetype rows = std::min(rowCount - first, XlsxSheetRows);
         lxw_worksheet* sheet =
             workbook_add_worksheet(workbook.get(), SheetName(s).toUtf8().constData());
-        if (!sheet || !writer.write(sheet, first, rows))
+        if (!sheet || !writer.write(sheet, first, rows) || !rowsWritten(sheet))
             return {ExportStatus::WriteFailed, failureErrno(), writer.cutCells()};
         first += rows;
     }
     if (workbook_close(workbook.release()) != LXW_NO_ERROR)
+        return {ExportStatus::WriteFailed, failureErrno(), writer.cutCells()};
+    // The package is built from temporary files whose writes libxlsxwriter does not check: a
+    // part cut short shows only in the finished file.
+    if (!XlsxPackageIsWhole(target.temporaryPath()))
         return {ExportStatus::WriteFailed, failureErrno(), writer.cutCells()};
     const ExportStatus committed = target.commit();
     return {committed, target.errorNumber(), writer.cutCells()};

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <csignal>
 #include <gtest/gtest.h>
 
 namespace {
@@ -61,6 +62,24 @@ TEST_F(StartupExitTest, SecondStartFindsTheDataInPlaceAndChangesNothing)
     CQuillonApp second = start();
     EXPECT_EQ(ReadBytes(second.dataFolder().templatesPath()), Utf16Bytes("kept\n"));
     EXPECT_EQ(ReadBytes(second.dataFolder().sentItemPath()), QByteArray("\xFF\xFE"));
+}
+
+TEST_F(StartupExitTest, StartUpIgnoresTheFileSizeSignal)
+{
+    // Left at its default, SIGXFSZ ends the program in the middle of a write past a file-size
+    // limit; ignored, the write fails and is reported.
+    struct sigaction previous
+    {};
+    struct sigaction byDefault
+    {};
+    byDefault.sa_handler = SIG_DFL;
+    sigaction(SIGXFSZ, &byDefault, &previous);
+    CQuillonApp app = start();
+    struct sigaction now
+    {};
+    sigaction(SIGXFSZ, nullptr, &now);
+    EXPECT_EQ(now.sa_handler, SIG_IGN);
+    sigaction(SIGXFSZ, &previous, nullptr);
 }
 
 TEST_F(StartupExitTest, ExitDeletesOnlyTheScratchFilesThatExistAndEndsAdb)

@@ -3,10 +3,13 @@
 #include "support/WorkbookFixture.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <csignal>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 namespace {
 
@@ -18,9 +21,19 @@ struct CliRun
 };
 
 // Test programs are built in build/tests, the tool in build/cli.
-CliRun runImport(const QStringList& arguments)
+CliRun runImport(const QStringList& arguments, rlim_t fileSizeLimit = RLIM_INFINITY)
 {
     QProcess process;
+    // A limit as a shell or a job scheduler sets it, with the signal as a new process has it.
+    process.setChildProcessModifier([fileSizeLimit] {
+        signal(SIGXFSZ, SIG_DFL);
+        if (fileSizeLimit != RLIM_INFINITY) {
+            rlimit limit{};
+            getrlimit(RLIMIT_FSIZE, &limit);
+            limit.rlim_cur = fileSizeLimit;
+            setrlimit(RLIMIT_FSIZE, &limit);
+        }
+    });
     process.start(QCoreApplication::applicationDirPath() + QStringLiteral("/../cli/quillon-cli"),
                   QStringList{"import"} + arguments);
     CliRun run;
@@ -86,6 +99,28 @@ TEST(ImportCommandTest, ExportWritesTheListAsAWorkbook)
     const CliRun wrong = runImport({book, "--export", dir.filePath("out.csv")});
     EXPECT_EQ(wrong.exitCode, 2);
     EXPECT_FALSE(QFile::exists(dir.filePath("out.csv")));
+}
+
+TEST(ImportCommandTest, AnExportPastAFileSizeLimitFailsWithTheMessageAndLeavesNoFile)
+{
+    QTemporaryDir dir;
+    const QString numbers = dir.filePath("numbers.txt");
+    QByteArray lines;
+    for (int i = 0; i < 20000; ++i)
+        lines += "4477009" + QByteArray::number(10000 + i) + "\r\n";
+    QFile file(numbers);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(lines);
+    file.close();
+    for (const char* name : {"out.xls", "out.xlsx"}) {
+        const CliRun run =
+            runImport({numbers, "--composer", "hi", "--export", dir.filePath(name)}, 64 * 1024);
+        EXPECT_EQ(run.exitCode, 1) << name; // -1: killed by a signal
+        EXPECT_TRUE(
+            run.err.contains("Error in file.\n\nOR\n\nThere is not enough space on the disk."))
+            << run.err.toStdString();
+    }
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"numbers.txt"});
 }
 
 } // namespace

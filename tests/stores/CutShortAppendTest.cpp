@@ -84,6 +84,34 @@ TEST_P(CutShortAppendTest, TheNextAppendStartsOnALineOfItsOwn)
     EXPECT_TRUE(records.contains(whole("+447700900002"))) << records.join(" / ").toStdString();
 }
 
+// Cut inside a code unit: the file's size is odd. The record after it must start at a code-unit
+// boundary, or it and every later one read back byte-swapped.
+TEST_P(CutShortAppendTest, AnAppendAfterHalfACodeUnitStartsAtACodeUnitBoundary)
+{
+    const CutShortCase& c = GetParam();
+    QTemporaryDir dir;
+    const DataFolder folder(dir.path());
+    folder.EnsureDataFolder();
+    c.append(folder, "+447700900001");
+    QByteArray bytes =
+        ReadBytes(c.path(folder)) + Utf16Bytes(QString::fromLatin1(c.cutShortTail), false);
+    bytes.chop(1);
+    WriteBytes(c.path(folder), bytes);
+    c.append(folder, "+447700900002");
+    c.append(folder, "+447700900003");
+
+    const QStringList records = c.readBack(folder);
+    const auto whole = [&](const char* key) {
+        return c.name == std::string("SentItems")
+                   ? QStringLiteral("%1|Whole|Message sent successfully.").arg(key)
+                   : QString::fromLatin1(key);
+    };
+    for (const char* key : {"+447700900001", "+447700900002", "+447700900003"})
+        EXPECT_TRUE(records.contains(whole(key)))
+            << key << ": " << records.join(" / ").toStdString();
+    EXPECT_EQ(ReadBytes(c.path(folder)).size() % 2, 0);
+}
+
 INSTANTIATE_TEST_SUITE_P(Stores, CutShortAppendTest, ::testing::ValuesIn(Cases),
                          [](const auto& info) { return std::string(info.param.name); });
 

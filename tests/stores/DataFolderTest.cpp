@@ -2,6 +2,8 @@
 
 #include "stores/FileError.h"
 #include "stores/RecordFile.h"
+#include "stores/StdioFileEx.h"
+#include "stores/TemporaryFileName.h"
 #include "support/FileBytes.h"
 
 #include <QDateTime>
@@ -87,25 +89,51 @@ TEST_F(DataFolderTest, LeftoverRewritesAreDeletedOnceSettledAndNothingElse)
         file.setFileTime(QDateTime::currentDateTime().addSecs(-ageSeconds),
                          QFileDevice::FileModificationTime);
     };
-    const QString old = data.templatesPath() + ".aB3xYz";
-    const QString oldList = data.exclusionListPath("Staff") + ".Qw12Er";
-    const QString fresh = data.sentItemPath() + ".Zz9Zz9";
-    const QString list = data.exclusionListPath("Staff.korv.ab12cd");
-    const QString other = data.folder() + "/notes.txt.abcdef";
+    const auto temporary = [](const QString& storePath) {
+        return QFile::decodeName(TemporaryFileName::PatternFor(storePath))
+            .replace("XXXXXX", "aB3xYz");
+    };
+    const QString old = temporary(data.templatesPath());
+    const QString oldList = temporary(data.exclusionListPath("Staff"));
+    const QString fresh = temporary(data.sentItemPath());
+    // Names a user gives, some of the shape the program's temporary files once had.
+    const QStringList users = {
+        data.sentItemPath() + ".before", data.exclusionListPath("OptOut") + ".backup",
+        data.templatesPath() + ".aB3xYz", data.exclusionListPath("Staff.korv.ab12cd"),
+        data.folder() + "/notes.txt.abcdef"};
     for (const QString& path : {old, oldList})
         make(path, 3600);
-    for (const QString& path : {fresh, other})
-        make(path, 0);
-    make(list, 3600);
+    make(fresh, 0);
+    for (const QString& path : users)
+        make(path, 3600);
 
     EXPECT_EQ(data.RemoveLeftoverRewrites(), 2);
 
     EXPECT_FALSE(QFile::exists(old));
     EXPECT_FALSE(QFile::exists(oldList));
-    for (const QString& path : {fresh, list, other})
+    EXPECT_TRUE(QFile::exists(fresh));
+    for (const QString& path : users)
         EXPECT_TRUE(QFile::exists(path)) << path.toStdString();
     for (const QString& path : storeFiles())
         EXPECT_TRUE(QFile::exists(path)) << path.toStdString();
+}
+
+TEST_F(DataFolderTest, ARewritesTemporaryFileHasTheProgramsOwnName)
+{
+    data.EnsureDataFolder();
+    CStdioFileEx file;
+    ASSERT_TRUE(file.Open(data.templatesPath(), 0x25001));
+    file.WriteString(QStringLiteral("new\n"));
+    const QStringList names = QDir(data.folder()).entryList(QDir::Files | QDir::Hidden);
+    QStringList temporaries;
+    for (const QString& name : names)
+        if (!name.endsWith(".korv"))
+            temporaries.append(name);
+    ASSERT_EQ(temporaries.size(), 1) << names.join(' ').toStdString();
+    EXPECT_TRUE(TemporaryFileName::IsTemporary(temporaries[0])) << temporaries[0].toStdString();
+    EXPECT_TRUE(temporaries[0].startsWith(".quillon-tmp-Templates.korv."));
+    file.Close();
+    EXPECT_EQ(QDir(data.folder()).entryList(QDir::Files | QDir::Hidden).size(), names.size() - 1);
 }
 
 TEST(IsReservedFileNameTest, RefusesNamesThatCannotBeFileNames)

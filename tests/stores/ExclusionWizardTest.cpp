@@ -128,6 +128,41 @@ TEST_F(ExclusionWizardTest, SavingANewListAppendsToALeftoverNumberFile)
     EXPECT_TRUE(set.IsExcluded("0100"));
 }
 
+TEST_F(ExclusionWizardTest, SavingANewListOverALeftoverFileKeepsEveryNumberApart)
+{
+    const struct
+    {
+        const char* name;
+        QByteArray leftover;
+        QByteArray index;
+        QStringList excluded;
+    } cases[] = {
+        {"UTF-16 without a final line end",
+         Utf16Bytes("997\n998"),
+         Utf16Bytes("Staff"),
+         {"997", "998", "222"}},
+        {"8-bit text", "996\r\n997\n998", "Staff\n", {"996", "997", "998", "222"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        givenLists({}, {"Optout"});
+        WriteBytes(data.exListIndexPath(), c.index);
+        WriteBytes(data.exclusionListPath("Optout"), c.leftover);
+        ExclusionWizard& w = open();
+        w.addNew();
+        ASSERT_TRUE(w.next("Optout", QString()));
+        ASSERT_TRUE(w.addNumber("222"));
+        prompter.answer(true);
+        EXPECT_TRUE(w.saveList());
+
+        EXPECT_EQ(stored(data.exclusionListPath("Optout")),
+                  Utf16Bytes(c.excluded.join('\n') + '\n'));
+        EXPECT_EQ(stored(data.exListIndexPath()), Utf16Bytes("Staff\nOptout\n"));
+        for (const QString& number : c.excluded)
+            EXPECT_TRUE(set.IsExcluded(number)) << number.toStdString();
+    }
+}
+
 TEST_F(ExclusionWizardTest, SavingAnExistingListRewritesItAndRefusesAnEmptyList)
 {
     givenLists({"Staff"}, {}, {{"Staff", "0100\n0200\n"}});

@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <functional>
 #include <gtest/gtest.h>
@@ -87,6 +88,31 @@ TEST_F(ExportFailureTest, AFullDiskKeepsTheOldFileAndLeavesNoPartOfTheNewOne)
         EXPECT_EQ(ReadBytes(path()), "old") << writer.name;
         EXPECT_EQ(entries(), QStringList{"export"}) << writer.name;
     }
+}
+
+TEST_F(ExportFailureTest, AnXlsxWhoseTemporaryFilesCannotBeWrittenFailsAndKeepsTheOldFile)
+{
+    // The rows' temporary file passes the limit while the compressed package stays far below
+    // it: only the temporary writes fail.
+    ExportTable table;
+    table.columns = {"Number", "Message"};
+    table.rowCount = 20000;
+    table.row = [](qsizetype i) {
+        return QStringList{QString::number(447700900000 + i),
+                           QStringLiteral("The parents evening is on Thursday at six o'clock.")};
+    };
+    WriteBytes(path(), "old");
+    ExportResult result;
+    {
+        FileSizeLimit limit(512 * 1024);
+        result = WriteXlsx(path(), table);
+    }
+    EXPECT_EQ(result.status, ExportStatus::WriteFailed);
+    EXPECT_EQ(ReadBytes(path()), "old");
+    EXPECT_EQ(entries(), QStringList{"export"});
+    // Without the limit the same table is written whole.
+    EXPECT_TRUE(WriteXlsx(path(), table).ok());
+    EXPECT_LT(QFileInfo(path()).size(), 512 * 1024);
 }
 
 TEST_F(ExportFailureTest, ATargetThatCannotBeReplacedLeavesNoPartOfTheNewFile)

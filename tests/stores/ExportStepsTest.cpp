@@ -5,12 +5,12 @@
 #include "support/ExportFakes.h"
 #include "support/FileBytes.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -90,15 +90,23 @@ TEST_F(ExportStepsTest, ATargetThatCannotBeOpenedForWritingIsRefusedWithItsFileE
 
 TEST_F(ExportStepsTest, AReadOnlyFileIsRefusedAndKept)
 {
-    if (geteuid() == 0)
-        GTEST_SKIP() << "root may write any file";
-    WriteBytes(at("old.xlsx"), "old");
-    ASSERT_EQ(chmod(QFile::encodeName(at("old.xlsx")).constData(), 0444), 0);
-    desk.dialog.choose(at("old.xlsx"), 1);
+    // A program file while it runs cannot be opened for writing, not even by root. It runs from
+    // the test programs' folder, which allows running programs where /tmp may not.
+    QTemporaryDir runnable(QCoreApplication::applicationDirPath() + "/export-test-XXXXXX");
+    const QString target = runnable.filePath("old.xlsx");
+    ASSERT_TRUE(QFile::copy("/bin/sleep", target));
+    const QByteArray old = ReadBytes(target);
+    QProcess running;
+    running.start(target, {"30"});
+    ASSERT_TRUE(running.waitForStarted());
+    desk.dialog.choose(target, 1);
     EXPECT_EQ(desk.exporter.run(numbers(3)), ExportOutcome::Refused);
+    running.kill();
+    running.waitForFinished();
     EXPECT_EQ(desk.prompter.texts(),
-              QStringList{"Error in file accessing.\n\nOR\n\nPermission denied."});
-    EXPECT_EQ(ReadBytes(at("old.xlsx")), "old");
+              QStringList{"Error in file accessing.\n\nOR\n\nText file busy."});
+    EXPECT_EQ(ReadBytes(target), old);
+    EXPECT_EQ(QDir(runnable.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"old.xlsx"});
 }
 
 TEST_F(ExportStepsTest, AnExistingFileIsReplacedWhole)
@@ -166,14 +174,21 @@ TEST_F(ExportStepsTest, AWriterFailureSaysSoAndLeavesNoFile)
 
 TEST_F(ExportStepsTest, AReadOnlyFolderGetsTheFailureMessage)
 {
-    if (geteuid() == 0)
-        GTEST_SKIP() << "root may write into any folder";
-    ASSERT_TRUE(QDir(dir.path()).mkdir("locked"));
-    ASSERT_EQ(chmod(QFile::encodeName(at("locked")).constData(), 0555), 0);
+    // No one, root included, makes a file in /proc.
+    for (const int format : {0, 1}) {
+        desk.dialog.choose("/proc/quillon-export-test", format);
+        EXPECT_EQ(desk.exporter.run(numbers(3)), ExportOutcome::Failed);
+    }
+    EXPECT_EQ(desk.prompter.texts(), (QStringList{kFailure, kFailure}));
+    EXPECT_FALSE(QFile::exists("/proc/quillon-export-test.xlsx"));
+
+    // A path through a file is refused with its file error, and the file stays as it was.
+    WriteBytes(at("locked"), "a file, not a folder");
     desk.dialog.choose(at("locked/list"), 1);
-    EXPECT_EQ(desk.exporter.run(numbers(3)), ExportOutcome::Failed);
-    EXPECT_EQ(desk.prompter.texts(), QStringList{kFailure});
-    EXPECT_TRUE(QDir(at("locked")).isEmpty());
+    EXPECT_EQ(desk.exporter.run(numbers(3)), ExportOutcome::Refused);
+    EXPECT_EQ(desk.prompter.texts().last(), "Error in file accessing.\n\nOR\n\nNot a directory.");
+    EXPECT_EQ(ReadBytes(at("locked")), "a file, not a folder");
+    EXPECT_EQ(entries(), QStringList{"locked"});
 }
 
 TEST_F(ExportStepsTest, TheResultPromptOpensTheFileWithTheDefaultApplicationOrTheChooser)

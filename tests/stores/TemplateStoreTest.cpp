@@ -49,7 +49,8 @@ TEST_F(TemplateStoreTest, ReadingFollowsTheLineRules)
         {"repeats shown once, case counts, the line after a repeat intact",
          Utf16Bytes("Hello\nhello\nHello\nNext one\n"),
          {"Hello", "hello", "Next one"}},
-        {"a last template without LF is dropped", Utf16Bytes("kept\nlost"), {"kept"}},
+        {"a last template without LF counts", Utf16Bytes("kept\nlast"), {"kept", "last"}},
+        {"8-bit text in the system code page", "caf\xE9\r\nna\xEFve", {"caf\u00E9", "na\u00EFve"}},
         {"blank lines skipped, blanks around a text kept",
          Utf16Bytes(" \n\t\n  padded  \n"),
          {"  padded  "}},
@@ -58,7 +59,7 @@ TEST_F(TemplateStoreTest, ReadingFollowsTheLineRules)
         {"marks anywhere are left out", Utf16Bytes("a\n") + Utf16Bytes("b\uFEFFc\n"), {"a", "bc"}},
         {"no mark is still UTF-16", Utf16Bytes("x\n", false), {"x"}},
         {"an odd last byte is no character", Utf16Bytes("x\n") + "y", {"x"}},
-        {"8-bit text has no LF unit", QByteArray("one\ntwo\n"), {}},
+        {"8-bit text is read by its lines", QByteArray("one\ntwo\n"), {"one", "two"}},
         {"empty file", QByteArray(), {}},
         {"a line of megabytes",
          Utf16Bytes(QString(1'000'000, 'x') + "\n"),
@@ -70,6 +71,15 @@ TEST_F(TemplateStoreTest, ReadingFollowsTheLineRules)
         EXPECT_EQ(load(), c.templates);
         EXPECT_EQ(ReadBytes(data.templatesPath()), c.bytes);
     }
+}
+
+TEST_F(TemplateStoreTest, AnAppendToAn8BitStoreRewritesItWholeInUtf16)
+{
+    WriteBytes(data.templatesPath(), "caf\xE9\r\nlast");
+    ASSERT_TRUE(store.AppendTemplate(QString::fromUtf8("new ł")));
+    EXPECT_EQ(ReadBytes(data.templatesPath()),
+              Utf16Bytes(QString::fromUtf8("café\nlast\nnew ł\n")));
+    EXPECT_EQ(load(), (QStringList{QString::fromUtf8("café"), "last", QString::fromUtf8("new ł")}));
 }
 
 TEST_F(TemplateStoreTest, SavingNothingLeavesTheMarkAndAFailedOpenIsSilent)

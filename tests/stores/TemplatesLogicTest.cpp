@@ -66,6 +66,26 @@ TEST_F(TemplatesLogicTest, LoadShowsNewestFirstAndSaveKeepsTheFileOldestFirst)
     EXPECT_EQ(ReadBytes(data.templatesPath()), Utf16Bytes("old\nmiddle\nnew\n"));
 }
 
+TEST_F(TemplatesLogicTest, ClosingTheWindowRewritesNothingTheUserLeftAlone)
+{
+    const QByteArray stores[] = {Utf16Bytes("first\nno line end"), QByteArray("eight\nbit\n"),
+                                 Utf16Bytes("same\nsame\n")};
+    for (const QByteArray& bytes : stores) {
+        WriteBytes(data.templatesPath(), bytes);
+        TemplatesLogic window(store, prompter);
+        window.show(window.load());
+        EXPECT_EQ(window.model().rowCount(), 2 - int(bytes == stores[2]));
+        window.save();
+        EXPECT_EQ(ReadBytes(data.templatesPath()), bytes);
+    }
+    // A removal is the user's: the file then holds what the list holds.
+    WriteBytes(data.templatesPath(), "eight\nbit\n");
+    logic.show(logic.load());
+    logic.removeRows({"eight"});
+    logic.save();
+    EXPECT_EQ(ReadBytes(data.templatesPath()), Utf16Bytes("eight\n"));
+}
+
 TEST_F(TemplatesLogicTest, AddRefusesBlankAndExactDuplicatesOnly)
 {
     open({"Hello"});

@@ -1,6 +1,8 @@
 #include "WorkbookReaders.h"
 #include "stores/BiffWriter.h"
 #include "stores/ExcelCellLimit.h"
+#include "stores/SheetTable.h"
+#include "stores/SpreadsheetReader.h"
 #include "support/FileBytes.h"
 
 #include <QTemporaryDir>
@@ -134,6 +136,62 @@ TEST_F(XlsWriterTest, KeepsTextsUpToTheCellLimitAndCutsLongerOnes)
               (QStringList{rows[rows.size() - 2][0], rows[rows.size() - 2][1],
                            QString(ExcelCellMaxChars, u'y')}));
     EXPECT_EQ(read.last(), (QStringList{QString(ExcelCellMaxChars - 1, u'x'), emoji, QString()}));
+}
+
+// The cells of the first sheet as the program's own import reads them, row by row.
+QList<QStringList> importedRows(const QString& path, int columns)
+{
+    SpreadsheetReader reader;
+    if (reader.open(path))
+        return {};
+    const SheetTable* sheet = reader.sheet(0);
+    QList<QStringList> rows;
+    for (int r = 1; sheet && r <= sheet->rowCount(); ++r) {
+        QStringList row;
+        for (int c = 1; c <= columns; ++c)
+            row.append(sheet->cellText(r, c));
+        rows.append(row);
+    }
+    return rows;
+}
+
+TEST_F(XlsWriterTest, NeverSplitsASurrogatePairBetweenRecords)
+{
+    // Record boundaries fall after an odd number of UTF-16 units in a string, so a text of
+    // pairs behind one single unit, or of pairs alone, meets one inside a pair.
+    const QString emoji = QString::fromUtf8("😀");
+    const QString one = QString::fromUtf8("Ж");
+    const QList<QStringList> rows = {
+        {one + emoji.repeated(6000)},
+        {emoji.repeated(9000)},
+        {one.repeated(3) + emoji.repeated(5000) + "end"},
+        {emoji},
+    };
+    const ExportTable table = ExportTable::fromRows({"Message"}, rows);
+    ASSERT_TRUE(WriteXls(path(), table).ok());
+
+    const QList<QStringList> expected = QList<QStringList>{{"Message"}} + rows;
+    EXPECT_EQ(importedRows(path(), 1), expected);
+    if (!XlrdAvailable())
+        GTEST_SKIP() << "python3-xlrd is not installed; the texts were not read back";
+    const ReadWorkbook book = ReadXlsWithXlrd(path());
+    ASSERT_TRUE(book.opened);
+    ASSERT_EQ(book.sheets.size(), 1);
+    EXPECT_EQ(book.sheets.first().rows, expected);
+}
+
+TEST_F(XlsWriterTest, TheProgramImportsItsOwnExportWithTextsPastTwoRecords)
+{
+    // More than about 16,400 characters spread a text over three records or more, which FreeXL
+    // does not read.
+    const QList<QStringList> rows = {
+        {"447700900001", QString(20000, u'n')},
+        {"447700900002", QString::fromUtf8("Ж").repeated(12000)},
+        {"447700900003", "short"},
+        {"447700900004", QString(ExcelCellMaxChars, u'z')},
+    };
+    ASSERT_TRUE(WriteXls(path(), ExportTable::fromRows({"Number", "Message"}, rows)).ok());
+    EXPECT_EQ(importedRows(path(), 2), (QList<QStringList>{{"Number", "Message"}} + rows));
 }
 
 TEST_F(XlsWriterTest, AWorkbookPast109FatSectorsOpens)

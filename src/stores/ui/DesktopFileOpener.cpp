@@ -1,12 +1,12 @@
 #include "stores/ui/DesktopFileOpener.h"
 
+#include "stores/FileOpenerProcess.h"
+
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusUnixFileDescriptor>
-#include <QDesktopServices>
 #include <QFile>
 #include <QGuiApplication>
-#include <QUrl>
 #include <QWidget>
 #include <fcntl.h>
 
@@ -19,7 +19,9 @@ constexpr int PortalReplyTimeoutMs = 10000;
 
 bool DesktopFileOpener::openWithDefault(const QString& path)
 {
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    // xdg-open says by its exit status whether an application took the file; starting it is
+    // not yet success.
+    return RunFileOpener(QStringLiteral("xdg-open"), path);
 }
 
 bool DesktopFileOpener::openWithChooser(const QString& path)

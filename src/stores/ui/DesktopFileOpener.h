@@ -11,6 +11,7 @@ class DesktopFileOpener : public FileOpener
 public:
     explicit DesktopFileOpener(QWidget* parent) : m_parent(parent) {}
 
+    // xdg-open; false when it cannot be started or ends with a non-zero exit status.
     bool openWithDefault(const QString& path) override;
     // The portal's OpenFile with "ask", so the user picks the application. False when there is
     // no session bus or no portal, or the portal refused.

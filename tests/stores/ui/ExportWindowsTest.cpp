@@ -16,8 +16,10 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDateEdit>
 #include <QDialogButtonBox>
+#include <QFile>
 #include <QFileDialog>
 #include <QPushButton>
 #include <QRadioButton>
@@ -250,6 +252,41 @@ TEST(DesktopFileOpener, WithoutADesktopBusTheChooserReportsFailure)
     DesktopFileOpener opener(nullptr);
     EXPECT_FALSE(opener.openWithChooser(dir.filePath("list.xls")));
     EXPECT_FALSE(opener.openWithChooser(dir.filePath("missing.xls")));
+}
+
+TEST(DesktopFileOpener, TheDefaultApplicationCountsOnlyWhenTheOpenerSucceeds)
+{
+    // A stand-in xdg-open first on the path, in the test programs' folder where programs may
+    // run (a temporary folder may not allow that).
+    QTemporaryDir bin(QCoreApplication::applicationDirPath() + "/opener-test-XXXXXX");
+    const QString path = qEnvironmentVariable("PATH");
+    qputenv("PATH", (bin.path() + u':' + path).toLocal8Bit());
+    QTemporaryDir dir;
+    WriteBytes(dir.filePath("list.xls"), "data");
+    const struct
+    {
+        const char* script;
+        bool opened;
+    } cases[] = {
+        {"#!/bin/sh\nexit 0\n", true},
+        {"#!/bin/sh\nexit 4\n", false}, // no application could take the file
+        {"#!/bin/sh\nexit 3\n", false},
+        {"#!/bin/sh\nkill -9 $$\n", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.script);
+        const QString opener = bin.filePath("xdg-open");
+        QFile::remove(opener);
+        WriteBytes(opener, c.script);
+        QFile::setPermissions(opener, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        DesktopFileOpener desktop(nullptr);
+        EXPECT_EQ(desktop.openWithDefault(dir.filePath("list.xls")), c.opened);
+    }
+    QFile::remove(bin.filePath("xdg-open"));
+    DesktopFileOpener desktop(nullptr);
+    qputenv("PATH", bin.path().toLocal8Bit()); // no opener at all
+    EXPECT_FALSE(desktop.openWithDefault(dir.filePath("list.xls")));
+    qputenv("PATH", path.toLocal8Bit());
 }
 
 } // namespace
