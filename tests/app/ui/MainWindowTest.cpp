@@ -17,6 +17,7 @@
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSplitter>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <functional>
@@ -241,6 +242,28 @@ TEST_F(MainWindowTest, WhileBusyResetSentItemsHelpAndExitDoNothing)
     EXPECT_TRUE(opened.isEmpty());
     EXPECT_TRUE(prompter.shown().isEmpty());
     EXPECT_TRUE(window.isVisible());
+}
+
+TEST_F(MainWindowTest, TextsAndRowsLeaveTheWindowSizeAndTheSplitterAlone)
+{
+    // At its narrowest, any growth of what the window needs would show in its width.
+    window.resize(1, window.height());
+    QApplication::processEvents();
+    auto* splitter = window.findChild<QSplitter*>();
+    ASSERT_NE(splitter, nullptr);
+    const int width = window.width();
+    const QList<int> sizes = splitter->sizes();
+
+    window.composer()->setPlainText(QString(1600, u'\x4E2D'));
+    QStringList numbers;
+    for (int i = 0; i < 2000; ++i)
+        numbers.append(QString::number(447700900000LL + i));
+    addRows(numbers);
+    window.onWaitTimer(WaitTimer::ListOperation);
+    window.composer()->setPlainText(QString(1600, u'x'));
+    QApplication::processEvents();
+    EXPECT_EQ(window.width(), width);
+    EXPECT_EQ(splitter->sizes(), sizes);
 }
 
 TEST_F(MainWindowTest, HelpWithTheFileMissingSaysSo)
