@@ -247,17 +247,21 @@ TEST_F(ConnectionWizardTest, StopWaitsForThePortInHandUnderThePopupWithTheWindow
     // The scan stays in its probe of COM5 after Yes, as a slow port keeps it.
     Gate held(2);
     std::atomic<bool> reached{false};
+    std::atomic<bool> released{false};
     onWorkerCloseAll = [&](int call) {
         if (call == 2) {
             reached = true;
             held.arriveAndWait();
+            released = true;
         }
     };
     open();
     ASSERT_TRUE(processUntil([&] { return reached.load(); }));
+    bool stillProbing = false;
     bool popupShown = false;
     bool windowWaited = false;
     QTimer::singleShot(0, wizard.get(), [&] { // runs only if the window's events still run
+        stillProbing = !released;
         const auto* popup = wizard->findChild<WaitPopup*>();
         popupShown = popup && popup->isVisible();
         windowWaited = !wizard->isEnabled();
@@ -265,6 +269,7 @@ TEST_F(ConnectionWizardTest, StopWaitsForThePortInHandUnderThePopupWithTheWindow
     });
     prompter.answer(true);
     button(wizard.get(), "Stop")->click();
+    EXPECT_TRUE(stillProbing); // the window ran while the scan was still at its port
     EXPECT_TRUE(popupShown);
     EXPECT_TRUE(windowWaited);
     EXPECT_TRUE(controlsOfAnIdleWizard());
