@@ -3,13 +3,18 @@
 #include <QCommandLineParser>
 #include <QTextStream>
 
+QString SubcommandHelpText(const QCommandLineParser& parser, const QString& usage)
+{
+    QString help = parser.helpText();
+    help.replace(0, help.indexOf(u'\n'), usage);
+    return help;
+}
+
 bool PrintHelpIfAsked(const QCommandLineParser& parser, const QCommandLineOption& helpOption,
                       const QString& usage)
 {
     if (!parser.isSet(helpOption) && !parser.isSet(QStringLiteral("help-all")))
         return false;
-    QString help = parser.helpText();
-    help.replace(0, help.indexOf(u'\n'), usage);
-    QTextStream(stdout) << help;
+    QTextStream(stdout) << SubcommandHelpText(parser, usage);
     return true;
 }

@@ -1,4 +1,8 @@
 #include "CliCommand.h"
+#include "CliHelp.h"
+#include "SendCommandSetup.h"
+#include "app/QuillonApp.h"
+#include "modem/Clock.h"
 #include "recipients/DynamicMessages.h"
 #include "recipients/ImportFromFile.h"
 #include "recipients/RecipientBatch.h"
@@ -7,6 +11,7 @@
 #include "recipients/RecipientListExport.h"
 #include "recipients/TextNumberImport.h"
 #include "stores/BiffWriter.h"
+#include "stores/ExclusionSet.h"
 #include "stores/SheetTable.h"
 #include "stores/SpreadsheetReader.h"
 #include "stores/XlsxExportWriter.h"
@@ -14,6 +19,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QTextStream>
+#include <algorithm>
 
 namespace {
 
@@ -44,6 +50,14 @@ std::vector<int> parseColumns(const QString& text)
     return columns;
 }
 
+// Ticked columns are read left to right, whatever order they were named in, and once each.
+std::vector<int> inSheetOrder(std::vector<int> columns)
+{
+    std::sort(columns.begin(), columns.end());
+    columns.erase(std::unique(columns.begin(), columns.end()), columns.end());
+    return columns;
+}
+
 int sheetIndex(const SpreadsheetReader& reader, const QString& choice)
 {
     bool isNumber = false;
@@ -60,22 +74,30 @@ struct ExcelChoice
     bool hasTemplate = false;
 };
 
+enum class Reading
+{
+    ToTheEnd,  // the file was read whole
+    Refused,   // nothing was read: a message said why
+    Discarded, // the reading broke off: the rows before the failure stay
+};
+
 // Reads a workbook the way the main window or the wizard would, by the options given.
-bool readWorkbook(const QString& path, const ExcelChoice& choice, RecipientBatch& batch,
-                  const QString& composer, const NumberCheckOptions& options)
+Reading readWorkbook(const QString& path, const ExcelChoice& choice, RecipientBatch& batch,
+                     const QString& composer, const NumberCheckOptions& options)
 {
     SpreadsheetReader reader;
     if (reader.open(path))
-        return refuse(ImportText::openFailed().text, ImportFailedExit), false;
+        return refuse(ImportText::openFailed().text, ImportFailedExit), Reading::Refused;
     ImportNotice failure;
     const SheetTable* sheet = ReadImportSheet(reader, sheetIndex(reader, choice.sheet), &failure);
     if (!sheet)
-        return refuse(failure.text, ImportFailedExit), false;
+        return refuse(failure.text, ImportFailedExit), Reading::Refused;
     if (sheet->isEmpty())
-        return refuse(ImportText::sheetEmpty().text, ImportFailedExit), false;
+        return refuse(ImportText::sheetEmpty().text, ImportFailedExit), Reading::Refused;
     SheetReadEnd end;
     if (choice.hasTemplate) {
-        end = BuildDynamicMessages(*sheet, choice.columns, choice.messageTemplate, batch, options);
+        end = BuildDynamicMessages(*sheet, inSheetOrder(choice.columns), choice.messageTemplate,
+                                   batch, options);
     } else if (choice.messageColumn > 0) {
         end = ImportNumbersAndMessages(*sheet, choice.columns.front(), choice.messageColumn, batch,
                                        options);
@@ -86,9 +108,10 @@ bool readWorkbook(const QString& path, const ExcelChoice& choice, RecipientBatch
                 ticked[size_t(column - 1)] = true;
         end = ImportTickedColumns(*sheet, ticked, batch, composer, options);
     }
-    if (end == SheetReadEnd::Discarded)
-        refuse(ImportText::readingDiscarded().text, ImportFailedExit);
-    return true;
+    if (end != SheetReadEnd::Discarded)
+        return Reading::ToTheEnd;
+    refuse(ImportText::readingDiscarded().text, ImportFailedExit);
+    return Reading::Discarded;
 }
 
 void printRows(const RecipientList& list)
@@ -148,19 +171,23 @@ int runImportCommand(const QStringList& arguments)
                                             tr("Message for imported numbers."), tr("TEXT"));
     const QCommandLineOption skipOption(QStringLiteral("skip-duplicates"),
                                         tr("Skip Duplicate Numbers."));
+    const QCommandLineOption exclusionOption(
+        QStringLiteral("use-exclusion-rules"),
+        tr("Use Exclusion Rules: leave out the numbers of the exclusion lists in use."));
     const QCommandLineOption exportOption(
         QStringLiteral("export"),
         tr("Write the rows as the list's export (.xls or .xlsx) instead of printing them."),
         tr("OUT"));
     parser.addOptions({sheetOption, columnsOption, messageOption, templateOption, composerOption,
-                       skipOption, exportOption});
+                       skipOption, exclusionOption, exportOption});
     parser.addPositionalArgument(QStringLiteral("FILE"), tr("A .txt, .xls or .xlsx file."));
     if (!parser.parse(arguments))
         return refuse(parser.errorText());
-    if (parser.isSet(help)) {
-        QTextStream(stdout) << parser.helpText();
+    if (PrintHelpIfAsked(parser, help,
+                         tr("Usage: quillon-cli import FILE [--sheet N|NAME] [--columns LIST] "
+                            "[--message-column N] [--template TEXT] [--composer TEXT] "
+                            "[--skip-duplicates] [--use-exclusion-rules] [--export OUT]")))
         return 0;
-    }
     if (parser.positionalArguments().size() != 1)
         return refuse(tr("Expected exactly one FILE argument."));
     const QString path = parser.positionalArguments().front();
@@ -187,20 +214,39 @@ int runImportCommand(const QStringList& arguments)
     const std::optional<ImportFileKind> kind = CheckImportPath(path, &refusal);
     if (!kind)
         return refuse(refusal.text, ImportFailedExit);
+    const bool useExclusions = parser.isSet(exclusionOption);
+    ExclusionSet exclusions;
+    if (useExclusions) {
+        const CQuillonApp app(StartupEnvironment::ofThisProcess(), Clock::system());
+        QTextStream err(stderr);
+        StreamPrompter prompter(err);
+        LoadExclusionSet(exclusions, true, app.dataFolder(), prompter);
+    }
     RecipientList list;
     RecipientBatch batch(list);
-    const NumberCheckOptions options{parser.isSet(skipOption), false, nullptr};
+    const NumberCheckOptions options{parser.isSet(skipOption), useExclusions, &exclusions};
     const QString composer = parser.value(composerOption);
+    Reading reading = Reading::ToTheEnd;
     if (*kind == ImportFileKind::Text) {
         if (const std::optional<ImportNotice> refused = CheckTextFile(path))
             return refuse(refused->text, ImportFailedExit);
-        ReadTextNumbers(path, batch, composer, options);
-    } else if (!readWorkbook(path, choice, batch, composer, options)) {
-        return ImportFailedExit;
+        if (!ReadTextNumbers(path, batch, composer, options)) {
+            refuse(ImportText::fileMissing().text, ImportFailedExit);
+            reading = Reading::Discarded;
+        }
+    } else {
+        reading = readWorkbook(path, choice, batch, composer, options);
+        if (reading == Reading::Refused)
+            return ImportFailedExit;
     }
     InsertBatchAtTop(list, batch);
+    // As the window does: a file read to its end that gave no row is named a failure too.
+    if (reading == Reading::ToTheEnd && list.isEmpty())
+        return refuse(ImportText::nothingImported().text, ImportFailedExit);
+    int exitCode = 0;
     if (parser.isSet(exportOption))
-        return exportRows(list, parser.value(exportOption));
-    printRows(list);
-    return 0;
+        exitCode = exportRows(list, parser.value(exportOption));
+    else
+        printRows(list);
+    return reading == Reading::Discarded ? ImportFailedExit : exitCode;
 }

@@ -25,17 +25,17 @@ int runInfoCommand(const QStringList& arguments)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        tr("Asks the modem on PORT what it is and prints its device information: manufacturer, "
+        tr("Asks the modem on COM<n> what it is and prints its device information: manufacturer, "
            "model, revision, SMS modes, battery, default SMSC, operator and signal quality."));
     const QCommandLineOption helpOption = parser.addHelpOption();
-    parser.addPositionalArgument(QStringLiteral("PORT"), tr("The modem's port, COM1 to COM512."));
+    parser.addPositionalArgument(QStringLiteral("COM<n>"), tr("The modem's port, COM1 to COM512."));
     if (!parser.parse(arguments))
         return refuseUsage(QStringLiteral("info"), parser.errorText());
     if (PrintHelpIfAsked(parser, helpOption, tr("Usage: quillon-cli info COM<n>")))
         return 0;
     const QStringList ports = parser.positionalArguments();
     if (ports.size() != 1)
-        return refuseUsage(QStringLiteral("info"), tr("Expected exactly one PORT argument."));
+        return refuseUsage(QStringLiteral("info"), tr("Expected exactly one COM<n> argument."));
     const std::optional<int> port = parsePortText(ports.front());
     if (!port)
         return refuseUsage(QStringLiteral("info"),

@@ -1,5 +1,6 @@
 #include "SendCommandSetup.h"
 
+#include "CliHelp.h"
 #include "ModemCliSupport.h"
 #include "modem/AnswerCleaning.h"
 #include "modem/CSMSException.h"
@@ -43,6 +44,12 @@ bool readPortValues(const QStringList& values, QMap<int, QString>& result)
 SendCommandOptions SendCommandOptions::declare(QCommandLineParser& parser)
 {
     SendCommandOptions o;
+    parser.setApplicationDescription(
+        tr("Sends every row of the file as the sending window does, printing the progress, then "
+           "one line per row (number, current status, status, retry) and the tally. Exits 0 when "
+           "the run finished, whatever its rows' outcomes. SIGINT or SIGTERM stops the run as "
+           "the window's Stop does (the rows and the tally are still printed; exit 130 or 143); "
+           "a second signal ends it at once."));
     o.help.setDescription(tr("Show this help."));
     o.file = QCommandLineOption(
         "file",
@@ -100,16 +107,8 @@ SendCommandOptions SendCommandOptions::declare(QCommandLineParser& parser)
 
 QString SendCommandOptions::helpText(const QCommandLineParser& parser)
 {
-    QString help = parser.helpText();
-    help.replace(0, help.indexOf(u'\n'),
-                 tr("Usage: quillon-cli send --file FILE (--port COM<n>... | --all) [OPTIONS]\n\n"
-                    "Sends every row of the file as the sending window does, printing the "
-                    "progress, then one line per row (number, current status, status, retry) "
-                    "and the tally. Exits 0 when the run finished, whatever its rows' "
-                    "outcomes. SIGINT or SIGTERM stops the run as the window's Stop does (the "
-                    "rows and the tally are still printed; exit 130 or 143); a second signal "
-                    "ends it at once."));
-    return help;
+    return SubcommandHelpText(
+        parser, tr("Usage: quillon-cli send --file FILE (--port COM<n>... | --all) [OPTIONS]"));
 }
 
 QString SendSettings::read(const QCommandLineParser& parser, const SendCommandOptions& o)

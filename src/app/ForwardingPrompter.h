@@ -19,6 +19,10 @@ public:
     {
         return m_target->confirm(caption, text, icon);
     }
+    bool confirmOkCancel(const QString& caption, const QString& text, Icon icon) override
+    {
+        return m_target->confirmOkCancel(caption, text, icon);
+    }
     Answer askYesNoCancel(const QString& caption, const QString& text, Icon icon) override
     {
         return m_target->askYesNoCancel(caption, text, icon);

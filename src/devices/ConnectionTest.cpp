@@ -105,6 +105,8 @@ QString ConnectionTest::model() const
 
 void ConnectionTest::advanceProgress()
 {
+    if (!m_running)
+        return; // the timer's last tick comes after the run has put the bar back to 0
     int now = m_progress;
     m_progress = now + ProgressStep > 100 ? 0 : now + ProgressStep;
 }
@@ -255,6 +257,7 @@ bool ConnectionTest::finishIfDone()
     if (m_running || !m_thread.joinable())
         return false;
     m_thread.join();
+    m_progress = 0; // a tick racing the thread's last step may have moved it
     showPortError();
     return true;
 }

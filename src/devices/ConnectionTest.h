@@ -88,6 +88,8 @@ public:
     SettingsFocus focus = SettingsFocus::None;
 
     static QString inProgressMessage();
+    // Where the dialog's number boxes tell of a refused character.
+    Prompter& prompter() const { return m_deps.prompter; }
 
 private:
     struct RunInput

@@ -36,7 +36,8 @@ struct ConfirmRun
     {
         const QString prefix =
             row.comPort + QStringLiteral(" - ") + row.comPortDetails + QStringLiteral("\r\n\r\n");
-        return prompter.confirm(DeviceText::message(), prefix + text, Prompter::Icon::Information)
+        return prompter.confirmOkCancel(DeviceText::message(), prefix + text,
+                                        Prompter::Icon::Information)
                    ? RowVerdict::Skip
                    : RowVerdict::Stop;
     }

@@ -53,6 +53,8 @@ public:
                    InvalidNumberTest isInvalidNumber);
 
     DeviceTable& table() { return m_table; }
+    // Where the dialog's number boxes tell of a refused character.
+    Prompter& prompter() const { return m_prompter; }
     const DeviceTable& table() const { return m_table; }
 
     // A new scan: no remembered row, controls cleared.

@@ -81,13 +81,26 @@ QString ModemScan::permissionMessage(const std::vector<std::pair<int, QString>>&
     std::map<QString, QStringList> portsOfGroup;
     for (const auto& [port, group] : portsAndGroups)
         portsOfGroup[group].append(portTextOf(port));
-    QString text = tr("Some ports could not be opened because your account has no permission to "
-                      "use them, so they were not searched for a modem:");
+    QString text = portsAndGroups.size() == 1
+                       ? tr("A port could not be opened because your account has no permission "
+                            "to use it, so it was not searched for a modem:")
+                       : tr("Some ports could not be opened because your account has no "
+                            "permission to use them, so they were not searched for a modem:");
     for (const auto& [group, ports] : portsOfGroup) {
+        const bool one = ports.size() == 1;
         text += QStringLiteral("\r\n\r\n") + ports.join(QStringLiteral(", "));
-        if (!group.isEmpty())
-            text += tr(": belongs to the group \"%1\". Add your account to it (for example "
-                       "\"sudo usermod -aG %1 $USER\"), log out and in again, and search again.")
+        if (group.isEmpty())
+            text += one ? tr(": is not accessible to normal users; ask the administrator of this "
+                             "computer for access.")
+                        : tr(": are not accessible to normal users; ask the administrator of "
+                             "this computer for access.");
+        else
+            text += (one ? tr(": belongs to the group \"%1\". Add your account to it (for "
+                              "example \"sudo usermod -aG %1 $USER\"), log out and in again, "
+                              "and search again.")
+                         : tr(": belong to the group \"%1\". Add your account to it (for "
+                              "example \"sudo usermod -aG %1 $USER\"), log out and in again, "
+                              "and search again."))
                         .arg(group);
     }
     return text;
@@ -114,26 +127,31 @@ bool ModemScan::StartModemScan()
     return true;
 }
 
+bool ModemScan::askToStop(const QString& question)
+{
+    if (!m_thread.joinable() || m_done)
+        return true;
+    {
+        const std::lock_guard lock(m_holdMutex);
+        m_hold = true;
+    }
+    const bool yes = m_deps.prompter.confirm(tr("Confirm"), question, Prompter::Icon::Warning);
+    {
+        const std::lock_guard lock(m_holdMutex);
+        m_hold = false;
+        if (yes)
+            m_stopRequested = true;
+    }
+    m_holdChanged.notify_all();
+    return yes;
+}
+
 bool ModemScan::StopModemScan(bool askFirst, const QString& question)
 {
     if (!m_thread.joinable())
         return true;
-    if (askFirst && !m_done) {
-        {
-            const std::lock_guard lock(m_holdMutex);
-            m_hold = true;
-        }
-        const bool yes = m_deps.prompter.confirm(tr("Confirm"), question, Prompter::Icon::Warning);
-        {
-            const std::lock_guard lock(m_holdMutex);
-            m_hold = false;
-            if (yes)
-                m_stopRequested = true;
-        }
-        m_holdChanged.notify_all();
-        if (!yes)
-            return false;
-    }
+    if (askFirst && !askToStop(question))
+        return false;
     requestStop();
     // A view's timer may have collected the finished scan while the question was open.
     if (m_thread.joinable())
@@ -189,7 +207,7 @@ void ModemScan::finish()
     if (!denied.empty()) {
         std::vector<std::pair<int, QString>> portsAndGroups;
         for (const int port : denied)
-            portsAndGroups.emplace_back(port, owningGroupOfPort(m_deps.ports, port));
+            portsAndGroups.emplace_back(port, groupGrantingAccessToPort(m_deps.ports, port));
         m_deps.prompter.inform(tr("Message"), permissionMessage(portsAndGroups),
                                Prompter::Icon::Warning);
     }
@@ -283,6 +301,9 @@ void ModemScan::probePort(int port, QString name)
         channel.Open(port, ProbeTimeoutMs);
         if (!ProbeModem(channel)) {
             qCDebug(lcScan) << "Check_Connection FALSE";
+            // Not a modem (a console, a serial device of another kind): leave its line as it
+            // was found.
+            channel.restoreLineSettingsOnClose();
             return;
         }
         const QString modelText = QueryModel(channel) + QStringLiteral(" Modem at ") + portText;
@@ -320,6 +341,7 @@ void ModemScan::probePort(int port, QString name)
         m_deps.sink.appendDevice(portText, details, row, textMode ? 2 : 1);
     } catch (const CSMSException& error) {
         qCDebug(lcScan) << portText << "::" << GetModemErrorText(error);
+        channel.restoreLineSettingsOnClose();
         if (isPermissionError(error)) {
             const std::lock_guard lock(m_resultMutex);
             m_denied.push_back(port);

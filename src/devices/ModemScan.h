@@ -65,8 +65,14 @@ public:
     // question first; No lets it go on. True when no scan runs any more.
     bool StopModemScan(bool askFirst, const QString& question = StopScanQuestion());
 
+    // Holds the scan at its next port boundary and asks question; Yes requests the stop
+    // without waiting for it (see hasEnded). True when the scan is to end or has ended.
+    bool askToStop(const QString& question = StopScanQuestion());
+
     // Asks the scan to end at its next port boundary; does not wait. Safe from any thread.
     void requestStop();
+    // The scan thread has run to its end (or none runs): joining it no longer waits.
+    bool hasEnded() const { return !m_thread.joinable() || m_done; }
 
     // ScanThread is set: a scan runs or has ended without being finished yet.
     bool isRunning() const { return m_thread.joinable(); }
@@ -84,7 +90,8 @@ public:
     static QString StopScanQuestion();
     static QString TroubleshootingQuestion();
     static QString NoDeviceMessage();
-    // The Linux extra: ports skipped for lack of permission, grouped by the group owning them.
+    // The Linux extra: ports skipped for lack of permission, grouped by the group that would
+    // grant access to them (empty: no group would; such ports are for the administrator).
     static QString permissionMessage(const std::vector<std::pair<int, QString>>& portsAndGroups);
 
 private:

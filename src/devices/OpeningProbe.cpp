@@ -44,7 +44,15 @@ std::vector<int> ProbePortsByOpening(const PortMap& ports)
     return ProbePortsByOpening(ports, [](int) { return true; });
 }
 
-QString owningGroupOfPort(const PortMap& ports, int port)
+QString groupGrantingAccess(unsigned mode, unsigned groupId, const QString& groupName)
+{
+    const bool groupMayUse = (mode & S_IRGRP) && (mode & S_IWGRP);
+    if (!groupMayUse || groupId == 0 || groupName.isEmpty())
+        return {};
+    return groupName;
+}
+
+QString groupGrantingAccessToPort(const PortMap& ports, int port)
 {
     const auto path = ports.devicePath(port);
     struct stat info
@@ -55,7 +63,9 @@ QString owningGroupOfPort(const PortMap& ports, int port)
     std::vector<char> buffer(bufferSize > 0 ? static_cast<std::size_t>(bufferSize) : 16384);
     group entry{};
     group* found = nullptr;
-    if (::getgrgid_r(info.st_gid, &entry, buffer.data(), buffer.size(), &found) != 0 || !found)
-        return QString::number(info.st_gid);
-    return QString::fromLocal8Bit(found->gr_name);
+    const bool named =
+        ::getgrgid_r(info.st_gid, &entry, buffer.data(), buffer.size(), &found) == 0 && found;
+    return groupGrantingAccess(info.st_mode, info.st_gid,
+                               named ? QString::fromLocal8Bit(found->gr_name)
+                                     : QString::number(info.st_gid));
 }

@@ -14,8 +14,13 @@ bool portExistsDespite(int errorNumber);
 // The try for one port: 0 when it opened, else the errno (a held lock gives EBUSY).
 int tryOpenPort(const PortMap& ports, int port);
 
-// The group that owns a port's device node ("dialout"), or empty when it cannot be told.
-QString owningGroupOfPort(const PortMap& ports, int port);
+// The group a user may join to use a device node of this mode and owning group: the group
+// when its permission bits let it read and write, else empty. The root group is never one to
+// join for a port.
+QString groupGrantingAccess(unsigned mode, unsigned groupId, const QString& groupName);
+
+// groupGrantingAccess for a port's device node; empty as well when it cannot be told.
+QString groupGrantingAccessToPort(const PortMap& ports, int port);
 
 // Tries every port from 1 to 512 in ascending order and returns those that exist (could be
 // opened, or failed as portExistsDespite allows). Each try opens without waiting for carrier

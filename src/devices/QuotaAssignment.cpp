@@ -4,6 +4,9 @@
 #include "devices/DeviceState.h"
 #include "stores/Prompter.h"
 
+#include <algorithm>
+#include <limits>
+
 namespace {
 
 const char* const AutoType = "Auto";
@@ -68,11 +71,12 @@ void QuotaAssignment::open(int recipientCount)
 
 int QuotaAssignment::quotaAssigned() const
 {
-    int assigned = 0;
+    qint64 assigned = 0;
     for (const QuotaRow& row : m_rows)
         if (row.ticked && row.quotaType != u"Auto")
             assigned += row.assignQuota.toInt();
-    return assigned;
+    // Each quota is at most the total, so only many devices together can pass the range.
+    return int(std::min<qint64>(assigned, std::numeric_limits<int>::max()));
 }
 
 bool QuotaAssignment::allTicked() const
@@ -91,13 +95,24 @@ void QuotaAssignment::changeQuotaType(int row, const QString& type)
     r.last = toAuto ? QString(AutoType) : QString(ManualType);
 }
 
-void QuotaAssignment::setAssignQuota(int row, const QString& digits)
+bool QuotaAssignment::setAssignQuota(int row, const QString& digits)
 {
     QString kept;
     for (const QChar c : digits)
         if (IsQuotaKey(c))
             kept.append(c);
+    // A count past the list could never be sent, and past the range of a count it would be
+    // read back as another number.
+    bool numeric = false;
+    const qlonglong count = kept.toLongLong(&numeric);
+    if (!kept.isEmpty() && (!numeric || count > m_total)) {
+        m_prompter.inform(message(), tr("The quota of a device cannot be greater than the Total "
+                                        "number of Messages (%1).")
+                                         .arg(m_total));
+        return false;
+    }
     m_rows[row].assignQuota = kept;
+    return true;
 }
 
 void QuotaAssignment::setTicked(int row, bool ticked)
@@ -153,7 +168,7 @@ bool QuotaAssignment::accept()
         return false;
     }
     if (!anyTickedAuto && assigned < m_total &&
-        !m_prompter.confirm(tr("Confirm"), QuotaShortfallQuestion(m_total, assigned))) {
+        !m_prompter.confirmOkCancel(tr("Confirm"), QuotaShortfallQuestion(m_total, assigned))) {
         refuse();
         return false;
     }

@@ -43,8 +43,9 @@ public:
 
     // The drop-down of "Quota Type" closed with this value.
     void changeQuotaType(int row, const QString& type);
-    // The in-place editor of "Assign Quota" ended; only decimal digits are taken.
-    void setAssignQuota(int row, const QString& digits);
+    // The in-place editor of "Assign Quota" ended; only decimal digits are taken. A quota above
+    // the list's total is refused with a message and the cell keeps its value (false).
+    bool setAssignQuota(int row, const QString& digits);
     void setTicked(int row, bool ticked);
     void setAllTicked(bool ticked);
     // Asks, then puts every row back on "Auto". True when it did.
@@ -57,6 +58,8 @@ public:
 
     // Keys the "Assign Quota" editor takes.
     static bool IsQuotaKey(QChar key) { return key >= u'0' && key <= u'9'; }
+    // The most digits the editor takes: those of the list's total.
+    int maxQuotaDigits() const { return int(QString::number(m_total).size()); }
 
 private:
     void refuse();

@@ -86,6 +86,8 @@ void CSMSSerialPort::Configure(std::uint32_t timeoutMs)
     termios settings{};
     if (::tcgetattr(m_fd.get(), &settings) != 0)
         failConfigure(errno);
+    if (!m_settingsBeforeOpen)
+        m_settingsBeforeOpen = settings;
     applyModemLineSettings(settings);
     if (::tcsetattr(m_fd.get(), TCSANOW, &settings) != 0)
         failConfigure(errno);
@@ -106,8 +108,14 @@ bool CSMSSerialPort::Close()
     m_answerPrefix.clear();
     m_unsettled = false;
     m_silent = false;
+    const std::optional<termios> restore =
+        m_restoreOnClose ? m_settingsBeforeOpen : std::optional<termios>();
+    m_settingsBeforeOpen.reset();
+    m_restoreOnClose = false;
     if (!isOpen())
         return false;
+    if (restore)
+        ::tcsetattr(m_fd.get(), TCSANOW, &*restore); // best effort: the port is let go anyway
     // A pseudo-terminal keeps the exclusive flag while its master lives; drop it so the port
     // can be opened again.
     ::ioctl(m_fd.get(), TIOCNXCL);

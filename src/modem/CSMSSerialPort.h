@@ -10,6 +10,7 @@
 #include <optional>
 #include <span>
 #include <string_view>
+#include <termios.h>
 
 class Clock;
 class PortMap;
@@ -39,6 +40,9 @@ public:
     void Configure(std::uint32_t timeoutMs);
     // False when nothing was open.
     bool Close() override;
+    // The next Close puts back the line settings the port had before this channel opened it
+    // (for a port that turned out to be no modem, such as a console). Cleared by each Close.
+    void restoreLineSettingsOnClose() { m_restoreOnClose = true; }
 
     // Writes the whole buffer unless the output stays blocked for the time-out; returns the
     // count written. Raises on a closed channel and on one whose device failed in ReadUntil.
@@ -105,4 +109,6 @@ private:
     bool m_unsettled = false;  // a wait timed out: its answer may still come
     bool m_silent = false;     // not even "AT" was answered since
     std::deque<QByteArray> m_unsolicited;
+    std::optional<termios> m_settingsBeforeOpen;
+    bool m_restoreOnClose = false;
 };

@@ -30,6 +30,13 @@ public:
     // A Yes/No question; true for Yes.
     virtual bool confirm(const QString& caption, const QString& text,
                          Icon icon = Icon::Question) = 0;
+    // An OK/Cancel question; true for OK. Prompters without buttons of their own answer it as
+    // a Yes/No question.
+    virtual bool confirmOkCancel(const QString& caption, const QString& text,
+                                 Icon icon = Icon::Question)
+    {
+        return confirm(caption, text, icon);
+    }
     // A Yes/No/Cancel question.
     virtual Answer askYesNoCancel(const QString& caption, const QString& text,
                                   Icon icon = Icon::Question) = 0;

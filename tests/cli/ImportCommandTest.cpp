@@ -65,6 +65,9 @@ TEST(ImportCommandTest, PrintsRowsForEachWayOfImporting)
          "447700900001\tAnn\\nLee\n333\tBob\nTotal Numbers : 2\n"},
         {{book, "--sheet", "2", "--columns", "1,2", "--template", "For <COL-3>"},
          "447700900001\tFor Ann\\nLee\n333\tFor Bob\n222\tFor Ann\\nLee\nTotal Numbers : 3\n"},
+        // Number columns are read left to right, however they are named.
+        {{book, "--sheet", "2", "--columns", "2,1", "--template", "For <COL-3>"},
+         "447700900001\tFor Ann\\nLee\n333\tFor Bob\n222\tFor Ann\\nLee\nTotal Numbers : 3\n"},
     };
     for (const auto& c : cases) {
         const CliRun run = runImport(c.arguments);
@@ -75,6 +78,71 @@ TEST(ImportCommandTest, PrintsRowsForEachWayOfImporting)
     const CliRun missing = runImport({dir.filePath("none.txt")});
     EXPECT_EQ(missing.exitCode, 1);
     EXPECT_TRUE(missing.err.contains("File does not exist on selected location."));
+}
+
+TEST(ImportCommandTest, FailuresExitWithOneAndSayWhy)
+{
+    QTemporaryDir dir;
+    // #N/A in the third row: the reading breaks off there, the rows before it stay.
+    const QString broken = dir.filePath("err.xlsx");
+    ASSERT_TRUE(WriteZip(
+        broken,
+        XlsxPackageEntries(
+            {{{"S", WorksheetXml("<row r=\"1\"><c r=\"A1\"><v>111</v></c></row>"
+                                 "<row r=\"2\"><c r=\"A2\"><v>222</v></c></row>"
+                                 "<row r=\"3\"><c r=\"A3\" t=\"e\"><v>#N/A</v></c></row>")}},
+             {},
+             {},
+             {}})));
+    const CliRun discarded = runImport({broken});
+    EXPECT_EQ(discarded.exitCode, 1);
+    EXPECT_TRUE(discarded.err.contains("File reading process is discarded."))
+        << discarded.err.toStdString();
+    EXPECT_EQ(discarded.out, "111\t\n222\t\nTotal Numbers : 2\n");
+
+    const QString nothing = dir.filePath("none.xlsx");
+    ASSERT_TRUE(WriteWorkbook(nothing, {{"S", {{"Phone"}, {"not a number"}}}}));
+    const CliRun empty = runImport({nothing});
+    EXPECT_EQ(empty.exitCode, 1);
+    EXPECT_EQ(empty.err, "quillon-cli import: Either file is corrupted or selected file contains "
+                         "invalid characters.\n\nOR\n\nRecipient number is skipped because of "
+                         "using 'Skip Duplicate Numbers' or 'Exclusion List' option.\n");
+    EXPECT_TRUE(empty.out.isEmpty());
+}
+
+TEST(ImportCommandTest, ExclusionRulesLeaveOutTheNumbersInUse)
+{
+    QTemporaryDir home;
+    const QString data = home.filePath("QUILLON_DATA");
+    ASSERT_TRUE(QDir().mkpath(data + "/Exclusion"));
+    const auto writeUtf16 = [](const QString& path, const QString& text) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("\xff\xfe");
+        file.write(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);
+    };
+    writeUtf16(data + "/Exclusion/ExListIndex.korv", "OptOut\r\n");
+    writeUtf16(data + "/Exclusion/OptOut.korv", "222\r\n");
+    writeUtf16(data + "/AppExclusion.korv", "OptOut\r\n");
+    const QString list = home.filePath("list.txt");
+    QFile file(list);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("111\n222\n333\n");
+    file.close();
+
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("QUILLON_HOME", home.path());
+    process.setProcessEnvironment(environment);
+    for (const bool rules : {false, true}) {
+        QStringList arguments{"import", list};
+        if (rules)
+            arguments.append("--use-exclusion-rules");
+        process.start(QCoreApplication::applicationDirPath() + "/../cli/quillon-cli", arguments);
+        ASSERT_TRUE(process.waitForFinished(30000));
+        EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+        EXPECT_EQ(QString::fromUtf8(process.readAllStandardOutput()).count('\t'), rules ? 2 : 3);
+    }
 }
 
 TEST(ImportCommandTest, ExportWritesTheListAsAWorkbook)

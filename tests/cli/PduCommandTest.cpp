@@ -26,6 +26,28 @@ CliRun runCli(const QStringList& arguments)
     return run;
 }
 
+TEST(CliHelpTest, EverySubcommandLaysOutItsHelpOneWay)
+{
+    for (const char* command : {"pdu", "info", "send-one", "import", "scan", "send"}) {
+        SCOPED_TRACE(command);
+        const CliRun run = runCli({command, "--help"});
+        EXPECT_EQ(run.exitCode, 0);
+        const QStringList lines = run.out.split(u'\n');
+        ASSERT_GE(lines.size(), 4);
+        // The usage line, the description, a blank line, then the options.
+        EXPECT_TRUE(lines[0].startsWith(QString("Usage: quillon-cli %1").arg(command)))
+            << lines[0].toStdString();
+        EXPECT_FALSE(lines[1].isEmpty());
+        EXPECT_TRUE(lines[2].isEmpty());
+        EXPECT_EQ(lines[3], "Options:");
+        EXPECT_TRUE(run.err.isEmpty()) << run.err.toStdString();
+    }
+    // The usage and the arguments name the port the same way.
+    const CliRun info = runCli({"info", "--help"});
+    EXPECT_TRUE(info.out.contains("  COM<n> ")) << info.out.toStdString();
+    EXPECT_FALSE(info.out.contains("PORT")) << info.out.toStdString();
+}
+
 TEST(PduCommandTest, PrintsTheTpduLengthAndPduOfEachPart)
 {
     const struct

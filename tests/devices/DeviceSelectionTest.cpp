@@ -53,6 +53,7 @@ TEST_F(DeviceSelectionTest, ConfirmedDevicesReachTheListsAndRecordsAndReadBack)
     EXPECT_EQ(prompter.texts(),
               QStringList{"COM5 - QSIM-900 Modem at COM5\r\n\r\n" + DeviceText::modeBlank() +
                           DeviceText::continueWithout()});
+    EXPECT_TRUE(prompter.shown()[0].okCancel); // OK skips the row, Cancel ends
     const QList<DeviceChoice> expected{{"COM4 - QSIM-900 Modem at COM4", 4},
                                        {"COM6 - QSIM-900 Modem at COM6", 6},
                                        {AllDeviceText(), 0}};
@@ -98,6 +99,7 @@ TEST_F(DeviceSelectionTest, AVanishedPortIsAskedAboutAndCancelEnds)
 
     EXPECT_FALSE(confirm());
     ASSERT_EQ(prompter.texts().size(), 1);
+    EXPECT_TRUE(prompter.shown()[0].okCancel);
     EXPECT_TRUE(prompter.texts()[0].startsWith("COM9 - QSIM-900 Modem at COM9\r\n\r\n" +
                                                DeviceText::notWorking()));
     EXPECT_EQ(state.choiceList().size(), 1); // kept until the next confirmation

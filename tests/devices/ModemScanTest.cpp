@@ -1,16 +1,20 @@
 #include "devices/ModemScan.h"
 
 #include "devices/DeviceDetailsStore.h"
+#include "devices/OpeningProbe.h"
 #include "devices/PortEnumeration.h"
 #include "devices/ScanResults.h"
 #include "modem/CSMSSerialPort.h"
 #include "modem/Clock.h"
 #include "modem/PortMap.h"
+#include "modem/PseudoTerminal.h"
 #include "sim/ModemSimulator.h"
 #include "support/ModemNoise.h"
 #include "support/QStringPrinter.h"
 #include "support/ScriptedPrompter.h"
 
+#include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
@@ -132,6 +136,23 @@ TEST_F(ModemScanTest, ListsEachModemWithItsRowDetailsAndMode)
     EXPECT_FALSE(channel.isOpen());
 }
 
+TEST_F(ModemScanTest, APortThatIsNoModemKeepsItsLineSettings)
+{
+    startModems({"imei=1"});
+    PseudoTerminal console; // answers nothing, as a console or a GPS receiver would
+    ASSERT_TRUE(QFile::link(console.slavePath(), QDir(folder.path()).filePath("COM9")));
+    termios before = console.slaveSettings();
+    cfsetospeed(&before, B115200);
+    before.c_lflag |= ICANON | ECHO;
+    ASSERT_EQ(::tcsetattr(console.masterFd(), TCSANOW, &before), 0);
+
+    runScan();
+    EXPECT_EQ(listedPorts(), QStringList{"COM4"});
+    const termios after = console.slaveSettings();
+    EXPECT_EQ(cfgetospeed(&after), speed_t(B115200));
+    EXPECT_EQ(after.c_lflag & (ICANON | ECHO), tcflag_t(ICANON | ECHO));
+}
+
 TEST_F(ModemScanTest, SystemNamesDescribePortsOrAreSkipped)
 {
     startModems({"imei=1", "imei=2", "imei=3", "imei=4", "imei=5"});
@@ -227,10 +248,46 @@ TEST(ModemScanMessageTest, PermissionMessageNamesPortsByGroup)
 {
     const QString text =
         ModemScan::permissionMessage({{101, "dialout"}, {102, "dialout"}, {301, "uucp"}});
-    EXPECT_TRUE(text.contains("COM101, COM102: belongs to the group \"dialout\""))
+    EXPECT_TRUE(text.startsWith("Some ports could not be opened")) << text.toStdString();
+    EXPECT_TRUE(text.contains("COM101, COM102: belong to the group \"dialout\""))
         << text.toStdString();
     EXPECT_TRUE(text.contains("sudo usermod -aG dialout $USER")) << text.toStdString();
     EXPECT_TRUE(text.contains("COM301: belongs to the group \"uucp\"")) << text.toStdString();
+}
+
+TEST(ModemScanMessageTest, PortsNoGroupCanOpenAreForTheAdministrator)
+{
+    const QString one = ModemScan::permissionMessage({{1, ""}});
+    EXPECT_TRUE(one.startsWith("A port could not be opened because your account has no "
+                               "permission to use it"))
+        << one.toStdString();
+    EXPECT_TRUE(one.contains("COM1: is not accessible to normal users")) << one.toStdString();
+    EXPECT_FALSE(one.contains("usermod"));
+    const QString two = ModemScan::permissionMessage({{1, ""}, {2, ""}, {101, "dialout"}});
+    EXPECT_TRUE(two.contains("COM1, COM2: are not accessible to normal users"))
+        << two.toStdString();
+    EXPECT_TRUE(two.contains("COM101: belongs to the group \"dialout\"")) << two.toStdString();
+}
+
+TEST(ModemScanMessageTest, AGroupIsAdvisedOnlyWhenItsBitsGrantReadAndWrite)
+{
+    const struct
+    {
+        unsigned mode;
+        unsigned gid;
+        const char* group;
+        const char* advised;
+    } cases[] = {
+        {020660, 20, "dialout", "dialout"}, // crw-rw----: the usual serial port
+        {020600, 20, "dialout", ""},        // crw-------: the group has no access
+        {020640, 20, "dialout", ""},        // read only
+        {020620, 5, "tty", ""},             // crw--w----: a console, write only
+        {020660, 0, "root", ""},            // the root group is never advised
+        {020666, 0, "root", ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(groupGrantingAccess(c.mode, c.gid, c.group), QString(c.advised))
+            << std::oct << c.mode << " " << c.group;
 }
 
 } // namespace

@@ -65,6 +65,7 @@ TEST_F(QuotaAssignmentTest, ManualQuotasBelowTheListAskAndCancelKeepsTheDialogOp
 
     EXPECT_FALSE(dialog.accept());
     ASSERT_EQ(prompter.shown().size(), 1);
+    EXPECT_TRUE(prompter.shown().first().okCancel);
     EXPECT_EQ(prompter.shown().first().text,
               "Currently assigned SMS Quota is lesser than the Total number of Messages to be "
               "sent in your SMS list.\n\nThe Total number of SMS in list is 100\nBut only 90 "
@@ -89,6 +90,33 @@ TEST_F(QuotaAssignmentTest, QuotasAboveTheListAreRefused)
               QStringList{"Currently assigned SMS Quota should not be greater than the Total "
                           "number of Messages to be sent in your SMS list."});
     EXPECT_TRUE(devices.DeviceRecordText().isEmpty());
+}
+
+TEST_F(QuotaAssignmentTest, AQuotaPastTheListIsRefusedAndTheCellKeepsItsValue)
+{
+    const struct
+    {
+        const char* typed;
+        bool taken;
+    } cases[] = {
+        {"100", true},          // the whole list
+        {"101", false},         // more than the list holds
+        {"4294967301", false},  // past 32 bits: would wrap to 5
+        {"99999999999", false}, // past a count: would read back as 0
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed);
+        ScriptedPrompter told;
+        QuotaAssignment quotas{devices, told};
+        quotas.open(100);
+        EXPECT_EQ(quotas.maxQuotaDigits(), 3); // the editor takes no more
+        quotas.changeQuotaType(0, "Manual");
+        EXPECT_EQ(quotas.setAssignQuota(0, c.typed), c.taken);
+        EXPECT_EQ(quotas.rows()[0].assignQuota, c.taken ? QString(c.typed) : QString("0"));
+        EXPECT_EQ(told.texts().size(), c.taken ? 0 : 1);
+        EXPECT_EQ(quotas.quotaAssigned(), c.taken ? 100 : 0);
+        quotas.cancel();
+    }
 }
 
 TEST_F(QuotaAssignmentTest, UntickedRowsDoNotCountAndAreWrittenWithN)

@@ -86,6 +86,30 @@ TEST_F(ChannelTest, OpenSetsRawModemLineAndWritesBytesUnchanged)
     EXPECT_EQ(modem.receive(command.size()), command);
 }
 
+TEST_F(ChannelTest, ARestoreRequestGivesThePortItsLineSettingsBackOnClose)
+{
+    termios before = modem.slaveSettings();
+    cfsetispeed(&before, B115200);
+    cfsetospeed(&before, B115200);
+    before.c_lflag |= ICANON | ECHO;
+    ASSERT_EQ(::tcsetattr(modem.masterFd(), TCSANOW, &before), 0);
+    const auto isAsBefore = [&] {
+        const termios now = modem.slaveSettings();
+        return cfgetospeed(&now) == B115200 && (now.c_lflag & (ICANON | ECHO)) == (ICANON | ECHO);
+    };
+
+    channel.Open(ModemPort, ChannelTimeoutMs);
+    EXPECT_FALSE(isAsBefore());
+    channel.restoreLineSettingsOnClose();
+    channel.Close();
+    EXPECT_TRUE(isAsBefore());
+
+    // The request holds for one open only: a modem keeps its line as the channel set it.
+    channel.Open(ModemPort, ChannelTimeoutMs);
+    channel.Close();
+    EXPECT_FALSE(isAsBefore());
+}
+
 struct ReadCase
 {
     const char* name;

@@ -14,6 +14,12 @@ bool ScriptedPrompter::confirm(const QString& caption, const QString& text, Icon
     return next(text) == Answer::Yes;
 }
 
+bool ScriptedPrompter::confirmOkCancel(const QString& caption, const QString& text, Icon icon)
+{
+    m_shown.append({caption, text, icon, true, true});
+    return next(text) == Answer::Yes;
+}
+
 Prompter::Answer ScriptedPrompter::askYesNoCancel(const QString& caption, const QString& text,
                                                   Icon icon)
 {

@@ -16,6 +16,7 @@ public:
         QString text;
         Icon icon;
         bool question;
+        bool okCancel = false; // asked with OK/Cancel in place of Yes/No
     };
 
     ScriptedPrompter& answer(bool yes) { return answer(yes ? Answer::Yes : Answer::No); }
@@ -27,6 +28,7 @@ public:
 
     void inform(const QString& caption, const QString& text, Icon icon) override;
     bool confirm(const QString& caption, const QString& text, Icon icon) override;
+    bool confirmOkCancel(const QString& caption, const QString& text, Icon icon) override;
     Answer askYesNoCancel(const QString& caption, const QString& text, Icon icon) override;
 
     const QList<Shown>& shown() const { return m_shown; }

@@ -134,6 +134,9 @@ QWidget* CKORV_QuillonDlg::buildRecipientArea()
 
     auto* listCommands = new QHBoxLayout;
     m_total = new QLabel(box);
+    // Counters grow with the list and the composer text; the window's width and its splitter
+    // stay where the user put them, so their texts never ask for more room than there is.
+    m_total->setMinimumWidth(1);
     listCommands->addWidget(m_total);
     listCommands->addStretch();
     listCommands->addWidget(commandButton(tr("Update Selected Messages"), "document-edit",
@@ -162,6 +165,7 @@ QWidget* CKORV_QuillonDlg::buildComposerArea()
 
     auto* row = new QHBoxLayout;
     m_characters = new QLabel(box);
+    m_characters->setMinimumWidth(1);
     row->addWidget(m_characters);
     row->addStretch();
     row->addWidget(commandButton(tr("View Templates"), "document-open-recent",

@@ -1,7 +1,7 @@
 #include "devices/ui/CAutomated_GSM_Sending.h"
 
 #include "devices/ConnectionTest.h"
-#include "devices/ui/DeviceSettingsPanel.h"
+#include "recipients/ui/CSpecialEdit.h"
 #include "stores/ui/WaitPopup.h"
 
 #include <QFileDialog>
@@ -17,10 +17,10 @@
 
 CAutomated_GSM_Sending::CAutomated_GSM_Sending(ConnectionTest& test, QWidget* parent)
     : QDialog(parent), m_test(test), m_devices(new QTreeWidget), m_cases(new QTreeWidget),
-      m_details(new QPlainTextEdit), m_defaultSmsc(new QLineEdit), m_customSmsc(new QLineEdit),
-      m_phone(new QLineEdit), m_status(new QLabel(tr("Status"))), m_progress(new QProgressBar),
-      m_start(new QPushButton), m_stop(new QPushButton(tr("Stop"))),
-      m_saveLog(new QPushButton(tr("Save Test Case Log"))),
+      m_details(new QPlainTextEdit), m_defaultSmsc(new QLineEdit),
+      m_customSmsc(new CSpecialEdit(test.prompter())), m_phone(new CSpecialEdit(test.prompter())),
+      m_status(new QLabel(tr("Status"))), m_progress(new QProgressBar), m_start(new QPushButton),
+      m_stop(new QPushButton(tr("Stop"))), m_saveLog(new QPushButton(tr("Save Test Case Log"))),
       m_clear(new QPushButton(tr("Clear Status"))), m_timer(new QTimer(this))
 {
     setWindowTitle(tr("Advanced Connection Troubleshooting"));
@@ -35,8 +35,6 @@ CAutomated_GSM_Sending::CAutomated_GSM_Sending(ConnectionTest& test, QWidget* pa
     m_cases->setRootIsDecorated(false);
     m_details->setReadOnly(true);
     m_defaultSmsc->setReadOnly(true);
-    MakeNumberField(m_customSmsc);
-    MakeNumberField(m_phone);
     m_progress->setRange(0, 100);
     m_phone->setText(m_test.phone);
     auto* use = new QPushButton(tr("Use Selected Case for SMS Sending"));
@@ -66,17 +64,8 @@ CAutomated_GSM_Sending::CAutomated_GSM_Sending(ConnectionTest& test, QWidget* pa
 
     for (const TestDeviceRow& row : m_test.devices())
         m_devices->addTopLevelItem(new QTreeWidgetItem({row.comPort, row.details}));
-    if (m_devices->topLevelItemCount() > 0)
-        m_devices->setCurrentItem(m_devices->topLevelItem(0));
 
-    connect(m_devices, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) {
-        m_test.chooseDevice(m_devices->indexOfTopLevelItem(item));
-        m_defaultSmsc->setText(m_test.defaultSmsc);
-        m_customSmsc->setText(m_test.customSmsc);
-        m_details->setPlainText(m_test.detailsText());
-        m_cases->clear();
-        refresh();
-    });
+    connect(m_devices, &QTreeWidget::itemClicked, this, &CAutomated_GSM_Sending::choose);
     connect(m_start, &QPushButton::clicked, this, [this] {
         collect();
         if (m_test.Start())
@@ -105,6 +94,21 @@ CAutomated_GSM_Sending::CAutomated_GSM_Sending(ConnectionTest& test, QWidget* pa
     });
     connect(close, &QPushButton::clicked, this, &CAutomated_GSM_Sending::reject);
     connect(m_timer, &QTimer::timeout, this, &CAutomated_GSM_Sending::tick);
+    // Row 0 is chosen as well as highlighted: its cases show and Start tests it.
+    if (m_devices->topLevelItemCount() > 0) {
+        m_devices->setCurrentItem(m_devices->topLevelItem(0));
+        choose(m_devices->topLevelItem(0));
+    }
+    refresh();
+}
+
+void CAutomated_GSM_Sending::choose(QTreeWidgetItem* item)
+{
+    m_test.chooseDevice(m_devices->indexOfTopLevelItem(item));
+    m_defaultSmsc->setText(m_test.defaultSmsc);
+    m_customSmsc->setText(m_test.customSmsc);
+    m_details->setPlainText(m_test.detailsText());
+    m_cases->clear();
     refresh();
 }
 

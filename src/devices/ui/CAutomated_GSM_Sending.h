@@ -11,6 +11,7 @@ class QProgressBar;
 class QPushButton;
 class QTimer;
 class QTreeWidget;
+class QTreeWidgetItem;
 
 // "Advanced Connection Troubleshooting": the window over a ConnectionTest, read on a timer.
 class CAutomated_GSM_Sending : public QDialog
@@ -23,6 +24,7 @@ public:
     void reject() override; // Close and the window's close button
 
 private:
+    void choose(QTreeWidgetItem* item);
     void refresh();
     void collect();
     void tick();

@@ -4,12 +4,16 @@
 #include "devices/ConnectionTestInputs.h"
 #include "devices/DeviceSelection.h"
 #include "devices/DeviceState.h"
+#include "devices/DeviceTexts.h"
 #include "devices/PortEnumeration.h"
 #include "devices/ui/CAutomated_GSM_Sending.h"
 #include "devices/ui/DeviceCommands.h"
 #include "devices/ui/DeviceSettingsPanel.h"
+#include "recipients/ui/ListColumns.h"
+#include "stores/ui/WaitPopup.h"
 
 #include <QCloseEvent>
+#include <QEventLoop>
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QProgressBar>
@@ -50,7 +54,8 @@ CPhone_List_Dlg::CPhone_List_Dlg(const DeviceDialogContext& context, QWidget* pa
     m_list->setColumnWidth(0, 100);
     m_list->setColumnWidth(1, 220);
     m_list->setColumnWidth(3, 130);
-    m_list->setColumnWidth(5, 80);
+    m_list->setColumnWidth(5, FitWidth(*m_list->header(), 5, 80,
+                                       {DeviceText::pduModeText(), DeviceText::textModeText()}));
     for (const int column : HiddenColumns)
         m_list->setColumnHidden(column, true);
     auto* troubleshooting = new QPushButton(tr("Advanced Connection Troubleshooting"));
@@ -141,10 +146,35 @@ bool CPhone_List_Dlg::askToStopScan(const QString& question)
     // The question's event loop must not let the timer end the scan under it: the scan would
     // be joined twice.
     m_timer->stop();
-    const bool stopped = m_scan.StopModemScan(true, question);
-    if (!stopped)
+    if (!m_scan.askToStop(question)) {
         m_timer->start(PollIntervalMs);
-    return stopped;
+        return false;
+    }
+    endScanAndWait();
+    return true;
+}
+
+void CPhone_List_Dlg::endScanAndWait()
+{
+    m_scan.requestStop();
+    if (!m_scan.hasEnded()) {
+        // The port in hand finishes its probe first, up to its channel time-outs: the window
+        // keeps painting under the wait pop-up meanwhile.
+        const bool wasEnabled = isEnabled();
+        setEnabled(false);
+        WaitPopup popup(this);
+        popup.show();
+        QEventLoop loop;
+        QTimer check;
+        connect(&check, &QTimer::timeout, &loop, [this, &loop] {
+            if (m_scan.hasEnded())
+                loop.quit();
+        });
+        check.start(PollIntervalMs);
+        loop.exec(QEventLoop::ExcludeUserInputEvents);
+        setEnabled(wasEnabled);
+    }
+    m_scan.StopModemScan(false); // joins a thread that has ended
 }
 
 void CPhone_List_Dlg::scanEnded()
@@ -198,8 +228,8 @@ void CPhone_List_Dlg::reject()
     if (m_panel->testRunning())
         return;
     ContinueWithoutDevice(m_context.state);
-    m_scan.StopModemScan(false);
     m_timer->stop();
+    endScanAndWait();
     QDialog::reject();
 }
 

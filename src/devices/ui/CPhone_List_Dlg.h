@@ -43,6 +43,8 @@ private:
     void poll();
     // Asks before stopping a running scan; true when no scan runs any more.
     bool askToStopScan(const QString& question);
+    // Ends a running scan at its next check, waiting for it without blocking the window.
+    void endScanAndWait();
     void scanEnded();
     void showRows();
     void setScanning(bool scanning);

@@ -4,6 +4,7 @@
 #include "devices/DeviceRecords.h"
 #include "devices/DeviceSettings.h"
 #include "devices/DeviceTexts.h"
+#include "recipients/ui/CSpecialEdit.h"
 #include "stores/ui/BackgroundJob.h"
 
 #include <QApplication>
@@ -16,15 +17,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QRegularExpressionValidator>
 #include <QTreeWidget>
-
-void MakeNumberField(QLineEdit* field)
-{
-    field->setMaxLength(20);
-    field->setValidator(
-        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9+]*")), field));
-}
 
 DeviceSettingsPanel::DeviceSettingsPanel(DeviceSettings& settings, const DeviceChannel& channel,
                                          const SubmissionContext& context, QWidget* parent)
@@ -32,10 +25,11 @@ DeviceSettingsPanel::DeviceSettingsPanel(DeviceSettings& settings, const DeviceC
       m_detailsBox(new QPlainTextEdit), m_detailsList(new QTreeWidget),
       m_pduButton(new QRadioButton(tr("PDU Mode"))),
       m_textButton(new QRadioButton(tr("Text Mode"))), m_defaultSmsc(new QLineEdit),
-      m_customBox(new QCheckBox(tr("Custom SMSC :"))), m_customField(new QLineEdit),
+      m_customBox(new QCheckBox(tr("Custom SMSC :"))),
+      m_customField(new CSpecialEdit(settings.prompter())),
       m_saveButton(new QPushButton(tr("Save"))), m_helpButton(new QPushButton(tr("?"))),
       m_testBox(new QCheckBox(tr("Send Test Message By Selected Device"))),
-      m_phoneField(new QLineEdit), m_sendButton(new QPushButton(tr("Send")))
+      m_phoneField(new CSpecialEdit(settings.prompter())), m_sendButton(new QPushButton(tr("Send")))
 {
     m_detailsBox->setReadOnly(true);
     m_detailsList->setColumnCount(2);
@@ -44,8 +38,6 @@ DeviceSettingsPanel::DeviceSettingsPanel(DeviceSettings& settings, const DeviceC
     m_detailsList->setColumnWidth(1, 250);
     m_detailsList->setRootIsDecorated(false);
     m_defaultSmsc->setReadOnly(true);
-    MakeNumberField(m_customField);
-    MakeNumberField(m_phoneField);
     auto* copyButton = new QPushButton(tr("copy details"));
 
     auto* grid = new QGridLayout(this);

@@ -58,6 +58,3 @@ private:
     QLineEdit* m_phoneField;
     QPushButton* m_sendButton;
 };
-
-// Digits and '+' only, at most 20 characters: the phone-number boxes.
-void MakeNumberField(QLineEdit* field);

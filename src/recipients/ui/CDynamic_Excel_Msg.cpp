@@ -200,8 +200,13 @@ void CDynamic_Excel_Msg::onBrowse()
     m_path->setText(m_logic.path());
     m_sheetBox->clear();
     m_sheetBox->addItems(m_logic.sheets());
-    m_sheetBox->setCurrentIndex(-1);
-    fillColumns();
+    // The only sheet is the user's choice already; among several, the user picks.
+    const bool single = m_sheetBox->count() == 1;
+    m_sheetBox->setCurrentIndex(single ? 0 : -1);
+    if (single)
+        onSheetChosen(0);
+    else
+        fillColumns();
 }
 
 void CDynamic_Excel_Msg::onSheetChosen(int index)

@@ -1,13 +1,10 @@
 #include "recipients/ui/RecipientTableView.h"
 
+#include "recipients/ui/ListColumns.h"
+
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <algorithm>
-
-namespace {
-constexpr int kNumberWidth = 100;
-constexpr int kMessageWidth = 1000;
-} // namespace
 
 RecipientTableView::RecipientTableView(QWidget* parent) : QTableView(parent)
 {
@@ -19,19 +16,14 @@ RecipientTableView::RecipientTableView(QWidget* parent) : QTableView(parent)
     verticalHeader()->hide();
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
-    horizontalHeader()->setStretchLastSection(false);
     connect(this, &QAbstractItemView::doubleClicked, this, [this] { emit editRequested(); });
 }
 
 void RecipientTableView::setModel(QAbstractItemModel* model)
 {
     QTableView::setModel(model);
-    // The designed width fits a number in the small fonts it was made for; with larger desktop
-    // fonts or scaling, widen the column so a whole international number stays readable.
-    const int numberWidth =
-        fontMetrics().horizontalAdvance(QStringLiteral("+000000000000000")) + 16;
-    setColumnWidth(0, std::max(kNumberWidth, numberWidth));
-    setColumnWidth(1, kMessageWidth);
+    setColumnWidth(0, NumberColumnWidth(*this));
+    FillWithColumn(*horizontalHeader(), 1);
 }
 
 QList<int> RecipientTableView::selectedRows() const

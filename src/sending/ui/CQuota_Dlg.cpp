@@ -5,29 +5,37 @@
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
+#include <QScrollBar>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
 namespace {
 
-// The "Assign Quota" editor takes decimal digits only.
+// The "Assign Quota" editor takes decimal digits only, no more of them than a usable quota has.
 class DigitsDelegate : public QStyledItemDelegate
 {
 public:
-    using QStyledItemDelegate::QStyledItemDelegate;
+    DigitsDelegate(int maxDigits, QObject* parent)
+        : QStyledItemDelegate(parent), m_maxDigits(maxDigits)
+    {}
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem&,
                           const QModelIndex&) const override
     {
         auto* editor = new QLineEdit(parent);
         editor->setValidator(
             new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), editor));
+        editor->setMaxLength(m_maxDigits);
         return editor;
     }
+
+private:
+    int m_maxDigits;
 };
 
 } // namespace
@@ -56,7 +64,10 @@ CQuota_Dlg::CQuota_Dlg(DeviceState& devices, Prompter& prompter, int recipientCo
     m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_list->setShowGrid(true);
     m_list->verticalHeader()->hide();
-    m_list->setItemDelegateForColumn(AssignQuotaColumn, new DigitsDelegate(m_list));
+    // Every column shows at opening: the editable ones are the last two.
+    m_list->setMinimumWidth(m_list->horizontalHeader()->length() + 2 * m_list->frameWidth() +
+                            m_list->verticalScrollBar()->sizeHint().width());
+    m_list->installEventFilter(this);
     layout->addWidget(m_list, 1);
     auto* totals = new QFormLayout;
     totals->addRow(tr("Total Messages :"), m_total);
@@ -72,6 +83,9 @@ CQuota_Dlg::CQuota_Dlg(DeviceState& devices, Prompter& prompter, int recipientCo
     buttons->addWidget(ok);
     buttons->addWidget(cancel);
     layout->addLayout(buttons);
+    // Enter belongs to the list (it edits a cell); no button takes it.
+    for (QPushButton* button : {reset, ok, cancel})
+        button->setAutoDefault(false);
     connect(reset, &QPushButton::clicked, this, &CQuota_Dlg::onReset);
     connect(ok, &QPushButton::clicked, this, &CQuota_Dlg::accept);
     connect(cancel, &QPushButton::clicked, this, &CQuota_Dlg::reject);
@@ -79,6 +93,8 @@ CQuota_Dlg::CQuota_Dlg(DeviceState& devices, Prompter& prompter, int recipientCo
     connect(m_all, &QCheckBox::toggled, this, &CQuota_Dlg::onAllToggled);
 
     m_logic.open(recipientCount);
+    m_list->setItemDelegateForColumn(AssignQuotaColumn,
+                                     new DigitsDelegate(m_logic.maxQuotaDigits(), m_list));
     fillRows();
     if (m_list->rowCount() > 0)
         m_list->selectRow(0);
@@ -114,6 +130,28 @@ void CQuota_Dlg::fillRows()
     refreshTotals();
 }
 
+bool CQuota_Dlg::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != m_list || event->type() != QEvent::KeyPress)
+        return QDialog::eventFilter(watched, event);
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key != Qt::Key_Return && key != Qt::Key_Enter)
+        return false;
+    editCurrentCell();
+    return true;
+}
+
+void CQuota_Dlg::editCurrentCell()
+{
+    const QModelIndex current = m_list->currentIndex();
+    if (!current.isValid())
+        return;
+    if (auto* type = qobject_cast<QComboBox*>(m_list->cellWidget(current.row(), current.column())))
+        type->showPopup();
+    else if (current.flags().testFlag(Qt::ItemIsEditable))
+        m_list->edit(current);
+}
+
 void CQuota_Dlg::refreshTotals()
 {
     m_total->setText(QString::number(m_logic.totalMessages()));
@@ -129,8 +167,11 @@ void CQuota_Dlg::onItemChanged(QTableWidgetItem* item)
         return;
     if (item->column() == ComPortColumn)
         m_logic.setTicked(item->row(), item->checkState() == Qt::Checked);
-    else if (item->column() == AssignQuotaColumn)
-        m_logic.setAssignQuota(item->row(), item->text());
+    else if (item->column() == AssignQuotaColumn &&
+             !m_logic.setAssignQuota(item->row(), item->text())) {
+        const QSignalBlocker blocker(m_list);
+        item->setText(m_logic.rows()[item->row()].assignQuota);
+    }
     refreshTotals();
 }
 

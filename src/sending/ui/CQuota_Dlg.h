@@ -43,7 +43,11 @@ public slots:
     void reject() override;
     void onReset();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void editCurrentCell();
     void fillRows();
     void refreshTotals();
     void onItemChanged(QTableWidgetItem* item);

@@ -1,5 +1,6 @@
 #include "sending/ui/CSMS_Sending.h"
 
+#include "recipients/ui/ListColumns.h"
 #include "sending/QueueRow.h"
 #include "sending/RunTexts.h"
 #include "sending/SendQueueModel.h"
@@ -80,8 +81,10 @@ void CSMS_Sending::buildColumns(bool retriesOn)
         const int width = QueueColumnWidth(QueueColumn(c), retriesOn);
         m_list->setColumnHidden(c, width == 0);
         if (width > 0)
-            m_list->setColumnWidth(c, width);
+            m_list->setColumnWidth(c,
+                                   c == NumberColumn ? NumberColumnWidth(*m_list, width) : width);
     }
+    FillWithColumn(*m_list->horizontalHeader(), MessageColumn);
     m_columnsBuilt = true;
 }
 

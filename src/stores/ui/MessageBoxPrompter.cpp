@@ -34,6 +34,13 @@ bool MessageBoxPrompter::confirm(const QString& caption, const QString& text, Ic
     return box.exec() == QMessageBox::Yes;
 }
 
+bool MessageBoxPrompter::confirmOkCancel(const QString& caption, const QString& text, Icon icon)
+{
+    QMessageBox box(boxIcon(icon), caption, text, QMessageBox::Ok | QMessageBox::Cancel, m_parent);
+    box.setDefaultButton(QMessageBox::Ok);
+    return box.exec() == QMessageBox::Ok;
+}
+
 Prompter::Answer MessageBoxPrompter::askYesNoCancel(const QString& caption, const QString& text,
                                                     Icon icon)
 {

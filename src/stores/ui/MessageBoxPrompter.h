@@ -13,6 +13,8 @@ public:
     void inform(const QString& caption, const QString& text,
                 Icon icon = Icon::Information) override;
     bool confirm(const QString& caption, const QString& text, Icon icon = Icon::Question) override;
+    bool confirmOkCancel(const QString& caption, const QString& text,
+                         Icon icon = Icon::Question) override;
     Answer askYesNoCancel(const QString& caption, const QString& text,
                           Icon icon = Icon::Question) override;
 

@@ -1,5 +1,6 @@
 #include "stores/ui/SentItems.h"
 
+#include "recipients/ui/ListColumns.h"
 #include "stores/SentItemStore.h"
 #include "stores/ui/BackgroundJob.h"
 #include "stores/ui/MessageBoxPrompter.h"
@@ -44,10 +45,12 @@ CSent_Items::CSent_Items(SentItemStore& store, Prompter* prompter, QWidget* pare
     // Fixed row heights keep scrolling a long list independent of its length.
     m_list->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_list->verticalHeader()->hide();
-    m_list->setColumnWidth(SentItemsModel::NumberColumn, 100);
+    m_list->setColumnWidth(SentItemsModel::NumberColumn, NumberColumnWidth(*m_list));
     m_list->setColumnWidth(SentItemsModel::MessageColumn, 200);
     m_list->setColumnWidth(SentItemsModel::DateColumn, 100);
-    m_list->horizontalHeader()->setStretchLastSection(true);
+    m_list->setColumnWidth(SentItemsModel::StatusColumn,
+                           FitWidth(*m_list->horizontalHeader(), SentItemsModel::StatusColumn, 0));
+    FillWithColumn(*m_list->horizontalHeader(), SentItemsModel::MessageColumn);
     m_list->setContextMenuPolicy(Qt::CustomContextMenu);
     m_menu->addAction(tr("Send selected items to SMS Composer."), this,
                       &CSent_Items::onSendToComposer);

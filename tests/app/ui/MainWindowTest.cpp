@@ -16,6 +16,8 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QSplitter>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <functional>
@@ -109,7 +111,11 @@ TEST_F(MainWindowTest, OpensWithItsDesignedControlsAndInitialStates)
     EXPECT_EQ(window.session().recipients().headerData(0, Qt::Horizontal), "Number");
     EXPECT_EQ(window.session().recipients().headerData(1, Qt::Horizontal), "Message");
     EXPECT_GE(header->sectionSize(0), 100); // widened to fit a whole number in larger fonts
-    EXPECT_EQ(header->sectionSize(1), 1000);
+    // The message column takes the rest: its header in view, no sideways scrolling when empty.
+    QApplication::processEvents();
+    EXPECT_EQ(header->sectionViewportPosition(1) + header->sectionSize(1),
+              window.recipientView()->viewport()->width());
+    EXPECT_FALSE(window.recipientView()->horizontalScrollBar()->isVisible());
     EXPECT_EQ(window.numberBox()->maxLength(), 20);
     EXPECT_EQ(window.composer()->limit(), 1600);
     EXPECT_EQ(window.totalNumbersText(), "Total Numbers : 0");
@@ -236,6 +242,28 @@ TEST_F(MainWindowTest, WhileBusyResetSentItemsHelpAndExitDoNothing)
     EXPECT_TRUE(opened.isEmpty());
     EXPECT_TRUE(prompter.shown().isEmpty());
     EXPECT_TRUE(window.isVisible());
+}
+
+TEST_F(MainWindowTest, TextsAndRowsLeaveTheWindowSizeAndTheSplitterAlone)
+{
+    // At its narrowest, any growth of what the window needs would show in its width.
+    window.resize(1, window.height());
+    QApplication::processEvents();
+    auto* splitter = window.findChild<QSplitter*>();
+    ASSERT_NE(splitter, nullptr);
+    const int width = window.width();
+    const QList<int> sizes = splitter->sizes();
+
+    window.composer()->setPlainText(QString(1600, u'\x4E2D'));
+    QStringList numbers;
+    for (int i = 0; i < 2000; ++i)
+        numbers.append(QString::number(447700900000LL + i));
+    addRows(numbers);
+    window.onWaitTimer(WaitTimer::ListOperation);
+    window.composer()->setPlainText(QString(1600, u'x'));
+    QApplication::processEvents();
+    EXPECT_EQ(window.width(), width);
+    EXPECT_EQ(splitter->sizes(), sizes);
 }
 
 TEST_F(MainWindowTest, HelpWithTheFileMissingSaysSo)

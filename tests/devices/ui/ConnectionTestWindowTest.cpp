@@ -8,6 +8,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressBar>
 
 namespace {
 
@@ -72,11 +73,16 @@ TEST_P(ConnectionTestWindowTest, RunsTheCasesAndRefusesToCloseUntilTheThreadEnds
     EXPECT_EQ(columnTexts(devices, 0), QStringList({"COM4", "COM5"}));
     EXPECT_EQ(columnTexts(devices, 1),
               QStringList({"QSIM-900 Modem at COM4", "QSIM-900 Modem at COM5"}));
-    auto* start = button(window.get(), "Start Test for Device Connected at : COM");
+    // Row 0 is chosen at opening, its cases listed.
+    auto* start = button(window.get(), "Start Test for Device Connected at : COM4");
     ASSERT_NE(start, nullptr);
+    EXPECT_EQ(devices->currentItem(), devices->topLevelItem(0));
+    EXPECT_EQ(columnTexts(cases, 0).size(), 4);
     EXPECT_FALSE(button(window.get(), "Stop")->isVisible());
     EXPECT_FALSE(button(window.get(), "Save Test Case Log")->isVisible());
 
+    clickRow(devices, 1);
+    EXPECT_EQ(start->text(), "Start Test for Device Connected at : COM5");
     clickRow(devices, 0);
     EXPECT_EQ(start->text(), "Start Test for Device Connected at : COM4");
     EXPECT_TRUE(fieldWithText("+447785016005")->isReadOnly());
@@ -104,6 +110,7 @@ TEST_P(ConnectionTestWindowTest, RunsTheCasesAndRefusesToCloseUntilTheThreadEnds
 
     held.open();
     ASSERT_TRUE(processUntil([&] { return start->isEnabled(); }));
+    EXPECT_EQ(window->findChild<QProgressBar*>()->value(), 0); // back from the running 5 %
     EXPECT_EQ(columnTexts(cases, 2),
               QStringList(4, stopped ? QStringLiteral("Stopped") : DeviceText::messageSent()));
     EXPECT_EQ(simulator->messages().size(), stopped ? 0u : 4u);
@@ -124,6 +131,19 @@ TEST_P(ConnectionTestWindowTest, RunsTheCasesAndRefusesToCloseUntilTheThreadEnds
     button(window.get(), "Close")->click();
     EXPECT_FALSE(window->isVisible());
     EXPECT_TRUE(prompter.allAnswersUsed());
+}
+
+TEST_F(ConnectionTestWindowTest, NumberBoxesRefuseLettersAloud)
+{
+    QLineEdit* phone = fieldWithText(Phone);
+    QLineEdit* custom = fieldWithText(QString());
+    ASSERT_TRUE(phone && custom);
+    phone->clear();
+    typeInto(phone, "+49x1");
+    typeInto(custom, "+4a");
+    EXPECT_EQ(phone->text(), "+491");
+    EXPECT_EQ(custom->text(), "+4");
+    EXPECT_EQ(prompter.texts(), QStringList(2, "Invalid number."));
 }
 
 INSTANTIATE_TEST_SUITE_P(RunToTheEndOrStopped, ConnectionTestWindowTest, ::testing::Bool());

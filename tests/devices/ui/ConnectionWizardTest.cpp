@@ -5,8 +5,10 @@
 #include "devices/ui/CPhone_List_Dlg.h"
 #include "devices/ui/CSelected_Device_Details_GSM.h"
 #include "sending/Gate.h"
+#include "stores/ui/WaitPopup.h"
 #include "support/QStringPrinter.h"
 
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -65,6 +67,8 @@ TEST_F(ConnectionWizardTest, ScansAndListsTheModemsAndShowsTheFirst)
                                                  "QSIM-900 Modem at COM6"}));
     EXPECT_EQ(columnTexts(list, 3), QStringList(3, "+447785016005"));
     EXPECT_EQ(columnTexts(list, 5), QStringList({"PDU Mode", "Text Mode", "PDU Mode"}));
+    EXPECT_GT(list->columnWidth(5), list->header()->fontMetrics().horizontalAdvance("SMS Mode"));
+    EXPECT_GT(list->columnWidth(5), list->fontMetrics().horizontalAdvance("Text Mode"));
     for (int i = 0; i < 3; ++i)
         EXPECT_EQ(list->topLevelItem(i)->checkState(0), Qt::Checked);
     EXPECT_TRUE(controlsOfAnIdleWizard());
@@ -95,9 +99,11 @@ TEST_F(ConnectionWizardTest, PanelFollowsTheClickedRowAndSavesACustomSmsc)
     const QList<QLineEdit*> editable = editableFields(wizard.get());
     ASSERT_EQ(editable.size(), 1); // the custom field; the test number waits for its box
     QLineEdit* customField = editable[0];
+    typeInto(customField, "+49O"); // a letter O for a zero is refused aloud
+    EXPECT_EQ(customField->text(), "+49");
     customField->setText("+4911");
     button(wizard.get(), "Save")->click();
-    EXPECT_EQ(prompter.texts(), QStringList{"Custom SMSC No. save for COM5."});
+    EXPECT_EQ(prompter.texts(), QStringList({"Invalid number.", "Custom SMSC No. save for COM5."}));
     EXPECT_EQ(list->topLevelItem(1)->text(3), "+4911");
     EXPECT_EQ(list->topLevelItem(1)->text(8), "Y");
 
@@ -235,6 +241,42 @@ TEST_P(StopMidScanTest, YesKeepsTheRowsFoundAndNoLetsTheScanGoOn)
 }
 
 INSTANTIATE_TEST_SUITE_P(Answers, StopMidScanTest, ::testing::Bool());
+
+TEST_F(ConnectionWizardTest, StopWaitsForThePortInHandUnderThePopupWithTheWindowPainting)
+{
+    // The scan stays in its probe of COM5 after Yes, as a slow port keeps it.
+    Gate held(2);
+    std::atomic<bool> reached{false};
+    std::atomic<bool> released{false};
+    onWorkerCloseAll = [&](int call) {
+        if (call == 2) {
+            reached = true;
+            held.arriveAndWait();
+            released = true;
+        }
+    };
+    open();
+    ASSERT_TRUE(processUntil([&] { return reached.load(); }));
+    bool stillProbing = false;
+    bool popupShown = false;
+    bool windowWaited = false;
+    QTimer::singleShot(0, wizard.get(), [&] { // runs only if the window's events still run
+        stillProbing = !released;
+        const auto* popup = wizard->findChild<WaitPopup*>();
+        popupShown = popup && popup->isVisible();
+        windowWaited = !wizard->isEnabled();
+        held.open();
+    });
+    prompter.answer(true);
+    button(wizard.get(), "Stop")->click();
+    EXPECT_TRUE(stillProbing); // the window ran while the scan was still at its port
+    EXPECT_TRUE(popupShown);
+    EXPECT_TRUE(windowWaited);
+    EXPECT_TRUE(controlsOfAnIdleWizard());
+    EXPECT_TRUE(wizard->isEnabled());
+    EXPECT_EQ(wizard->findChild<WaitPopup*>(), nullptr);
+    EXPECT_EQ(columnTexts(list, 0), QStringList({"COM4", "COM5"}));
+}
 
 TEST_F(ConnectionWizardTest, ClosingAsksDuringAScanAndNoKeepsBoth)
 {

@@ -87,6 +87,15 @@ inline void clickRow(QTreeWidget* list, int row)
     }
 }
 
+// Keys typed one by one, as the user types them.
+inline void typeInto(QWidget* box, const QString& text)
+{
+    for (const QChar c : text) {
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(box, &press);
+    }
+}
+
 inline void pressEscape(QWidget* window)
 {
     QKeyEvent press(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
@@ -109,6 +118,12 @@ public:
         if (beforeQuestion)
             beforeQuestion();
         return m_script.confirm(caption, text, icon);
+    }
+    bool confirmOkCancel(const QString& caption, const QString& text, Icon icon) override
+    {
+        if (beforeQuestion)
+            beforeQuestion();
+        return m_script.confirmOkCancel(caption, text, icon);
     }
     Answer askYesNoCancel(const QString& caption, const QString& text, Icon icon) override
     {

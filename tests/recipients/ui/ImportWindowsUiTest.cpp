@@ -141,6 +141,22 @@ TEST_F(ImportWindowsUiTest, NumbersAndMessagesPageChecksThenImports)
     EXPECT_EQ(list.at(1).Message, "two");
 }
 
+TEST_F(ImportWindowsUiTest, TheOnlySheetIsChosenAtOnceWithItsColumns)
+{
+    const QString path = dir.filePath("single.xlsx");
+    ASSERT_TRUE(WriteWorkbook(path, {{"Contacts", {{"Mobile", "Name"}, {"111", "Ann"}}}}));
+    for (const bool personalised : {false, true}) {
+        SCOPED_TRACE(personalised);
+        auto w = wizard(path, personalised);
+        w->onBrowse();
+        EXPECT_EQ(w->sheetBox()->currentIndex(), 0);
+        EXPECT_EQ(w->sheetBox()->currentText(), "Contacts");
+        EXPECT_EQ(w->numberColumnBox()->count(), 2);
+        EXPECT_EQ(w->columnTable()->rowCount(), 2);
+    }
+    EXPECT_TRUE(prompter.texts().isEmpty());
+}
+
 TEST_F(ImportWindowsUiTest, PersonalisedMessagePageInsertsPlaceholdersAtTheCaret)
 {
     const QString path = book({{"Mobile", "Name", "Marks"}, {"111", "Ann", "90"}});

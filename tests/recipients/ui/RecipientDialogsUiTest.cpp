@@ -155,7 +155,8 @@ TEST_F(RecipientDialogsUiTest, TableViewSelectsAndAsksForEditAndClear)
     EXPECT_GE(view.columnWidth(0), 100);
     EXPECT_GT(view.columnWidth(0),
               view.fontMetrics().horizontalAdvance(QStringLiteral("+447700900123456")));
-    EXPECT_EQ(view.columnWidth(1), 1000);
+    QApplication::processEvents();
+    EXPECT_EQ(view.columnViewportPosition(1) + view.columnWidth(1), view.viewport()->width());
     int edits = 0;
     int clears = 0;
     QObject::connect(&view, &RecipientTableView::editRequested, [&] { ++edits; });

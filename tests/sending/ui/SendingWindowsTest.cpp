@@ -10,8 +10,12 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QElapsedTimer>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTimer>
@@ -49,6 +53,12 @@ TEST_F(SendingWindowTest, ShowsTheRunAndCloseEndsIt)
               "Message sent successfully.");
     EXPECT_FALSE(window.list()->isColumnHidden(RetryColumn));
     EXPECT_TRUE(window.list()->isColumnHidden(UseStatusColumn));
+    // A whole international number shows; the message column takes the width left over.
+    const QHeaderView* header = window.list()->horizontalHeader();
+    EXPECT_GT(header->sectionSize(NumberColumn),
+              window.list()->fontMetrics().horizontalAdvance("+447700900123456"));
+    EXPECT_EQ(header->sectionViewportPosition(RetryColumn) + header->sectionSize(RetryColumn),
+              window.list()->viewport()->width());
 
     ASSERT_TRUE(
         processUntil([&] { return window.run().waitUntilSettled(std::chrono::milliseconds(0)); }));
@@ -150,6 +160,50 @@ TEST_F(QuotaWindowTest, CancelRestoresTheRecords)
     dialog.reject();
     EXPECT_EQ(devices.DeviceRecordText(), ";COM3;COM3 modem;Manual;5;Y;\n");
     EXPECT_EQ(devices.DeviceCount(), 1);
+}
+
+TEST_F(QuotaWindowTest, OpensWithEveryColumnInViewAndEnterEditsTheCell)
+{
+    CQuota_Dlg dialog(devices, prompter, 100);
+    dialog.show();
+    QTableWidget* list = dialog.list();
+    const QHeaderView* header = list->horizontalHeader();
+    for (int c = 0; c < CQuota_Dlg::ColumnCount; ++c)
+        EXPECT_LE(header->sectionViewportPosition(c) + header->sectionSize(c),
+                  list->viewport()->width())
+            << "column " << c;
+    EXPECT_FALSE(list->horizontalScrollBar()->isVisible());
+
+    const auto pressEnter = [&] {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+        QApplication::sendEvent(list, &press);
+    };
+    list->setFocus();
+    list->setCurrentCell(0, CQuota_Dlg::DetailsColumn); // read-only: nothing happens
+    pressEnter();
+    EXPECT_TRUE(prompter.shown().isEmpty()); // no Reset question
+    EXPECT_TRUE(dialog.isVisible());
+
+    auto* type = qobject_cast<QComboBox*>(list->cellWidget(0, CQuota_Dlg::QuotaTypeColumn));
+    emit type->textActivated("Manual");
+    list->setCurrentCell(0, CQuota_Dlg::AssignQuotaColumn);
+    pressEnter();
+    auto* editor = list->viewport()->findChild<QLineEdit*>();
+    ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(editor->maxLength(), 3); // no quota has more digits than the list's 100
+    EXPECT_TRUE(prompter.shown().isEmpty());
+}
+
+TEST_F(QuotaWindowTest, AQuotaPastTheListIsRefusedInTheCell)
+{
+    CQuota_Dlg dialog(devices, prompter, 100);
+    QTableWidget* list = dialog.list();
+    auto* type = qobject_cast<QComboBox*>(list->cellWidget(0, CQuota_Dlg::QuotaTypeColumn));
+    emit type->textActivated("Manual");
+    list->item(0, CQuota_Dlg::AssignQuotaColumn)->setText("99999999999");
+    EXPECT_EQ(list->item(0, CQuota_Dlg::AssignQuotaColumn)->text(), "0");
+    EXPECT_EQ(prompter.shown().size(), 1);
+    EXPECT_EQ(dialog.assignedText(), "0");
 }
 
 TEST(ComposerQuestionTest, ButtonsGiveTheirAnswers)

@@ -1,11 +1,13 @@
 #include "stores/DataFolder.h"
 #include "stores/SentItemStore.h"
+#include "stores/SentItemsModel.h"
 #include "stores/ui/SentItems.h"
 #include "support/FileBytes.h"
 #include "support/ScriptedPrompter.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QMenu>
 #include <QTableView>
@@ -56,6 +58,24 @@ TEST_F(SentItemsWindowTest, OpensLoadedWithTheFirstRowSelectedAndItsDetails)
     select({0, 2});
     EXPECT_EQ(window.selectedItemsText(), "Selected Items : 2");
     EXPECT_EQ(window.detailsText(), "");
+}
+
+TEST_F(SentItemsWindowTest, AWholeNumberShowsAndTheMessageTakesTheFreeWidth)
+{
+    const QTableView* list = window.list();
+    const QHeaderView* header = list->horizontalHeader();
+    EXPECT_GT(header->sectionSize(SentItemsModel::NumberColumn),
+              list->fontMetrics().horizontalAdvance("+447700900123456"));
+    const auto rightEdge = [&] {
+        return header->sectionViewportPosition(SentItemsModel::StatusColumn) +
+               header->sectionSize(SentItemsModel::StatusColumn);
+    };
+    EXPECT_EQ(rightEdge(), list->viewport()->width()); // every column in view, nothing left over
+    const int message = header->sectionSize(SentItemsModel::MessageColumn);
+    window.resize(window.width() + 200, window.height());
+    QApplication::processEvents();
+    EXPECT_GT(header->sectionSize(SentItemsModel::MessageColumn), message);
+    EXPECT_EQ(rightEdge(), list->viewport()->width());
 }
 
 TEST_F(SentItemsWindowTest, ClearSelectedThenCloseRewritesTheFileAndEscapeDoesNotClose)
