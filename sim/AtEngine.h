@@ -31,8 +31,12 @@ public:
 
     std::vector<OutputChunk> feed(QByteArrayView input);
 
-    // The host closed the port (DTR dropped): a half-typed line or message body is abandoned.
+    // The host closed the port (DTR dropped): a half-typed line or message body is abandoned, and
+    // a wedged modem comes back unless its profile says it stays wedged.
     void hostClosed();
+
+    // True while the modem answers nothing at all.
+    bool wedged() const { return m_wedged; }
 
     // True once the modem is to disappear; it then takes no more input.
     bool vanishing() const { return m_vanishing; }
@@ -51,6 +55,7 @@ private:
     void answer(const QList<QByteArray>& lines, const QByteArray& final);
     void output(const QByteArray& bytes, bool isAnswer);
     bool shouldVanish() const;
+    bool shouldWedge() const;
 
     QString m_portName;
     ModemState m_state;
@@ -61,6 +66,8 @@ private:
     PendingSubmission m_pending;
     int m_finalResults = 0;
     bool m_vanishing = false;
+    bool m_wedged = false;
+    int m_acceptedAtOpen = 0; // accepted messages before this opening of the port
     std::vector<OutputChunk> m_output;
 };
 
