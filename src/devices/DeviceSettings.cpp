@@ -240,3 +240,9 @@ bool DeviceSettings::requireSelection()
     m_prompter.inform(DeviceText::message(), DeviceText::noDeviceSelected());
     return false;
 }
+
+bool DeviceSettings::pinWanted() const
+{
+    return m_table.validRow(selectedRow) &&
+           m_table.rows[std::size_t(selectedRow)].comPortStatus == SimText::pinRequired();
+}

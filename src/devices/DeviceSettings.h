@@ -83,6 +83,8 @@ public:
     SimPinEntry& pinEntry() { return m_pinEntry; }
     // After a PIN was entered: the selected row's status column shows the SIM state it left.
     void showSimState(const SimCheck& check);
+    // Whether the selected device's SIM asks for its PIN: the PIN controls are enabled then.
+    bool pinWanted() const;
     // No device selected: the message, and false.
     bool requireSelection();
 

@@ -150,6 +150,8 @@ void DeviceSettingsPanel::refresh()
     m_helpButton->setEnabled(m_settings.smscControlsEnabled);
     m_phoneField->setEnabled(m_testBox->isChecked());
     m_sendButton->setEnabled(m_testBox->isChecked());
+    m_pinField->setEnabled(m_settings.pinWanted());
+    m_pinButton->setEnabled(m_settings.pinWanted());
     m_refreshing = false;
 }
 
