@@ -21,3 +21,4 @@ int runSendOneCommand(const QStringList& arguments);
 int runImportCommand(const QStringList& arguments);
 int runScanCommand(const QStringList& arguments);
 int runSendCommand(const QStringList& arguments);
+int runPinCommand(const QStringList& arguments);

@@ -1,12 +1,14 @@
 #include "CliCommand.h"
 #include "CliHelp.h"
 #include "ModemCliSupport.h"
+#include "devices/DeviceDetailsStore.h"
 #include "modem/CSMSException.h"
 #include "modem/CSMSSerialPort.h"
 #include "modem/Clock.h"
 #include "modem/Interrogation.h"
 #include "modem/ModemCommands.h"
 #include "modem/PortMap.h"
+#include "modem/SimState.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -26,7 +28,8 @@ int runInfoCommand(const QStringList& arguments)
     QCommandLineParser parser;
     parser.setApplicationDescription(
         tr("Asks the modem on COM<n> what it is and prints its device information: manufacturer, "
-           "model, revision, SMS modes, battery, default SMSC, operator and signal quality."));
+           "model, revision, SMS modes, battery, default SMSC, operator and signal quality, then "
+           "\"SIM State :\" when the SIM or network stands in the way."));
     const QCommandLineOption helpOption = parser.addHelpOption();
     parser.addPositionalArgument(QStringLiteral("COM<n>"), tr("The modem's port, COM1 to COM512."));
     if (!parser.parse(arguments))
@@ -46,7 +49,12 @@ int runInfoCommand(const QStringList& arguments)
     try {
         channel.Open(*port, ModemTimeoutMs);
         ResetModemStream(channel);
-        QTextStream(stdout) << QueryDeviceInformation(channel) << '\n';
+        // Asked first: the information queries end by closing the port.
+        const QString simTrouble = QuerySimCheck(channel).troubleText();
+        QTextStream out(stdout);
+        out << QueryDeviceInformation(channel) << '\n';
+        if (!simTrouble.isEmpty())
+            out << SimStateLabel << simTrouble << '\n';
         return 0;
     } catch (const CSMSException& error) {
         QTextStream(stderr) << "quillon-cli info: " << ports.front() << ": "

@@ -17,7 +17,7 @@ const QByteArray kPrompt = "\r\n> ";
 
 CommandHandler findHandler(const QByteArray& name)
 {
-    for (const auto* table : {&generalCommands(), &smsCommands()}) {
+    for (const auto* table : {&generalCommands(), &smsCommands(), &simCommands()}) {
         const auto found = table->find(name);
         if (found != table->end())
             return found->second;
@@ -34,10 +34,10 @@ AtEngine::AtEngine(QString portName, ModemProfile profile, MessageSink sink)
 std::vector<OutputChunk> AtEngine::feed(QByteArrayView input)
 {
     m_output.clear();
-    if (m_state.profile.hang)
+    if (m_state.profile.hang || m_wedged)
         return {};
     for (const char c : input) {
-        if (m_vanishing)
+        if (m_vanishing || m_wedged)
             break;
         if (m_mode == InputMode::Command)
             commandByte(c);
@@ -52,6 +52,10 @@ void AtEngine::hostClosed()
     m_mode = InputMode::Command;
     m_line.clear();
     m_body.clear();
+    if (m_state.profile.wedgeStays && m_wedged)
+        return;
+    m_wedged = false;
+    m_acceptedAtOpen = m_state.accepted;
 }
 
 void AtEngine::output(const QByteArray& bytes, bool isAnswer, bool submissionResult)
@@ -86,6 +90,10 @@ void AtEngine::runLine(const QByteArray& line)
         return;
     if (shouldVanish()) {
         m_vanishing = true;
+        return;
+    }
+    if (shouldWedge()) {
+        m_wedged = true;
         return;
     }
     const auto commands = parseAtCommands(QByteArrayView(line).sliced(2));
@@ -183,6 +191,12 @@ QByteArray AtEngine::unsolicitedBurst() const
 bool AtEngine::shouldVanish() const
 {
     return m_state.profile.vanishAfter > 0 && m_state.accepted >= m_state.profile.vanishAfter;
+}
+
+bool AtEngine::shouldWedge() const
+{
+    const int after = m_state.profile.wedgeAfter;
+    return after > 0 && m_state.accepted - m_acceptedAtOpen >= after;
 }
 
 } // namespace sim

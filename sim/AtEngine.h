@@ -32,8 +32,12 @@ public:
 
     std::vector<OutputChunk> feed(QByteArrayView input);
 
-    // The host closed the port (DTR dropped): a half-typed line or message body is abandoned.
+    // The host closed the port (DTR dropped): a half-typed line or message body is abandoned, and
+    // a wedged modem comes back unless its profile says it stays wedged.
     void hostClosed();
+
+    // True while the modem answers nothing at all.
+    bool wedged() const { return m_wedged; }
 
     // True once the modem is to disappear; it then takes no more input.
     bool vanishing() const { return m_vanishing; }
@@ -54,6 +58,7 @@ private:
     QByteArray unsolicitedBurst() const;
     void output(const QByteArray& bytes, bool isAnswer, bool submissionResult = false);
     bool shouldVanish() const;
+    bool shouldWedge() const;
 
     QString m_portName;
     ModemState m_state;
@@ -64,6 +69,8 @@ private:
     PendingSubmission m_pending;
     int m_finalResults = 0;
     bool m_vanishing = false;
+    bool m_wedged = false;
+    int m_acceptedAtOpen = 0; // accepted messages before this opening of the port
     std::vector<OutputChunk> m_output;
 };
 

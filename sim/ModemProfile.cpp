@@ -126,10 +126,24 @@ const std::map<QString, Setter>& setters()
         {"vanish", [](const Item& i, ModemProfile& p) { p.vanishAfter = toInt(i, 1, 1000000); }},
         {"vanish-sent",
          [](const Item& i, ModemProfile& p) { p.vanishAnswered = toInt(i, 1, 1000000); }},
+        {"wedge", [](const Item& i, ModemProfile& p) { p.wedgeAfter = toInt(i, 1, 1000000); }},
+        {"wedge-stays", [](const Item&, ModemProfile& p) { p.wedgeStays = true; }},
         {"urc", [](const Item& i, ModemProfile& p) { p.unsolicited.append(toText(i)); }},
         {"urc-inside", [](const Item&, ModemProfile& p) { p.unsolicitedInside = true; }},
         {"urc-every",
          [](const Item& i, ModemProfile& p) { p.unsolicitedEvery = toInt(i, 1, 1000000); }},
+        {"pin", [](const Item& i, ModemProfile& p) { p.pin = toText(i).trimmed(); }},
+        {"puk", [](const Item& i, ModemProfile& p) { p.puk = toText(i).trimmed(); }},
+        {"sim-puk", [](const Item&, ModemProfile& p) { p.simBlocked = true; }},
+        {"no-sim", [](const Item&, ModemProfile& p) { p.simMissing = true; }},
+        {"no-cpinr", [](const Item&, ModemProfile& p) { p.pinRetriesCommand = false; }},
+        {"creg",
+         [](const Item& i, ModemProfile& p) {
+             p.registration = toInt(i, 0, 5);
+             if (p.registration == 4)
+                 throw SimError(tr("Profile item creg takes 0, 1, 2, 3 or 5").toStdString());
+         }},
+        {"not-registered", [](const Item&, ModemProfile& p) { p.registration = 0; }},
         {"manufacturer", [](const Item& i, ModemProfile& p) { p.manufacturer = toText(i); }},
         {"model", [](const Item& i, ModemProfile& p) { p.model = toText(i); }},
         {"revision", [](const Item& i, ModemProfile& p) { p.revision = toText(i); }},
@@ -194,6 +208,19 @@ QString profileItemsHelp()
               "                            result, e.g. urc=RING or urc=\"+CSQ: 20,99\"\n"
               "  urc-inside                the lines come inside answers, before the final\n"
               "                            result line\n"
+              "  wedge=N[,wedge-stays]     after N messages since the port was opened, stop\n"
+              "                            answering (not even echo) until the port is\n"
+              "                            closed and opened again; with wedge-stays, for\n"
+              "                            good\n"
+              "  pin=CODE                  the SIM asks for this PIN (AT+CPIN?: SIM PIN);\n"
+              "                            three wrong ones block it (SIM PUK)\n"
+              "  puk=CODE, sim-puk         the SIM's PUK (12345678); sim-puk: it starts\n"
+              "                            blocked\n"
+              "  no-sim                    no SIM: AT+CPIN? answers +CME ERROR: 10\n"
+              "  no-cpinr                  AT+CPINR (PIN tries left) is not supported\n"
+              "  creg=STAT, not-registered AT+CREG?/AT+CGREG? stat once the SIM is ready\n"
+              "                            (0, 1, 2, 3 or 5; default 1); not-registered is\n"
+              "                            creg=0. Messages need a ready, registered SIM\n"
               "  manufacturer=, model=, revision=, imei=, imsi=, operator=TEXT\n"
               "                            identity answers (IMEI and IMSI differ per port)\n"
               "  signal=RSSI               AT+CSQ rssi, 0-31 or 99 (default 20)\n"

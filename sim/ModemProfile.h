@@ -26,9 +26,19 @@ struct ModemProfile
     bool echoOnly = false;
     int vanishAfter = 0;    // messages; 0 never
     int vanishAnswered = 0; // disappear right after answering this many messages; 0 never
+    int vanishAfter = 0;     // messages; 0 never
+    int wedgeAfter = 0;      // messages per opening of the port; 0 never
+    bool wedgeStays = false; // a wedged modem stays silent even when the port is opened again
     QStringList unsolicited;
     int unsolicitedEvery = 1;       // final results between unsolicited bursts
     bool unsolicitedInside = false; // bursts come before the final result line, inside answers
+
+    QString pin;                              // the SIM asks for it at power-on; empty: no PIN
+    QString puk = QStringLiteral("12345678"); // unblocks the SIM after three wrong PINs
+    bool simBlocked = false;                  // the SIM starts out asking for its PUK
+    bool simMissing = false;
+    bool pinRetriesCommand = true; // AT+CPINR tells the tries left
+    int registration = 1;          // +CREG/+CGREG stat once the SIM is ready: 0 1 2 3 5
 
     QString manufacturer = QStringLiteral("QSIM");
     QString model = QStringLiteral("QSIM-900");

@@ -5,9 +5,20 @@
 namespace sim {
 
 ModemState::ModemState(ModemProfile modemProfile)
-    : profile(std::move(modemProfile)), smsc(profile.smsc)
+    : profile(std::move(modemProfile)), smsc(profile.smsc), pin(profile.pin)
 {
+    if (profile.simMissing)
+        sim = SimStatus::Missing;
+    else if (profile.simBlocked)
+        sim = SimStatus::PukRequired, pinTriesLeft = 0;
+    else if (!profile.pin.isEmpty())
+        sim = SimStatus::PinRequired;
     factoryReset();
+}
+
+int ModemState::registrationStat() const
+{
+    return sim == SimStatus::Ready ? profile.registration : 0;
 }
 
 void ModemState::factoryReset()

@@ -28,13 +28,28 @@ struct PendingSubmission
     QString destination; // text mode
 };
 
-// Settings and counters of one modem; AT&F restores the settings, not the SMSC or counters.
+// What AT+CPIN? reports.
+enum class SimStatus
+{
+    Ready,
+    PinRequired,
+    PukRequired,
+    Missing
+};
+
+// Settings and counters of one modem; AT&F restores the settings, not the SMSC, the SIM or
+// counters.
 struct ModemState
 {
+    static constexpr int PinTries = 3;
+    static constexpr int PukTries = 10;
+
     explicit ModemState(ModemProfile modemProfile);
 
     void factoryReset();
     bool supportsCharset(const QString& name) const;
+    // The +CREG/+CGREG stat: not registered (0) until the SIM is ready.
+    int registrationStat() const;
 
     ModemProfile profile;
     bool echo = true;
@@ -43,6 +58,12 @@ struct ModemState
     QString charset;
     QString smsc;
     TextParameters textParameters;
+    SimStatus sim = SimStatus::Ready;
+    QString pin;
+    int pinTriesLeft = PinTries;
+    int pukTriesLeft = PukTries;
+    int registrationReport = 0;     // AT+CREG=<n>
+    int gprsRegistrationReport = 0; // AT+CGREG=<n>
     int nextMessageReference = 0;
     int submissions = 0; // reached the network side, accepted or not
     int accepted = 0;
@@ -67,5 +88,6 @@ using CommandHandler = CommandOutcome (*)(const AtCommand&, ModemState&);
 // Command tables by upper-case name ("E", "&F", "+CGMI").
 const std::map<QByteArray, CommandHandler>& generalCommands();
 const std::map<QByteArray, CommandHandler>& smsCommands();
+const std::map<QByteArray, CommandHandler>& simCommands();
 
 } // namespace sim

@@ -146,12 +146,33 @@ CommandOutcome characterSet(const AtCommand& command, ModemState& state)
     return CommandOutcome::ok();
 }
 
+// 27.005 errors of a message that cannot go out for want of a usable SIM or network.
+std::optional<int> serviceError(const ModemState& state)
+{
+    switch (state.sim) {
+    case SimStatus::Missing:
+        return 310; // SIM not inserted
+    case SimStatus::PinRequired:
+        return 311; // SIM PIN required
+    case SimStatus::PukRequired:
+        return 316; // SIM PUK required
+    case SimStatus::Ready:
+        break;
+    }
+    const int stat = state.registrationStat();
+    if (stat != 1 && stat != 5)
+        return 331; // no network service
+    return std::nullopt;
+}
+
 CommandOutcome sendMessage(const AtCommand& command, ModemState& state)
 {
     if (command.kind == Kind::Test)
         return CommandOutcome::ok();
     if (command.kind != Kind::Set)
         return CommandOutcome::error();
+    if (const auto error = serviceError(state))
+        return CommandOutcome::cmsError(*error);
 
     PendingSubmission pending;
     pending.pduMode = state.messageFormat == 0;

@@ -64,3 +64,32 @@ std::optional<QString> SubmissionErrorStatus(const CSMSException& error)
         return text;
     return QStringLiteral("+CMS ERROR: 500");
 }
+
+std::optional<PinStatus> ReadSimPinStatus(const DeviceChannel& channel, int port)
+{
+    std::optional<PinStatus> status;
+    channel.closeAll();
+    try {
+        channel.channel.Open(port, DeviceOpenTimeoutMs);
+        status = SimPinEntry::readPinStatus(channel.channel);
+    } catch (const CSMSException&) {
+    }
+    channel.closeAll();
+    return status;
+}
+
+std::optional<std::pair<PinEntry, PinStatus>> EnterSimPin(const DeviceChannel& channel, int port,
+                                                          const QString& pin)
+{
+    std::optional<std::pair<PinEntry, PinStatus>> result;
+    channel.closeAll();
+    try {
+        channel.channel.Open(port, DeviceOpenTimeoutMs);
+        exchangeForFinal(channel.channel, "AT+CMEE=1\r");
+        const PinEntry entry = EnterPin(channel.channel, pin);
+        result.emplace(entry, SimPinEntry::readPinStatus(channel.channel));
+    } catch (const CSMSException&) {
+    }
+    channel.closeAll();
+    return result;
+}

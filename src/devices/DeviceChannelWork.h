@@ -1,6 +1,7 @@
 #pragma once
 
 #include "devices/DeviceSettings.h"
+#include "devices/SimPinEntry.h"
 
 #include <QString>
 #include <optional>
@@ -27,3 +28,11 @@ std::optional<QString> SubmissionErrorStatus(const CSMSException& error);
 // Submits one request in PDU or text mode, the stream first reset.
 void SubmitThroughChannel(const DeviceChannel& channel, const SubmissionContext& context,
                           const SendRequest& request, bool pduMode);
+
+// The SIM state and PIN tries of the device on port; nothing when the port cannot be opened.
+std::optional<PinStatus> ReadSimPinStatus(const DeviceChannel& channel, int port);
+
+// Enters the PIN once (AT+CPIN="pin") and reads the state after it; nothing when the port
+// cannot be opened.
+std::optional<std::pair<PinEntry, PinStatus>> EnterSimPin(const DeviceChannel& channel, int port,
+                                                          const QString& pin);

@@ -46,3 +46,10 @@ QString deviceDetailsText(const QString& portText, const QString& description,
     return QStringLiteral("COM Port :") + portText + QStringLiteral("\nCom Port Details :") +
            description + u'\n' + deviceInformation;
 }
+
+QString withSimState(const QString& details, const QString& trouble)
+{
+    if (trouble.isEmpty())
+        return details;
+    return details + u'\n' + QLatin1String(SimStateLabel) + trouble;
+}

@@ -38,3 +38,10 @@ private:
 // then the device information text.
 QString deviceDetailsText(const QString& portText, const QString& description,
                           const QString& deviceInformation);
+
+// The label of the line a device's details get when its SIM or network stands in the way.
+inline constexpr char SimStateLabel[] = "SIM State :";
+
+// details with a last line SimStateLabel + trouble, unless trouble is empty (a device that is
+// fine shows nothing new).
+QString withSimState(const QString& details, const QString& trouble);

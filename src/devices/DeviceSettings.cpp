@@ -15,7 +15,7 @@ const QString SupportedModeLine = QStringLiteral("Supported SMS Mode :");
 DeviceSettings::DeviceSettings(DeviceTable& table, const DeviceDetailsStore& details,
                                Prompter& prompter, InvalidNumberTest isInvalidNumber)
     : m_table(table), m_details(details), m_prompter(prompter),
-      m_isInvalidNumber(std::move(isInvalidNumber))
+      m_isInvalidNumber(std::move(isInvalidNumber)), m_pinEntry(prompter)
 {}
 
 void DeviceSettings::clearView()
@@ -225,4 +225,24 @@ std::optional<TestMessagePlan> DeviceSettings::prepareTestMessage()
 void DeviceSettings::showTestResult(const QString& text)
 {
     m_prompter.inform(DeviceText::message(), text);
+}
+
+void DeviceSettings::showSimState(const SimCheck& check)
+{
+    if (m_table.validRow(selectedRow))
+        m_table.rows[std::size_t(selectedRow)].comPortStatus = check.troubleText();
+}
+
+bool DeviceSettings::requireSelection()
+{
+    if (m_table.validRow(selectedRow))
+        return true;
+    m_prompter.inform(DeviceText::message(), DeviceText::noDeviceSelected());
+    return false;
+}
+
+bool DeviceSettings::pinWanted() const
+{
+    return m_table.validRow(selectedRow) &&
+           m_table.rows[std::size_t(selectedRow)].comPortStatus == SimText::pinRequired();
 }

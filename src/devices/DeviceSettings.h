@@ -1,6 +1,7 @@
 #pragma once
 
 #include "devices/DeviceTable.h"
+#include "devices/SimPinEntry.h"
 #include "modem/Interrogation.h"
 #include "modem/SendRequest.h"
 
@@ -80,6 +81,15 @@ public:
     // The port text of the selected row, or the selected-device field when there is none.
     QString selectedPortText() const;
 
+    // The SIM PIN entry of the selected device.
+    SimPinEntry& pinEntry() { return m_pinEntry; }
+    // After a PIN was entered: the selected row's status column shows the SIM state it left.
+    void showSimState(const SimCheck& check);
+    // Whether the selected device's SIM asks for its PIN: the PIN controls are enabled then.
+    bool pinWanted() const;
+    // No device selected: the message, and false.
+    bool requireSelection();
+
     int selectedRow = -1; // the remembered row
     DeviceDetailsView view;
     bool smscControlsEnabled = false;
@@ -95,4 +105,5 @@ private:
     const DeviceDetailsStore& m_details;
     Prompter& m_prompter;
     InvalidNumberTest m_isInvalidNumber;
+    SimPinEntry m_pinEntry;
 };

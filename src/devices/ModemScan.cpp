@@ -11,6 +11,7 @@
 #include "modem/DeviceInfoLookup.h"
 #include "modem/ModemCommands.h"
 #include "modem/PortMap.h"
+#include "modem/SimState.h"
 #include "stores/Prompter.h"
 
 #include <QCoreApplication>
@@ -323,8 +324,11 @@ void ModemScan::probePort(int port, QString name)
         if (m_deps.sink.hasImei(imei))
             return;
         ResetModemStream(channel);
+        // Asked before the information, whose queries end by closing the port.
+        const QString simTrouble = QuerySimCheck(channel).troubleText();
         const QString information = QueryDeviceInformation(channel, m_deps.isInvalidNumber);
-        const QString details = deviceDetailsText(portText, description, information);
+        const QString details =
+            withSimState(deviceDetailsText(portText, description, information), simTrouble);
 
         const QString supported = GetDetailValue(details, SupportedModeLabel);
         const bool textMode = supported == TextModeText;
@@ -332,6 +336,7 @@ void ModemScan::probePort(int port, QString name)
         ScanDeviceRow row;
         row.comPort = portText;
         row.comPortDetails = description;
+        row.comPortStatus = simTrouble;
         row.smscNo = smsc;
         row.imeiNo = imei;
         row.smsMode = textMode ? TextModeText : PduModeText;

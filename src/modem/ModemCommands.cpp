@@ -10,11 +10,12 @@ bool sendCommand(ModemChannel& port, std::string_view command)
     return port.ReadUntil("OK");
 }
 
-void ResetModemStream(ModemChannel& port)
+bool ResetModemStream(ModemChannel& port)
 {
-    sendCommand(port, "AT\r");
-    sendCommand(port, "AT&F\r");
-    sendCommand(port, "AT+CMEE=1\r");
+    const bool attention = sendCommand(port, "AT\r");
+    const bool reset = sendCommand(port, "AT&F\r");
+    const bool errors = sendCommand(port, "AT+CMEE=1\r");
+    return attention && reset && errors;
 }
 
 bool SetSmscStream(ModemChannel& port, const QString& smsc)

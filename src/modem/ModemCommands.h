@@ -11,8 +11,8 @@ class ModemChannel;
 bool sendCommand(ModemChannel& port, std::string_view command);
 
 // "AT", "AT&F", "AT+CMEE=1", each waiting for "OK": a modem in a known state with numeric
-// error codes.
-void ResetModemStream(ModemChannel& port);
+// error codes. True when all three were answered "OK" (each is sent either way).
+bool ResetModemStream(ModemChannel& port);
 
 // Sets the service centre with AT+CSCA (type 145 for a number starting with "+", else 129)
 // after AT+CMEE=1. Nothing for an empty number. False when the modem did not take AT+CSCA.

@@ -9,6 +9,7 @@
 #include "sending/RunState.h"
 #include "sending/RunTimers.h"
 #include "sending/SendingRun.h"
+#include "sending/SilentModemRecovery.h"
 
 #include <algorithm>
 
@@ -180,7 +181,8 @@ CSend_SMS_Thread::Step CSend_SMS_Thread::processRow(int row, bool& progressed)
         return Step::NextRow;
     recordOutcome(row, result);
     if (deviceGone) {
-        // The port is gone: this worker stops so the other modems finish the list.
+        // The port is gone, or its modem stays silent: this worker stops so the other modems
+        // finish the list.
         m_deviceGone = true;
         m_stopFlag = true;
         return Step::NextRow;
@@ -280,11 +282,20 @@ QString CSend_SMS_Thread::submit(const QString& number, const QString& message, 
         const SubmitOutcome outcome =
             m_run.context().submitter.submit(m_channel, m_setup.Port_Num, m_setup.messageMode,
                                              request, [this] { return shouldEnd(); });
+        m_recovery.answered();
         return outcome == SubmitOutcome::Stopped ? QueueText::Stopped()
                                                  : QueueText::SentSuccessfully();
     } catch (const CSMSException& error) {
         deviceGone = isSystemFailure(error) || m_channel.failure().has_value();
-        return submissionStatusText(error);
+        QString status = submissionStatusText(error);
+        if (deviceGone || !SilentModemRecovery::IsNoResponse(error)) {
+            m_recovery.answered();
+        } else if (!shouldEnd()) {
+            // A silent modem would otherwise claim row after row and time each one out.
+            deviceGone = !m_recovery.recover(m_channel, m_setup.Port_Num);
+            status += m_recovery.note();
+        }
+        return status;
     }
 }
 
@@ -330,6 +341,7 @@ void CSend_SMS_Thread::recordOutcome(int row, const QString& result)
             m_run.trace(QString::number(m_sentCount));
         state.SentSincePause++;
         m_run.UpdateProgress(m_setup.rowCount, m_setup.generation);
+        m_run.wake().raise(); // a pausing worker may be waiting for the last outcome
     }
     logSentItem(row, result);
     keepTemplate(row);
@@ -372,7 +384,7 @@ void CSend_SMS_Thread::pauseIfDue()
     state.capSentSincePause(m_pauseEvery);
     if (!alive() || !m_run.context().options.delayedDelivery ||
         state.SentSincePause != m_pauseEvery || state.ProcessedCount == m_setup.rowCount ||
-        !m_pauseLength.isPause())
+        !m_pauseLength.isPause() || !AnyRowPending())
         return;
     int idle = 0;
     if (!state.PauseActive.compare_exchange_strong(idle, 1))
@@ -392,9 +404,13 @@ void CSend_SMS_Thread::pause(std::int64_t milliseconds)
     m_run.setActivity(0);
     m_run.timers().startCountdown();
     std::int64_t remaining = milliseconds;
-    while (remaining > 0 && state.PauseActive == 1 && !shouldEnd()) {
+    // A pause is there to space out what is still to send: once every row of the round has its
+    // outcome (the last one may have been in flight on another modem when the pause began)
+    // nothing is left to wait for.
+    const auto over = [&] { return state.PauseActive != 1 || shouldEnd() || !AnyRowPending(); };
+    while (remaining > 0 && !over()) {
         const auto step = std::uint32_t(std::min<std::int64_t>(remaining, IdleMs));
-        m_run.wake().waitMs(step, [&] { return state.PauseActive != 1 || shouldEnd(); });
+        m_run.wake().waitMs(step, over);
         remaining -= step;
         state.PauseRemainingMs = std::max<std::int64_t>(0, remaining);
     }

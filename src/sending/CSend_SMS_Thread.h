@@ -2,6 +2,7 @@
 
 #include "sending/MessageSubmitter.h"
 #include "sending/PauseSettings.h"
+#include "sending/SilentModemRecovery.h"
 
 #include <QString>
 #include <atomic>
@@ -97,6 +98,7 @@ private:
     std::atomic<bool> m_quit{false};
     std::atomic<bool> m_stopFlag{false}; // quota used up or device gone
     bool m_quotaReached = false;
-    bool m_deviceGone = false;
+    bool m_deviceGone = false; // the port vanished, or stayed silent after it was opened again
+    SilentModemRecovery m_recovery;
     std::thread m_thread;
 };

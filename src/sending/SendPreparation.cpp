@@ -2,6 +2,7 @@
 
 #include "devices/DeviceRecords.h"
 #include "devices/QuotaAssignment.h"
+#include "modem/SimState.h"
 #include "recipients/RecipientList.h"
 #include "sending/ModemChannelTable.h"
 #include "sending/PortProbe.h"
@@ -203,7 +204,10 @@ DeviceCheckOutcome SendPreparation::checkDevices(const DeviceCheckPlan& plan, Po
     for (const DeviceChoice& device : plan.devices) {
         if (const auto error = probe.probe(device.port)) {
             ++outcome.failures;
-            outcome.failureText += device.label + u'\n';
+            // A SIM or network problem is said plainly; other errors go to the trace only.
+            outcome.failureText += SimText::isTrouble(*error)
+                                       ? device.label + QStringLiteral(" : ") + *error + u'\n'
+                                       : device.label + u'\n';
             if (trace)
                 trace(QStringLiteral("\nError : %1\n").arg(*error));
             continue;

@@ -78,6 +78,37 @@ TEST_F(ModemCliTest, InfoPrintsTheDeviceInformation)
     EXPECT_TRUE(missing.err.contains("COM9")) << missing.err.toStdString();
 }
 
+TEST_F(ModemCliTest, InfoAddsTheSimStateWhenItStandsInTheWay)
+{
+    startModems({"pin=1234,urc=^RSSI:20", "not-registered"});
+    const CliRun locked = runCli({"info", "COM1"});
+    EXPECT_EQ(locked.exitCode, 0) << locked.err.toStdString();
+    EXPECT_TRUE(locked.out.endsWith("\nSIM State :SIM PIN required\n")) << locked.out.toStdString();
+    const CliRun unregistered = runCli({"info", "COM2"});
+    EXPECT_TRUE(unregistered.out.endsWith("\nSIM State :Not registered on a network\n"))
+        << unregistered.out.toStdString();
+}
+
+TEST_F(ModemCliTest, PinIsEnteredOnceAndTheLastTryNeedsAskingFor)
+{
+    startModems({"pin=1234,urc=^RSSI:20"});
+    CliRun run = runCli({"pin", "COM1", "--pin", "1111"});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.contains("The SIM did not accept the PIN (2 tries left)."))
+        << run.err.toStdString();
+    run = runCli({"pin", "COM1", "--pin", "2222"});
+    EXPECT_TRUE(run.err.contains("(1 tries left)")) << run.err.toStdString();
+    run = runCli({"pin", "COM1", "--pin", "1234"});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.contains("--last-try")) << run.err.toStdString();
+    run = runCli({"pin", "COM1", "--pin", "1234", "--last-try"});
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out, "COM1: PIN accepted.\n");
+    run = runCli({"pin", "COM1", "--pin", "1234"});
+    EXPECT_EQ(run.out, "COM1: The SIM does not ask for a PIN.\n");
+    EXPECT_EQ(runCli({"pin", "COM1", "--pin", "12a4"}).exitCode, 2);
+}
+
 TEST_F(ModemCliTest, SendOnePrintsTheRowStatus)
 {
     startModems({"", "cms-error=38"});

@@ -110,6 +110,29 @@ protected:
     ModemScan scan{{ports, clock, channel, lister, sink, prompter, {}, {}}};
 };
 
+TEST_F(ModemScanTest, ASimThatStandsInTheWayIsSaidInTheRowAndDetailsAndAGoodOneShowsNothing)
+{
+    const QString urc = QStringLiteral(",urc=\"+CREG: 1\",urc=^RSSI:20,urc-every=2");
+    startModems({"imei=1,pin=1234" + urc, "imei=2,sim-puk" + urc, "imei=3,no-sim" + urc,
+                 "imei=4,not-registered" + urc, "imei=5" + urc});
+    runScan();
+
+    const std::vector<ScanDeviceRow> rows = results.rows();
+    ASSERT_EQ(rows.size(), 5u);
+    const char* expected[] = {"SIM PIN required", "SIM PUK required", "SIM not inserted",
+                              "Not registered on a network", ""};
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_EQ(rows[i].comPortStatus, expected[i]) << i;
+        const QString entry = details.FindDeviceDetails(rows[i].comPort);
+        EXPECT_TRUE(entry.contains("\nSignal Quality :")) << entry.toStdString();
+        if (*expected[i])
+            EXPECT_TRUE(entry.endsWith(QStringLiteral("\nSIM State :") + expected[i]))
+                << entry.toStdString();
+        else
+            EXPECT_FALSE(entry.contains("SIM State")) << entry.toStdString();
+    }
+}
+
 TEST_F(ModemScanTest, ListsEachModemWithItsRowDetailsAndMode)
 {
     startModems({"imei=111", "text-only,imei=222,smsc=+4912345", "pdu-only,imei=333"});

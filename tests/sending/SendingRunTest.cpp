@@ -7,6 +7,7 @@
 #include <map>
 #include <memory>
 #include <set>
+#include <thread>
 
 namespace {
 
@@ -499,6 +500,36 @@ TEST_F(SendingRunTest, APauseIdlesEveryWorkerAndOneDigitEntriesPauseToo)
         EXPECT_TRUE(pause.ended);
     }
     EXPECT_EQ(submissions().size(), 40u);
+}
+
+// A pause that began while another modem still sent the last row ends with that row: a
+// finished run does not wait out twelve hours.
+TEST_F(SendingRunTest, APauseStartedBeforeTheLastRowEndsOnceEveryRowHasItsOutcome)
+{
+    options.delayedDelivery = true;
+    state.setPauseTexts("1", "12 Hours");
+    recipients(2);
+    useDevices({{3, 1}, {5, 1}});
+    Gate lastRowInFlight;
+    submitter.behave(3, [&](int, const SendRequest&, int) {
+        lastRowInFlight.wait();
+        return SubmitOutcome::Sent;
+    });
+    submitter.behave(5, [&](int, const SendRequest&, int) {
+        lastRowInFlight.open();
+        for (int i = 0; i < 10000 && state.PauseActive != 1; ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        return SubmitOutcome::Sent;
+    });
+    runToEnd();
+
+    const auto pauses = pausesOf(allEvents(), 12 * 3600 * 1000);
+    ASSERT_EQ(pauses.size(), 1u);
+    EXPECT_EQ(pauses[0].rowsBefore, 1);
+    EXPECT_TRUE(pauses[0].ended);
+    EXPECT_EQ(state.PauseActive, 0);
+    EXPECT_EQ(run->view().pauseLabel, "");
+    EXPECT_EQ(column(StatusColumn), QStringList(2, "Message sent successfully."));
 }
 
 TEST_F(SendingRunTest, ExportHandsEveryRowToTheStatusExportUnlessOneRuns)

@@ -229,4 +229,48 @@ TEST_F(SimulatedRunTest, AModemThatVanishesFailsItsRowAndTheOthersFinishTheList)
     EXPECT_EQ(airPerNumber().size(), 15u);
 }
 
+// Rows that failed, each with its port and status.
+std::vector<QueueRow> failedRows(const std::vector<QueueRow>& all)
+{
+    std::vector<QueueRow> failed;
+    for (const QueueRow& row : all)
+        if (RowPredicates::IsFailed(row))
+            failed.push_back(row);
+    return failed;
+}
+
+TEST_F(SimulatedRunTest, AModemThatWedgesForGoodFailsOneRowAndTheOtherSendsTheRest)
+{
+    startModems({"wedge=2,wedge-stays,urc=^RSSI:20,urc-every=3", "urc=^RSSI:20,urc-every=3"});
+    recipients(16);
+    runToEnd();
+
+    const auto perPort = airPerPort();
+    EXPECT_EQ(perPort.at("COM3"), 2);
+    EXPECT_EQ(perPort.at("COM4"), 13);
+    const auto failed = failedRows(rows());
+    ASSERT_EQ(failed.size(), 1u);
+    EXPECT_EQ(failed[0][UsePortColumn], "3");
+    EXPECT_EQ(failed[0][StatusColumn],
+              "Error : +CMS ERROR: 500 (COM3 did not answer: 1 time-out; it did not recover and "
+              "takes no more messages)");
+    EXPECT_EQ(airPerNumber().size(), 15u);
+    EXPECT_EQ(devices.deviceList(), QStringList({"COM4 - Modem 4", "All Device"}));
+}
+
+TEST_F(SimulatedRunTest, AModemThatWedgesIsOpenedAgainAndCarriesOn)
+{
+    startModems({"wedge=3,urc=^RSSI:20,urc-every=3"});
+    recipients(8);
+    runToEnd();
+
+    EXPECT_EQ(airPerPort().at("COM3"), 6);
+    const auto failed = failedRows(rows());
+    ASSERT_EQ(failed.size(), 2u);
+    for (const QueueRow& row : failed)
+        EXPECT_EQ(row[StatusColumn], "Error : +CMS ERROR: 500 (COM3 did not answer: 1 time-out; "
+                                     "the port was opened again and the modem answers)");
+    EXPECT_EQ(column(NumberColumn).indexOf(failed[0][NumberColumn]), 3);
+}
+
 } // namespace

@@ -83,6 +83,89 @@ TEST_F(ProfileBehaviourTest, VanishingModemHangsUpAndLosesItsLink)
     EXPECT_TRUE(open(2)->exchange("AT\r").endsWith("OK\r\n"));
 }
 
+TEST_F(ProfileBehaviourTest, WedgedModemIsSilentUntilThePortIsOpenedAgainUnlessItStays)
+{
+    startSimulator(2, {{1, "wedge=2"}, {2, "wedge=1,wedge-stays"}});
+    auto port = openQuiet(1);
+    EXPECT_EQ(submitPdu(*port, kHelloPdu), QByteArray("+CMGS: 0\r\n\r\nOK"));
+    EXPECT_EQ(submitPdu(*port, kHelloPdu), QByteArray("+CMGS: 1\r\n\r\nOK"));
+    port->write("AT\r");
+    EXPECT_EQ(port->readFor(200), QByteArray());
+    port->write("AT\r");
+    EXPECT_EQ(port->readFor(200), QByteArray()); // no echo either
+    port.reset();
+
+    // Opened again: the modem answers and counts its messages afresh.
+    port = openQuiet(1);
+    EXPECT_EQ(submitPdu(*port, kHelloPdu), QByteArray("+CMGS: 2\r\n\r\nOK"));
+    EXPECT_EQ(submitPdu(*port, kHelloPdu), QByteArray("+CMGS: 3\r\n\r\nOK"));
+    port->write("AT\r");
+    EXPECT_EQ(port->readFor(200), QByteArray());
+
+    auto stays = openQuiet(2);
+    EXPECT_EQ(submitPdu(*stays, kHelloPdu), QByteArray("+CMGS: 0\r\n\r\nOK"));
+    stays->write("AT\r");
+    EXPECT_EQ(stays->readFor(200), QByteArray());
+    stays.reset();
+    stays = open(2);
+    stays->write("AT\r");
+    EXPECT_EQ(stays->readFor(200), QByteArray());
+    EXPECT_EQ(m_simulator->messages().size(), 5u);
+}
+
+TEST_F(ProfileBehaviourTest, SimWithPinRefusesMessagesUntilUnlockedAndBlocksAfterThreeWrongPins)
+{
+    startSimulator(2, {{1, "pin=1234"}, {2, "pin=1234"}});
+    auto port = openQuiet(1);
+    port->exchange("AT+CMEE=1\r");
+    EXPECT_EQ(port->exchange("AT+CPIN?\r"), QByteArray("\r\n+CPIN: SIM PIN\r\n\r\nOK\r\n"));
+    EXPECT_EQ(port->exchange("AT+CREG?\r"), QByteArray("\r\n+CREG: 0,0\r\n\r\nOK\r\n"));
+    EXPECT_EQ(submitPdu(*port, kHelloPdu), QByteArray("+CMS ERROR: 311"));
+    port->write("AT+CPIN=\"1111\"\r");
+    EXPECT_EQ(port->readFinal(), QByteArray("\r\n+CME ERROR: 16\r\n"));
+    EXPECT_EQ(port->exchange("AT+CPINR=\"SIM PIN\"\r"),
+              QByteArray("\r\n+CPINR: SIM PIN,2,3\r\n\r\nOK\r\n"));
+    EXPECT_EQ(port->exchange("AT+CPIN=\"1234\"\r"), QByteArray("\r\nOK\r\n"));
+    EXPECT_EQ(port->exchange("AT+CPIN?\r"), QByteArray("\r\n+CPIN: READY\r\n\r\nOK\r\n"));
+    EXPECT_EQ(port->exchange("AT+CGREG?\r"), QByteArray("\r\n+CGREG: 0,1\r\n\r\nOK\r\n"));
+    EXPECT_EQ(submitPdu(*port, kHelloPdu), QByteArray("+CMGS: 0\r\n\r\nOK"));
+
+    auto other = openQuiet(2);
+    other->exchange("AT+CMEE=1\r");
+    for (int i = 0; i < 3; ++i) {
+        other->write("AT+CPIN=\"0000\"\r");
+        EXPECT_EQ(other->readFinal(), QByteArray("\r\n+CME ERROR: 16\r\n"));
+    }
+    EXPECT_EQ(other->exchange("AT+CPIN?\r"), QByteArray("\r\n+CPIN: SIM PUK\r\n\r\nOK\r\n"));
+    EXPECT_EQ(submitPdu(*other, kHelloPdu), QByteArray("+CMS ERROR: 316"));
+    EXPECT_EQ(other->exchange("AT+CPIN=\"12345678\",\"4321\"\r"), QByteArray("\r\nOK\r\n"));
+    EXPECT_EQ(other->exchange("AT+CPIN?\r"), QByteArray("\r\n+CPIN: READY\r\n\r\nOK\r\n"));
+    EXPECT_EQ(m_simulator->messages().size(), 1u);
+}
+
+TEST_F(ProfileBehaviourTest, MissingSimAndMissingNetworkRefuseMessages)
+{
+    startSimulator(3, {{1, "no-sim"}, {2, "not-registered"}, {3, "creg=5,no-cpinr"}});
+    auto missing = openQuiet(1);
+    missing->write("AT+CPIN?\r");
+    EXPECT_EQ(missing->readFinal(), QByteArray("\r\nERROR\r\n")); // numeric errors are off
+    missing->exchange("AT+CMEE=1\r");
+    missing->write("AT+CPIN?\r");
+    EXPECT_EQ(missing->readFinal(), QByteArray("\r\n+CME ERROR: 10\r\n"));
+    EXPECT_EQ(submitPdu(*missing, kHelloPdu), QByteArray("+CMS ERROR: 310"));
+
+    auto unregistered = openQuiet(2);
+    EXPECT_EQ(unregistered->exchange("AT+CPIN?\r"), QByteArray("\r\n+CPIN: READY\r\n\r\nOK\r\n"));
+    EXPECT_EQ(unregistered->exchange("AT+CREG?\r"), QByteArray("\r\n+CREG: 0,0\r\n\r\nOK\r\n"));
+    EXPECT_EQ(submitPdu(*unregistered, kHelloPdu), QByteArray("+CMS ERROR: 331"));
+
+    auto roaming = openQuiet(3);
+    EXPECT_EQ(roaming->exchange("AT+CREG?\r"), QByteArray("\r\n+CREG: 0,5\r\n\r\nOK\r\n"));
+    roaming->write("AT+CPINR\r");
+    EXPECT_EQ(roaming->readFinal(), QByteArray("\r\nERROR\r\n"));
+    EXPECT_EQ(submitPdu(*roaming, kHelloPdu), QByteArray("+CMGS: 0\r\n\r\nOK"));
+}
+
 TEST_F(ProfileBehaviourTest, ModemWithoutSmscNeedsOneInThePduOrSetWithCsca)
 {
     startSimulator(1, {{1, "no-smsc"}});

@@ -251,7 +251,7 @@ bool isError(const QString& status)
 {
     return status.startsWith(u"Error : ") &&
            (status.contains(u"+CMS ERROR") || status.contains(u"+CME ERROR") ||
-            status == QStringLiteral("Error : ") + UnconfirmedErrorText());
+            status.startsWith(QStringLiteral("Error : ") + UnconfirmedErrorText()));
 }
 bool isLoggable(const QString& status)
 {

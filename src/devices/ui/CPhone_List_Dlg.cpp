@@ -20,6 +20,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QTreeWidget>
+#include <algorithm>
 
 namespace {
 
@@ -209,6 +210,12 @@ void CPhone_List_Dlg::showRows()
             item->setText(c, columns[c]);
         item->setCheckState(0, m_table.rows[i].checked ? Qt::Checked : Qt::Unchecked);
     }
+    // The status column says what stands in a device's way (its SIM, its network); it is shown
+    // only while some device has something to say.
+    const bool anyStatus =
+        std::any_of(m_table.rows.cbegin(), m_table.rows.cend(),
+                    [](const ScanDeviceRow& row) { return !row.comPortStatus.isEmpty(); });
+    m_list->setColumnHidden(2, !anyStatus);
     m_showingRows = false;
 }
 

@@ -29,8 +29,13 @@ DeviceSettingsPanel::DeviceSettingsPanel(DeviceSettings& settings, const DeviceC
       m_customField(new CSpecialEdit(settings.prompter())),
       m_saveButton(new QPushButton(tr("Save"))), m_helpButton(new QPushButton(tr("?"))),
       m_testBox(new QCheckBox(tr("Send Test Message By Selected Device"))),
-      m_phoneField(new CSpecialEdit(settings.prompter())), m_sendButton(new QPushButton(tr("Send")))
+      m_phoneField(new CSpecialEdit(settings.prompter())), m_sendButton(new QPushButton(tr("Send"))),
+      m_pinField(new QLineEdit), m_pinButton(new QPushButton(tr("Enter PIN")))
 {
+    m_pinField->setEchoMode(QLineEdit::Password);
+    m_pinField->setMaxLength(8);
+    m_pinField->setObjectName(QStringLiteral("simPinField"));
+    m_pinButton->setObjectName(QStringLiteral("simPinButton"));
     m_detailsBox->setReadOnly(true);
     m_detailsList->setColumnCount(2);
     m_detailsList->setHeaderLabels({tr("Name"), tr("Value")});
@@ -56,6 +61,9 @@ DeviceSettingsPanel::DeviceSettingsPanel(DeviceSettings& settings, const DeviceC
     grid->addWidget(new QLabel(tr("Phone No. :")), 7, 0);
     grid->addWidget(m_phoneField, 7, 1, 1, 2);
     grid->addWidget(m_sendButton, 7, 3);
+    grid->addWidget(new QLabel(tr("SIM PIN :")), 8, 0);
+    grid->addWidget(m_pinField, 8, 1, 1, 2);
+    grid->addWidget(m_pinButton, 8, 3);
 
     const auto changed = [this] {
         refresh();
@@ -97,6 +105,7 @@ DeviceSettingsPanel::DeviceSettingsPanel(DeviceSettings& settings, const DeviceC
     });
     connect(m_testBox, &QCheckBox::toggled, this, [this] { refresh(); });
     connect(m_sendButton, &QPushButton::clicked, this, [this] { sendTest(); });
+    connect(m_pinButton, &QPushButton::clicked, this, [this] { enterPin(); });
     refresh();
 }
 
@@ -133,6 +142,8 @@ void DeviceSettingsPanel::refresh()
     m_helpButton->setEnabled(m_settings.smscControlsEnabled);
     m_phoneField->setEnabled(m_testBox->isChecked());
     m_sendButton->setEnabled(m_testBox->isChecked());
+    m_pinField->setEnabled(m_settings.pinWanted());
+    m_pinButton->setEnabled(m_settings.pinWanted());
     m_refreshing = false;
 }
 
@@ -186,4 +197,34 @@ void DeviceSettingsPanel::sendTest()
         window(), [this, &plan, &result] { result = RunTestMessage(m_channel, m_context, *plan); });
     m_testRunning = false;
     m_settings.showTestResult(result);
+}
+
+void DeviceSettingsPanel::enterPin()
+{
+    const QString pin = m_pinField->text();
+    m_pinField->clear();
+    if (!m_settings.requireSelection())
+        return;
+    const int port = PortNumberOfText(m_settings.selectedPortText());
+    std::optional<PinStatus> status;
+    RunBackgroundJobAndWait(window(),
+                            [this, port, &status] { status = ReadSimPinStatus(m_channel, port); });
+    if (!status) {
+        m_settings.finishRowSelection(QString());
+        return;
+    }
+    if (!m_settings.pinEntry().confirmEntry(port, pin, *status))
+        return;
+    std::optional<std::pair<PinEntry, PinStatus>> result;
+    RunBackgroundJobAndWait(
+        window(), [this, port, &pin, &result] { result = EnterSimPin(m_channel, port, pin); });
+    if (!result) {
+        m_settings.finishRowSelection(QString());
+        return;
+    }
+    m_settings.pinEntry().showResult(port, result->first, result->second);
+    m_settings.showSimState(result->second.sim);
+    refresh();
+    if (onRowsChanged)
+        onRowsChanged();
 }

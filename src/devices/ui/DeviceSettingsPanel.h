@@ -37,6 +37,7 @@ public:
 
 private:
     void sendTest();
+    void enterPin();
     void applyFocus();
 
     DeviceSettings& m_settings;
@@ -57,4 +58,6 @@ private:
     QCheckBox* m_testBox;
     QLineEdit* m_phoneField;
     QPushButton* m_sendButton;
+    QLineEdit* m_pinField; // cleared after every press: the PIN is never kept
+    QPushButton* m_pinButton;
 };

@@ -148,6 +148,43 @@ TEST_F(ConnectionWizardTest, SendsATestMessageThroughTheShownDevice)
     EXPECT_TRUE(wizard->isEnabled());
 }
 
+// A device whose SIM asks for its PIN: the status says so, and the PIN is entered once per press
+// from the panel, the field emptied each time.
+class SimPinWizardTest : public ConnectionWizardTest
+{
+protected:
+    void SetUp() override { startModems({"pin=1234,urc=^RSSI:20", ""}); }
+};
+
+TEST_F(SimPinWizardTest, PinFieldIsOfferedForALockedSimAndUnlocksIt)
+{
+    open();
+    ASSERT_TRUE(processUntil([&] { return list->topLevelItemCount() == 2 && scanEnded(); }));
+    EXPECT_EQ(list->topLevelItem(0)->text(2), "SIM PIN required");
+    EXPECT_EQ(list->topLevelItem(1)->text(2), "");
+    EXPECT_EQ(visibleHeaders(list), QStringList({"Com Port", "Com Port Details", "Com Port Status",
+                                                 "SMSC No.", "SMS Mode"}));
+    EXPECT_TRUE(detailValues().contains("SIM PIN required"));
+    auto* pinField = wizard->findChild<QLineEdit*>("simPinField");
+    auto* pinButton = wizard->findChild<QPushButton*>("simPinButton");
+    ASSERT_TRUE(pinField && pinButton);
+    ASSERT_TRUE(pinField->isEnabled());
+
+    pinField->setText("1111");
+    pinButton->click();
+    EXPECT_TRUE(pinField->text().isEmpty());
+    pinField->setText("1234");
+    pinButton->click();
+    EXPECT_EQ(prompter.texts(), QStringList({"The SIM did not accept the PIN. Tries left: 2.",
+                                             "The SIM accepted the PIN."}));
+    EXPECT_EQ(list->topLevelItem(0)->text(2), "");
+    EXPECT_FALSE(pinField->isEnabled());
+
+    clickRow(list, 1);
+    ASSERT_TRUE(processUntil([&] { return detailValues().contains("COM5"); }));
+    EXPECT_FALSE(pinButton->isEnabled());
+}
+
 TEST_F(ConnectionWizardTest, TickedDevicesAreConfirmedAndReviewed)
 {
     open();

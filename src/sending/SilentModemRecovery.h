@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QString>
+
+class CSMSException;
+class CSMSSerialPort;
+
+// What a worker does when its modem stops answering (USB sticks wedge after hours of sending):
+// it counts the time-outs in a row, opens the port once more and brings the modem back to a
+// known state (AT, AT&F, AT+CMEE=1). When that fails too, or the modem keeps timing out, the
+// port is given up and its worker leaves the remaining rows to the other modems.
+class SilentModemRecovery
+{
+    Q_DECLARE_TR_FUNCTIONS(SilentModemRecovery)
+
+public:
+    // Time-outs in a row after which a port is given up even when it opens again.
+    static constexpr int GiveUpAfter = 3;
+
+    // A submission error that means the modem gave no answer in time.
+    static bool IsNoResponse(const CSMSException& error);
+
+    // Any answer from the modem ends a run of time-outs.
+    void answered() { m_consecutive = 0; }
+
+    // After a time-out on channel (port portNumber): re-opens it and resets the modem. True when
+    // the port may go on sending. note() tells the row why its message failed.
+    bool recover(CSMSSerialPort& channel, int portNumber);
+
+    int consecutiveTimeouts() const { return m_consecutive; }
+    const QString& note() const { return m_note; }
+
+private:
+    static bool reopenAndReset(CSMSSerialPort& channel, int portNumber);
+
+    int m_consecutive = 0;
+    QString m_note;
+};
