@@ -24,9 +24,8 @@ struct ModemProfile
     bool trickle = false; // answers go out one byte at a time
     bool hang = false;
     bool echoOnly = false;
-    int vanishAfter = 0;    // messages; 0 never
-    int vanishAnswered = 0; // disappear right after answering this many messages; 0 never
     int vanishAfter = 0;     // messages; 0 never
+    int vanishAnswered = 0;  // disappear right after answering this many messages; 0 never
     int wedgeAfter = 0;      // messages per opening of the port; 0 never
     bool wedgeStays = false; // a wedged modem stays silent even when the port is opened again
     QStringList unsolicited;

@@ -1,6 +1,7 @@
 #include "modem/SimState.h"
 
 #include "modem/ModemChannel.h"
+#include "modem/ModemCommands.h"
 
 #include <QRegularExpression>
 #include <QStringList>
@@ -154,19 +155,14 @@ std::optional<int> pinTriesOfReply(const QString& reply)
 
 std::optional<QString> exchangeForFinal(ModemChannel& port, std::string_view command)
 {
-    port.Write(command);
-    QString collected;
-    for (;;) {
-        const bool lineEnded = port.ReadUntil("\r\n");
-        collected += port.response();
-        if (!lineEnded)
-            return std::nullopt;
-        // Only whole lines count: the last one may still be arriving.
-        const QStringList lines = replyLines(collected.left(collected.lastIndexOf(u'\n') + 1));
-        for (const QString& line : lines)
-            if (isFinalLine(line))
-                return collected;
-    }
+    // The channel's wait ends at the final result, "OK" or an error line.
+    if (sendCommand(port, command))
+        return port.response();
+    const QString reply = port.response();
+    for (const QString& line : replyLines(reply))
+        if (isFinalLine(line))
+            return reply;
+    return std::nullopt;
 }
 
 SimCheck QuerySimCheck(ModemChannel& port)

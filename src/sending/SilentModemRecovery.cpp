@@ -6,8 +6,9 @@
 
 bool SilentModemRecovery::IsNoResponse(const CSMSException& error)
 {
-    // A modem that fell silent after taking a body is as silent as one that never prompted.
-    return error.code() == CSMSException::NoResponseCode || isUnconfirmed(error);
+    // A modem that fell silent after a body leaves that row unconfirmed; its next row finds it
+    // silent before anything is sent, and the recovery starts there.
+    return error.code() == CSMSException::NoResponseCode;
 }
 
 bool SilentModemRecovery::recover(CSMSSerialPort& channel, int portNumber)
