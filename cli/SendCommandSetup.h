@@ -90,6 +90,11 @@ public:
     void inform(const QString& caption, const QString& text, Icon) override;
     bool confirm(const QString&, const QString&, Icon) override { return true; }
     Answer askYesNoCancel(const QString&, const QString&, Icon) override { return Answer::Yes; }
+    // The command line chooses with its options, never here: the way back.
+    int choose(const QString&, const QString&, const QStringList& choices, Icon) override
+    {
+        return static_cast<int>(choices.size()) - 1;
+    }
 
 private:
     QTextStream& m_err;

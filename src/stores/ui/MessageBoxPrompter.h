@@ -15,6 +15,8 @@ public:
     bool confirm(const QString& caption, const QString& text, Icon icon = Icon::Question) override;
     Answer askYesNoCancel(const QString& caption, const QString& text,
                           Icon icon = Icon::Question) override;
+    int choose(const QString& caption, const QString& text, const QStringList& choices,
+               Icon icon = Icon::Question) override;
 
 private:
     QWidget* m_parent;
