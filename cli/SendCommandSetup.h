@@ -41,6 +41,7 @@ struct SendCommandOptions
     QCommandLineOption quota{"quota"};
     QCommandLineOption type{"type"};
     QCommandLineOption unicode{"unicode"};
+    QCommandLineOption nonGsm{"non-gsm"};
     QCommandLineOption skipDuplicates{"skip-duplicates"};
     QCommandLineOption exclusionRules{"use-exclusion-rules"};
     QCommandLineOption pauseEvery{"pause-every"};
@@ -70,6 +71,15 @@ struct SendSettings
     QMap<int, int> quotas;    // port to manual quota
     bool flash = false;
     bool unicode = false;
+    // Rows the GSM alphabet cannot carry while Unicode is off: refused (nothing is sent), sent
+    // as Unicode, or sent with their nearest GSM letters.
+    enum class NonGsm
+    {
+        Refuse,
+        Unicode,
+        Replace
+    };
+    NonGsm nonGsm = NonGsm::Refuse;
     bool skipDuplicates = false;
     bool useExclusionRules = false;
     QString pauseEvery, pauseFor;
@@ -111,6 +121,9 @@ public:
     // as the import reads them, or "number<TAB>message" lines; an error text when the file
     // cannot be read or holds no row.
     QString loadRecipients(QTextStream& err);
+    // Applies --non-gsm to rows the GSM alphabet cannot carry while Unicode is off: an error
+    // text naming the rows and characters when they are refused.
+    QString resolveNonGsmRows(QTextStream& err);
     // Probes the chosen ports (or every port with --all), reads their details and fills the
     // device lists and records as a confirmation of devices does.
     QString confirmDevices(QTextStream& err);
