@@ -40,6 +40,12 @@ public:
         inform(caption, text, icon);
         return Answer::No;
     }
+    int choose(const QString& caption, const QString& text, const QStringList& choices,
+               Icon icon) override
+    {
+        inform(caption, text, icon);
+        return static_cast<int>(choices.size()) - 1;
+    }
 };
 
 } // namespace

@@ -124,6 +124,10 @@ int runSendCommand(const QStringList& arguments)
         err << "quillon-cli send: " << error << '\n';
         return 1;
     }
+    if (const QString error = session.resolveNonGsmRows(err); !error.isEmpty()) {
+        err << "quillon-cli send: " << error << '\n';
+        return 1;
+    }
     if (const QString error = session.confirmDevices(err); !error.isEmpty()) {
         err << "quillon-cli send: " << error << '\n';
         return 1;

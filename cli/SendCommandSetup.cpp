@@ -11,6 +11,7 @@
 #include "recipients/ExcelImport.h"
 #include "recipients/ImportFromFile.h"
 #include "recipients/TextNumberImport.h"
+#include "sending/NonGsmRows.h"
 #include "stores/DataFolder.h"
 #include "stores/ExclusionSet.h"
 #include "stores/SheetTable.h"
@@ -80,6 +81,12 @@ SendCommandOptions SendCommandOptions::declare(QCommandLineParser& parser)
     o.resendUnconfirmed = QCommandLineOption(
         "resend-unconfirmed", tr("Retry rounds also send the rows whose modem never confirmed "
                                  "them (they may have been sent already)."));
+    o.nonGsm = QCommandLineOption(
+        "non-gsm",
+        tr("Without --unicode, rows with characters the GSM alphabet cannot carry are refused "
+           "(nothing is sent; the default), sent as Unicode, or sent with the nearest GSM "
+           "letters (\"?\" where none is near)."),
+        tr("unicode|replace|refuse"), "refuse");
     o.skipDuplicates = QCommandLineOption("skip-duplicates", tr("Skip Duplicate Numbers."));
     o.exclusionRules = QCommandLineOption("use-exclusion-rules",
                                           tr("Use Exclusion Rules (the exclusion lists in use)."));
@@ -96,11 +103,11 @@ SendCommandOptions SendCommandOptions::declare(QCommandLineParser& parser)
     o.clockFactor = QCommandLineOption(
         "clock-factor", tr("Run every designed wait N times faster (for simulated modems)."),
         tr("N"), "1");
-    parser.addOptions({o.help,          o.file,     o.message, o.sheet,          o.numberColumn,
-                       o.messageColumn, o.port,     o.all,     o.mode,           o.smsc,
-                       o.quota,         o.type,     o.unicode, o.skipDuplicates, o.exclusionRules,
-                       o.pauseEvery,    o.pauseFor, o.retries, o.saveSentItems,  o.saveTemplates,
-                       o.clockFactor});
+    parser.addOptions({o.help,           o.file,       o.message,  o.sheet,   o.numberColumn,
+                       o.messageColumn,  o.port,       o.all,      o.mode,    o.smsc,
+                       o.quota,          o.type,       o.unicode,  o.nonGsm,  o.skipDuplicates,
+                       o.exclusionRules, o.pauseEvery, o.pauseFor, o.retries, o.saveSentItems,
+                       o.saveTemplates,  o.clockFactor});
     parser.addOptions({o.fast, o.resendUnconfirmed});
     return o;
 }
@@ -170,6 +177,13 @@ QString SendSettings::read(const QCommandLineParser& parser, const SendCommandOp
     unicode = parser.isSet(o.unicode);
     fast = parser.isSet(o.fast);
     resendUnconfirmed = parser.isSet(o.resendUnconfirmed);
+    const QString nonGsmText = parser.value(o.nonGsm);
+    if (nonGsmText == u"unicode")
+        nonGsm = NonGsm::Unicode;
+    else if (nonGsmText == u"replace")
+        nonGsm = NonGsm::Replace;
+    else if (nonGsmText != u"refuse")
+        return tr("--non-gsm is unicode, replace or refuse.");
     skipDuplicates = parser.isSet(o.skipDuplicates);
     useExclusionRules = parser.isSet(o.exclusionRules);
     pauseEvery = parser.value(o.pauseEvery);
@@ -240,6 +254,37 @@ QString SendSession::loadRecipients(QTextStream& err)
         LoadExclusionSet(m_exclusions, true, m_data, m_prompter);
     if (m_settings.saveToTemplates)
         m_templates.reload();
+    return {};
+}
+
+QString SendSession::resolveNonGsmRows(QTextStream& err)
+{
+    if (m_settings.unicode)
+        return {};
+    const NonGsmRows found = findNonGsmRows(m_recipients);
+    if (found.isEmpty())
+        return {};
+    const QString rows = describeNonGsmRows(found);
+    switch (m_settings.nonGsm) {
+    case SendSettings::NonGsm::Refuse:
+        return rows + tr("; nothing sent. Send them with --non-gsm unicode or --non-gsm replace.");
+    case SendSettings::NonGsm::Unicode:
+        m_sendOptions.setUnicode(true);
+        err << rows
+            << tr("; sent as Unicode: %1 SMS in place of %2.")
+                   .arg(found.unicodeParts)
+                   .arg(found.gsmParts)
+            << '\n';
+        break;
+    case SendSettings::NonGsm::Replace:
+        replaceNonGsmCharacters(m_recipients, found.rows);
+        err << rows
+            << tr("; sent with the nearest GSM letters (%1 without one as \"?\").")
+                   .arg(found.unknown)
+            << '\n';
+        break;
+    }
+    err << Qt::flush;
     return {};
 }
 

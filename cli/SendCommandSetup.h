@@ -43,6 +43,7 @@ struct SendCommandOptions
     QCommandLineOption unicode{"unicode"};
     QCommandLineOption fast{"fast"};
     QCommandLineOption resendUnconfirmed{"resend-unconfirmed"};
+    QCommandLineOption nonGsm{"non-gsm"};
     QCommandLineOption skipDuplicates{"skip-duplicates"};
     QCommandLineOption exclusionRules{"use-exclusion-rules"};
     QCommandLineOption pauseEvery{"pause-every"};
@@ -74,6 +75,15 @@ struct SendSettings
     bool unicode = false;
     bool fast = false;
     bool resendUnconfirmed = false;
+    // Rows the GSM alphabet cannot carry while Unicode is off: refused (nothing is sent), sent
+    // as Unicode, or sent with their nearest GSM letters.
+    enum class NonGsm
+    {
+        Refuse,
+        Unicode,
+        Replace
+    };
+    NonGsm nonGsm = NonGsm::Refuse;
     bool skipDuplicates = false;
     bool useExclusionRules = false;
     QString pauseEvery, pauseFor;
@@ -94,6 +104,11 @@ public:
     void inform(const QString& caption, const QString& text, Icon) override;
     bool confirm(const QString&, const QString&, Icon) override { return true; }
     Answer askYesNoCancel(const QString&, const QString&, Icon) override { return Answer::Yes; }
+    // The command line chooses with its options, never here: the way back.
+    int choose(const QString&, const QString&, const QStringList& choices, Icon) override
+    {
+        return static_cast<int>(choices.size()) - 1;
+    }
 
 private:
     QTextStream& m_err;
@@ -110,6 +125,9 @@ public:
     // as the import reads them, or "number<TAB>message" lines; an error text when the file
     // cannot be read or holds no row.
     QString loadRecipients(QTextStream& err);
+    // Applies --non-gsm to rows the GSM alphabet cannot carry while Unicode is off: an error
+    // text naming the rows and characters when they are refused.
+    QString resolveNonGsmRows(QTextStream& err);
     // Probes the chosen ports (or every port with --all), reads their details and fills the
     // device lists and records as a confirmation of devices does.
     QString confirmDevices(QTextStream& err);

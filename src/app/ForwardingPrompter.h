@@ -27,6 +27,11 @@ public:
     {
         return m_target->askYesNoCancel(caption, text, icon);
     }
+    int choose(const QString& caption, const QString& text, const QStringList& choices,
+               Icon icon) override
+    {
+        return m_target->choose(caption, text, choices, icon);
+    }
 
 private:
     Prompter* m_target;

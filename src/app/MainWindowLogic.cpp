@@ -13,7 +13,8 @@ namespace {
 
 SendPreparation::Dependencies preparationDependencies(MainWindowSession& session,
                                                       const MainWindowLogic::Services& services,
-                                                      Prompter& prompter)
+                                                      Prompter& prompter,
+                                                      std::function<void()> tickUnicode)
 {
     return {session.runState(),
             session.runOptions(),
@@ -27,7 +28,8 @@ SendPreparation::Dependencies preparationDependencies(MainWindowSession& session
                                  session.data(), prompter);
             },
             [&session] { return session.reloadSentTemplates(); },
-            {}};
+            {},
+            std::move(tickUnicode)};
 }
 
 } // namespace
@@ -35,7 +37,11 @@ SendPreparation::Dependencies preparationDependencies(MainWindowSession& session
 MainWindowLogic::MainWindowLogic(CQuillonApp& app, MainWindowSession& session, Services services)
     : m_app(app), m_session(session), m_services(services),
       m_recipientCommands(session.recipients(), services.prompter),
-      m_preparation(preparationDependencies(session, services, services.prompter))
+      m_preparation(preparationDependencies(session, services, services.prompter, [this] {
+          MainWindowOptions ticked = m_options;
+          ticked.unicode = true;
+          setOptions(ticked);
+      }))
 {
     PublishOptions(m_options, session.runOptions(), session.sendOptions());
 }
@@ -72,7 +78,8 @@ SendInputs MainWindowLogic::sendInputs(const QString& numberBox, const QString& 
             m_options.pauseFor,
             m_options.delayedDelivery,
             m_options.retriesOn,
-            m_options.retryCount};
+            m_options.retryCount,
+            m_options.unicode};
 }
 
 bool MainWindowLogic::reset()

@@ -1,5 +1,7 @@
 #include "modem/GsmAlphabet.h"
 
+#include "modem/GsmLookalikes.h"
+
 #include <algorithm>
 #include <array>
 #include <iterator>
@@ -34,14 +36,27 @@ static_assert(std::is_sorted(std::begin(nonAsciiTable), std::end(nonAsciiTable),
 
 } // namespace
 
-GsmCode gsmNonAsciiCode(char16_t c)
+namespace {
+
+const NonAsciiEntry* nonAsciiEntry(char16_t c)
 {
     const auto* entry = std::lower_bound(
         std::begin(nonAsciiTable), std::end(nonAsciiTable), c,
         [](const NonAsciiEntry& e, char16_t value) { return e.character < value; });
-    if (entry != std::end(nonAsciiTable) && entry->character == c)
-        return entry->code;
-    return {static_cast<std::uint8_t>(c & 0x7F), false};
+    return entry != std::end(nonAsciiTable) && entry->character == c ? entry : nullptr;
+}
+
+} // namespace
+
+GsmCode gsmNonAsciiCode(char16_t c)
+{
+    const NonAsciiEntry* entry = nonAsciiEntry(c);
+    return entry ? entry->code : GsmUnknownCode;
+}
+
+bool isGsmCharacter(char16_t c)
+{
+    return c < gsmAsciiTable.size() ? isGsmAscii(c) : nonAsciiEntry(c) != nullptr;
 }
 
 namespace {
@@ -70,8 +85,9 @@ char16_t extensionCharacter(std::uint8_t code)
 
 } // namespace
 
-Septets ToGsmSeptets(const QString& text)
+Septets ToGsmSeptets(const QString& original)
 {
+    const QString text = replaceWithNearestGsm(original).text;
     Septets septets;
     septets.reserve(static_cast<std::size_t>(text.size()));
     for (const QChar c : text) {
@@ -83,8 +99,9 @@ Septets ToGsmSeptets(const QString& text)
     return septets;
 }
 
-qsizetype gsmSeptetCount(const QString& text)
+qsizetype gsmSeptetCount(const QString& original)
 {
+    const QString text = replaceWithNearestGsm(original).text;
     qsizetype count = text.size();
     for (const QChar c : text)
         count += GsmCodeOf(c).escape ? 1 : 0;

@@ -22,11 +22,23 @@ struct GsmCode
 // character of every message.
 using GsmAsciiTable = std::array<GsmCode, 128>;
 
+// A character the alphabet lacks goes as "?": never as another letter.
+constexpr GsmCode GsmUnknownCode{0x3F, false};
+
+// The ASCII characters the alphabet carries: LF, CR, form feed (escaped) and the printable
+// ones except the backquote.
+constexpr bool isGsmAscii(char16_t c)
+{
+    return c == u'\n' || c == u'\r' || c == u'\f' || (c >= 0x20 && c < 0x7F && c != u'`');
+}
+
 constexpr GsmAsciiTable makeGsmAsciiTable()
 {
     GsmAsciiTable table{};
     for (unsigned c = 0; c < table.size(); ++c)
-        table[c] = {static_cast<std::uint8_t>(c), false};
+        table[c] = isGsmAscii(static_cast<char16_t>(c))
+                       ? GsmCode{static_cast<std::uint8_t>(c), false}
+                       : GsmUnknownCode;
     table['@'] = {0x00, false};
     table['$'] = {0x02, false};
     table['_'] = {0x11, false};
@@ -46,8 +58,11 @@ inline constexpr GsmAsciiTable gsmAsciiTable = makeGsmAsciiTable();
 
 GsmCode gsmNonAsciiCode(char16_t c);
 
-// The septet of one character. Characters outside the alphabet keep the low seven bits of
-// their own code, which is what a modem would put on the air for them.
+// Whether the alphabet or its escape table carries the character.
+bool isGsmCharacter(char16_t c);
+
+// The septet of one character; "?" for a character outside the alphabet. Texts are made GSM
+// with their nearest characters (GsmLookalikes.h) before they come here.
 inline GsmCode GsmCodeOf(QChar c)
 {
     const char16_t u = c.unicode();
@@ -55,6 +70,7 @@ inline GsmCode GsmCodeOf(QChar c)
 }
 
 // Each character as its septet, preceded by the escape septet where the alphabet says so.
+// Characters outside the alphabet go as their nearest GSM characters.
 Septets ToGsmSeptets(const QString& text);
 
 // How many septets ToGsmSeptets gives, without building them.

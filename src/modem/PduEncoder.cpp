@@ -1,6 +1,7 @@
 #include "modem/PduEncoder.h"
 
 #include "modem/GsmAlphabet.h"
+#include "modem/GsmLookalikes.h"
 #include "modem/PduAddress.h"
 #include "modem/PduHex.h"
 #include "modem/SeptetPacking.h"
@@ -50,9 +51,10 @@ EncodedPdu EncodeSubmitPdu(const QString& text, const QString& number, const QSt
         for (const QChar c : text)
             out.codeUnit(c.unicode());
     } else {
-        out.octet(static_cast<std::uint8_t>(gsmSeptetCount(text)));
+        const QString gsmText = replaceWithNearestGsm(text).text;
+        out.octet(static_cast<std::uint8_t>(gsmSeptetCount(gsmText)));
         SeptetPacker packer(out);
-        for (const QChar c : text) {
+        for (const QChar c : gsmText) {
             const GsmCode code = GsmCodeOf(c);
             if (code.escape)
                 packer.push(GsmEscape);
@@ -66,7 +68,8 @@ EncodedPdu EncodeSubmitPdu(const QString& text, const QString& number, const QSt
 ConcatenatedMessage::ConcatenatedMessage(const QString& text, const QString& number,
                                          const QString& smsc, quint16 reference, PduOptions options)
     : m_reference(reference), m_unicode(options.unicode),
-      m_segments(options.unicode ? splitUcs2Segments(text) : splitGsmSegments(text))
+      m_segments(options.unicode ? splitUcs2Segments(text)
+                                 : splitGsmSegments(replaceWithNearestGsm(text).text))
 {
     if (m_segments.empty())
         m_segments.emplace_back();

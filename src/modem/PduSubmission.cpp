@@ -1,6 +1,7 @@
 #include "modem/PduSubmission.h"
 
 #include "modem/GsmAlphabet.h"
+#include "modem/GsmLookalikes.h"
 
 namespace {
 
@@ -31,7 +32,9 @@ std::optional<PduSubmission> encodeMessagePdus(const QString& text, const QStrin
                                                const QString& smsc, quint16 reference,
                                                PduOptions options)
 {
-    const QString prepared = prepareMessageText(text);
+    // In GSM the lengths are those of the text that goes on the air.
+    const QString prepared = options.unicode ? prepareMessageText(text)
+                                             : replaceWithNearestGsm(prepareMessageText(text)).text;
     const QString smscNumber = smsc.trimmed();
     if (std::optional<EncodedPdu> single = singlePdu(prepared, number, smscNumber, options))
         return PduSubmission{false, {std::move(*single)}};

@@ -8,17 +8,6 @@ namespace {
 
 constexpr int MaxSingleSmsSeptets = 160;
 
-bool isGsmTextCharacter(char16_t c)
-{
-    if (c == u'\n' || c == u'\f' || c == u'\r')
-        return true;
-    if (c >= 0x20 && c <= 0x7E)
-        return c != u'`';
-    static constexpr std::u16string_view others = u"¡£¤¥§¿ÄÅÆÇÉÑÖØÜßàäåæèéìñòöøùü"
-                                                  u"ΓΔΘΛΞΠΣΦΨΩ€";
-    return others.find(c) != std::u16string_view::npos;
-}
-
 qsizetype gsmSliceLength(const QString& text, qsizetype from)
 {
     qsizetype length = 0;
@@ -46,7 +35,7 @@ qsizetype ucs2SliceLength(const QString& text, qsizetype from)
 bool NeedsUnicode(const QString& text)
 {
     return !std::all_of(text.cbegin(), text.cend(),
-                        [](QChar c) { return isGsmTextCharacter(c.unicode()); });
+                        [](QChar c) { return isGsmCharacter(c.unicode()); });
 }
 
 QByteArray CsmpCommand(bool flash, bool unicode)

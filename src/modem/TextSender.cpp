@@ -3,6 +3,7 @@
 #include "modem/Clock.h"
 #include "modem/ConcatReferenceCounter.h"
 #include "modem/DeviceInfoLookup.h"
+#include "modem/GsmLookalikes.h"
 #include "modem/MessageSenders.h"
 #include "modem/ModemChannel.h"
 #include "modem/ModemCommands.h"
@@ -36,10 +37,13 @@ public:
     TextModeSubmission(ModemChannel& port, const SendRequest& request,
                        const SubmissionContext& context)
         : m_port(port), m_request(request), m_context(context),
-          m_text(prepareMessageText(request.text)), m_flags(messageFlagsFor(request, context))
+          m_flags(messageFlagsFor(request, context))
     {
+        m_text = prepareMessageText(request.text);
         if (!NeedsUnicode(m_text))
             m_flags.unicode = false;
+        if (!m_flags.unicode)
+            m_text = replaceWithNearestGsm(m_text).text;
     }
 
     SubmissionOutcome run();
@@ -64,8 +68,8 @@ private:
     ModemChannel& m_port;
     const SendRequest& m_request;
     const SubmissionContext& m_context;
-    const QString m_text;
     MessageFlags m_flags;
+    QString m_text;                   // as it goes on the air
     QString m_charset;                // as far as this submission knows it
     std::optional<QString> m_ownSmsc; // the modem's SMSC before a custom one replaced it
 };

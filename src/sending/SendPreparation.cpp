@@ -5,6 +5,7 @@
 #include "modem/SimState.h"
 #include "recipients/RecipientList.h"
 #include "sending/ModemChannelTable.h"
+#include "sending/NonGsmRows.h"
 #include "sending/PortProbe.h"
 #include "sending/RunOptions.h"
 #include "sending/RunState.h"
@@ -51,7 +52,8 @@ std::optional<DeviceCheckPlan> SendPreparation::send(const SendInputs& inputs)
     state.RetryRound = 0;
     state.RetryRoundActive = 0;
 
-    if (!devicesSelected(quotaPath) || !checksPass(inputs) || !composerQuestion(inputs.composer))
+    if (!devicesSelected(quotaPath) || !checksPass(inputs) || !composerQuestion(inputs.composer) ||
+        !nonGsmQuestion(inputs.unicode))
         return std::nullopt;
     reloadLists();
     closeSlots(quotaPath);
@@ -144,6 +146,29 @@ bool SendPreparation::composerQuestion(const QString& composer)
     }
     list.setMessages(rows, composer);
     return true;
+}
+
+// After the composer question, which may write the composer text into the rows: the rows are
+// then as they will be sent.
+bool SendPreparation::nonGsmQuestion(bool unicode)
+{
+    if (unicode)
+        return true;
+    const NonGsmRows found = findNonGsmRows(m_deps.recipients);
+    if (found.isEmpty())
+        return true;
+    switch (askAboutNonGsmRows(m_deps.prompter, found)) {
+    case NonGsmChoice::SendAsUnicode:
+        if (m_deps.tickUnicode)
+            m_deps.tickUnicode();
+        return true;
+    case NonGsmChoice::Replace:
+        replaceNonGsmCharacters(m_deps.recipients, found.rows);
+        return true;
+    case NonGsmChoice::Back:
+        break;
+    }
+    return false;
 }
 
 void SendPreparation::reloadLists()

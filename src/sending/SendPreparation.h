@@ -39,7 +39,8 @@ struct SendInputs
     QString pauseFor;   // "for" list text
     bool delayedDelivery = false;
     bool retriesOn = false;
-    QString retryCount; // "1" to "10"
+    QString retryCount;   // "1" to "10"
+    bool unicode = false; // "Enable non-English (Unicode) characters support"
 };
 
 // The devices the preparation thread probes.
@@ -90,6 +91,9 @@ public:
         // When "Save sent message to Templates" is on; the file error text when it failed.
         std::function<std::optional<QString>()> reloadTemplates;
         std::function<void(const QString&)> trace;
+        // Ticks "Enable non-English (Unicode) characters support" when the user chooses to send
+        // rows the GSM alphabet cannot carry as Unicode.
+        std::function<void()> tickUnicode;
     };
 
     explicit SendPreparation(Dependencies dependencies);
@@ -122,6 +126,7 @@ private:
     bool devicesSelected(bool quotaPath);
     bool checksPass(const SendInputs& inputs);
     bool composerQuestion(const QString& composer);
+    bool nonGsmQuestion(bool unicode);
     void reloadLists();
     void closeSlots(bool quotaPath);
     DeviceCheckPlan planFor(bool quotaPath) const;

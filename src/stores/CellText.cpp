@@ -2,8 +2,10 @@
 
 #include <QDate>
 #include <QTime>
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <string_view>
 
 namespace CellText {
 
@@ -29,10 +31,45 @@ QString dateTimeText(const QDate& date, int secondsOfDay)
 
 } // namespace
 
+namespace {
+
+constexpr int MostSignificantDigits = 15;
+
+// A fraction of magnitude 10^6 or more in plain decimal: the shortest digits that read back
+// to the value, or, when that takes more than 15 significant digits, the value rounded to 15
+// (to the units when the whole part alone is longer).
+QString plainDecimal(double value)
+{
+    char buffer[400];
+    char* end = buffer + sizeof buffer;
+    auto result = std::to_chars(buffer, end, value, std::chars_format::fixed);
+    const std::string_view shortest(buffer, static_cast<std::size_t>(result.ptr - buffer));
+    const std::size_t point = shortest.find('.');
+    const std::size_t sign = value < 0 ? 1 : 0;
+    const int wholeDigits = static_cast<int>(point - sign);
+    const int digits = static_cast<int>(shortest.size() - sign - 1);
+    if (digits <= MostSignificantDigits)
+        return QString::fromLatin1(shortest.data(), static_cast<qsizetype>(shortest.size()));
+    const int decimals = std::max(0, MostSignificantDigits - wholeDigits);
+    result = std::to_chars(buffer, end, value, std::chars_format::fixed, decimals);
+    std::string_view rounded(buffer, static_cast<std::size_t>(result.ptr - buffer));
+    if (rounded.find('.') != std::string_view::npos) {
+        while (rounded.back() == '0')
+            rounded.remove_suffix(1);
+        if (rounded.back() == '.')
+            rounded.remove_suffix(1);
+    }
+    return QString::fromLatin1(rounded.data(), static_cast<qsizetype>(rounded.size()));
+}
+
+} // namespace
+
 QString number(double value)
 {
     if (std::isfinite(value) && value == std::trunc(value) && std::fabs(value) < 1e15)
         return QString::number(static_cast<qint64>(value));
+    if (std::isfinite(value) && value != std::trunc(value) && std::fabs(value) >= 1e6)
+        return plainDecimal(value);
     char buffer[64];
     const auto result =
         std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general);

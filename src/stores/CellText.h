@@ -8,8 +8,9 @@
 namespace CellText {
 
 // Whole numbers below 10^15 as plain digits (a phone number stored as a number comes out as its
-// digits); any other number in its shortest form that reads back to the same value, with an
-// exponent written as E+nn / E-nn.
+// digits); fractions of magnitude 10^6 or more in plain decimal, in their shortest form that
+// reads back to the same value but at most 15 significant digits; any other number in its
+// shortest form that reads back to the same value, with an exponent written as E+nn / E-nn.
 QString number(double value);
 
 // A date serial number as stored in a cell with a date format: "dd/mm/yyyy", followed by

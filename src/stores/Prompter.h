@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // How logic classes ask the user and tell them things. Windows implement it with message
 // boxes; tests answer with scripted replies.
@@ -40,4 +41,8 @@ public:
     // A Yes/No/Cancel question.
     virtual Answer askYesNoCancel(const QString& caption, const QString& text,
                                   Icon icon = Icon::Question) = 0;
+    // A question answered by one of its own buttons, given in order with the way back last:
+    // the index of the button chosen; closing the box chooses the way back.
+    virtual int choose(const QString& caption, const QString& text, const QStringList& choices,
+                       Icon icon = Icon::Question) = 0;
 };

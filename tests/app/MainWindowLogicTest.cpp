@@ -36,10 +36,11 @@ public:
     bool works = true;
 };
 
-class NeverAsked : public ComposerChangeQuestion
+class ComposerAnswer : public ComposerChangeQuestion
 {
 public:
-    Answer ask() override { return Answer::Cancel; }
+    Answer ask() override { return answer; }
+    Answer answer = Answer::Cancel;
 };
 
 class MainWindowLogicTest : public ::testing::Test
@@ -51,7 +52,7 @@ protected:
     ScriptedPrompter prompter;
     EndedProcesses processes;
     RecordingOpener opener;
-    NeverAsked question;
+    ComposerAnswer question;
     MainWindowLogic logic{app, session, {prompter, processes, &opener, question}};
 
     MainWindowOptions everythingOn() const
@@ -117,6 +118,20 @@ TEST_F(MainWindowLogicTest, OptionsReachWhatTheSendingSideAndTheNumberCheckRead)
 
     // Only the tick itself asks for the exclusion set to be loaded.
     EXPECT_FALSE(logic.setOptions(everythingOn()));
+}
+
+TEST_F(MainWindowLogicTest, SendingRowsAsUnicodeTicksTheOption)
+{
+    session.recipients().insertRecipient(0, {"+447700900001", "Dear Mr García"});
+    session.devices().setChoiceList({{"COM3 - Modem", 3}}, 0);
+    question.answer = ComposerChangeQuestion::Answer::ContinueAnyway;
+    prompter.choice(0); // "Send as Unicode"
+    EXPECT_FALSE(logic.sendInputs("", "x").unicode);
+    EXPECT_TRUE(logic.sendPreparation().send(logic.sendInputs("", "x")).has_value());
+    EXPECT_TRUE(logic.options().unicode);
+    EXPECT_TRUE(session.sendOptions().unicode());
+    EXPECT_TRUE(logic.sendInputs("", "x").unicode);
+    EXPECT_TRUE(prompter.allAnswersUsed());
 }
 
 TEST_F(MainWindowLogicTest, ResetOfAnEmptyListStillAsksAndTurnsEveryOptionOff)

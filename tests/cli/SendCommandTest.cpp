@@ -173,6 +173,7 @@ TEST_F(SendCommandTest, RefusesBadArguments)
         {"--file", list, "--all", "--pause-every", "5"},
         {"--file", list, "--all", "--type", "loud"},
         {"--file", list, "--all", "--smsc", "COM1=12a"},
+        {"--file", list, "--all", "--non-gsm", "ascii"},
     };
     for (const QStringList& arguments : cases) {
         const CliRun run = send(arguments);
@@ -206,6 +207,44 @@ TEST_F(SendCommandTest, ReadsWorkbooksAndTextFilesOfNumbersAsTheImportDoes)
     texts.sort();
     EXPECT_EQ(texts, QStringList({"+447700900001 from a sheet", "+447700900003 same for all",
                                   "+447700900004 same for all", "447700900002 second"}));
+}
+
+TEST_F(SendCommandTest, RowsTheGsmAlphabetCannotCarryAreRefusedReplacedOrSentAsUnicode)
+{
+    startModems({""});
+    const QString list = writeList("+447700900001\tDear Mr García\n"
+                                   "+447700900002\tplain\n"
+                                   "+447700900003\t“Sofía”\n");
+    const CliRun refused = send({"--file", list, "--port", "COM1"});
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_TRUE(refused.err.contains("2 rows (1, 3) hold characters the GSM alphabet cannot "
+                                     "carry: í “ ”; nothing sent."))
+        << refused.err.toStdString();
+    EXPECT_TRUE(refused.out.isEmpty());
+    EXPECT_TRUE(simulator->messages().empty());
+
+    const auto sentTexts = [this](std::size_t from) {
+        QStringList texts;
+        const std::vector<sim::AirMessage> messages = simulator->messages();
+        for (std::size_t i = from; i < messages.size(); ++i)
+            texts.append(QStringLiteral("%1 %2 dcs %3")
+                             .arg(messages[i].destination, messages[i].text)
+                             .arg(messages[i].dcs));
+        texts.sort();
+        return texts;
+    };
+    CliRun run = send({"--file", list, "--port", "COM1", "--non-gsm", "replace"});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(sentTexts(0),
+              QStringList({"+447700900001 Dear Mr Garcia dcs 0", "+447700900002 plain dcs 0",
+                           "+447700900003 \"Sofia\" dcs 0"}));
+
+    run = send({"--file", list, "--port", "COM1", "--non-gsm", "unicode"});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains("sent as Unicode: 2 SMS in place of 2.")) << run.err.toStdString();
+    EXPECT_EQ(sentTexts(3),
+              QStringList({"+447700900001 Dear Mr García dcs 8", "+447700900002 plain dcs 8",
+                           "+447700900003 “Sofía” dcs 8"}));
 }
 
 } // namespace

@@ -26,9 +26,13 @@ TEST(GsmAlphabetTest, CharactersBecomeTheirSeptets)
         {QStringLiteral("\f"), {0x1B, 0x0A}},
         {QStringLiteral("$_Δ£à"), {0x02, 0x11, 0x10, 0x01, 0x7F}},
         {QStringLiteral("Az\n"), {0x41, 0x7A, 0x0A}},
-        // Outside the alphabet a character keeps the low seven bits of its code.
-        {QStringLiteral("`"), {0x60}},
-        {QStringLiteral("中"), {0x2D}},
+        // Outside the alphabet a character goes as its nearest GSM characters, else "?":
+        // never as the letter its low seven bits happen to name (í would be m).
+        {QStringLiteral("`"), {0x27}},
+        {QStringLiteral("í"), {0x69}},
+        {QStringLiteral("…"), {0x2E, 0x2E, 0x2E}},
+        {QStringLiteral("\t"), {0x20}},
+        {QStringLiteral("中"), {0x3F}},
         {QString(), {}},
     };
     for (const auto& c : cases) {

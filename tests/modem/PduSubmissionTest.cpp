@@ -146,6 +146,39 @@ TEST(EncodeMessagePdusTest, PartCountsCarryTheWholeText)
     }
 }
 
+TEST(EncodeMessagePdusTest, CharactersOutsideTheAlphabetGoAsTheirNearestGsmLetters)
+{
+    const struct
+    {
+        const char* name;
+        QString text;
+        bool concatenated;
+        QString received;
+    } cases[] = {
+        {"accents and quotes", QStringLiteral("Dear Mr García, Sofía’s evening…"), false,
+         QStringLiteral("Dear Mr Garcia, Sofia's evening...")},
+        {"nothing near", QStringLiteral("ok 中"), false, QStringLiteral("ok ?")},
+        // The ellipsis takes three septets, so 159 characters no longer fit one message.
+        {"lengths are those on the air", a(158) + QStringLiteral("…"), true,
+         a(158) + QStringLiteral("...")},
+        {"long message", a(200) + QStringLiteral("ł"), true, a(200) + QStringLiteral("l")},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto submission = encodeMessagePdus(c.text, Mobile, QString(), Reference, gsm());
+        ASSERT_TRUE(submission.has_value());
+        EXPECT_EQ(submission->concatenated, c.concatenated);
+        QString received;
+        receive(*submission, false, received);
+        EXPECT_EQ(received, c.received);
+    }
+    // The encoder on its own never sends another letter either.
+    const SubmitFields fields =
+        readSubmitPdu(EncodeSubmitPdu(QStringLiteral("Garcí…"), Mobile, QString(), gsm()).pdu);
+    EXPECT_EQ(fields.userDataLength, 8);
+    EXPECT_EQ(gsmPackedHexToText(fields.data, fields.userDataLength), QStringLiteral("Garci..."));
+}
+
 TEST(EncodeMessagePdusTest, OneMessageOnlyWhenItsTpduStaysUnder155Octets)
 {
     const QString shortCode = QStringLiteral("12345");

@@ -91,6 +91,7 @@ struct MainWindowSide
     FakeProbe probe;
     SendInputs inputs;
     int exclusionReloads = 0;
+    int unicodeTicks = 0;
     SendPreparation preparation{{state,
                                  options,
                                  devices,
@@ -100,7 +101,8 @@ struct MainWindowSide
                                  question,
                                  [this] { ++exclusionReloads; },
                                  [] { return std::optional<QString>(); },
-                                 {}}};
+                                 {},
+                                 [this] { ++unicodeTicks; }}};
 };
 
 class SendPreparationTest : public ::testing::Test, public MainWindowSide
@@ -177,6 +179,60 @@ TEST_F(SendPreparationTest, ComposerQuestionComesOncePerTextAndAppliesAsAnswered
     EXPECT_FALSE(sendThrough());
     EXPECT_EQ(list.at(0).Message, "third");
     EXPECT_TRUE(prompter.shown().isEmpty());
+}
+
+TEST_F(SendPreparationTest, RowsTheGsmAlphabetCannotCarryAreAskedAboutOnce)
+{
+    const QString long1 = QStringLiteral("Dear Mr García, ") + QString(60, u'a');
+    const QString short3 = QStringLiteral("Sofía “x”");
+    const struct
+    {
+        const char* name;
+        int choice;
+        bool sends;
+        int ticks;
+        QString message1, message3;
+    } cases[] = {
+        {"send as Unicode", 0, true, 1, long1, short3},
+        {"replace", 1, true, 0, QStringLiteral("Dear Mr Garcia, ") + QString(60, u'a'),
+         QStringLiteral("Sofia \"x\"")},
+        {"back to the list", 2, false, 0, long1, short3},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        MainWindowSide side;
+        side.list.clear();
+        side.list.insertRecipients(0, {{"0700", long1}, {"0701", "hi"}, {"0702", short3}});
+        side.prompter.choice(c.choice);
+        EXPECT_EQ(side.sendThrough(), c.sends);
+        EXPECT_EQ(side.unicodeTicks, c.ticks);
+        EXPECT_EQ(side.list.at(0).Message, c.message1);
+        EXPECT_EQ(side.list.at(1).Message, "hi");
+        EXPECT_EQ(side.list.at(2).Message, c.message3);
+        EXPECT_EQ(side.probe.probed.empty(), !c.sends);
+        ASSERT_EQ(side.prompter.shown().size(), 1);
+        const auto& asked = side.prompter.shown()[0];
+        EXPECT_TRUE(asked.text.startsWith(
+            "2 rows (1, 3) hold characters the GSM alphabet cannot carry: í “ ”"))
+            << asked.text.toStdString();
+        // 76 characters: one SMS in GSM, two in Unicode.
+        EXPECT_TRUE(asked.text.contains("these rows take 3 SMS in place of 2."));
+        EXPECT_EQ(asked.choices, (QStringList{"Send as Unicode", "Replace with nearest GSM letters",
+                                              "Back to the list"}));
+        EXPECT_TRUE(side.prompter.allAnswersUsed());
+    }
+}
+
+TEST_F(SendPreparationTest, NoQuestionWithUnicodeOnOrTextsAllGsm)
+{
+    list.insertRecipient(0, {"0703", "[GSM] €1 {ok} ~^|\\ é"});
+    ASSERT_TRUE(sendThrough()); // every row in the alphabet: nothing asked
+    list.insertRecipient(0, {"0704", "García"});
+    inputs.unicode = true;
+    ASSERT_TRUE(sendThrough());
+    EXPECT_TRUE(prompter.shown().isEmpty());
+    EXPECT_EQ(unicodeTicks, 0);
+    EXPECT_EQ(list.at(0).Message, "García");
 }
 
 TEST_F(SendPreparationTest, SendTakesPauseAndRetrySettingsAndReloadsExclusions)

@@ -32,6 +32,30 @@ TEST(CellTextTest, NumbersAsTheirDigitsOrShortestForm)
         EXPECT_EQ(CellText::number(c.value), QString::fromLatin1(c.text)) << c.text;
 }
 
+TEST(CellTextTest, LargeFractionsInPlainDecimal)
+{
+    const struct
+    {
+        double value;
+        const char* text;
+    } cases[] = {
+        {2500000.75, "2500000.75"},
+        {-2500000.75, "-2500000.75"},
+        {1000000.5, "1000000.5"},
+        {999999.5, "999999.5"},
+        {123456789.125, "123456789.125"},
+        {12345678901.5, "12345678901.5"},
+        // shortest round trip would need more than 15 significant digits: rounded to 15
+        {1234567.1234567891, "1234567.12345679"},
+        {2500000.000000001, "2500000"},
+        {99999999.99999999, "100000000"},
+        {123456789012345.6, "123456789012346"},
+        {1000000000000000.25, "1000000000000000"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(CellText::number(c.value), QString::fromLatin1(c.text)) << c.text;
+}
+
 TEST(CellTextTest, SerialDatesInBothDateSystems)
 {
     const struct

@@ -5,12 +5,12 @@
 
 void ScriptedPrompter::inform(const QString& caption, const QString& text, Icon icon)
 {
-    m_shown.append({caption, text, icon, false});
+    m_shown.append({caption, text, icon, false, {}});
 }
 
 bool ScriptedPrompter::confirm(const QString& caption, const QString& text, Icon icon)
 {
-    m_shown.append({caption, text, icon, true});
+    m_shown.append({caption, text, icon, true, {}});
     return next(text) == Answer::Yes;
 }
 
@@ -23,7 +23,7 @@ bool ScriptedPrompter::confirmOkCancel(const QString& caption, const QString& te
 Prompter::Answer ScriptedPrompter::askYesNoCancel(const QString& caption, const QString& text,
                                                   Icon icon)
 {
-    m_shown.append({caption, text, icon, true});
+    m_shown.append({caption, text, icon, true, {}});
     return next(text);
 }
 
@@ -35,13 +35,35 @@ QStringList ScriptedPrompter::texts() const
     return all;
 }
 
-Prompter::Answer ScriptedPrompter::next(const QString& text)
+std::optional<ScriptedPrompter::Reply> ScriptedPrompter::nextReply(const QString& text)
 {
     if (m_answers.empty()) {
         ADD_FAILURE() << "unexpected question: " << text.toStdString();
-        return Answer::Cancel;
+        return std::nullopt;
     }
-    const Answer reply = m_answers.front();
+    const Reply reply = m_answers.front();
     m_answers.pop_front();
     return reply;
+}
+
+Prompter::Answer ScriptedPrompter::next(const QString& text)
+{
+    const std::optional<Reply> reply = nextReply(text);
+    if (reply && std::holds_alternative<Answer>(*reply))
+        return std::get<Answer>(*reply);
+    if (reply)
+        ADD_FAILURE() << "a choice scripted for a Yes/No question: " << text.toStdString();
+    return Answer::Cancel;
+}
+
+int ScriptedPrompter::choose(const QString& caption, const QString& text,
+                             const QStringList& choices, Icon icon)
+{
+    m_shown.append({caption, text, icon, true, choices});
+    const std::optional<Reply> reply = nextReply(text);
+    if (reply && std::holds_alternative<int>(*reply))
+        return std::get<int>(*reply);
+    if (reply)
+        ADD_FAILURE() << "a Yes/No answer scripted for a choice: " << text.toStdString();
+    return static_cast<int>(choices.size()) - 1;
 }

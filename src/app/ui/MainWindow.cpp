@@ -1,5 +1,6 @@
 #include "app/ui/MainWindow.h"
 
+#include "app/ComposerWarning.h"
 #include "app/QuillonApp.h"
 #include "app/ui/AppIcons.h"
 #include "app/ui/DevicePanel.h"
@@ -156,7 +157,7 @@ QWidget* CKORV_QuillonDlg::buildRecipientArea()
 
 QWidget* CKORV_QuillonDlg::buildComposerArea()
 {
-    auto* box = new QGroupBox(tr("Message Composer"), this);
+    auto* box = new QGroupBox(tr("Message Composer :"), this);
     auto* layout = new QVBoxLayout(box);
     m_composer = new MessageEdit(box);
     m_composer->setToolTip(tr("The text that added numbers receive; at most 1600 characters."));
@@ -167,6 +168,15 @@ QWidget* CKORV_QuillonDlg::buildComposerArea()
     m_characters = new QLabel(box);
     m_characters->setMinimumWidth(1);
     row->addWidget(m_characters);
+    m_warningIcon = new QLabel(box);
+    const int iconSize = style()->pixelMetric(QStyle::PM_SmallIconSize);
+    m_warningIcon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(iconSize));
+    row->addWidget(m_warningIcon);
+    m_characterWarning = new QLabel(box);
+    m_characterWarning->setToolTip(
+        tr("With Unicode support off, Send asks whether to send such rows as Unicode or with the "
+           "nearest GSM letters."));
+    row->addWidget(m_characterWarning);
     row->addStretch();
     row->addWidget(commandButton(tr("View Templates"), "document-open-recent",
                                  QStyle::SP_FileDialogListView,
@@ -261,6 +271,11 @@ QString CKORV_QuillonDlg::characterCountText() const
     return m_characters->text();
 }
 
+QString CKORV_QuillonDlg::characterWarningText() const
+{
+    return m_characterWarning->isHidden() ? QString() : m_characterWarning->text();
+}
+
 void CKORV_QuillonDlg::refreshTotal()
 {
     m_total->setText(UpdateCounters(m_session.recipients()));
@@ -269,6 +284,11 @@ void CKORV_QuillonDlg::refreshTotal()
 void CKORV_QuillonDlg::refreshCharacters()
 {
     m_characters->setText(UpdateCharacterCount(m_composer->text()));
+    const QString warning =
+        ComposerCharacterWarning(m_composer->text(), m_logic->options().unicode);
+    m_characterWarning->setText(warning);
+    m_characterWarning->setHidden(warning.isEmpty());
+    m_warningIcon->setHidden(warning.isEmpty());
 }
 
 void CKORV_QuillonDlg::reject()

@@ -61,6 +61,8 @@ public:
     // Shows a count while a long operation fills the list (the list's own count follows after).
     void showTotalNumbersText(const QString& text);
     QString characterCountText() const;
+    // The warning beside the counter; empty while it is hidden.
+    QString characterWarningText() const;
     QString waitText() const;
 
     // The timers of long list operations; each is killed by the operation that started it.
@@ -132,6 +134,8 @@ private:
     std::unique_ptr<PlainTextComposer> m_composerAccess;
     QLabel* m_total = nullptr;
     QLabel* m_characters = nullptr;
+    QLabel* m_warningIcon = nullptr;
+    QLabel* m_characterWarning = nullptr;
     OptionsPanel* m_options = nullptr;
     DevicePanel* m_devices = nullptr;
 

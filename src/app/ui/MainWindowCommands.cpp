@@ -125,6 +125,9 @@ void CKORV_QuillonDlg::onSend()
 {
     if (!m_launcher->send(this, m_logic->sendInputs(m_number->text(), m_composer->text())))
         focusAfterRefusal();
+    // Send may have ticked the Unicode option for rows the GSM alphabet cannot carry.
+    m_options->showOptions(m_logic->options());
+    refreshCharacters();
     m_devices->refresh();
 }
 
@@ -201,6 +204,7 @@ void CKORV_QuillonDlg::onOptionsChanged()
     options.quotaManagement = m_devices->quotaBox()->isChecked();
     if (m_logic->setOptions(options))
         LoadExclusionSetWithWait(this, m_session.exclusions(), true, m_session.data(), m_prompter);
+    refreshCharacters(); // the warning depends on the Unicode option
 }
 
 void CKORV_QuillonDlg::clearMainWindowFields()

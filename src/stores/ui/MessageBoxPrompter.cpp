@@ -1,6 +1,7 @@
 #include "stores/ui/MessageBoxPrompter.h"
 
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace {
 
@@ -55,4 +56,21 @@ Prompter::Answer MessageBoxPrompter::askYesNoCancel(const QString& caption, cons
     default:
         return Answer::Cancel;
     }
+}
+
+int MessageBoxPrompter::choose(const QString& caption, const QString& text,
+                               const QStringList& choices, Icon icon)
+{
+    QMessageBox box(boxIcon(icon), caption, text, QMessageBox::NoButton, m_parent);
+    QList<QAbstractButton*> buttons;
+    for (qsizetype i = 0; i < choices.size(); ++i) {
+        const bool back = i + 1 == choices.size();
+        buttons.append(
+            box.addButton(choices[i], back ? QMessageBox::RejectRole : QMessageBox::AcceptRole));
+    }
+    if (!buttons.isEmpty())
+        box.setEscapeButton(buttons.back());
+    box.exec();
+    const qsizetype chosen = buttons.indexOf(box.clickedButton());
+    return static_cast<int>(chosen >= 0 ? chosen : choices.size() - 1);
 }

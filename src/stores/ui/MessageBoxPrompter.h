@@ -17,6 +17,8 @@ public:
                          Icon icon = Icon::Question) override;
     Answer askYesNoCancel(const QString& caption, const QString& text,
                           Icon icon = Icon::Question) override;
+    int choose(const QString& caption, const QString& text, const QStringList& choices,
+               Icon icon = Icon::Question) override;
 
 private:
     QWidget* m_parent;

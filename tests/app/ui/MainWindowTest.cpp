@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QPushButton>
@@ -120,6 +121,10 @@ TEST_F(MainWindowTest, OpensWithItsDesignedControlsAndInitialStates)
     EXPECT_EQ(window.composer()->limit(), 1600);
     EXPECT_EQ(window.totalNumbersText(), "Total Numbers : 0");
     EXPECT_EQ(window.characterCountText(), "0 Characters");
+    QStringList groups;
+    for (const QGroupBox* group : window.findChildren<QGroupBox*>())
+        groups.append(group->title());
+    EXPECT_TRUE(groups.contains("Message Composer :")) << groups.join(", ").toStdString();
     EXPECT_FALSE(window.devicePanel()->showsList());
     EXPECT_EQ(window.devicePanel()->deviceLabel()->text(), "No USB Modem Device is selected.");
     EXPECT_FALSE(window.windowIcon().isNull());
@@ -131,6 +136,22 @@ TEST_F(MainWindowTest, OpensWithItsDesignedControlsAndInitialStates)
          {options->pauseEvery(), options->pauseFor(), options->retryCount()})
         EXPECT_FALSE(list->isEnabled());
     EXPECT_EQ(options->pauseFor()->count(), 32);
+}
+
+TEST_F(MainWindowTest, ComposerWarnsOfCharactersTheGsmAlphabetCannotCarry)
+{
+    window.composer()->setPlainText("Dear Mr Garcia €[]{}~|^\\");
+    EXPECT_EQ(window.characterCountText(), "24 Characters");
+    EXPECT_EQ(window.characterWarningText(), "");
+
+    window.composer()->setPlainText("Dear Mr García “x” ł");
+    EXPECT_EQ(window.characterCountText(), "20 Characters");
+    EXPECT_TRUE(window.characterWarningText().contains("í “ ” ł"))
+        << window.characterWarningText().toStdString();
+
+    window.optionsPanel()->unicode()->setChecked(true);
+    ASSERT_TRUE(window.logic().options().unicode);
+    EXPECT_EQ(window.characterWarningText(), ""); // Unicode carries them
 }
 
 TEST_F(MainWindowTest, TickedOptionsReachTheirReaders)

@@ -131,6 +131,13 @@ public:
             beforeQuestion();
         return m_script.askYesNoCancel(caption, text, icon);
     }
+    int choose(const QString& caption, const QString& text, const QStringList& choices,
+               Icon icon) override
+    {
+        if (beforeQuestion)
+            beforeQuestion();
+        return m_script.choose(caption, text, choices, icon);
+    }
 
     std::function<void()> beforeQuestion;
 

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+// The nearest GSM characters of characters the GSM alphabet (with its escape table) cannot
+// carry: í becomes i, ł becomes l, curly quotes straight ones, a non-breaking space a space,
+// an ellipsis "...". Invisible format characters and lone combining marks are dropped. A
+// character with nothing near in the alphabet becomes "?".
+
+inline constexpr char16_t NoNearGsmCharacter = u'?';
+
+// The nearest GSM text of one character (a Unicode code point): the character itself when the
+// alphabet carries it, possibly several characters or none; nullopt when nothing is near.
+std::optional<QString> nearestGsmOf(char32_t character);
+
+struct GsmReplacement
+{
+    QString text;
+    int unknown = 0; // characters with nothing near, now "?"
+};
+
+// The text with every character the alphabet cannot carry replaced by its nearest GSM
+// characters. A text the alphabet carries whole comes back unchanged; a surrogate pair counts
+// as one character.
+GsmReplacement replaceWithNearestGsm(const QString& text);
+
+// Whether the alphabet cannot carry some character of the text.
+bool holdsNonGsmCharacters(const QString& text);
+
+// The distinct characters of the text that the alphabet cannot carry, in order of first
+// appearance; a surrogate pair is one entry.
+QStringList nonGsmCharacters(const QString& text);
+
+// A character as a person can read it in a message: itself, or "U+00A0" for a space, a
+// control or an invisible character.
+QString shownCharacter(const QString& character);
