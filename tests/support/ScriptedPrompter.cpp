@@ -59,7 +59,7 @@ Prompter::Answer ScriptedPrompter::next(const QString& text)
 int ScriptedPrompter::choose(const QString& caption, const QString& text,
                              const QStringList& choices, Icon icon)
 {
-    m_shown.append({caption, text, icon, true, choices});
+    m_shown.append({caption, text, icon, true, false, choices});
     const std::optional<Reply> reply = nextReply(text);
     if (reply && std::holds_alternative<int>(*reply))
         return std::get<int>(*reply);

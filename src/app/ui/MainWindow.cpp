@@ -173,6 +173,7 @@ QWidget* CKORV_QuillonDlg::buildComposerArea()
     m_warningIcon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(iconSize));
     row->addWidget(m_warningIcon);
     m_characterWarning = new QLabel(box);
+    m_characterWarning->setMinimumWidth(1); // a long warning must not widen the window
     m_characterWarning->setToolTip(
         tr("With Unicode support off, Send asks whether to send such rows as Unicode or with the "
            "nearest GSM letters."));
