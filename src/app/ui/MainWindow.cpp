@@ -168,16 +168,6 @@ QWidget* CKORV_QuillonDlg::buildComposerArea()
     m_characters = new QLabel(box);
     m_characters->setMinimumWidth(1);
     row->addWidget(m_characters);
-    m_warningIcon = new QLabel(box);
-    const int iconSize = style()->pixelMetric(QStyle::PM_SmallIconSize);
-    m_warningIcon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(iconSize));
-    row->addWidget(m_warningIcon);
-    m_characterWarning = new QLabel(box);
-    m_characterWarning->setMinimumWidth(1); // a long warning must not widen the window
-    m_characterWarning->setToolTip(
-        tr("With Unicode support off, Send asks whether to send such rows as Unicode or with the "
-           "nearest GSM letters."));
-    row->addWidget(m_characterWarning);
     row->addStretch();
     row->addWidget(commandButton(tr("View Templates"), "document-open-recent",
                                  QStyle::SP_FileDialogListView,
@@ -187,7 +177,26 @@ QWidget* CKORV_QuillonDlg::buildComposerArea()
                                  tr("Copy the composer text into all, the selected or the blank "
                                     "rows.")));
     layout->addLayout(row);
+    layout->addLayout(buildCharacterWarning(box));
     return box;
+}
+
+// On a line of its own under the counter, so that neither the icon nor a long text asks the
+// window or the splitter for more room.
+QLayout* CKORV_QuillonDlg::buildCharacterWarning(QWidget* box)
+{
+    auto* row = new QHBoxLayout;
+    m_warningIcon = new QLabel(box);
+    const int iconSize = style()->pixelMetric(QStyle::PM_SmallIconSize);
+    m_warningIcon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(iconSize));
+    row->addWidget(m_warningIcon);
+    m_characterWarning = new QLabel(box);
+    m_characterWarning->setMinimumWidth(1);
+    m_characterWarning->setToolTip(
+        tr("With Unicode support off, Send asks whether to send such rows as Unicode or with the "
+           "nearest GSM letters."));
+    row->addWidget(m_characterWarning, 1);
+    return row;
 }
 
 QLayout* CKORV_QuillonDlg::buildCommandRow()

@@ -105,6 +105,7 @@ private:
     void buildLayout();
     QWidget* buildRecipientArea();
     QWidget* buildComposerArea();
+    QLayout* buildCharacterWarning(QWidget* box);
     QLayout* buildCommandRow();
     QPushButton* commandButton(const QString& text, const char* icon, int fallback,
                                void (CKORV_QuillonDlg::*slot)(), const QString& tip = {});
