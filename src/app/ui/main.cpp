@@ -14,7 +14,7 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("Quillon"));
     QApplication::setApplicationDisplayName(QStringLiteral("KORV Quillon"));
     QApplication::setApplicationVersion(QStringLiteral("0.1.0"));
-    QApplication::setDesktopFileName(QStringLiteral("quillon"));
+    QApplication::setDesktopFileName(QStringLiteral("org.quillon.Quillon"));
     QApplication::setWindowIcon(ProgramIcon());
 
     CQuillonApp app(StartupEnvironment::ofThisProcess(), Clock::system());
