@@ -44,6 +44,27 @@ TEST(ProgramFolderTest, BaseDirectoryFallsBackWhenTheProgramFolderCannotHoldData
     EXPECT_TRUE(QDir(user).exists());
 }
 
+// An installed copy (bin/ beside share/ with the desktop entry) keeps its data per user even
+// where the prefix is writable; a bin/ folder without the entry is a plain program folder.
+TEST(ProgramFolderTest, InstalledProgramKeepsItsDataInTheUserFolder)
+{
+    QTemporaryDir prefix;
+    QDir(prefix.path()).mkpath("bin");
+    QDir(prefix.path()).mkpath("share/applications");
+    const QString bin = prefix.filePath("bin");
+    const QString user = prefix.filePath("user/Quillon");
+    EXPECT_EQ(InstallPrefixOf(bin), "");
+    EXPECT_EQ(ChooseBaseDirectory(bin, "", user), bin);
+
+    QFile entry(prefix.filePath("share/applications/org.quillon.Quillon.desktop"));
+    ASSERT_TRUE(entry.open(QIODevice::WriteOnly));
+    entry.close();
+    EXPECT_EQ(InstallPrefixOf(bin), prefix.path());
+    EXPECT_EQ(InstallPrefixOf(prefix.path()), "");
+    EXPECT_EQ(ChooseBaseDirectory(bin, "", user), user);
+    EXPECT_EQ(ChooseBaseDirectory(bin, "/elsewhere", user), "/elsewhere");
+}
+
 class StartupExitTest : public ::testing::Test
 {
 protected:
