@@ -59,3 +59,10 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 include(CPack)
+
+# The HTML user guide Help opens when the CHM file cannot be: beside the program in the build,
+# under the doc folder when installed; its pictures are the screenshots, one folder up.
+file(COPY ${PROJECT_SOURCE_DIR}/docs/guide ${PROJECT_SOURCE_DIR}/docs/screenshots
+     DESTINATION ${PROJECT_BINARY_DIR}/doc)
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/docs/guide ${PROJECT_SOURCE_DIR}/docs/screenshots
+        DESTINATION ${docdir})

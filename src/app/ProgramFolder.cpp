@@ -21,6 +21,13 @@ QString InstallPrefixOf(const QString& programFolder)
     return QFileInfo(entry).isFile() ? prefix : QString();
 }
 
+QString UserGuidePathOf(const QString& programFolder)
+{
+    const QString prefix = InstallPrefixOf(programFolder);
+    return prefix.isEmpty() ? programFolder + QStringLiteral("/doc/guide/index.html")
+                            : prefix + QStringLiteral("/share/doc/quillon/guide/index.html");
+}
+
 namespace {
 
 bool writableFolder(const QString& path)

@@ -10,6 +10,10 @@ QString ProgramFolderOf(const QString& executablePath);
 // "<prefix>/share/applications" holds Quillon's desktop entry, "<prefix>"; otherwise empty.
 QString InstallPrefixOf(const QString& programFolder);
 
+// The HTML user guide: under the prefix's doc folder for an installed program, in "doc/guide"
+// beside the program otherwise (the build copies it there).
+QString UserGuidePathOf(const QString& programFolder);
+
 // The folder that holds QUILLON_DATA. QUILLON_HOME (when given) wins; otherwise the program
 // folder, unless the program is installed (see InstallPrefixOf) or its data folder can be
 // neither created nor written, in which case the per-user data location serves.

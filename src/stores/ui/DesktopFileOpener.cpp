@@ -1,11 +1,15 @@
 #include "stores/ui/DesktopFileOpener.h"
 
+#include "stores/MimeHandlers.h"
+
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusUnixFileDescriptor>
 #include <QDesktopServices>
 #include <QFile>
 #include <QGuiApplication>
+#include <QMimeDatabase>
+#include <QStandardPaths>
 #include <QUrl>
 #include <QWidget>
 #include <fcntl.h>
@@ -20,6 +24,24 @@ constexpr int PortalReplyTimeoutMs = 10000;
 bool DesktopFileOpener::openWithDefault(const QString& path)
 {
     return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+bool DesktopFileOpener::hasDefaultFor(const QString& path)
+{
+    const QString type = QMimeDatabase().mimeTypeForFile(path).name();
+    QStringList files;
+    for (const QString& dir : QStandardPaths::standardLocations(QStandardPaths::ConfigLocation))
+        files << dir + "/mimeapps.list";
+    for (const QString& dir :
+         QStandardPaths::standardLocations(QStandardPaths::ApplicationsLocation))
+        files << dir + "/mimeapps.list" << dir + "/mimeinfo.cache";
+    for (const QString& name : files) {
+        QFile file(name);
+        if (file.open(QIODevice::ReadOnly) &&
+            ListsHandlerFor(QString::fromUtf8(file.readAll()), type))
+            return true;
+    }
+    return false;
 }
 
 bool DesktopFileOpener::openWithChooser(const QString& path)
