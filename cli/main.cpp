@@ -1,4 +1,6 @@
 #include "CliCommand.h"
+#include "app/ProgramFolder.h"
+#include "app/Translations.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -56,6 +58,7 @@ void printUsage(FILE* stream)
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
+    InstallTranslations(app, ProgramFolderOf(QCoreApplication::applicationFilePath()));
     QCoreApplication::setApplicationName(QStringLiteral("quillon-cli"));
     const QStringList arguments = QCoreApplication::arguments();
     if (arguments.size() < 2) {

@@ -1,6 +1,7 @@
 #include "app/ExitSequence.h"
 #include "app/ProgramFolder.h"
 #include "app/QuillonApp.h"
+#include "app/Translations.h"
 #include "modem/Clock.h"
 #include "support/FileBytes.h"
 
@@ -63,6 +64,9 @@ TEST(ProgramFolderTest, InstalledProgramKeepsItsDataInTheUserFolder)
     EXPECT_EQ(InstallPrefixOf(prefix.path()), "");
     EXPECT_EQ(ChooseBaseDirectory(bin, "", user), user);
     EXPECT_EQ(ChooseBaseDirectory(bin, "/elsewhere", user), "/elsewhere");
+    EXPECT_EQ(UserGuidePathOf(bin), prefix.filePath("share/doc/quillon/guide/index.html"));
+    EXPECT_EQ(TranslationsFolderOf(bin), prefix.filePath("share/quillon/translations"));
+    EXPECT_EQ(TranslationsFolderOf(prefix.path()), prefix.filePath("translations"));
 }
 
 class StartupExitTest : public ::testing::Test

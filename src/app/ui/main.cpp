@@ -1,6 +1,7 @@
 #include "app/ExitSequence.h"
 #include "app/ProgramFolder.h"
 #include "app/QuillonApp.h"
+#include "app/Translations.h"
 #include "app/ui/AppIcons.h"
 #include "app/ui/MainWindow.h"
 #include "app/ui/MainWindowWiring.h"
@@ -43,6 +44,7 @@ void quitAfterStart(QDialog& window, const CQuillonApp& app)
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
+    InstallTranslations(application, ProgramFolderOf(QCoreApplication::applicationFilePath()));
     QApplication::setApplicationName(QStringLiteral("Quillon"));
     QApplication::setApplicationDisplayName(QStringLiteral("KORV Quillon"));
     QApplication::setApplicationVersion(QStringLiteral("0.1.0"));
