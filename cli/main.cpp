@@ -1,5 +1,7 @@
 #include "CliCommand.h"
 #include "app/FileSizeSignal.h"
+#include "app/ProgramFolder.h"
+#include "app/Translations.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -61,6 +63,7 @@ int main(int argc, char** argv)
 {
     IgnoreFileSizeSignal();
     QCoreApplication app(argc, argv);
+    InstallTranslations(app, ProgramFolderOf(QCoreApplication::applicationFilePath()));
     QCoreApplication::setApplicationName(QStringLiteral("quillon-cli"));
     const QStringList arguments = QCoreApplication::arguments();
     if (arguments.size() < 2) {

@@ -2,6 +2,7 @@
 
 #include "app/ExitSequence.h"
 #include "app/MainWindowSession.h"
+#include "app/ProgramFolder.h"
 #include "app/QuillonApp.h"
 #include "recipients/LoadFileMsg.h"
 #include "stores/ExportServices.h"
@@ -106,24 +107,39 @@ QString MainWindowLogic::helpFilePath() const
     return m_app.programFolder() + QStringLiteral("/KORVQuillon.chm");
 }
 
+QString MainWindowLogic::userGuidePath() const
+{
+    return UserGuidePathOf(m_app.programFolder());
+}
+
 bool MainWindowLogic::openHelp()
 {
     if (isBusy())
         return false;
     const QString path = helpFilePath();
-    if (!QFileInfo(path).isFile()) {
+    const bool helpFilePresent = QFileInfo(path).isFile();
+    if (helpFilePresent && m_services.opener && m_services.opener->hasDefaultFor(path) &&
+        openFile(path))
+        return true;
+    // Linux desktops seldom have a CHM viewer: the HTML guide shipped with the program serves.
+    const QString guide = userGuidePath();
+    if (QFileInfo(guide).isFile() && openFile(guide))
+        return true;
+    if (!helpFilePresent) {
         m_services.prompter.inform(tr("Message"),
                                    tr("The help file \"%1\" was not found.").arg(path));
         return false;
     }
-    if (!m_services.opener || !m_services.opener->openWithDefault(path)) {
-        m_services.prompter.inform(
-            tr("Message"),
-            tr("The help file \"%1\" could not be opened: no application for it is installed.")
-                .arg(path));
-        return false;
-    }
-    return true;
+    m_services.prompter.inform(
+        tr("Message"),
+        tr("The help file \"%1\" could not be opened: no application for it is installed.")
+            .arg(path));
+    return false;
+}
+
+bool MainWindowLogic::openFile(const QString& path) const
+{
+    return m_services.opener && m_services.opener->openWithDefault(path);
 }
 
 bool MainWindowLogic::canOpenQuota()

@@ -64,6 +64,7 @@ public:
     // says why it cannot. True when it was handed to the desktop.
     bool openHelp();
     QString helpFilePath() const;
+    QString userGuidePath() const;
     void setFileOpener(FileOpener& opener) { m_services.opener = &opener; }
 
     // "Click here Quota Management" before its dialog: false, after saying so, for an empty
@@ -74,6 +75,7 @@ public:
     ComposerInsertResult insertSentItems(const std::vector<SentItem>& items);
 
 private:
+    bool openFile(const QString& path) const;
     CQuillonApp& m_app;
     MainWindowSession& m_session;
     Services m_services;

@@ -53,4 +53,7 @@ public:
     virtual bool openWithDefault(const QString& path) = 0;
     // Through the desktop's chooser of applications.
     virtual bool openWithChooser(const QString& path) = 0;
+    // Whether the desktop names an application for the file's type: openWithDefault cannot
+    // always tell, as the desktop's opener may start and fail on its own later.
+    virtual bool hasDefaultFor(const QString& path) { return true; }
 };

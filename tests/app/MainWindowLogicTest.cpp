@@ -8,6 +8,7 @@
 #include "support/FileBytes.h"
 #include "support/ScriptedPrompter.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <functional>
@@ -31,9 +32,11 @@ public:
         return works;
     }
     bool openWithChooser(const QString&) override { return false; }
+    bool hasDefaultFor(const QString& path) override { return !path.endsWith(noViewerSuffix); }
 
     QStringList opened;
     bool works = true;
+    QString noViewerSuffix = QStringLiteral("\n"); // types no installed application takes
 };
 
 class ComposerAnswer : public ComposerChangeQuestion
@@ -202,6 +205,29 @@ TEST_F(MainWindowLogicTest, HelpOpensTheFileOfTheProgramFolderOrSaysWhyNot)
     opener.works = false;
     EXPECT_FALSE(logic.openHelp());
     EXPECT_EQ(prompter.shown().size(), 2);
+}
+
+// Without the CHM file or a viewer for it, Help opens the HTML guide beside the program; only
+// when that is missing too does it say why not.
+TEST_F(MainWindowLogicTest, HelpFallsBackToTheHtmlGuideWhenTheHelpFileCannotBeOpened)
+{
+    EXPECT_EQ(logic.userGuidePath(), dir.filePath("doc/guide/index.html"));
+    QDir(dir.path()).mkpath("doc/guide");
+    WriteBytes(logic.userGuidePath(), "<html>");
+    EXPECT_TRUE(logic.openHelp());
+    EXPECT_EQ(opener.opened, QStringList{logic.userGuidePath()});
+
+    opener.opened.clear();
+    opener.noViewerSuffix = QStringLiteral(".chm");
+    WriteBytes(logic.helpFilePath(), "chm");
+    EXPECT_TRUE(logic.openHelp());
+    EXPECT_EQ(opener.opened, QStringList{logic.userGuidePath()});
+    EXPECT_TRUE(prompter.shown().isEmpty());
+
+    QFile::remove(logic.userGuidePath());
+    EXPECT_FALSE(logic.openHelp());
+    ASSERT_EQ(prompter.shown().size(), 1);
+    EXPECT_TRUE(prompter.shown()[0].text.contains("could not be opened"));
 }
 
 TEST_F(MainWindowLogicTest, QuotaManagementNeedsRows)

@@ -1,6 +1,7 @@
 #include "app/ExitSequence.h"
 #include "app/ProgramFolder.h"
 #include "app/QuillonApp.h"
+#include "app/Translations.h"
 #include "modem/Clock.h"
 #include "support/FileBytes.h"
 
@@ -43,6 +44,30 @@ TEST(ProgramFolderTest, BaseDirectoryFallsBackWhenTheProgramFolderCannotHoldData
     EXPECT_EQ(ChooseBaseDirectory(dir.path(), "/elsewhere", user), "/elsewhere");
     EXPECT_EQ(ChooseBaseDirectory(dir.filePath("gone"), "", user), user);
     EXPECT_TRUE(QDir(user).exists());
+}
+
+// An installed copy (bin/ beside share/ with the desktop entry) keeps its data per user even
+// where the prefix is writable; a bin/ folder without the entry is a plain program folder.
+TEST(ProgramFolderTest, InstalledProgramKeepsItsDataInTheUserFolder)
+{
+    QTemporaryDir prefix;
+    QDir(prefix.path()).mkpath("bin");
+    QDir(prefix.path()).mkpath("share/applications");
+    const QString bin = prefix.filePath("bin");
+    const QString user = prefix.filePath("user/Quillon");
+    EXPECT_EQ(InstallPrefixOf(bin), "");
+    EXPECT_EQ(ChooseBaseDirectory(bin, "", user), bin);
+
+    QFile entry(prefix.filePath("share/applications/org.quillon.Quillon.desktop"));
+    ASSERT_TRUE(entry.open(QIODevice::WriteOnly));
+    entry.close();
+    EXPECT_EQ(InstallPrefixOf(bin), prefix.path());
+    EXPECT_EQ(InstallPrefixOf(prefix.path()), "");
+    EXPECT_EQ(ChooseBaseDirectory(bin, "", user), user);
+    EXPECT_EQ(ChooseBaseDirectory(bin, "/elsewhere", user), "/elsewhere");
+    EXPECT_EQ(UserGuidePathOf(bin), prefix.filePath("share/doc/quillon/guide/index.html"));
+    EXPECT_EQ(TranslationsFolderOf(bin), prefix.filePath("share/quillon/translations"));
+    EXPECT_EQ(TranslationsFolderOf(prefix.path()), prefix.filePath("translations"));
 }
 
 class StartupExitTest : public ::testing::Test

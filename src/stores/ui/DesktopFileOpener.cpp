@@ -1,12 +1,15 @@
 #include "stores/ui/DesktopFileOpener.h"
 
 #include "stores/FileOpenerProcess.h"
+#include "stores/MimeHandlers.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusUnixFileDescriptor>
 #include <QFile>
 #include <QGuiApplication>
+#include <QMimeDatabase>
+#include <QStandardPaths>
 #include <QWidget>
 #include <fcntl.h>
 
@@ -22,6 +25,24 @@ bool DesktopFileOpener::openWithDefault(const QString& path)
     // xdg-open says by its exit status whether an application took the file; starting it is
     // not yet success.
     return RunFileOpener(QStringLiteral("xdg-open"), path);
+}
+
+bool DesktopFileOpener::hasDefaultFor(const QString& path)
+{
+    const QString type = QMimeDatabase().mimeTypeForFile(path).name();
+    QStringList files;
+    for (const QString& dir : QStandardPaths::standardLocations(QStandardPaths::ConfigLocation))
+        files << dir + "/mimeapps.list";
+    for (const QString& dir :
+         QStandardPaths::standardLocations(QStandardPaths::ApplicationsLocation))
+        files << dir + "/mimeapps.list" << dir + "/mimeinfo.cache";
+    for (const QString& name : files) {
+        QFile file(name);
+        if (file.open(QIODevice::ReadOnly) &&
+            ListsHandlerFor(QString::fromUtf8(file.readAll()), type))
+            return true;
+    }
+    return false;
 }
 
 bool DesktopFileOpener::openWithChooser(const QString& path)

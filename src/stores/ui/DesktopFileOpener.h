@@ -16,6 +16,8 @@ public:
     // The portal's OpenFile with "ask", so the user picks the application. False when there is
     // no session bus or no portal, or the portal refused.
     bool openWithChooser(const QString& path) override;
+    // From the desktop's MIME association files (mimeapps.list, mimeinfo.cache).
+    bool hasDefaultFor(const QString& path) override;
 
 private:
     QString parentWindowId() const;
