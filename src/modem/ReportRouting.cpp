@@ -148,6 +148,17 @@ std::optional<StoredReportIndex> parseCdsiLine(QStringView line)
     return StoredReportIndex{match.captured(1), index};
 }
 
+std::optional<StatusReport> parseCdsIndication(const QByteArray& indication)
+{
+    const QString text = QString::fromLatin1(indication).trimmed();
+    if (!text.startsWith(QLatin1String("+CDS:")))
+        return std::nullopt;
+    const qsizetype lineEnd = text.indexOf(u'\n');
+    if (lineEnd < 0)
+        return parseTextStatusReport(text);
+    return decodeStatusReportPdu(QStringView(text).mid(lineEnd + 1).trimmed());
+}
+
 std::vector<StoredReport> parseStoredReportList(const QString& answer, bool pduMode)
 {
     std::vector<StoredReport> reports;

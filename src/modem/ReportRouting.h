@@ -40,6 +40,10 @@ struct StoredReportIndex
 };
 std::optional<StoredReportIndex> parseCdsiLine(QStringView line);
 
+// A routed report as the channel keeps an unsolicited line: the PDU form's "+CDS: <length>"
+// and its PDU joined by "\n", or the text form's single line. nullopt for anything else.
+std::optional<StatusReport> parseCdsIndication(const QByteArray& indication);
+
 // One report read back from the modem's store.
 struct StoredReport
 {

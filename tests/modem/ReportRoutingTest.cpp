@@ -101,3 +101,21 @@ TEST(ReportRoutingTest, ReadsOneStoredReportInBothModes)
 }
 
 } // namespace
+
+namespace {
+
+TEST(ReportRoutingTest, ReadsRoutedIndicationsInBothForms)
+{
+    const std::optional<StatusReport> fromPdu =
+        parseCdsIndication(QByteArray("+CDS: 25\n") + DeliveredPdu);
+    ASSERT_TRUE(fromPdu.has_value());
+    EXPECT_EQ(fromPdu->messageReference, 214);
+    const std::optional<StatusReport> fromText = parseCdsIndication(
+        R"(+CDS: 6,3,"+4477",145,"24/03/01,10:00:00+00","24/03/01,10:00:05+00",65)");
+    ASSERT_TRUE(fromText.has_value());
+    EXPECT_EQ(fromText->messageReference, 3);
+    EXPECT_FALSE(parseCdsIndication("+CDSI: \"SR\",1").has_value());
+    EXPECT_FALSE(parseCdsIndication("+CDS: 25").has_value());
+}
+
+} // namespace
