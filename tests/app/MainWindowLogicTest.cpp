@@ -60,7 +60,7 @@ protected:
         o.messageType = "Notification";
         o.unicode = o.skipDuplicates = o.delayedDelivery = o.retriesOn = true;
         o.useExclusionRules = o.saveSentItems = o.saveToTemplates = o.clearAfterSending = true;
-        o.quotaManagement = o.fastSending = true;
+        o.quotaManagement = o.fastSending = o.deliveryReports = true;
         o.pauseEvery = "50";
         o.pauseFor = " 1  Hour";
         o.retryCount = "3";
@@ -97,6 +97,7 @@ TEST_F(MainWindowLogicTest, OptionsReachWhatTheSendingSideAndTheNumberCheckRead)
     EXPECT_TRUE(session.sendOptions().flash());
     EXPECT_TRUE(session.sendOptions().unicode());
     EXPECT_TRUE(session.sendOptions().fast());
+    EXPECT_TRUE(session.sendOptions().deliveryReports());
     for (const std::atomic<bool>* flag :
          {&run.skipDuplicates, &run.useExclusionRules, &run.delayedDelivery, &run.retriesOn,
           &run.saveSentItems, &run.saveToTemplates, &run.clearAfterSending, &run.quotaManagement})
@@ -132,6 +133,7 @@ TEST_F(MainWindowLogicTest, ResetOfAnEmptyListStillAsksAndTurnsEveryOptionOff)
     expected.quotaManagement = true;
     EXPECT_EQ(logic.options(), expected);
     EXPECT_FALSE(session.sendOptions().flash());
+    EXPECT_FALSE(session.sendOptions().deliveryReports());
     EXPECT_FALSE(session.runOptions().retriesOn);
 }
 
