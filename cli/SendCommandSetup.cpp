@@ -70,6 +70,9 @@ SendCommandOptions SendCommandOptions::declare(QCommandLineParser& parser)
     o.unicode = QCommandLineOption("unicode", tr("Enable non-English (Unicode) characters."));
     o.fast = QCommandLineOption(
         "fast", tr("Send as fast as each modem answers (no designed waits beyond its answer)."));
+    o.deliveryReports = QCommandLineOption(
+        "delivery-reports", tr("Request delivery reports: every message part asks the network "
+                               "for a status report."));
     o.resendUnconfirmed = QCommandLineOption(
         "resend-unconfirmed", tr("Retry rounds also send the rows whose modem never confirmed "
                                  "them (they may have been sent already)."));
@@ -95,6 +98,7 @@ SendCommandOptions SendCommandOptions::declare(QCommandLineParser& parser)
                        o.pauseEvery,    o.pauseFor, o.retries, o.saveSentItems,  o.saveTemplates,
                        o.clockFactor});
     parser.addOptions({o.fast, o.resendUnconfirmed});
+    parser.addOption(o.deliveryReports);
     return o;
 }
 
@@ -168,6 +172,7 @@ QString SendSettings::read(const QCommandLineParser& parser, const SendCommandOp
     flash = type == u"notification";
     unicode = parser.isSet(o.unicode);
     fast = parser.isSet(o.fast);
+    deliveryReports = parser.isSet(o.deliveryReports);
     resendUnconfirmed = parser.isSet(o.resendUnconfirmed);
     skipDuplicates = parser.isSet(o.skipDuplicates);
     useExclusionRules = parser.isSet(o.exclusionRules);
@@ -211,6 +216,7 @@ SendSession::SendSession(const SendSettings& settings, const DataFolder& data, c
     m_sendOptions.setFlash(settings.flash);
     m_sendOptions.setUnicode(settings.unicode);
     m_sendOptions.setFast(settings.fast);
+    m_sendOptions.setDeliveryReports(settings.deliveryReports);
     m_state.setPauseTexts(settings.pauseEvery, settings.pauseFor);
     m_state.RetryLimit = settings.retries;
 }

@@ -42,6 +42,7 @@ struct SendCommandOptions
     QCommandLineOption type{"type"};
     QCommandLineOption unicode{"unicode"};
     QCommandLineOption fast{"fast"};
+    QCommandLineOption deliveryReports{"delivery-reports"};
     QCommandLineOption resendUnconfirmed{"resend-unconfirmed"};
     QCommandLineOption skipDuplicates{"skip-duplicates"};
     QCommandLineOption exclusionRules{"use-exclusion-rules"};
@@ -73,6 +74,7 @@ struct SendSettings
     bool flash = false;
     bool unicode = false;
     bool fast = false;
+    bool deliveryReports = false;
     bool resendUnconfirmed = false;
     bool skipDuplicates = false;
     bool useExclusionRules = false;
