@@ -78,6 +78,9 @@ SendCommandOptions SendCommandOptions::declare(QCommandLineParser& parser)
     o.unicode = QCommandLineOption("unicode", tr("Enable non-English (Unicode) characters."));
     o.fast = QCommandLineOption(
         "fast", tr("Send as fast as each modem answers (no designed waits beyond its answer)."));
+    o.deliveryReports = QCommandLineOption(
+        "delivery-reports", tr("Request delivery reports: every message part asks the network "
+                               "for a status report."));
     o.resendUnconfirmed = QCommandLineOption(
         "resend-unconfirmed", tr("Retry rounds also send the rows whose modem never confirmed "
                                  "them (they may have been sent already)."));
@@ -109,6 +112,7 @@ SendCommandOptions SendCommandOptions::declare(QCommandLineParser& parser)
                        o.exclusionRules, o.pauseEvery, o.pauseFor, o.retries, o.saveSentItems,
                        o.saveTemplates,  o.clockFactor});
     parser.addOptions({o.fast, o.resendUnconfirmed});
+    parser.addOption(o.deliveryReports);
     return o;
 }
 
@@ -176,6 +180,7 @@ QString SendSettings::read(const QCommandLineParser& parser, const SendCommandOp
     flash = type == u"notification";
     unicode = parser.isSet(o.unicode);
     fast = parser.isSet(o.fast);
+    deliveryReports = parser.isSet(o.deliveryReports);
     resendUnconfirmed = parser.isSet(o.resendUnconfirmed);
     const QString nonGsmText = parser.value(o.nonGsm);
     if (nonGsmText == u"unicode")
@@ -226,6 +231,7 @@ SendSession::SendSession(const SendSettings& settings, const DataFolder& data, c
     m_sendOptions.setFlash(settings.flash);
     m_sendOptions.setUnicode(settings.unicode);
     m_sendOptions.setFast(settings.fast);
+    m_sendOptions.setDeliveryReports(settings.deliveryReports);
     m_state.setPauseTexts(settings.pauseEvery, settings.pauseFor);
     m_state.RetryLimit = settings.retries;
 }

@@ -42,6 +42,7 @@ struct SendCommandOptions
     QCommandLineOption type{"type"};
     QCommandLineOption unicode{"unicode"};
     QCommandLineOption fast{"fast"};
+    QCommandLineOption deliveryReports{"delivery-reports"};
     QCommandLineOption resendUnconfirmed{"resend-unconfirmed"};
     QCommandLineOption nonGsm{"non-gsm"};
     QCommandLineOption skipDuplicates{"skip-duplicates"};
@@ -74,6 +75,7 @@ struct SendSettings
     bool flash = false;
     bool unicode = false;
     bool fast = false;
+    bool deliveryReports = false;
     bool resendUnconfirmed = false;
     // Rows the GSM alphabet cannot carry while Unicode is off: refused (nothing is sent), sent
     // as Unicode, or sent with their nearest GSM letters.

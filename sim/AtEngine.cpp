@@ -1,5 +1,6 @@
 #include "sim/AtEngine.h"
 
+#include "sim/StatusReports.h"
 #include "sim/Submission.h"
 
 #include <utility>
@@ -17,7 +18,8 @@ const QByteArray kPrompt = "\r\n> ";
 
 CommandHandler findHandler(const QByteArray& name)
 {
-    for (const auto* table : {&generalCommands(), &smsCommands(), &simCommands()}) {
+    for (const auto* table :
+         {&generalCommands(), &smsCommands(), &simCommands(), &reportCommands()}) {
         const auto found = table->find(name);
         if (found != table->end())
             return found->second;
@@ -157,6 +159,8 @@ void AtEngine::finishBody()
         completeSubmission(m_pending, std::exchange(m_body, {}), m_state, m_portName);
     if (result.message && m_sink)
         m_sink(*result.message);
+    if (result.message)
+        scheduleReport(*result.message);
     answer(result.outcome.lines, result.outcome.final, true);
     const int answered = m_state.profile.vanishAnswered;
     if (answered > 0 && m_state.accepted >= answered)
@@ -186,6 +190,64 @@ QByteArray AtEngine::unsolicitedBurst() const
     for (const QString& line : m_state.profile.unsolicited)
         bytes += "\r\n" + line.toLatin1() + "\r\n";
     return bytes;
+}
+
+void AtEngine::scheduleReport(const AirMessage& message)
+{
+    const bool asked = message.mode == QLatin1String("pdu")
+                           ? pduAsksForReport(message.pdu)
+                           : firstOctetAsksForReport(m_state.textParameters.firstOctet);
+    const std::optional<int> status = reportStatusFor(m_state.profile, message.destination);
+    if (!asked || !status || m_state.reportDestination == 0)
+        return;
+    const int delayMs = m_state.profile.reportDelayMs;
+    StatusReportEntry report;
+    report.due = std::chrono::steady_clock::now() + std::chrono::milliseconds(delayMs);
+    report.messageReference = message.messageReference;
+    report.recipient = message.destination;
+    report.submitted = message.time;
+    report.discharged = message.time.addMSecs(delayMs);
+    report.status = *status;
+    m_state.comingReports.push_back(std::move(report));
+}
+
+std::optional<int> AtEngine::msUntilNextReport() const
+{
+    if (m_state.comingReports.empty())
+        return std::nullopt;
+    const auto left = std::chrono::ceil<std::chrono::milliseconds>(
+        m_state.comingReports.front().due - std::chrono::steady_clock::now());
+    // A report waits while a command line or a message body is being typed.
+    const bool busy = m_mode == InputMode::Body || !m_line.isEmpty();
+    return std::max<int>(busy ? 20 : 0, static_cast<int>(std::max<std::int64_t>(0, left.count())));
+}
+
+std::vector<OutputChunk> AtEngine::releaseDueReports()
+{
+    m_output.clear();
+    const auto now = std::chrono::steady_clock::now();
+    if (m_mode == InputMode::Body || !m_line.isEmpty())
+        return {};
+    auto& coming = m_state.comingReports;
+    while (!coming.empty() && coming.front().due <= now) {
+        StatusReportEntry report = std::move(coming.front());
+        coming.erase(coming.begin());
+        output(reportIndication(std::move(report)), false);
+    }
+    return std::exchange(m_output, {});
+}
+
+QByteArray AtEngine::reportIndication(StatusReportEntry report)
+{
+    if (m_state.reportDestination == 2) {
+        const int index = m_state.nextStoredIndex++;
+        m_state.storedReports[index] = std::move(report);
+        return "\r\n+CDSI: \"SR\"," + QByteArray::number(index) + "\r\n";
+    }
+    if (m_state.messageFormat == 0)
+        return "\r\n+CDS: " + QByteArray::number(statusReportTpduLength(report)) + "\r\n" +
+               statusReportPdu(report) + "\r\n";
+    return "\r\n+CDS: " + statusReportTextFields(report) + "\r\n";
 }
 
 bool AtEngine::shouldVanish() const

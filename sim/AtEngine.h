@@ -8,6 +8,7 @@
 #include <QByteArrayView>
 #include <QString>
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace sim {
@@ -42,6 +43,11 @@ public:
     // True once the modem is to disappear; it then takes no more input.
     bool vanishing() const { return m_vanishing; }
 
+    // Milliseconds until the next status report is due; nothing when none is coming.
+    std::optional<int> msUntilNextReport() const;
+    // The reports that fell due: "+CDS:" lines, or "+CDSI:" for reports put in the store.
+    std::vector<OutputChunk> releaseDueReports();
+
 private:
     enum class InputMode
     {
@@ -59,6 +65,8 @@ private:
     void output(const QByteArray& bytes, bool isAnswer, bool submissionResult = false);
     bool shouldVanish() const;
     bool shouldWedge() const;
+    void scheduleReport(const AirMessage& message);
+    QByteArray reportIndication(StatusReportEntry report);
 
     QString m_portName;
     ModemState m_state;

@@ -92,6 +92,19 @@ QString toText(const Item& item)
     return item.value;
 }
 
+// "PATTERN:OUTCOME" with a known outcome.
+QString toReportRule(const Item& item)
+{
+    const QString rule = toText(item).trimmed();
+    const QString outcome = rule.section(QLatin1Char(':'), -1).toLower();
+    static const QStringList outcomes = {QStringLiteral("delivered"), QStringLiteral("expired"),
+                                         QStringLiteral("rejected"), QStringLiteral("none")};
+    if (!rule.contains(QLatin1Char(':')) || !outcomes.contains(outcome))
+        throw SimError(tr("Profile item report needs PATTERN:delivered, expired, rejected or none")
+                           .toStdString());
+    return rule;
+}
+
 using Setter = std::function<void(const Item&, ModemProfile&)>;
 
 const std::map<QString, Setter>& setters()
@@ -154,6 +167,11 @@ const std::map<QString, Setter>& setters()
         {"battery", [](const Item& i, ModemProfile& p) { p.batteryLevel = toInt(i, 0, 100); }},
         {"charging", [](const Item&, ModemProfile& p) { p.charging = true; }},
         {"undefined", [](const Item&, ModemProfile& p) { p.legacyUndefined = true; }},
+        {"report-delay",
+         [](const Item& i, ModemProfile& p) { p.reportDelayMs = toInt(i, 0, 600000); }},
+        {"report",
+         [](const Item& i, ModemProfile& p) { p.reportOutcomes.append(toReportRule(i)); }},
+        {"reports-stored", [](const Item&, ModemProfile& p) { p.reportsStored = true; }},
     };
     return table;
 }
@@ -225,7 +243,15 @@ QString profileItemsHelp()
               "                            identity answers (IMEI and IMSI differ per port)\n"
               "  signal=RSSI               AT+CSQ rssi, 0-31 or 99 (default 20)\n"
               "  battery=LEVEL, charging   AT+CBC charge level (default 80) and status\n"
-              "  undefined                 AT+GMI/GMM/GMR/GSN answer \"Undefined\"\n");
+              "  undefined                 AT+GMI/GMM/GMR/GSN answer \"Undefined\"\n"
+              "  report=PATTERN:OUTCOME    the status report for destinations matching PATTERN\n"
+              "                            (* any characters; repeatable, first match wins):\n"
+              "                            delivered (the default), expired, rejected or none\n"
+              "  report-delay=MS           reports come MS milliseconds after the submission\n"
+              "                            (default 500), for messages that ask for one and\n"
+              "                            once AT+CNMI chose where reports go\n"
+              "  reports-stored            AT+CNMI offers stored reports (+CDSI, read with\n"
+              "                            AT+CMGL/AT+CMGR in \"SR\") instead of routed +CDS\n");
 }
 
 } // namespace sim

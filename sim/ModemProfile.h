@@ -49,6 +49,11 @@ struct ModemProfile
     int batteryLevel = 80;
     bool charging = false;
     bool legacyUndefined = false; // AT+GMI, AT+GMM, AT+GMR, AT+GSN answer "Undefined"
+
+    // Status reports for submissions that ask for one, once AT+CNMI chose where they go.
+    int reportDelayMs = 500;
+    QStringList reportOutcomes; // "PATTERN:OUTCOME", first match wins; none matching: delivered
+    bool reportsStored = false; // AT+CNMI offers stored reports (+CDSI) instead of routed ones
 };
 
 // The profile a modem on the given port starts from; identities differ per port.

@@ -4,10 +4,13 @@
 #include "sim/ModemProfile.h"
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QList>
 #include <QString>
+#include <chrono>
 #include <map>
 #include <optional>
+#include <vector>
 
 namespace sim {
 
@@ -18,6 +21,18 @@ struct TextParameters
     int validity = 167;
     int protocolId = 0;
     int dcs = 0;
+};
+
+// A status report the network has yet to send, or one kept in the "SR" store.
+struct StatusReportEntry
+{
+    std::chrono::steady_clock::time_point due;
+    int messageReference = 0;
+    QString recipient;
+    QDateTime submitted;
+    QDateTime discharged;
+    int status = 0;
+    bool read = false;
 };
 
 // A message whose body the modem waits for after the "> " prompt.
@@ -67,6 +82,11 @@ struct ModemState
     int nextMessageReference = 0;
     int submissions = 0; // reached the network side, accepted or not
     int accepted = 0;
+    int reportDestination = 0;                      // AT+CNMI <ds>: 0 none, 1 routed, 2 stored
+    QString readStore = QStringLiteral("SM");       // AT+CPMS <mem1>
+    std::vector<StatusReportEntry> comingReports;   // in the order they fall due
+    std::map<int, StatusReportEntry> storedReports; // "SR" by index
+    int nextStoredIndex = 1;
 };
 
 // What a command answers: information lines, then a final result; a submission instead waits
@@ -89,5 +109,6 @@ using CommandHandler = CommandOutcome (*)(const AtCommand&, ModemState&);
 const std::map<QByteArray, CommandHandler>& generalCommands();
 const std::map<QByteArray, CommandHandler>& smsCommands();
 const std::map<QByteArray, CommandHandler>& simCommands();
+const std::map<QByteArray, CommandHandler>& reportCommands();
 
 } // namespace sim

@@ -67,8 +67,10 @@ void SimulatedModem::run()
     for (;;) {
         QByteArray input = std::exchange(m_carried, {});
         if (input.isEmpty()) {
-            const Wait waited = wait(POLLIN, -1);
+            const Wait waited = wait(POLLIN, m_engine.msUntilNextReport().value_or(-1));
             if (waited == Wait::Stop)
+                return;
+            if (waited == Wait::Elapsed && writeChunks(m_engine.releaseDueReports()) == Wait::Stop)
                 return;
             if (waited != Wait::Ready)
                 continue;

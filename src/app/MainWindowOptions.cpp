@@ -51,6 +51,7 @@ void PublishOptions(const MainWindowOptions& options, RunOptions& run, SendOptio
     send.setMessageType(options.messageType);
     send.setUnicode(options.unicode);
     send.setFast(options.fastSending);
+    send.setDeliveryReports(options.deliveryReports);
     run.skipDuplicates = options.skipDuplicates;
     run.useExclusionRules = options.useExclusionRules;
     run.delayedDelivery = options.delayedDelivery;

@@ -22,6 +22,7 @@ struct MainWindowOptions
     QString pauseEvery;             // "Pause every" N "SMS"
     QString pauseFor;               // "for" T
     bool fastSending = false;       // "Send as fast as each modem answers"
+    bool deliveryReports = false;   // "Request delivery reports"
     bool retriesOn = false;         // "Retry attempts on Failed SMS"
     QString retryCount;             // "1" to "10"
     bool useExclusionRules = false; // "Use Exclusion Rules"

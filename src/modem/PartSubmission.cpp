@@ -49,8 +49,18 @@ void raiseIfBroken(const ModemChannel& port)
         RaiseSystemError(*error);
 }
 
+std::optional<int> messageReferenceOf(const QString& reply)
+{
+    static const QRegularExpression line(QStringLiteral(R"(\+CMGS:[ ]*(\d+)\b)"));
+    const QRegularExpressionMatch match = line.match(reply);
+    if (!match.hasMatch())
+        return std::nullopt;
+    const int value = match.captured(1).toInt();
+    return value <= 255 ? std::optional<int>(value) : std::nullopt;
+}
+
 std::optional<CSMSException> submitPart(ModemChannel& port, const Clock& clock,
-                                        const PartCommand& part)
+                                        const PartCommand& part, std::optional<int>* reference)
 {
     qCDebug(lcModem, "cmgs for part : %d", part.partNumber);
     port.Write(part.cmgs.constData(), static_cast<std::size_t>(part.cmgs.size()));
@@ -73,5 +83,8 @@ std::optional<CSMSException> submitPart(ModemChannel& port, const Clock& clock,
     const std::uint64_t waited = clock.tickCount() - written;
     if (!part.fast && waited < SubmissionPauseMs)
         clock.sleepMs(static_cast<std::uint32_t>(SubmissionPauseMs - waited));
-    return resultOf(port, accepted, reply);
+    std::optional<CSMSException> error = resultOf(port, accepted, reply);
+    if (reference && !error)
+        *reference = messageReferenceOf(reply);
+    return error;
 }

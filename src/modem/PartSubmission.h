@@ -3,6 +3,7 @@
 #include "modem/CSMSException.h"
 
 #include <QByteArray>
+#include <QString>
 #include <cstdint>
 #include <optional>
 
@@ -30,9 +31,14 @@ constexpr std::uint32_t FastPauseAfterPartMs = 100;
 // took it; otherwise the error the part failed with: the modem's error; no response when the
 // prompt never came (the body is then not sent, since no modem takes a message it did not
 // prompt for); unconfirmed when the body went out and the modem then said nothing conclusive
-// or went away. A channel that broke before the body raises its system error at once.
+// or went away. A channel that broke before the body raises its system error at once. The
+// modem's message reference of a "+CMGS: <mr>" answer goes to reference when given.
 std::optional<CSMSException> submitPart(ModemChannel& port, const Clock& clock,
-                                        const PartCommand& part);
+                                        const PartCommand& part,
+                                        std::optional<int>* reference = nullptr);
+
+// The message reference (0 to 255) of the "+CMGS: <mr>" line in a reply, if it has one.
+std::optional<int> messageReferenceOf(const QString& reply);
 
 // Raises the system error of a channel that broke during its last read.
 void raiseIfBroken(const ModemChannel& port);

@@ -13,11 +13,12 @@ constexpr std::uint8_t SubmitWithHeaderFirstOctet = 0x51;
 constexpr std::uint8_t ValidityTwelveHours = 0x8F;
 constexpr std::uint8_t ConcatHeaderOctets = 7;
 constexpr std::uint8_t ConcatHeaderSeptets = 8;
+constexpr std::uint8_t StatusReportRequest = 0x20;
 
 void appendTpduHead(HexBuilder& out, std::uint8_t firstOctet, const QString& number,
                     PduOptions options)
 {
-    out.octet(firstOctet);
+    out.octet(firstOctet | (options.statusReport ? StatusReportRequest : 0));
     out.octet(0x00); // message reference: the modem assigns it
     appendAddress(out, number, false);
     out.octet(0x00); // protocol identifier

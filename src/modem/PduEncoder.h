@@ -8,9 +8,10 @@
 
 struct PduOptions
 {
-    bool withSmsc = true; // start with the SMSC field ("00" for the modem's own SMSC)
-    bool flash = false;   // message class 0, shown at once and not stored
-    bool unicode = false; // UCS2 instead of the GSM 7-bit alphabet
+    bool withSmsc = true;      // start with the SMSC field ("00" for the modem's own SMSC)
+    bool flash = false;        // message class 0, shown at once and not stored
+    bool unicode = false;      // UCS2 instead of the GSM 7-bit alphabet
+    bool statusReport = false; // ask the network for a status report (TP-SRR)
 };
 
 struct EncodedPdu
@@ -24,7 +25,8 @@ struct EncodedPdu
 // Data coding scheme: 0x00 GSM, 0x08 UCS2, plus 0x10 for class 0 (flash).
 std::uint8_t dataCodingScheme(PduOptions options);
 
-// One SMS-SUBMIT without a user-data header: first octet 0x11, message reference 0, the
+// One SMS-SUBMIT without a user-data header: first octet 0x11 (0x31 asking for a status
+// report), message reference 0, the
 // destination, protocol 0, the data coding scheme, relative validity 0x8F (12 hours), the user
 // data length (septets or octets) and the user data. The text is taken as is (CR LF already
 // folded by the caller); nothing here checks that it fits one message.
@@ -54,7 +56,8 @@ private:
     std::vector<PduSegment> m_segments;
 };
 
-// Part partNumber (from 1) of the message: first octet 0x51 (user-data header present), the
+// Part partNumber (from 1) of the message: first octet 0x51 (user-data header present; 0x71
+// asking for a status report), the
 // header 06 08 04 with the 16-bit reference, part count and part number, then the part's
 // data. Empty when partNumber is out of range.
 EncodedPdu EncodeSubmitPduPart(const ConcatenatedMessage& message, int partNumber);

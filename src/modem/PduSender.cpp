@@ -29,7 +29,7 @@ std::optional<CSMSException> submitLaterPart(ModemChannel& port, const PartComma
 {
     try {
         ensurePduMode(port);
-        return submitPart(port, context.clock, part);
+        return submitNotedPart(port, context, part);
     } catch (const CSMSException& error) {
         throw UnconfirmedError(error.GetErrorMessage());
     }
@@ -47,7 +47,7 @@ SubmissionOutcome sendParts(ModemChannel& port, const std::vector<EncodedPdu>& p
         const PartCommand part = pduPart(pdus[i], static_cast<int>(i) + 1, context);
         if (i == 0) {
             ensurePduMode(port);
-            failure.note(submitPart(port, context.clock, part));
+            failure.note(submitNotedPart(port, context, part));
         } else {
             failure.note(submitLaterPart(port, part, context));
         }
@@ -71,7 +71,7 @@ SubmissionOutcome SendPduStreamMode(ModemChannel& port, const SendRequest& reque
 
     const std::optional<PduSubmission> submission =
         encodeMessagePdus(request.text, request.number, request.customSmsc, reference,
-                          {true, flags.flash, flags.unicode});
+                          {true, flags.flash, flags.unicode, flags.deliveryReports});
     // Past 255 parts a concatenation header cannot count them; no editor lets a text get there.
     if (!submission)
         RaiseModemError(QStringLiteral("+CMS ERROR: 500"));
@@ -81,7 +81,7 @@ SubmissionOutcome SendPduStreamMode(ModemChannel& port, const SendRequest& reque
             return SubmissionOutcome::Sent;
         ensurePduMode(port);
         if (std::optional<CSMSException> error =
-                submitPart(port, context.clock, pduPart(pdu, 1, context)))
+                submitNotedPart(port, context, pduPart(pdu, 1, context)))
             throw *error;
         return SubmissionOutcome::Sent;
     }

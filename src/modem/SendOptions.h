@@ -4,8 +4,9 @@
 #include <atomic>
 
 // The main window's options that every submission reads when it starts: the message type,
-// the Unicode option and the pace. The main window owns one and changes it from the
-// user-interface thread while workers read it, so each option is an atomic of its own.
+// the Unicode option, the pace and whether to ask for delivery reports. The main window owns one
+// and changes it from the user-interface thread while workers read it, so each option is an atomic
+// of its own.
 class SendOptions
 {
 public:
@@ -20,13 +21,17 @@ public:
     void setUnicode(bool on) { m_unicode = on; }
     // "Send as fast as each modem answers": no designed wait beyond the modem's answer.
     void setFast(bool on) { m_fast = on; }
+    // "Request delivery reports": every submission asks the network for a status report.
+    void setDeliveryReports(bool on) { m_deliveryReports = on; }
 
     bool flash() const { return m_flash; }
     bool unicode() const { return m_unicode; }
     bool fast() const { return m_fast; }
+    bool deliveryReports() const { return m_deliveryReports; }
 
 private:
     std::atomic<bool> m_flash{false};
     std::atomic<bool> m_unicode{false};
     std::atomic<bool> m_fast{false};
+    std::atomic<bool> m_deliveryReports{false};
 };

@@ -8,7 +8,8 @@ MessageFlags messageFlagsFor(const SendRequest& request, const SubmissionContext
 {
     if (request.plainOptions != 0 || !context.options)
         return {};
-    return {context.options->flash(), context.options->unicode()};
+    return {context.options->flash(), context.options->unicode(),
+            context.options->deliveryReports()};
 }
 
 bool sendsFast(const SubmissionContext& context)
@@ -19,4 +20,14 @@ bool sendsFast(const SubmissionContext& context)
 std::uint32_t pauseAfterPartMs(const SubmissionContext& context)
 {
     return sendsFast(context) ? FastPauseAfterPartMs : PauseAfterPartMs;
+}
+
+std::optional<CSMSException> submitNotedPart(ModemChannel& port, const SubmissionContext& context,
+                                             const PartCommand& part)
+{
+    std::optional<int> reference;
+    std::optional<CSMSException> error = submitPart(port, context.clock, part, &reference);
+    if (context.messageReferences)
+        context.messageReferences->push_back(reference.value_or(-1));
+    return error;
 }

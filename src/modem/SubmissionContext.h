@@ -2,11 +2,16 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
+#include <vector>
 
+class CSMSException;
 class Clock;
 class ConcatReferenceCounter;
 class DeviceInfoLookup;
+class ModemChannel;
 class SendOptions;
+struct PartCommand;
 struct SendRequest;
 
 // What every submission needs besides its channel and request. The application owns each of
@@ -20,6 +25,10 @@ struct SubmissionContext
     std::function<bool()> stopRequested;
     // The port's stored device information, for restoring its default SMSC; null: none known.
     const DeviceInfoLookup* deviceInfo = nullptr;
+    // Gets the modem's message reference of each part handed over, in order, -1 for a part the
+    // modem gave none for (a failed or unconfirmed one); null: not kept. Status reports name
+    // the part they report on by this reference.
+    std::vector<int>* messageReferences = nullptr;
 };
 
 // How a submission that raised no error ended.
@@ -33,6 +42,7 @@ struct MessageFlags
 {
     bool flash = false;
     bool unicode = false;
+    bool deliveryReports = false;
 };
 
 // The main window's options at this moment, or both off for a plain-options request.
@@ -44,3 +54,7 @@ bool sendsFast(const SubmissionContext& context);
 
 // The pause after each part of a long message.
 std::uint32_t pauseAfterPartMs(const SubmissionContext& context);
+
+// Submits one part as submitPart does and keeps its message reference in the context.
+std::optional<CSMSException> submitNotedPart(ModemChannel& port, const SubmissionContext& context,
+                                             const PartCommand& part);

@@ -38,10 +38,11 @@ bool NeedsUnicode(const QString& text)
                         [](QChar c) { return isGsmCharacter(c.unicode()); });
 }
 
-QByteArray CsmpCommand(bool flash, bool unicode)
+QByteArray CsmpCommand(bool flash, bool unicode, bool statusReport)
 {
     const int dcs = (flash ? 16 : 0) + (unicode ? 8 : 0);
-    return "AT+CSMP=17,255,0," + QByteArray::number(dcs) + "\r";
+    const QByteArray firstOctet = statusReport ? "49" : "17";
+    return "AT+CSMP=" + firstOctet + ",255,0," + QByteArray::number(dcs) + "\r";
 }
 
 QStringList textModeSlices(const QString& text, bool unicode)

@@ -15,9 +15,10 @@ constexpr int TextModeUcs2SliceCharacters = 64;
 // alphabet, and the euro sign.
 bool NeedsUnicode(const QString& text);
 
-// The text-mode parameters: SMS-SUBMIT with relative validity, the longest validity, and the
-// data coding 0 (GSM), 8 (UCS2), plus 16 for a flash message.
-QByteArray CsmpCommand(bool flash, bool unicode);
+// The text-mode parameters: SMS-SUBMIT with relative validity (first octet 17, or 49 asking for
+// a status report), the longest validity, and the data coding 0 (GSM), 8 (UCS2), plus 16 for
+// a flash message.
+QByteArray CsmpCommand(bool flash, bool unicode, bool statusReport = false);
 
 // Consecutive slices of a long message: 150 characters (GSM) or 64 UTF-16 units (UCS2). A GSM
 // slice also stays within the 160 septets of one SMS (escaped characters count twice), and a

@@ -90,11 +90,13 @@ void TextModeSubmission::prepareModem()
     if (!m_request.customSmsc.trimmed().isEmpty() && storedDefaultSmsc().isEmpty())
         m_ownSmsc = modemSmsc();
     SetSmscStream(m_port, m_request.customSmsc);
-    sendCommand(m_port, CsmpCommand(m_flags.flash, m_flags.unicode).toStdString());
+    sendCommand(m_port,
+                CsmpCommand(m_flags.flash, m_flags.unicode, m_flags.deliveryReports).toStdString());
     if (!m_flags.unicode && !chooseGsmCharset()) {
         // No narrow set carries every character: the text goes as UCS2 rather than with "?".
         m_flags.unicode = true;
-        sendCommand(m_port, CsmpCommand(m_flags.flash, true).toStdString());
+        sendCommand(m_port,
+                    CsmpCommand(m_flags.flash, true, m_flags.deliveryReports).toStdString());
     }
 }
 
@@ -196,8 +198,7 @@ std::optional<CSMSException> TextModeSubmission::sendPart(const QByteArray& body
     if (QueryMessageMode(m_port) == u"0")
         SelectTextMode(m_port);
     const QByteArray cmgs = "AT+CMGS=\"" + m_request.number.toLatin1() + "\"\r";
-    return submitPart(m_port, m_context.clock,
-                      {cmgs, body, true, partNumber, sendsFast(m_context)});
+    return submitNotedPart(m_port, m_context, {cmgs, body, true, partNumber, sendsFast(m_context)});
 }
 
 // Once a slice went out, a channel that breaks leaves the whole message's outcome unknown.

@@ -64,7 +64,7 @@ protected:
         o.messageType = "Notification";
         o.unicode = o.skipDuplicates = o.delayedDelivery = o.retriesOn = true;
         o.useExclusionRules = o.saveSentItems = o.saveToTemplates = o.clearAfterSending = true;
-        o.quotaManagement = o.fastSending = true;
+        o.quotaManagement = o.fastSending = o.deliveryReports = true;
         o.pauseEvery = "50";
         o.pauseFor = " 1  Hour";
         o.retryCount = "3";
@@ -101,6 +101,7 @@ TEST_F(MainWindowLogicTest, OptionsReachWhatTheSendingSideAndTheNumberCheckRead)
     EXPECT_TRUE(session.sendOptions().flash());
     EXPECT_TRUE(session.sendOptions().unicode());
     EXPECT_TRUE(session.sendOptions().fast());
+    EXPECT_TRUE(session.sendOptions().deliveryReports());
     for (const std::atomic<bool>* flag :
          {&run.skipDuplicates, &run.useExclusionRules, &run.delayedDelivery, &run.retriesOn,
           &run.saveSentItems, &run.saveToTemplates, &run.clearAfterSending, &run.quotaManagement})
@@ -150,6 +151,7 @@ TEST_F(MainWindowLogicTest, ResetOfAnEmptyListStillAsksAndTurnsEveryOptionOff)
     expected.quotaManagement = true;
     EXPECT_EQ(logic.options(), expected);
     EXPECT_FALSE(session.sendOptions().flash());
+    EXPECT_FALSE(session.sendOptions().deliveryReports());
     EXPECT_FALSE(session.runOptions().retriesOn);
 }
 

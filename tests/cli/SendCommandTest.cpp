@@ -159,6 +159,22 @@ TEST_F(SendCommandTest, SigtermStopsTheRunAsStopDoes)
     EXPECT_TRUE(out.filter(QRegularExpression("^Sent \\d+, failed 0")).size() == 1);
 }
 
+// Only with --delivery-reports does a message ask for a status report (TP-SRR).
+TEST_F(SendCommandTest, DeliveryReportsOptionAsksForReports)
+{
+    startModems({""});
+    const QString list = writeList("+447700900001\ta\n");
+    for (const bool asked : {false, true}) {
+        QStringList arguments = {"--file", list, "--port", "COM1", "--fast"};
+        if (asked)
+            arguments.append("--delivery-reports");
+        const CliRun run = send(arguments);
+        ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+        ASSERT_FALSE(simulator->messages().empty());
+        EXPECT_EQ(simulator->messages().back().pdu.mid(2, 2), asked ? "31" : "11");
+    }
+}
+
 TEST_F(SendCommandTest, RefusesBadArguments)
 {
     const QString list = writeList("+447700900001\ta\n");

@@ -190,3 +190,31 @@ TEST(EncodeSubmitPduPartTest, UnicodePartsCarrySixtySixCharactersAfterTheHeader)
 }
 
 } // namespace
+
+namespace {
+
+// Asking for a status report sets TP-SRR and nothing else: 0x11 becomes 0x31, 0x51 0x71.
+TEST(EncodeSubmitPduTest, StatusReportRequestSetsOnlyItsBit)
+{
+    const QString number = QStringLiteral("+441234567890");
+    for (const bool unicode : {false, true}) {
+        PduOptions plain = options(true, false, unicode);
+        PduOptions asking = plain;
+        asking.statusReport = true;
+        const QString single = EncodeSubmitPdu(QStringLiteral("hi"), number, {}, plain).pdu;
+        const QString reported = EncodeSubmitPdu(QStringLiteral("hi"), number, {}, asking).pdu;
+        EXPECT_EQ(reported.mid(2, 2), "31");
+        EXPECT_EQ(reported.mid(4), single.mid(4));
+
+        const QString text(200, u'a');
+        const EncodedPdu part =
+            EncodeSubmitPduPart(ConcatenatedMessage(text, number, {}, 7, plain), 2);
+        const EncodedPdu reportedPart =
+            EncodeSubmitPduPart(ConcatenatedMessage(text, number, {}, 7, asking), 2);
+        EXPECT_EQ(reportedPart.pdu.mid(2, 2), "71");
+        EXPECT_EQ(reportedPart.pdu.mid(4), part.pdu.mid(4));
+        EXPECT_EQ(reportedPart.tpduLength, part.tpduLength);
+    }
+}
+
+} // namespace

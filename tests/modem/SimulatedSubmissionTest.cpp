@@ -429,3 +429,72 @@ TEST_F(SimulatedSubmissionTest, ModemGoneRightAfterAcceptingHasSent)
 }
 
 } // namespace
+
+namespace {
+
+class DeliveryReportSubmissionTest : public SimulatedSubmissionTest
+{
+protected:
+    void SetUp() override
+    {
+        options.setDeliveryReports(true);
+        context.messageReferences = &messageReferences;
+    }
+
+    std::vector<int> airReferences() const
+    {
+        std::vector<int> references;
+        for (const sim::AirMessage& message : air())
+            references.push_back(message.messageReference);
+        return references;
+    }
+
+    std::vector<int> messageReferences;
+};
+
+// Every part asks for a report and the caller learns each part's reference from the modem's
+// "+CMGS:" answer, in PDU mode (first octets 0x31 and 0x71) as in text mode (AT+CSMP=49).
+TEST_F(DeliveryReportSubmissionTest, EveryPartAsksForAReportAndKeepsItsReference)
+{
+    for (const Mode mode : {Mode::Pdu, Mode::Text}) {
+        for (const QString& text : {QStringLiteral("short"), QString(310, u'a')}) {
+            SCOPED_TRACE(text.size());
+            startModem();
+            messageReferences.clear();
+            EXPECT_EQ(send(mode, text), SubmissionOutcome::Sent);
+            ASSERT_FALSE(air().empty());
+            EXPECT_EQ(messageReferences, airReferences());
+            if (mode == Mode::Text) {
+                EXPECT_TRUE(channel.transcript().contains("AT+CSMP=49,255,0,0\r"));
+            } else {
+                const QString expectedFirst = air().size() == 1 ? "31" : "71";
+                for (const sim::AirMessage& message : air())
+                    EXPECT_EQ(message.pdu.mid(2, 2), expectedFirst);
+            }
+            serial.Close();
+            simulator.reset();
+            channel.clearTranscript();
+        }
+    }
+}
+
+TEST_F(DeliveryReportSubmissionTest, ARefusedPartHasNoReference)
+{
+    startModem("cms-error=38,every=2");
+    EXPECT_EQ(statusOf(Mode::Pdu, QString(310, u'a')), "Error : +CMS ERROR: 38");
+    const std::vector<int> sent = airReferences();
+    ASSERT_EQ(sent.size(), 2u);
+    EXPECT_EQ(messageReferences, (std::vector<int>{sent[0], -1, sent[1]}));
+}
+
+TEST_F(SimulatedSubmissionTest, NoReportIsAskedForUnlessTheOptionIsOn)
+{
+    startModem();
+    EXPECT_EQ(send(Mode::Pdu, QStringLiteral("short")), SubmissionOutcome::Sent);
+    ASSERT_EQ(air().size(), 1u);
+    EXPECT_EQ(air()[0].pdu.mid(2, 2), "11");
+    EXPECT_EQ(send(Mode::Text, QStringLiteral("short")), SubmissionOutcome::Sent);
+    EXPECT_TRUE(channel.transcript().contains("AT+CSMP=17,255,0,0\r"));
+}
+
+} // namespace

@@ -34,6 +34,8 @@ TEST(TextModeTextTest, CsmpCommandCarriesTheDataCoding)
     EXPECT_EQ(CsmpCommand(false, true), "AT+CSMP=17,255,0,8\r");
     EXPECT_EQ(CsmpCommand(true, false), "AT+CSMP=17,255,0,16\r");
     EXPECT_EQ(CsmpCommand(true, true), "AT+CSMP=17,255,0,24\r");
+    EXPECT_EQ(CsmpCommand(false, false, true), "AT+CSMP=49,255,0,0\r");
+    EXPECT_EQ(CsmpCommand(true, true, true), "AT+CSMP=49,255,0,24\r");
 }
 
 std::vector<qsizetype> sliceLengths(const QStringList& slices)

@@ -81,3 +81,15 @@ TEST(ProfileItemsTest, AppliesItemsInOrderWithQuotedValues)
     EXPECT_EQ(profile.charset, "UCS2");
     EXPECT_TRUE(profile.charsets.contains("UCS2"));
 }
+
+TEST(ProfileItemsTest, ReportItemsKeepTheirRulesInOrder)
+{
+    sim::ModemProfile profile = sim::defaultProfile(1);
+    sim::applyProfileItems("report=+4477*:expired,report=*:NONE,report-delay=20,reports-stored",
+                           profile);
+    EXPECT_EQ(profile.reportOutcomes, QStringList({"+4477*:expired", "*:NONE"}));
+    EXPECT_EQ(profile.reportDelayMs, 20);
+    EXPECT_TRUE(profile.reportsStored);
+    for (const char* wrong : {"report=+4477", "report=+4477:lost", "report", "report-delay=-1"})
+        EXPECT_THROW(sim::applyProfileItems(wrong, profile), sim::SimError) << wrong;
+}

@@ -65,6 +65,9 @@ OptionsPanel::OptionsPanel(QWidget* parent)
     m_fast = addCheck(tr("Send as fast as each modem answers"),
                       tr("Go on as soon as a modem has answered instead of waiting the usual "
                          "two seconds after every message part."));
+    m_deliveryReports =
+        addCheck(tr("Request delivery reports"),
+                 tr("Ask the network to report whether each message reached the phone."));
 
     auto* retryRow = new QHBoxLayout;
     m_retries = new QCheckBox(tr("Retry attempts on Failed SMS"), this);
@@ -109,6 +112,7 @@ MainWindowOptions OptionsPanel::options() const
     o.pauseEvery = chosen(m_pauseEvery);
     o.pauseFor = chosen(m_pauseFor);
     o.fastSending = m_fast->isChecked();
+    o.deliveryReports = m_deliveryReports->isChecked();
     o.retriesOn = m_retries->isChecked();
     o.retryCount = chosen(m_retryCount);
     o.useExclusionRules = m_exclusion->isChecked();
@@ -128,6 +132,7 @@ void OptionsPanel::showOptions(const MainWindowOptions& o)
     choose(m_pauseEvery, o.pauseEvery);
     choose(m_pauseFor, o.pauseFor);
     m_fast->setChecked(o.fastSending);
+    m_deliveryReports->setChecked(o.deliveryReports);
     m_retries->setChecked(o.retriesOn);
     choose(m_retryCount, o.retryCount);
     m_exclusion->setChecked(o.useExclusionRules);

@@ -34,6 +34,7 @@ public:
     QCheckBox* saveToTemplates() const { return m_saveTemplates; }
     QCheckBox* clearAfterSending() const { return m_clearAfter; }
     QCheckBox* fastSending() const { return m_fast; }
+    QCheckBox* deliveryReports() const { return m_deliveryReports; }
 
 signals:
     void changed();
@@ -56,5 +57,6 @@ private:
     QCheckBox* m_saveTemplates;
     QCheckBox* m_clearAfter;
     QCheckBox* m_fast;
+    QCheckBox* m_deliveryReports;
     bool m_showing = false;
 };

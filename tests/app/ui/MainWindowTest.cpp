@@ -246,6 +246,7 @@ TEST_F(MainWindowTest, ResetOnAnEmptyListAsksAndTurnsEveryOptionOff)
         EXPECT_FALSE(list->isEnabled());
     EXPECT_FALSE(window.session().runOptions().retriesOn);
     EXPECT_FALSE(window.session().sendOptions().flash());
+    EXPECT_FALSE(window.session().sendOptions().deliveryReports());
     EXPECT_TRUE(window.composer()->text().isEmpty());
     EXPECT_TRUE(window.numberBox()->text().isEmpty());
     EXPECT_EQ(window.characterCountText(), "0 Characters");

@@ -1,0 +1,96 @@
+#include "stores/DeliveryRecord.h"
+
+#include "stores/RecordFile.h"
+
+#include <QStringList>
+
+namespace {
+
+constexpr QChar kBel = u'\x07';
+constexpr QChar kVt = u'\x0B';
+constexpr qsizetype kPartFields = 8;
+constexpr qsizetype kReportFields = 8;
+
+QString field(QString text)
+{
+    text.remove(kBel);
+    text.remove(kVt);
+    return text;
+}
+
+QString timeText(const QDateTime& time)
+{
+    return time.isValid() ? time.toString(Qt::ISODateWithMs) : QString();
+}
+
+QDateTime timeOf(const QString& text)
+{
+    return text.isEmpty() ? QDateTime() : QDateTime::fromString(text, Qt::ISODateWithMs);
+}
+
+std::optional<int> numberOf(const QString& text, int min, int max)
+{
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    return ok && value >= min && value <= max ? std::optional<int>(value) : std::nullopt;
+}
+
+QString join(const QStringList& fields)
+{
+    return RecordFile::ToRecordText(kBel + fields.join(kVt));
+}
+
+std::optional<DeliveryRecordEntry> partOf(const QStringList& f)
+{
+    bool rowOk = false;
+    const qint64 row = f[1].toLongLong(&rowOk);
+    const auto reference = numberOf(f[3], 0, 255);
+    const auto part = numberOf(f[6], 1, 255);
+    const auto count = numberOf(f[7], 1, 255);
+    if (!rowOk || !reference || !part || !count)
+        return std::nullopt;
+    return DeliveryPartRecord{row, f[2], *reference, f[4], timeOf(f[5]), *part, *count};
+}
+
+std::optional<DeliveryRecordEntry> reportOf(const QStringList& f)
+{
+    const auto reference = numberOf(f[2], 0, 255);
+    const auto status = numberOf(f[4], 0, 255);
+    if (!reference || !status)
+        return std::nullopt;
+    return DeliveryReportRecord{f[1],         *reference,   f[3],        *status,
+                                timeOf(f[5]), timeOf(f[6]), timeOf(f[7])};
+}
+
+} // namespace
+
+namespace DeliveryRecord {
+
+QString ToLine(const DeliveryRecordEntry& entry)
+{
+    if (const auto* part = std::get_if<DeliveryPartRecord>(&entry))
+        return join({QStringLiteral("P"), QString::number(part->row), field(part->port),
+                     QString::number(part->messageReference), field(part->recipient),
+                     timeText(part->sentAt), QString::number(part->part),
+                     QString::number(part->partCount)});
+    const auto& report = std::get<DeliveryReportRecord>(entry);
+    return join({QStringLiteral("R"), field(report.port), QString::number(report.messageReference),
+                 field(report.recipient), QString::number(report.status),
+                 timeText(report.serviceCentreTime), timeText(report.dischargeTime),
+                 timeText(report.receivedAt)});
+}
+
+std::optional<DeliveryRecordEntry> FromLine(QStringView line)
+{
+    const QString text = RecordFile::FromRecordText(line.toString());
+    if (!text.startsWith(kBel))
+        return std::nullopt;
+    const QStringList fields = text.mid(1).split(kVt);
+    if (fields.front() == u"P" && fields.size() == kPartFields)
+        return partOf(fields);
+    if (fields.front() == u"R" && fields.size() == kReportFields)
+        return reportOf(fields);
+    return std::nullopt;
+}
+
+} // namespace DeliveryRecord
