@@ -49,15 +49,21 @@ protected:
         return path;
     }
 
-    CliRun send(const QStringList& arguments) const
+    // quillon-cli send on the simulated modems and this test's data folder, 50 times faster.
+    void startSend(QProcess& process, const QStringList& arguments) const
     {
-        QProcess process;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("QUILLON_PORTS", ports.path());
         environment.insert("QUILLON_HOME", home.path());
         process.setProcessEnvironment(environment);
         process.start(QCoreApplication::applicationDirPath() + "/../cli/quillon-cli",
                       QStringList{"send", "--clock-factor", "50"} + arguments);
+    }
+
+    CliRun send(const QStringList& arguments) const
+    {
+        QProcess process;
+        startSend(process, arguments);
         CliRun run;
         if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
             return run;
@@ -128,12 +134,7 @@ TEST_F(SendCommandTest, SigtermStopsTheRunAsStopDoes)
         lines += "+4477009001" + QByteArray::number(10 + i) + "\thello\n";
     const QString list = writeList(lines);
     QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("QUILLON_PORTS", ports.path());
-    environment.insert("QUILLON_HOME", home.path());
-    process.setProcessEnvironment(environment);
-    process.start(QCoreApplication::applicationDirPath() + "/../cli/quillon-cli",
-                  {"send", "--clock-factor", "50", "--file", list, "--all", "--fast"});
+    startSend(process, {"--file", list, "--all", "--fast"});
     ASSERT_TRUE(process.waitForStarted());
     while (simulator->messages().size() < 3 && process.state() == QProcess::Running)
         process.waitForReadyRead(50);
