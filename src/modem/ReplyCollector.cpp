@@ -151,10 +151,11 @@ bool ReplyCollector::isEcho(const QByteArray& line)
     return true;
 }
 
-// The prompt comes without a line end; every other token is judged on whole lines.
+// The prompt comes without a line end; every other token is judged on whole lines, and so is
+// the prompt while an echo is expected (the line may be the echo still arriving).
 void ReplyCollector::checkPartialLine()
 {
-    if (ended() || m_wanted != Wanted::Prompt || m_bodyLinesLeft > 0)
+    if (ended() || m_wanted != Wanted::Prompt || m_bodyLinesLeft > 0 || m_echoNext >= 0)
         return;
     if (!m_line.trimmed().startsWith('>'))
         return;
