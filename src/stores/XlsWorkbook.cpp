@@ -158,9 +158,13 @@ SpreadsheetError XlsWorkbook::readCells(int index, CellSink& sink)
         return {SpreadsheetErrorCode::NoSuchSheet, QStringLiteral("No sheet %1").arg(index)};
     const Sheet& sheet = m_sheets[index];
     if (m_ownReading) {
-        for (const BiffCell& c : sheet.extraCells)
+        for (const BiffCell& c : sheet.extraCells) {
+            // A damaged record can name a column past any sheet's last; no table holds it.
+            if (c.column >= 0xFFFF)
+                continue;
             if (!sink.cell(c.row + 1, c.column + 1, {c.kind, c.text, c.shareKey}))
                 return {};
+        }
         return {};
     }
     const void* h = m_handle.get();
