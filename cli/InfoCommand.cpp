@@ -36,13 +36,10 @@ int runInfoCommand(const QStringList& arguments)
         return refuseUsage(QStringLiteral("info"), parser.errorText());
     if (PrintHelpIfAsked(parser, helpOption, tr("Usage: quillon-cli info COM<n>")))
         return 0;
-    const QStringList ports = parser.positionalArguments();
-    if (ports.size() != 1)
-        return refuseUsage(QStringLiteral("info"), tr("Expected exactly one COM<n> argument."));
-    const std::optional<int> port = parsePortText(ports.front());
+    const std::optional<int> port =
+        singlePortArgument(parser.positionalArguments(), QStringLiteral("info"));
     if (!port)
-        return refuseUsage(QStringLiteral("info"),
-                           tr("\"%1\" is not a port: use COM1 to COM512.").arg(ports.front()));
+        return UsageErrorExit;
 
     const PortMap portMap = PortMap::fromEnvironment();
     CSMSSerialPort channel(portMap, Clock::system());
@@ -57,7 +54,7 @@ int runInfoCommand(const QStringList& arguments)
             out << SimStateLabel << simTrouble << '\n';
         return 0;
     } catch (const CSMSException& error) {
-        QTextStream(stderr) << "quillon-cli info: " << ports.front() << ": "
+        QTextStream(stderr) << "quillon-cli info: " << portTextOf(*port) << ": "
                             << GetModemErrorText(error) << '\n';
         return 1;
     }

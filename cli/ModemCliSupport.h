@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 // What the subcommands that talk to a modem share.
@@ -10,6 +11,10 @@ std::optional<int> parsePortText(const QString& text);
 
 // Writes "quillon-cli <command>: <message>" to standard error and returns the usage exit code.
 int refuseUsage(const QString& command, const QString& message);
+
+// The single COM<n> positional argument of a subcommand. Nothing after a refusal, which has
+// then been written to standard error (refuseUsage).
+std::optional<int> singlePortArgument(const QStringList& positional, const QString& command);
 
 // The channel time-out every interactive modem operation uses.
 constexpr unsigned ModemTimeoutMs = 5000;

@@ -4,6 +4,7 @@
 #include "modem/CSMSException.h"
 #include "modem/CSMSSerialPort.h"
 #include "modem/Clock.h"
+#include "modem/DeviceInfoLookup.h"
 #include "modem/PortMap.h"
 #include "modem/SimState.h"
 
@@ -69,10 +70,10 @@ int enterPinOnce(CSMSSerialPort& channel, const QString& port, const QString& pi
 int runPinCommand(const QStringList& arguments)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        tr("Enters the SIM PIN of the modem on PORT, once. The PIN is read from the first line of "
-           "standard input unless --pin gives it; it is never stored. When the modem says only "
-           "one try is left, nothing is sent without --last-try."));
+    parser.setApplicationDescription(tr(
+        "Enters the SIM PIN of the modem on COM<n>, once. The PIN is read from the first line of "
+        "standard input unless --pin gives it; it is never stored. When the modem says only "
+        "one try is left, nothing is sent without --last-try."));
     const QCommandLineOption helpOption = parser.addHelpOption();
     const QCommandLineOption pinOption(QStringLiteral("pin"), tr("The PIN (4 to 8 digits)."),
                                        QStringLiteral("PIN"));
@@ -80,18 +81,16 @@ int runPinCommand(const QStringList& arguments)
                                            tr("Use the SIM's last PIN try."));
     parser.addOption(pinOption);
     parser.addOption(lastTryOption);
-    parser.addPositionalArgument(QStringLiteral("PORT"), tr("The modem's port, COM1 to COM512."));
+    parser.addPositionalArgument(QStringLiteral("COM<n>"), tr("The modem's port, COM1 to COM512."));
     if (!parser.parse(arguments))
         return refuseUsage(QStringLiteral("pin"), parser.errorText());
-    if (PrintHelpIfAsked(parser, helpOption, tr("Usage: quillon-cli pin COM<n> [--pin PIN]")))
+    if (PrintHelpIfAsked(parser, helpOption,
+                         tr("Usage: quillon-cli pin COM<n> [--pin PIN] [--last-try]")))
         return 0;
-    const QStringList ports = parser.positionalArguments();
-    if (ports.size() != 1)
-        return refuseUsage(QStringLiteral("pin"), tr("Expected exactly one PORT argument."));
-    const std::optional<int> port = parsePortText(ports.front());
+    const std::optional<int> port =
+        singlePortArgument(parser.positionalArguments(), QStringLiteral("pin"));
     if (!port)
-        return refuseUsage(QStringLiteral("pin"),
-                           tr("\"%1\" is not a port: use COM1 to COM512.").arg(ports.front()));
+        return UsageErrorExit;
     const QString pin =
         parser.isSet(pinOption) ? parser.value(pinOption).trimmed() : readPinFromInput();
     static const QRegularExpression digits(QStringLiteral("^[0-9]{4,8}$"));
@@ -104,10 +103,10 @@ int runPinCommand(const QStringList& arguments)
         channel.Open(*port, ModemTimeoutMs);
         channel.DiscardInput();
         const int exitCode =
-            enterPinOnce(channel, ports.front().toUpper(), pin, parser.isSet(lastTryOption));
+            enterPinOnce(channel, portTextOf(*port), pin, parser.isSet(lastTryOption));
         channel.Close();
         return exitCode;
     } catch (const CSMSException& error) {
-        return fail(ports.front(), GetModemErrorText(error));
+        return fail(portTextOf(*port), GetModemErrorText(error));
     }
 }
