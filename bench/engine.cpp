@@ -34,10 +34,6 @@ public:
     void inform(const QString&, const QString&, Icon) override {}
     bool confirm(const QString&, const QString&, Icon) override { return true; }
     Answer askYesNoCancel(const QString&, const QString&, Icon) override { return Answer::Yes; }
-    int choose(const QString&, const QString&, const QStringList& choices, Icon) override
-    {
-        return static_cast<int>(choices.size()) - 1;
-    }
 };
 
 // A modem that takes a fixed real time per message and no processor time.

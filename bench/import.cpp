@@ -45,10 +45,6 @@ public:
     }
     bool confirm(const QString&, const QString&, Icon) override { return false; }
     Answer askYesNoCancel(const QString&, const QString&, Icon) override { return Answer::Cancel; }
-    int choose(const QString&, const QString&, const QStringList& choices, Icon) override
-    {
-        return static_cast<int>(choices.size()) - 1;
-    }
 
 private:
     benchmark::State& m_state;

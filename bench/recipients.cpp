@@ -23,10 +23,6 @@ public:
     void inform(const QString&, const QString&, Icon) override {}
     bool confirm(const QString&, const QString&, Icon) override { return true; }
     Answer askYesNoCancel(const QString&, const QString&, Icon) override { return Answer::Yes; }
-    int choose(const QString&, const QString&, const QStringList& choices, Icon) override
-    {
-        return static_cast<int>(choices.size()) - 1;
-    }
 };
 
 QString numberAt(qint64 base, qint64 i)

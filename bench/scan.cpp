@@ -22,10 +22,6 @@ public:
     void inform(const QString&, const QString&, Icon) override {}
     bool confirm(const QString&, const QString&, Icon) override { return false; }
     Answer askYesNoCancel(const QString&, const QString&, Icon) override { return Answer::No; }
-    int choose(const QString&, const QString&, const QStringList& choices, Icon) override
-    {
-        return static_cast<int>(choices.size()) - 1;
-    }
 };
 
 void BM_OpeningProbeEmptyFolder(benchmark::State& state)

@@ -1,6 +1,7 @@
 #include "CliCommand.h"
 #include "CliHelp.h"
 #include "ModemCliSupport.h"
+#include "devices/SimPinEntry.h"
 #include "modem/CSMSException.h"
 #include "modem/CSMSSerialPort.h"
 #include "modem/Clock.h"
@@ -35,8 +36,8 @@ QString readPinFromInput()
 
 int enterPinOnce(CSMSSerialPort& channel, const QString& port, const QString& pin, bool lastTry)
 {
-    exchangeForFinal(channel, "AT+CMEE=1\r");
-    const SimCheck before = QuerySimCheck(channel);
+    const PinStatus status = SimPinEntry::readPinStatus(channel);
+    const SimCheck& before = status.sim;
     if (before.lock == SimLock::Ready) {
         QTextStream(stdout) << port << ": " << tr("The SIM does not ask for a PIN.") << '\n';
         return 0;
@@ -44,7 +45,7 @@ int enterPinOnce(CSMSSerialPort& channel, const QString& port, const QString& pi
     if (before.lock != SimLock::PinRequired)
         return fail(port, before.troubleText().isEmpty() ? tr("The SIM state is not known.")
                                                          : before.troubleText());
-    const std::optional<int> tries = QueryPinTries(channel);
+    const std::optional<int> tries = status.triesLeft;
     if (tries == 0)
         return fail(port, SimText::pukRequired());
     // The last try decides whether the SIM blocks: it is used only when asked for.

@@ -5,12 +5,6 @@
 #include <QCoreApplication>
 #include <QStringList>
 
-namespace {
-
-constexpr int CharactersNamed = 6;
-
-} // namespace
-
 QString ComposerCharacterWarning(const QString& composer, bool unicode)
 {
     if (unicode)
@@ -18,13 +12,8 @@ QString ComposerCharacterWarning(const QString& composer, bool unicode)
     const QStringList characters = nonGsmCharacters(composer);
     if (characters.isEmpty())
         return {};
-    QStringList shown;
-    for (const QString& character : characters.mid(0, CharactersNamed))
-        shown.append(shownCharacter(character));
-    if (characters.size() > CharactersNamed)
-        shown.append(QStringLiteral("..."));
     return QCoreApplication::translate("ComposerWarning",
-                                       "Not in the GSM alphabet: %1 (tick Unicode support or "
-                                       "replace them)")
-        .arg(shown.join(u' '));
+                                       "Not in the GSM alphabet: %1 (tick \"Enable non-English "
+                                       "(Unicode) characters support\" or replace them)")
+        .arg(namedCharacters(characters));
 }

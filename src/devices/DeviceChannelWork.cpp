@@ -65,31 +65,37 @@ std::optional<QString> SubmissionErrorStatus(const CSMSException& error)
     return QStringLiteral("+CMS ERROR: 500");
 }
 
-std::optional<PinStatus> ReadSimPinStatus(const DeviceChannel& channel, int port)
+namespace {
+
+// Opens the device's port alone for one piece of SIM work; nothing when it cannot be opened or
+// breaks meanwhile.
+template <class Work>
+auto withDevice(const DeviceChannel& channel, int port, Work&& work)
+    -> std::optional<decltype(work())>
 {
-    std::optional<PinStatus> status;
+    std::optional<decltype(work())> result;
     channel.closeAll();
     try {
         channel.channel.Open(port, DeviceOpenTimeoutMs);
-        status = SimPinEntry::readPinStatus(channel.channel);
+        result = work();
     } catch (const CSMSException&) {
     }
     channel.closeAll();
-    return status;
+    return result;
+}
+
+} // namespace
+
+std::optional<PinStatus> ReadSimPinStatus(const DeviceChannel& channel, int port)
+{
+    return withDevice(channel, port, [&] { return SimPinEntry::readPinStatus(channel.channel); });
 }
 
 std::optional<std::pair<PinEntry, PinStatus>> EnterSimPin(const DeviceChannel& channel, int port,
                                                           const QString& pin)
 {
-    std::optional<std::pair<PinEntry, PinStatus>> result;
-    channel.closeAll();
-    try {
-        channel.channel.Open(port, DeviceOpenTimeoutMs);
-        exchangeForFinal(channel.channel, "AT+CMEE=1\r");
+    return withDevice(channel, port, [&] {
         const PinEntry entry = EnterPin(channel.channel, pin);
-        result.emplace(entry, SimPinEntry::readPinStatus(channel.channel));
-    } catch (const CSMSException&) {
-    }
-    channel.closeAll();
-    return result;
+        return std::pair{entry, SimPinEntry::readPinStatus(channel.channel)};
+    });
 }

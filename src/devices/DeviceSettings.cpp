@@ -107,10 +107,8 @@ void DeviceSettings::ShowDeviceDetails(const QString& portText)
 
 void DeviceSettings::chooseMode(const QString& mode)
 {
-    if (!m_table.validRow(selectedRow)) {
-        m_prompter.inform(DeviceText::message(), DeviceText::noDeviceSelected());
+    if (!requireSelection())
         return;
-    }
     if (mode == DeviceText::textModeText())
         m_prompter.inform(DeviceText::information(), DeviceText::textModeInformation());
     m_table.rows[selectedRow].smsMode = mode;

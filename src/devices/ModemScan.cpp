@@ -130,7 +130,7 @@ bool ModemScan::StartModemScan()
 
 bool ModemScan::askToStop(const QString& question)
 {
-    if (!m_thread.joinable() || m_done)
+    if (hasEnded())
         return true;
     {
         const std::lock_guard lock(m_holdMutex);

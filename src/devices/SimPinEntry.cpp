@@ -44,7 +44,7 @@ bool SimPinEntry::confirmEntry(int port, const QString& pin, const PinStatus& st
     }
     const int left = triesLeft(port, status);
     if (left <= 0) {
-        m_prompter.inform(DeviceText::message(), SimText::pukRequired());
+        m_prompter.inform(DeviceText::message(), SimText::pukRequired(), Prompter::Icon::Warning);
         return false;
     }
     if (left == 1)
@@ -71,7 +71,8 @@ void SimPinEntry::showResult(int port, PinEntry entry, const PinStatus& after)
         // Whether the SIM counted it is not known; count it, to be safe.
         m_wrongTries[port] += 1;
         m_prompter.inform(DeviceText::message(),
-                          tr("The device did not answer; the try may have been counted."));
+                          tr("The device did not answer; the try may have been counted."),
+                          Prompter::Icon::Warning);
         return;
     case PinEntry::Refused:
         break;

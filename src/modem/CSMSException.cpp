@@ -123,6 +123,11 @@ bool isUnconfirmed(const CSMSException& error)
     return error.code() == CSMSException::UnconfirmedCode;
 }
 
+bool isNoResponse(const CSMSException& error)
+{
+    return error.code() == CSMSException::NoResponseCode;
+}
+
 void RaiseNoResponse(const QString& text)
 {
     throw NoResponseError(text);

@@ -59,6 +59,9 @@ CSMSException NoResponseError(const QString& text);
 CSMSException UnconfirmedError(const QString& text = {});
 QString UnconfirmedErrorText();
 bool isUnconfirmed(const CSMSException& error);
+// The modem gave no answer in time, before anything of the message went out. (A modem that
+// falls silent after a body leaves its row unconfirmed; its next row finds it silent.)
+bool isNoResponse(const CSMSException& error);
 
 // Throws NoResponseError(text).
 [[noreturn]] void RaiseNoResponse(const QString& text);

@@ -290,14 +290,11 @@ void CSMSSerialPort::DiscardInput()
     m_response.clear();
     if (usableError() != 0)
         return;
-    ReplyCollector collector(nullptr, {});
-    std::array<char, ReadBlockSize> block{};
-    std::size_t count = 0;
-    while (readSome(block, count) == 0 && count > 0)
-        collector.add(QByteArrayView(block.data(), static_cast<qsizetype>(count)));
-    keepUnsolicited(collector);
+    drainQuietly(0);
     ::tcflush(m_fd.get(), TCIFLUSH);
     // Some drivers keep bytes past the flush; read them away without waiting.
+    std::array<char, ReadBlockSize> block{};
+    std::size_t count = 0;
     while (readSome(block, count) == 0 && count > 0) {
     }
 }

@@ -177,3 +177,14 @@ QString shownCharacter(const QString& character)
         return character;
     return QStringLiteral("U+%1").arg(static_cast<uint>(code), 4, 16, QLatin1Char('0')).toUpper();
 }
+
+QString namedCharacters(const QStringList& characters)
+{
+    constexpr int CharactersNamed = 6;
+    QStringList shown;
+    for (const QString& character : characters.mid(0, CharactersNamed))
+        shown.append(shownCharacter(character));
+    if (characters.size() > CharactersNamed)
+        shown.append(QStringLiteral("..."));
+    return shown.join(u' ');
+}

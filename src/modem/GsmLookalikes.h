@@ -36,3 +36,7 @@ QStringList nonGsmCharacters(const QString& text);
 // A character as a person can read it in a message: itself, or "U+00A0" for a space, a
 // control or an invisible character.
 QString shownCharacter(const QString& character);
+
+// A few of the characters as a user reads them ("í ł “ U+00A0"), "..." after them when there
+// are more.
+QString namedCharacters(const QStringList& characters);

@@ -70,13 +70,6 @@ void askIdentities(ModemChannel& port)
     ask(port, "AT+CIMI\r", {"AT+CIMI", "+CIMI"});
 }
 
-QString askDefaultSmsc(ModemChannel& port, const InvalidNumberTest& isInvalidNumber)
-{
-    const std::optional<QString> value =
-        ask(port, "AT+CSCA?\r", {"AT+CSCA", "+CSCA"}, Quotes::Keep);
-    return value ? decodeSmscNumber(quotedValue(*value), isInvalidNumber) : QString();
-}
-
 QString stripImeiPrefix(QString value)
 {
     for (;;) {
@@ -125,7 +118,7 @@ QString QueryDeviceInformation(ModemChannel& port, const InvalidNumberTest& isIn
         askIdentity(port, "AT+GMR\r", "AT+CGMR\r", {"AT+GMR", "+GMR", "AT+CGMR", "+CGMR"});
     const QString modes = smsModeText(QuerySmsModes(port));
     const std::optional<QString> battery = ask(port, "AT+CBC\r", {"AT+CBC", "+CBC"});
-    const QString smsc = askDefaultSmsc(port, isInvalidNumber);
+    const QString smsc = QueryDefaultSmsc(port, isInvalidNumber).value_or(QString());
     const std::optional<QString> operatorAnswer =
         ask(port, "AT+COPS?\r", {"AT+COPS", "+COPS"}, Quotes::Keep);
     const std::optional<QString> signal = ask(port, "AT+CSQ\r", {"AT+CSQ", "+CSQ"});
@@ -180,6 +173,16 @@ QString QueryModel(ModemChannel& port)
     if (!usable(model))
         model = askModel(port, "AT+CGMM\r");
     return model.value_or(QString()).trimmed();
+}
+
+std::optional<QString> QueryDefaultSmsc(ModemChannel& port,
+                                        const InvalidNumberTest& isInvalidNumber)
+{
+    const std::optional<QString> value =
+        ask(port, "AT+CSCA?\r", {"AT+CSCA", "+CSCA"}, Quotes::Keep);
+    if (!value)
+        return std::nullopt;
+    return decodeSmscNumber(quotedValue(*value), isInvalidNumber);
 }
 
 bool CheckSmsCapability(ModemChannel& port)

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <functional>
+#include <optional>
 
 class DeviceInfoLookup;
 class ModemChannel;
@@ -39,6 +40,11 @@ QString QueryImei(ModemChannel& port);
 // The model: AT+GMM, or AT+CGMM when that gives nothing usable; the text after "MODEL=" when
 // the answer has one.
 QString QueryModel(ModemChannel& port);
+
+// The modem's default SMSC (AT+CSCA?), decoded as the device information shows it; nothing
+// when the modem did not answer. isInvalidNumber judges a decoded number (null: the basic rule).
+std::optional<QString> QueryDefaultSmsc(ModemChannel& port,
+                                        const InvalidNumberTest& isInvalidNumber = {});
 
 // Whether the modem takes the SMS commands (AT+CSMS=? and AT+CMGS=? answered "OK").
 bool CheckSmsCapability(ModemChannel& port);

@@ -17,7 +17,7 @@ struct PartCommand
     QByteArray body;               // PDU hex or message text, without Ctrl-Z
     bool pauseAfterPrompt = false; // text mode gives the modem 2000 ms before the body
     int partNumber = 1;            // for the trace
-    bool fast = false;             // no wait beyond the modem's answer
+    bool fast = false;             // no wait beyond the modem's answer (set from the context)
 };
 
 // The designed wait after a message body (and after the prompt in text mode).
@@ -39,6 +39,19 @@ std::optional<CSMSException> submitPart(ModemChannel& port, const Clock& clock,
 
 // The message reference (0 to 255) of the "+CMGS: <mr>" line in a reply, if it has one.
 std::optional<int> messageReferenceOf(const QString& reply);
+
+// Sends part partNumber of a message through send. Once an earlier part went out, a channel
+// that breaks leaves the whole message's outcome unknown, so its error becomes unconfirmed.
+template <class Send> std::optional<CSMSException> sendMessagePart(int partNumber, Send&& send)
+{
+    if (partNumber == 1)
+        return send();
+    try {
+        return send();
+    } catch (const CSMSException& error) {
+        throw UnconfirmedError(error.GetErrorMessage());
+    }
+}
 
 // Raises the system error of a channel that broke during its last read.
 void raiseIfBroken(const ModemChannel& port);

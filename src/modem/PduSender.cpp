@@ -17,22 +17,10 @@ void ensurePduMode(ModemChannel& port)
         SelectPduMode(port);
 }
 
-PartCommand pduPart(const EncodedPdu& pdu, int partNumber, const SubmissionContext& context)
+PartCommand pduPart(const EncodedPdu& pdu, int partNumber)
 {
     return {"AT+CMGS=" + QByteArray::number(pdu.tpduLength) + "\r", pdu.pdu.toLatin1(), false,
-            partNumber, sendsFast(context)};
-}
-
-// Once a part went out, a channel that breaks leaves the whole message's outcome unknown.
-std::optional<CSMSException> submitLaterPart(ModemChannel& port, const PartCommand& part,
-                                             const SubmissionContext& context)
-{
-    try {
-        ensurePduMode(port);
-        return submitNotedPart(port, context, part);
-    } catch (const CSMSException& error) {
-        throw UnconfirmedError(error.GetErrorMessage());
-    }
+            partNumber};
 }
 
 SubmissionOutcome sendParts(ModemChannel& port, const std::vector<EncodedPdu>& pdus,
@@ -44,13 +32,11 @@ SubmissionOutcome sendParts(ModemChannel& port, const std::vector<EncodedPdu>& p
             return SubmissionOutcome::Stopped;
         if (pdus[i].isEmpty())
             break;
-        const PartCommand part = pduPart(pdus[i], static_cast<int>(i) + 1, context);
-        if (i == 0) {
+        const PartCommand part = pduPart(pdus[i], static_cast<int>(i) + 1);
+        failure.note(sendMessagePart(part.partNumber, [&] {
             ensurePduMode(port);
-            failure.note(submitNotedPart(port, context, part));
-        } else {
-            failure.note(submitLaterPart(port, part, context));
-        }
+            return submitNotedPart(port, context, part);
+        }));
         context.clock.sleepMs(pauseAfterPartMs(context));
     }
     failure.raise();
@@ -80,8 +66,7 @@ SubmissionOutcome SendPduStreamMode(ModemChannel& port, const SendRequest& reque
         if (pdu.isEmpty())
             return SubmissionOutcome::Sent;
         ensurePduMode(port);
-        if (std::optional<CSMSException> error =
-                submitNotedPart(port, context, pduPart(pdu, 1, context)))
+        if (std::optional<CSMSException> error = submitNotedPart(port, context, pduPart(pdu, 1)))
             throw *error;
         return SubmissionOutcome::Sent;
     }

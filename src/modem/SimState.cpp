@@ -2,6 +2,7 @@
 
 #include "modem/ModemChannel.h"
 #include "modem/ModemCommands.h"
+#include "modem/UnsolicitedLines.h"
 
 #include <QRegularExpression>
 #include <QStringList>
@@ -33,10 +34,10 @@ std::optional<QString> valueOfLine(const QString& reply, QStringView prefix)
     return std::nullopt;
 }
 
+// The final results the channel's own wait ends on.
 bool isFinalLine(const QString& line)
 {
-    return line == u"OK" || line == u"ERROR" || line.startsWith(u"+CME ERROR:") ||
-           line.startsWith(u"+CMS ERROR:");
+    return line == u"OK" || isFinalErrorLine(line.toLatin1());
 }
 
 std::optional<int> plainNumber(const QString& field)

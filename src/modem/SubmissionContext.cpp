@@ -25,8 +25,10 @@ std::uint32_t pauseAfterPartMs(const SubmissionContext& context)
 std::optional<CSMSException> submitNotedPart(ModemChannel& port, const SubmissionContext& context,
                                              const PartCommand& part)
 {
+    PartCommand paced = part;
+    paced.fast = sendsFast(context);
     std::optional<int> reference;
-    std::optional<CSMSException> error = submitPart(port, context.clock, part, &reference);
+    std::optional<CSMSException> error = submitPart(port, context.clock, paced, &reference);
     if (context.messageReferences)
         context.messageReferences->push_back(reference.value_or(-1));
     return error;

@@ -1,6 +1,7 @@
 #include "modem/TextModeText.h"
 
 #include "modem/GsmAlphabet.h"
+#include "modem/GsmLookalikes.h"
 
 #include <algorithm>
 
@@ -34,8 +35,7 @@ qsizetype ucs2SliceLength(const QString& text, qsizetype from)
 
 bool NeedsUnicode(const QString& text)
 {
-    return !std::all_of(text.cbegin(), text.cend(),
-                        [](QChar c) { return isGsmCharacter(c.unicode()); });
+    return holdsNonGsmCharacters(text);
 }
 
 QByteArray CsmpCommand(bool flash, bool unicode, bool statusReport)

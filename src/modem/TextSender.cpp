@@ -1,9 +1,9 @@
-#include "modem/AnswerCleaning.h"
 #include "modem/CSMSException.h"
 #include "modem/Clock.h"
 #include "modem/ConcatReferenceCounter.h"
 #include "modem/DeviceInfoLookup.h"
 #include "modem/GsmLookalikes.h"
+#include "modem/Interrogation.h"
 #include "modem/MessageSenders.h"
 #include "modem/ModemChannel.h"
 #include "modem/ModemCommands.h"
@@ -52,8 +52,7 @@ private:
     void prepareModem();
     bool chooseGsmCharset();
     QString carryingCharset(const QString& supported) const;
-    QString storedDefaultSmsc() const;
-    std::optional<QString> modemSmsc();
+    bool hasStoredDefaultSmsc() const;
     QByteArray unicodeBody(const QString& text);
     QByteArray bodyOf(const QString& text);
     bool isSingleMessage() const;
@@ -87,8 +86,9 @@ void TextModeSubmission::prepareModem()
     sendCommand(m_port, "AT\r");
     sendCommand(m_port, "AT+CSMS=0\r");
     sendCommand(m_port, "AT+CMGF=1\r");
-    if (!m_request.customSmsc.trimmed().isEmpty() && storedDefaultSmsc().isEmpty())
-        m_ownSmsc = modemSmsc();
+    // A custom SMSC must not outlive this message where no stored default would replace it.
+    if (!m_request.customSmsc.trimmed().isEmpty() && !hasStoredDefaultSmsc())
+        m_ownSmsc = QueryDefaultSmsc(m_port);
     SetSmscStream(m_port, m_request.customSmsc);
     sendCommand(m_port,
                 CsmpCommand(m_flags.flash, m_flags.unicode, m_flags.deliveryReports).toStdString());
@@ -100,23 +100,10 @@ void TextModeSubmission::prepareModem()
     }
 }
 
-QString TextModeSubmission::storedDefaultSmsc() const
+bool TextModeSubmission::hasStoredDefaultSmsc() const
 {
-    if (!m_context.deviceInfo)
-        return {};
-    const QString information =
-        m_context.deviceInfo->deviceInformationOf(portTextOf(m_port.portNumber()));
-    return GetDetailValue(information, QLatin1String(DefaultSmscLabel));
-}
-
-// What the modem holds now, so a custom SMSC does not outlive this message where no stored
-// default would replace it.
-std::optional<QString> TextModeSubmission::modemSmsc()
-{
-    if (!sendCommand(m_port, "AT+CSCA?\r"))
-        return std::nullopt;
-    const QString value = CleanAnswer(m_port.response(), {"AT+CSCA", "+CSCA"}, Quotes::Keep);
-    return decodeSmscNumber(quotedValue(value), basicIsInvalidNumber);
+    return m_context.deviceInfo &&
+           HasDefaultSmsc(portTextOf(m_port.portNumber()), *m_context.deviceInfo);
 }
 
 // A GSM text goes in a character set that carries all of it. A wide set left by an earlier
@@ -198,19 +185,12 @@ std::optional<CSMSException> TextModeSubmission::sendPart(const QByteArray& body
     if (QueryMessageMode(m_port) == u"0")
         SelectTextMode(m_port);
     const QByteArray cmgs = "AT+CMGS=\"" + m_request.number.toLatin1() + "\"\r";
-    return submitNotedPart(m_port, m_context, {cmgs, body, true, partNumber, sendsFast(m_context)});
+    return submitNotedPart(m_port, m_context, {cmgs, body, true, partNumber});
 }
 
-// Once a slice went out, a channel that breaks leaves the whole message's outcome unknown.
 std::optional<CSMSException> TextModeSubmission::sendSlice(const QString& slice, int partNumber)
 {
-    if (partNumber == 1)
-        return sendPart(bodyOf(slice), partNumber);
-    try {
-        return sendPart(bodyOf(slice), partNumber);
-    } catch (const CSMSException& error) {
-        throw UnconfirmedError(error.GetErrorMessage());
-    }
+    return sendMessagePart(partNumber, [&] { return sendPart(bodyOf(slice), partNumber); });
 }
 
 SubmissionOutcome TextModeSubmission::sendSingle()

@@ -288,7 +288,7 @@ QString CSend_SMS_Thread::submit(const QString& number, const QString& message, 
     } catch (const CSMSException& error) {
         deviceGone = isSystemFailure(error) || m_channel.failure().has_value();
         QString status = submissionStatusText(error);
-        if (deviceGone || !SilentModemRecovery::IsNoResponse(error)) {
+        if (deviceGone || !isNoResponse(error)) {
             m_recovery.answered();
         } else if (!shouldEnd()) {
             // A silent modem would otherwise claim row after row and time each one out.
@@ -304,8 +304,6 @@ void CSend_SMS_Thread::recordOutcome(int row, const QString& result)
     RunState& state = m_run.state();
     const bool retriesOn = m_run.context().options.retriesOn;
     const bool failed = result.contains(u"Error");
-    // A message that may be on the air waits for the user's word before it goes again.
-    const bool unconfirmed = failed && result.contains(UnconfirmedErrorText());
     enum class Written
     {
         Nothing,
@@ -324,6 +322,8 @@ void CSend_SMS_Thread::recordOutcome(int row, const QString& result)
             return Written::Stopped;
         r[StatusColumn] = result;
         r[UseStatusColumn] = QueueText::Done();
+        // A message that may be on the air waits for the user's word before it goes again.
+        const bool unconfirmed = RowPredicates::IsUnconfirmed(r);
         if (retriesOn && failed && !unconfirmed && r[RetryColumn].toInt() < state.RetryLimit) {
             r[CurrentStatusColumn] = QueueText::WaitToDispatchRetry();
         } else {
@@ -341,7 +341,8 @@ void CSend_SMS_Thread::recordOutcome(int row, const QString& result)
             m_run.trace(QString::number(m_sentCount));
         state.SentSincePause++;
         m_run.UpdateProgress(m_setup.rowCount, m_setup.generation);
-        m_run.wake().raise(); // a pausing worker may be waiting for the last outcome
+        if (state.PauseActive == 1)
+            m_run.wake().raise(); // the pausing worker may be waiting for the last outcome
     }
     logSentItem(row, result);
     keepTemplate(row);

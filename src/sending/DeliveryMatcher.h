@@ -1,6 +1,7 @@
 #pragma once
 
 #include "modem/StatusReport.h"
+#include "stores/DeliveryRecord.h"
 
 #include <QDateTime>
 #include <QString>
@@ -11,17 +12,8 @@
 #include <unordered_map>
 #include <vector>
 
-// One part handed to a modem that asked for a status report.
-struct SentPart
-{
-    QString port; // "COM3"
-    int messageReference = 0;
-    QString recipient;
-    QDateTime sentAt;
-    std::int64_t row = 0; // the sent row the part belongs to
-    int part = 1;         // from 1
-    int partCount = 1;
-};
+// One part handed to a modem that asked for a status report, as the store keeps it.
+using SentPart = DeliveryPartRecord;
 
 // Where a sent row stands by the reports of its parts.
 struct RowDelivery

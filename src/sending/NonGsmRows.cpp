@@ -7,7 +7,6 @@
 
 namespace {
 
-constexpr int CharactersNamed = 6;
 constexpr int RowsNamed = 10;
 
 QString tr(const char* text)
@@ -38,10 +37,11 @@ NonGsmRows findNonGsmRows(const RecipientList& list)
     NonGsmRows found;
     for (int i = 0; i < list.count(); ++i) {
         const RecipientRow& row = list.at(i);
-        if (!holdsNonGsmCharacters(row.Message))
+        const QStringList characters = nonGsmCharacters(row.Message);
+        if (characters.isEmpty())
             continue;
         found.rows.append(i);
-        for (const QString& character : nonGsmCharacters(row.Message))
+        for (const QString& character : characters)
             if (!found.characters.contains(character))
                 found.characters.append(character);
         found.unknown += replaceWithNearestGsm(row.Message).unknown;
@@ -56,11 +56,8 @@ QString describeNonGsmRows(const NonGsmRows& found)
     QStringList rows;
     for (const int row : found.rows)
         rows.append(QString::number(row + 1));
-    QStringList characters;
-    for (const QString& character : found.characters)
-        characters.append(shownCharacter(character));
     const QString rowText = firstOf(rows, RowsNamed, QStringLiteral(", "));
-    const QString characterText = firstOf(characters, CharactersNamed, QStringLiteral(" "));
+    const QString characterText = namedCharacters(found.characters);
     if (found.rows.size() == 1)
         return tr("1 row (%1) holds characters the GSM alphabet cannot carry: %2")
             .arg(rowText, characterText);

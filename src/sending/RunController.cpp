@@ -67,11 +67,7 @@ bool SendingRun::prepareRetryRound()
         m_timers->stopActivity();
         return false;
     }
-    int unconfirmed = 0;
-    m_queue.updateAll([&](int, QueueRow& row) {
-        if (RowPredicates::IsUnconfirmed(row))
-            ++unconfirmed;
-    });
+    const int unconfirmed = m_queue.countRows(RowPredicates::IsUnconfirmed);
     const bool resend = unconfirmed > 0 && askResendUnconfirmed(unconfirmed);
     m_queue.updateAll([&](int, QueueRow& row) {
         if (!RowPredicates::IsFailed(row) || (!resend && RowPredicates::IsUnconfirmed(row))) {
@@ -98,9 +94,12 @@ bool SendingRun::askResendUnconfirmed(int rows)
 {
     m_resendAnswer = -1;
     m_display.change([rows](RunView& v) { v.resendQuestionRows = rows; });
-    constexpr std::uint32_t PollMs = 50;
-    while (m_resendAnswer < 0 && !m_stopRequested && m_context.state.Mark_To_Stop_All != 1)
-        m_context.clock.sleepMs(PollMs);
+    constexpr std::uint32_t LongestWaitMs = 1000;
+    const auto settled = [this] {
+        return m_resendAnswer >= 0 || m_stopRequested || m_context.state.Mark_To_Stop_All == 1;
+    };
+    while (!m_wake.waitMs(LongestWaitMs, settled)) {
+    }
     m_display.change([](RunView& v) { v.resendQuestionRows = 0; });
     return m_resendAnswer == 1;
 }
@@ -109,6 +108,7 @@ void SendingRun::answerResendQuestion(bool resend)
 {
     m_display.change([](RunView& v) { v.resendQuestionRows = 0; });
     m_resendAnswer = resend ? 1 : 0;
+    m_wake.raise();
 }
 
 QString SendingRun::resendQuestionText(int rows)

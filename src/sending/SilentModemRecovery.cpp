@@ -4,13 +4,6 @@
 #include "modem/CSMSSerialPort.h"
 #include "modem/ModemCommands.h"
 
-bool SilentModemRecovery::IsNoResponse(const CSMSException& error)
-{
-    // A modem that fell silent after a body leaves that row unconfirmed; its next row finds it
-    // silent before anything is sent, and the recovery starts there.
-    return error.code() == CSMSException::NoResponseCode;
-}
-
 bool SilentModemRecovery::recover(CSMSSerialPort& channel, int portNumber)
 {
     ++m_consecutive;

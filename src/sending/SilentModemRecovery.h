@@ -3,7 +3,6 @@
 #include <QCoreApplication>
 #include <QString>
 
-class CSMSException;
 class CSMSSerialPort;
 
 // What a worker does when its modem stops answering (USB sticks wedge after hours of sending):
@@ -17,9 +16,6 @@ class SilentModemRecovery
 public:
     // Time-outs in a row after which a port is given up even when it opens again.
     static constexpr int GiveUpAfter = 3;
-
-    // A submission error that means the modem gave no answer in time.
-    static bool IsNoResponse(const CSMSException& error);
 
     // Any answer from the modem ends a run of time-outs.
     void answered() { m_consecutive = 0; }

@@ -190,6 +190,15 @@ struct Globals
 };
 
 // A formula's cached result; strings come in the STRING record that follows.
+// Every cell found goes through here. A record can name column 0xFFFF, past the last column any
+// sheet table holds (it counts columns from 1 in 16 bits): such a cell is damage and is left out.
+void keepCell(BiffSheet& sheet, BiffCell cell)
+{
+    if (cell.column == 0xFFFF)
+        return;
+    sheet.cells.push_back(std::move(cell));
+}
+
 struct PendingString
 {
     bool waiting = false;
@@ -229,7 +238,7 @@ void readFormula(const RecordView& r, const Globals& g, BiffSheet& sheet, Pendin
         cell.kind = date ? CellKind::Date : CellKind::Number;
         cell.text = date ? CellText::serialDate(number, g.date1904) : CellText::number(number);
     }
-    sheet.cells.push_back(std::move(cell));
+    keepCell(sheet, std::move(cell));
 }
 
 // The STRING record after a formula, possibly continued in CONTINUE records that each start
@@ -273,10 +282,9 @@ void addDate(std::uint32_t row, std::uint16_t column, std::uint16_t xf, double n
              const Globals& g, BiffSheet& sheet)
 {
     if (g.isDate(xf))
-        sheet.cells.push_back(
-            {row, column, CellKind::Date, CellText::serialDate(number, g.date1904)});
+        keepCell(sheet, {row, column, CellKind::Date, CellText::serialDate(number, g.date1904)});
     else if (g.allCells)
-        sheet.cells.push_back({row, column, CellKind::Number, CellText::number(number)});
+        keepCell(sheet, {row, column, CellKind::Number, CellText::number(number)});
 }
 
 // LABELSST, LABEL and RSTRING: text cells, read only when all cells are.
@@ -297,7 +305,7 @@ void readText(const RecordView& r, const Globals& g, BiffSheet& sheet)
         appendChars(cell.text, r.body, 8, u16(r.body, 6), false);
     }
     if (!cell.text.isEmpty())
-        sheet.cells.push_back(std::move(cell));
+        keepCell(sheet, std::move(cell));
 }
 
 void readNumbers(const RecordView& r, const Globals& g, BiffSheet& sheet)
@@ -328,7 +336,7 @@ void readBoolErr(const RecordView& r, BiffSheet& sheet)
     const bool error = r.body[7] != 0;
     cell.kind = error ? CellKind::Error : CellKind::Boolean;
     cell.text = error ? CellText::errorText(uchar(r.body[6])) : CellText::boolean(r.body[6] != 0);
-    sheet.cells.push_back(std::move(cell));
+    keepCell(sheet, std::move(cell));
 }
 
 bool scanSheet(const QByteArray& stream, qsizetype at, const Globals& g, BiffSheet& sheet)
@@ -363,7 +371,7 @@ bool scanSheet(const QByteArray& stream, qsizetype at, const Globals& g, BiffShe
         case String:
             if (pending.waiting) {
                 pending.cell.text = readFormulaString(r, records, g.biff8);
-                sheet.cells.push_back(std::move(pending.cell));
+                keepCell(sheet, std::move(pending.cell));
                 pending = {};
             }
             break;

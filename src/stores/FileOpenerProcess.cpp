@@ -39,8 +39,9 @@ bool RunFileOpener(const QString& program, const QString& path, int patienceMs)
     });
     QTimer::singleShot(patienceMs, &loop, &QEventLoop::quit);
     process->start();
+    // The window keeps painting meanwhile, but takes no clicks that could open the file again.
     if (end == End::Waiting)
-        loop.exec();
+        loop.exec(QEventLoop::ExcludeUserInputEvents);
     if (end == End::Waiting) {
         // Still running: it has the file in hand.
         QObject::disconnect(process, nullptr, &loop, nullptr);

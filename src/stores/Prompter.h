@@ -42,7 +42,11 @@ public:
     virtual Answer askYesNoCancel(const QString& caption, const QString& text,
                                   Icon icon = Icon::Question) = 0;
     // A question answered by one of its own buttons, given in order with the way back last:
-    // the index of the button chosen; closing the box chooses the way back.
+    // the index of the button chosen; closing the box chooses the way back, and so do
+    // prompters without buttons of their own.
     virtual int choose(const QString& caption, const QString& text, const QStringList& choices,
-                       Icon icon = Icon::Question) = 0;
+                       Icon icon = Icon::Question)
+    {
+        return int(choices.size()) - 1;
+    }
 };

@@ -95,7 +95,6 @@ std::unique_ptr<Workbook> XlsWorkbook::openOwnReading(const QByteArray& stream,
     if (!ScanBiff(stream, summary, true) || summary.sheets.empty())
         return nullptr; // FreeXL's error stands
     std::unique_ptr<XlsWorkbook> workbook(new XlsWorkbook);
-    workbook->m_ownReading = true;
     for (BiffSheet& sheet : summary.sheets)
         workbook->m_sheets.push_back({sheet.name, 0, std::move(sheet.cells)});
     error = {};
@@ -157,14 +156,10 @@ SpreadsheetError XlsWorkbook::readCells(int index, CellSink& sink)
     if (index < 0 || std::size_t(index) >= m_sheets.size())
         return {SpreadsheetErrorCode::NoSuchSheet, QStringLiteral("No sheet %1").arg(index)};
     const Sheet& sheet = m_sheets[index];
-    if (m_ownReading) {
-        for (const BiffCell& c : sheet.extraCells) {
-            // A damaged record can name a column past any sheet's last; no table holds it.
-            if (c.column >= 0xFFFF)
-                continue;
+    if (ownReading()) {
+        for (const BiffCell& c : sheet.extraCells)
             if (!sink.cell(c.row + 1, c.column + 1, {c.kind, c.text, c.shareKey}))
                 return {};
-        }
         return {};
     }
     const void* h = m_handle.get();

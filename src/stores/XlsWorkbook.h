@@ -39,5 +39,6 @@ private:
     };
     std::unique_ptr<const void, Closer> m_handle;
     std::vector<Sheet> m_sheets;
-    bool m_ownReading = false;
+    // Without FreeXL the cells come from our own walk of the records alone.
+    bool ownReading() const { return !m_handle; }
 };

@@ -30,7 +30,7 @@ protected:
     void sent(const QString& port, int reference, const QString& recipient, std::int64_t row,
               int part = 1, int partCount = 1, const QDateTime& at = Start)
     {
-        matcher.addSentPart({port, reference, recipient, at, row, part, partCount});
+        matcher.addSentPart({row, port, reference, recipient, at, part, partCount});
     }
 
     bool report(const QString& port, int reference, const QString& recipient, int status,

@@ -193,8 +193,8 @@ QLayout* CKORV_QuillonDlg::buildCharacterWarning(QWidget* box)
     m_characterWarning = new QLabel(box);
     m_characterWarning->setMinimumWidth(1);
     m_characterWarning->setToolTip(
-        tr("With Unicode support off, Send asks whether to send such rows as Unicode or with the "
-           "nearest GSM letters."));
+        tr("With \"Enable non-English (Unicode) characters support\" off, Send asks whether to "
+           "send such rows as Unicode or with the nearest GSM letters."));
     row->addWidget(m_characterWarning, 1);
     return row;
 }

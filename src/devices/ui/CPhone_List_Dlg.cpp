@@ -9,7 +9,7 @@
 #include "devices/ui/CAutomated_GSM_Sending.h"
 #include "devices/ui/DeviceCommands.h"
 #include "devices/ui/DeviceSettingsPanel.h"
-#include "recipients/ui/ListColumns.h"
+#include "stores/ui/ListColumns.h"
 #include "stores/ui/WaitPopup.h"
 
 #include <QCloseEvent>

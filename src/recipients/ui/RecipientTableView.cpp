@@ -1,6 +1,6 @@
 #include "recipients/ui/RecipientTableView.h"
 
-#include "recipients/ui/ListColumns.h"
+#include "stores/ui/ListColumns.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>

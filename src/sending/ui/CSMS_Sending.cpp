@@ -1,12 +1,12 @@
 #include "sending/ui/CSMS_Sending.h"
 
-#include "recipients/ui/ListColumns.h"
 #include "sending/QueueRow.h"
 #include "sending/RunTexts.h"
 #include "sending/SendQueueModel.h"
 #include "sending/SendingRun.h"
 #include "sending/ui/WindowStatusExport.h"
 #include "stores/Prompter.h"
+#include "stores/ui/ListColumns.h"
 #include "stores/ui/WaitPopup.h"
 
 #include <QCloseEvent>

@@ -1,8 +1,8 @@
 #include "stores/ui/SentItems.h"
 
-#include "recipients/ui/ListColumns.h"
 #include "stores/SentItemStore.h"
 #include "stores/ui/BackgroundJob.h"
+#include "stores/ui/ListColumns.h"
 #include "stores/ui/MessageBoxPrompter.h"
 #include "stores/ui/SelectedRows.h"
 #include "stores/ui/StoreHooks.h"
@@ -46,7 +46,6 @@ CSent_Items::CSent_Items(SentItemStore& store, Prompter* prompter, QWidget* pare
     m_list->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_list->verticalHeader()->hide();
     m_list->setColumnWidth(SentItemsModel::NumberColumn, NumberColumnWidth(*m_list));
-    m_list->setColumnWidth(SentItemsModel::MessageColumn, 200);
     m_list->setColumnWidth(SentItemsModel::DateColumn, 100);
     m_list->setColumnWidth(SentItemsModel::StatusColumn,
                            FitWidth(*m_list->horizontalHeader(), SentItemsModel::StatusColumn, 0));

@@ -1,4 +1,4 @@
-#include "recipients/ui/ListColumns.h"
+#include "stores/ui/ListColumns.h"
 
 #include <QHeaderView>
 #include <QWidget>
@@ -14,9 +14,9 @@ int cellWidth(const QWidget& view, const QString& text)
 
 } // namespace
 
-int NumberColumnWidth(const QWidget& view, int designed)
+int NumberColumnWidth(const QWidget& view, int usual)
 {
-    return std::max(designed, cellWidth(view, QStringLiteral("+000000000000000")));
+    return std::max(usual, cellWidth(view, QStringLiteral("+000000000000000")));
 }
 
 void FillWithColumn(QHeaderView& header, int column)
@@ -25,9 +25,9 @@ void FillWithColumn(QHeaderView& header, int column)
     header.setSectionResizeMode(column, QHeaderView::Stretch);
 }
 
-int FitWidth(const QHeaderView& header, int column, int designed, const QStringList& cells)
+int FitWidth(const QHeaderView& header, int column, int usual, const QStringList& cells)
 {
-    int width = std::max(designed, header.sectionSizeHint(column));
+    int width = std::max(usual, header.sectionSizeHint(column));
     const QWidget* parent = header.parentWidget();
     const QWidget& view = parent ? *parent : static_cast<const QWidget&>(header);
     for (const QString& cell : cells)
