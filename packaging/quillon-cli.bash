@@ -4,24 +4,16 @@ _quillon_cli()
     local cur prev words cword
     _init_completion || return
 
+    # The commands and their options as quillon-cli itself lists them, so nothing drifts.
     if [[ $cword -eq 1 ]]; then
-        COMPREPLY=($(compgen -W 'pdu info send-one import scan send --help' -- "$cur"))
+        local commands
+        commands=$(quillon-cli --help 2>/dev/null | sed -n 's/^  \([a-z-]*\)  .*/\1/p')
+        COMPREPLY=($(compgen -W "$commands --help" -- "$cur"))
         return
     fi
 
     local options
-    case ${words[1]} in
-        pdu) options='--to --smsc --unicode --flash --help' ;;
-        info) options='--help' ;;
-        send-one) options='--port --mode --to --smsc --unicode --flash --help' ;;
-        import) options='--sheet --columns --message-column --template --composer
-                         --skip-duplicates --export --help' ;;
-        scan) options='--help' ;;
-        send) options='--file --message --sheet --number-column --message-column --port --all
-                       --mode --smsc --quota --type --unicode --fast --resend-unconfirmed
-                       --skip-duplicates --use-exclusion-rules --pause-every --pause-for
-                       --retries --save-sent-items --save-to-templates --clock-factor --help' ;;
-    esac
+    options=$(quillon-cli "${words[1]}" --help 2>/dev/null | grep -o -- '--[a-z][a-z-]*' | sort -u)
 
     case $prev in
         --file | --export) _filedir; return ;;
