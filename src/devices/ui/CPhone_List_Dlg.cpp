@@ -9,11 +9,10 @@
 #include "devices/ui/CAutomated_GSM_Sending.h"
 #include "devices/ui/DeviceCommands.h"
 #include "devices/ui/DeviceSettingsPanel.h"
+#include "stores/ui/BackgroundJob.h"
 #include "stores/ui/ListColumns.h"
-#include "stores/ui/WaitPopup.h"
 
 #include <QCloseEvent>
-#include <QEventLoop>
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QProgressBar>
@@ -158,24 +157,11 @@ bool CPhone_List_Dlg::askToStopScan(const QString& question)
 void CPhone_List_Dlg::endScanAndWait()
 {
     m_scan.requestStop();
-    if (!m_scan.hasEnded()) {
-        // The port in hand finishes its probe first, up to its channel time-outs: the window
-        // keeps painting under the wait pop-up meanwhile.
-        const bool wasEnabled = isEnabled();
-        setEnabled(false);
-        WaitPopup popup(this);
-        popup.show();
-        QEventLoop loop;
-        QTimer check;
-        connect(&check, &QTimer::timeout, &loop, [this, &loop] {
-            if (m_scan.hasEnded())
-                loop.quit();
-        });
-        check.start(PollIntervalMs);
-        loop.exec(QEventLoop::ExcludeUserInputEvents);
-        setEnabled(wasEnabled);
-    }
-    m_scan.StopModemScan(false); // joins a thread that has ended
+    // The port in hand finishes its probe first, up to its channel time-outs: the join runs in
+    // the background while the window keeps painting under the wait pop-up.
+    if (!m_scan.hasEnded())
+        RunBackgroundJobAndWait(this, [this] { m_scan.StopModemScan(false); });
+    m_scan.StopModemScan(false); // joins a thread that has ended, if not joined above
 }
 
 void CPhone_List_Dlg::scanEnded()
