@@ -1,8 +1,9 @@
 // Speed of the sending engine: CPU per message with 32 modems and no latency, how throughput
 // grows with the number of modems against the modem-bound limit, and a million-row queue's
 // memory and the sending window's refresh while workers send.
+#include "base/Clock.h"
+#include "base/Prompter.h"
 #include "devices/DeviceState.h"
-#include "modem/Clock.h"
 #include "modem/ConcatReferenceCounter.h"
 #include "modem/PortMap.h"
 #include "modem/SendOptions.h"
@@ -14,7 +15,6 @@
 #include "sending/SendQueueModel.h"
 #include "sending/SendingRun.h"
 #include "sim/ModemSimulator.h"
-#include "stores/Prompter.h"
 
 #include <QCoreApplication>
 #include <QHash>

@@ -1,7 +1,7 @@
-#include "stores/BiffWriter.h"
-#include "stores/HtmlExportWriter.h"
-#include "stores/TextExportWriter.h"
-#include "stores/XlsxExportWriter.h"
+#include "exports/BiffWriter.h"
+#include "exports/HtmlExportWriter.h"
+#include "exports/TextExportWriter.h"
+#include "exports/XlsxExportWriter.h"
 
 #include <QFileInfo>
 #include <QTemporaryDir>

@@ -3,11 +3,11 @@
 // sheet, check every number and put the rows at the top of the list. Wall and CPU time are both
 // reported, since the machine may be shared.
 
+#include "exports/BiffWriter.h"
+#include "exports/XlsxExportWriter.h"
 #include "recipients/DynamicExcelWizard.h"
 #include "recipients/RecipientList.h"
-#include "stores/BiffWriter.h"
 #include "stores/ExclusionSet.h"
-#include "stores/XlsxExportWriter.h"
 
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>

@@ -1,12 +1,12 @@
 // Speed of the recipient list: number checks against the duplicate index and a large exclusion
 // set, inserts at the top, reading rows for the view, removing scattered rows, and loading the
 // exclusion lists.
+#include "base/Prompter.h"
 #include "recipients/RecipientBatch.h"
 #include "recipients/RecipientCommands.h"
 #include "recipients/RecipientList.h"
 #include "stores/DataFolder.h"
 #include "stores/ExclusionSet.h"
-#include "stores/Prompter.h"
 #include "stores/RecordFile.h"
 
 #include <QTemporaryDir>

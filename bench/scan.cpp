@@ -1,15 +1,15 @@
 // Speed of the modem scan: the opening probe of all 512 port names when nothing answers, and a
 // whole scan of eight simulated modems with the real clock (designed waits and time-outs).
+#include "base/Clock.h"
+#include "base/Prompter.h"
 #include "devices/DeviceDetailsStore.h"
 #include "devices/ModemScan.h"
 #include "devices/OpeningProbe.h"
 #include "devices/PortEnumeration.h"
 #include "devices/ScanResults.h"
 #include "modem/CSMSSerialPort.h"
-#include "modem/Clock.h"
 #include "modem/PortMap.h"
 #include "sim/ModemSimulator.h"
-#include "stores/Prompter.h"
 
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>

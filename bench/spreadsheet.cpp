@@ -2,8 +2,8 @@
 // text. Peak memory is the process's, so run one benchmark at a time to see its own figure,
 // e.g. --benchmark_filter=MillionCells.
 
-#include "../tests/support/XlsFixture.h"
-#include "stores/SpreadsheetReader.h"
+#include "spreadsheet/SpreadsheetReader.h"
+#include "support/XlsFixture.h"
 
 #include <QFile>
 #include <QTemporaryDir>

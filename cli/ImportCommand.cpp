@@ -2,7 +2,9 @@
 #include "CliHelp.h"
 #include "SendCommandSetup.h"
 #include "app/QuillonApp.h"
-#include "modem/Clock.h"
+#include "base/Clock.h"
+#include "exports/BiffWriter.h"
+#include "exports/XlsxExportWriter.h"
 #include "recipients/DynamicMessages.h"
 #include "recipients/ImportFromFile.h"
 #include "recipients/RecipientBatch.h"
@@ -10,11 +12,9 @@
 #include "recipients/RecipientList.h"
 #include "recipients/RecipientListExport.h"
 #include "recipients/TextNumberImport.h"
-#include "stores/BiffWriter.h"
+#include "spreadsheet/SheetTable.h"
+#include "spreadsheet/SpreadsheetReader.h"
 #include "stores/ExclusionSet.h"
-#include "stores/SheetTable.h"
-#include "stores/SpreadsheetReader.h"
-#include "stores/XlsxExportWriter.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

@@ -1,14 +1,14 @@
 #include "CliCommand.h"
 #include "CliHelp.h"
 #include "ModemCliSupport.h"
+#include "base/Clock.h"
+#include "base/Prompter.h"
 #include "devices/DeviceDetailsStore.h"
 #include "devices/ModemScan.h"
 #include "devices/PortEnumeration.h"
 #include "devices/ScanResults.h"
 #include "modem/CSMSSerialPort.h"
-#include "modem/Clock.h"
 #include "modem/PortMap.h"
-#include "stores/Prompter.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

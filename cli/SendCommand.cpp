@@ -3,7 +3,7 @@
 #include "SendCommandSetup.h"
 #include "StopSignals.h"
 #include "app/QuillonApp.h"
-#include "modem/Clock.h"
+#include "base/Clock.h"
 #include "sending/QueueText.h"
 #include "sending/RowPredicates.h"
 #include "sending/SendingRun.h"

@@ -2,20 +2,20 @@
 
 #include "CliHelp.h"
 #include "ModemCliSupport.h"
+#include "base/Clock.h"
 #include "modem/AnswerCleaning.h"
 #include "modem/CSMSException.h"
 #include "modem/CSMSSerialPort.h"
-#include "modem/Clock.h"
 #include "modem/Interrogation.h"
 #include "modem/ModemCommands.h"
 #include "recipients/ExcelImport.h"
 #include "recipients/ImportFromFile.h"
 #include "recipients/TextNumberImport.h"
 #include "sending/NonGsmRows.h"
+#include "spreadsheet/SheetTable.h"
+#include "spreadsheet/SpreadsheetReader.h"
 #include "stores/DataFolder.h"
 #include "stores/ExclusionSet.h"
-#include "stores/SheetTable.h"
-#include "stores/SpreadsheetReader.h"
 
 #include <QCoreApplication>
 #include <QFile>

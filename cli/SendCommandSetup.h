@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/Prompter.h"
 #include "devices/DeviceState.h"
 #include "modem/ConcatReferenceCounter.h"
 #include "modem/PortMap.h"
@@ -12,7 +13,6 @@
 #include "sending/RunState.h"
 #include "sending/SendingContext.h"
 #include "sending/SentTemplates.h"
-#include "stores/Prompter.h"
 #include "stores/SentItemStore.h"
 #include "stores/TemplateStore.h"
 

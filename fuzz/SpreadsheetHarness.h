@@ -1,7 +1,7 @@
 #pragma once
 
 #include "FuzzSupport.h"
-#include "stores/SpreadsheetReader.h"
+#include "spreadsheet/SpreadsheetReader.h"
 
 #include <QHash>
 #include <utility>

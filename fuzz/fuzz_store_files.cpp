@@ -1,7 +1,7 @@
 // The sent-items log and the templates file as a hand edit or a crash may leave them.
 
 #include "FuzzSupport.h"
-#include "stores/CodePage.h"
+#include "spreadsheet/CodePage.h"
 #include "stores/DataFolder.h"
 #include "stores/SentItemStore.h"
 #include "stores/TemplateStore.h"

@@ -78,7 +78,8 @@ void SimulatorOptions::validate() const
                    .arg(firstPort + modems - 1)
                    .arg(kMaxPort));
     for (const ProfileSpec& profileText : profiles) {
-        if (profileText.port && (*profileText.port < firstPort || *profileText.port >= firstPort + modems))
+        if (profileText.port &&
+            (*profileText.port < firstPort || *profileText.port >= firstPort + modems))
             refuse(tr("--profile names COM%1, which is not simulated").arg(*profileText.port));
     }
 }

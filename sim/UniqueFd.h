@@ -5,7 +5,8 @@
 
 namespace sim {
 
-// Owns one file descriptor and closes it.
+// Owns one file descriptor and closes it. The simulator keeps its own copy of src/modem's
+// UniqueFd on purpose: it depends on nothing of the program it plays a modem to.
 class UniqueFd
 {
 public:

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "stores/Prompter.h"
+#include "base/Prompter.h"
 
 // A prompter that passes everything to another one, which can be swapped while the parts that
 // were handed this one keep their reference (tests script the main window's answers this way).

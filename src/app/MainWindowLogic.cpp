@@ -4,9 +4,9 @@
 #include "app/MainWindowSession.h"
 #include "app/ProgramFolder.h"
 #include "app/QuillonApp.h"
+#include "base/Prompter.h"
+#include "exports/ExportServices.h"
 #include "recipients/LoadFileMsg.h"
-#include "stores/ExportServices.h"
-#include "stores/Prompter.h"
 
 #include <QFileInfo>
 
@@ -54,7 +54,7 @@ void MainWindowLogic::initialise()
 
 bool MainWindowLogic::isBusy() const
 {
-    return m_app.state().isBusy() || m_session.runState().RunOpen.load() == 1 ||
+    return m_app.busyFlag().isBusy() || m_session.runState().RunOpen.load() == 1 ||
            m_preparation.preparing();
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/AppState.h"
+#include "base/BusyFlag.h"
 #include "stores/DataFolder.h"
 
 #include <QString>
@@ -26,12 +26,12 @@ public:
 
     const QString& programFolder() const { return m_programFolder; }
     const DataFolder& dataFolder() const { return m_dataFolder; }
-    AppState& state() { return m_state; }
+    BusyFlag& busyFlag() { return m_busyFlag; }
     const Clock& clock() const { return m_clock; }
 
 private:
     QString m_programFolder;
     DataFolder m_dataFolder;
-    AppState m_state;
+    BusyFlag m_busyFlag;
     const Clock& m_clock;
 };

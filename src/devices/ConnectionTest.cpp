@@ -1,5 +1,7 @@
 #include "devices/ConnectionTest.h"
 
+#include "base/Clock.h"
+#include "base/Prompter.h"
 #include "devices/DeviceChannelWork.h"
 #include "devices/DeviceDetailsStore.h"
 #include "devices/DeviceRecords.h"
@@ -7,9 +9,7 @@
 #include "devices/DeviceTexts.h"
 #include "modem/CSMSException.h"
 #include "modem/CSMSSerialPort.h"
-#include "modem/Clock.h"
 #include "modem/SubmissionContext.h"
-#include "stores/Prompter.h"
 #include "stores/StdioFileEx.h"
 
 namespace {

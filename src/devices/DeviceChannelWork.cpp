@@ -1,10 +1,10 @@
 #include "devices/DeviceChannelWork.h"
 
+#include "base/Clock.h"
 #include "devices/DeviceChannel.h"
 #include "devices/DeviceTexts.h"
 #include "modem/CSMSException.h"
 #include "modem/CSMSSerialPort.h"
-#include "modem/Clock.h"
 #include "modem/MessageSenders.h"
 #include "modem/ModemCommands.h"
 

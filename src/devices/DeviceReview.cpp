@@ -1,9 +1,9 @@
 #include "devices/DeviceReview.h"
 
+#include "base/Prompter.h"
 #include "devices/DeviceRecords.h"
 #include "devices/DeviceState.h"
 #include "devices/DeviceTexts.h"
-#include "stores/Prompter.h"
 
 DeviceTable ReviewTableFromState(const DeviceState& state)
 {

@@ -1,5 +1,6 @@
 #include "devices/DeviceSelection.h"
 
+#include "base/Prompter.h"
 #include "devices/DeviceChannel.h"
 #include "devices/DeviceRecords.h"
 #include "devices/DeviceSettings.h"
@@ -9,7 +10,6 @@
 #include "modem/CSMSSerialPort.h"
 #include "modem/Interrogation.h"
 #include "modem/ModemCommands.h"
-#include "stores/Prompter.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 #include "devices/DeviceSettings.h"
 
+#include "base/Prompter.h"
 #include "devices/DeviceDetailsStore.h"
 #include "devices/DeviceRecords.h"
 #include "devices/DeviceTexts.h"
-#include "stores/Prompter.h"
 
 namespace {
 

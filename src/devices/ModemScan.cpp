@@ -1,5 +1,7 @@
 #include "devices/ModemScan.h"
 
+#include "base/Clock.h"
+#include "base/Prompter.h"
 #include "devices/DeviceDetailsStore.h"
 #include "devices/OpeningProbe.h"
 #include "devices/PortEnumeration.h"
@@ -7,12 +9,10 @@
 #include "devices/ScanResults.h"
 #include "modem/CSMSException.h"
 #include "modem/CSMSSerialPort.h"
-#include "modem/Clock.h"
 #include "modem/DeviceInfoLookup.h"
 #include "modem/ModemCommands.h"
 #include "modem/PortMap.h"
 #include "modem/SimState.h"
-#include "stores/Prompter.h"
 
 #include <QCoreApplication>
 #include <QLoggingCategory>

@@ -1,8 +1,8 @@
 #include "devices/QuotaAssignment.h"
 
+#include "base/Prompter.h"
 #include "devices/DeviceRecords.h"
 #include "devices/DeviceState.h"
-#include "stores/Prompter.h"
 
 #include <algorithm>
 #include <limits>

@@ -1,8 +1,8 @@
 #include "devices/SimPinEntry.h"
 
+#include "base/Prompter.h"
 #include "devices/DeviceTexts.h"
 #include "modem/ModemChannel.h"
-#include "stores/Prompter.h"
 
 #include <QRegularExpression>
 

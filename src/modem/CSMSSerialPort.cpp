@@ -1,7 +1,7 @@
 #include "modem/CSMSSerialPort.h"
 
+#include "base/Clock.h"
 #include "modem/CSMSException.h"
-#include "modem/Clock.h"
 #include "modem/PortMap.h"
 #include "modem/ReplyCollector.h"
 #include "modem/SerialLineSettings.h"

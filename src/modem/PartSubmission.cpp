@@ -1,6 +1,6 @@
 #include "modem/PartSubmission.h"
 
-#include "modem/Clock.h"
+#include "base/Clock.h"
 #include "modem/ModemChannel.h"
 #include "modem/ModemTrace.h"
 

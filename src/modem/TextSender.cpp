@@ -1,5 +1,5 @@
+#include "base/Clock.h"
 #include "modem/CSMSException.h"
-#include "modem/Clock.h"
 #include "modem/ConcatReferenceCounter.h"
 #include "modem/DeviceInfoLookup.h"
 #include "modem/GsmLookalikes.h"

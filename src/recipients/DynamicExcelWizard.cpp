@@ -4,7 +4,7 @@
 #include "recipients/ImportFromFile.h"
 #include "recipients/RecipientBatch.h"
 #include "recipients/RecipientList.h"
-#include "stores/SheetTable.h"
+#include "spreadsheet/SheetTable.h"
 
 #include <QFileInfo>
 #include <algorithm>

@@ -4,7 +4,7 @@
 #include "recipients/ImportTexts.h"
 #include "recipients/LoadFileMsg.h"
 #include "recipients/NumberRule.h"
-#include "stores/SpreadsheetReader.h"
+#include "spreadsheet/SpreadsheetReader.h"
 
 #include <functional>
 #include <optional>

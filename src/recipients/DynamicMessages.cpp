@@ -1,7 +1,7 @@
 #include "recipients/DynamicMessages.h"
 
 #include "recipients/RecipientBatch.h"
-#include "stores/SheetTable.h"
+#include "spreadsheet/SheetTable.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
 #include "recipients/ExcelImport.h"
 
 #include "recipients/RecipientBatch.h"
-#include "stores/SheetTable.h"
-#include "stores/SpreadsheetReader.h"
+#include "spreadsheet/SheetTable.h"
+#include "spreadsheet/SpreadsheetReader.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
 #include "recipients/FillMessageInList.h"
 
+#include "base/Prompter.h"
 #include "recipients/RecipientList.h"
 #include "recipients/RecipientPrompts.h"
-#include "stores/Prompter.h"
 
 using namespace RecipientPrompts;
 

@@ -6,8 +6,8 @@
 #include "recipients/RecipientBatch.h"
 #include "recipients/RecipientList.h"
 #include "recipients/TextNumberImport.h"
-#include "stores/SheetTable.h"
-#include "stores/SpreadsheetReader.h"
+#include "spreadsheet/SheetTable.h"
+#include "spreadsheet/SpreadsheetReader.h"
 
 #include <QFileInfo>
 

@@ -1,7 +1,7 @@
 #include "recipients/LoadFileMsg.h"
 
+#include "base/Prompter.h"
 #include "recipients/RecipientList.h"
-#include "stores/Prompter.h"
 
 CLoad_File_Msg::Choice CLoad_File_Msg::Ask(RecipientList& list, Prompter& prompter)
 {

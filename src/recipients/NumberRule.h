@@ -1,16 +1,11 @@
 #pragma once
 
+#include "stores/PhoneNumberText.h"
+
 #include <QCoreApplication>
 #include <QString>
 
 class ExclusionSet;
-
-// Removes every '-', ' ', '(' and ')', wherever it stands.
-QString StripNumberSeparators(const QString& text);
-
-// True when the text, trimmed, is not a phone number: empty, a '+' after the first character,
-// more than 20 characters, or a character other than digits, '+' and '-'. A lone "+" passes.
-bool IsInvalidNumber(const QString& text);
 
 // The options read at the moment a number is tested. The exclusion set belongs to the main
 // window; it is consulted only while "Use Exclusion Rules" is ticked.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "stores/Exporter.h"
+#include "exports/Exporter.h"
 
 class RecipientList;
 

@@ -1,7 +1,7 @@
 #include "recipients/RecipientPrompts.h"
 
+#include "base/Prompter.h"
 #include "recipients/RecipientList.h"
-#include "stores/Prompter.h"
 
 #include <QCoreApplication>
 

@@ -1,6 +1,6 @@
 #include "recipients/TemplateCells.h"
 
-#include "stores/SheetTable.h"
+#include "spreadsheet/SheetTable.h"
 
 #include <algorithm>
 

@@ -1,9 +1,9 @@
 #include "sending/NonGsmRows.h"
 
+#include "base/Prompter.h"
 #include "modem/GsmLookalikes.h"
 #include "modem/PduSubmission.h"
 #include "recipients/RecipientList.h"
-#include "stores/Prompter.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "sending/RunTimers.h"
 
-#include "modem/Clock.h"
+#include "base/Clock.h"
 
 RunTimers::RunTimers(const Clock& clock, std::function<void()> onActivity,
                      std::function<void()> onCountdown)

@@ -1,5 +1,6 @@
 #include "sending/SendPreparation.h"
 
+#include "base/Prompter.h"
 #include "devices/DeviceRecords.h"
 #include "devices/QuotaAssignment.h"
 #include "modem/SimState.h"
@@ -9,7 +10,6 @@
 #include "sending/PortProbe.h"
 #include "sending/RunOptions.h"
 #include "sending/RunState.h"
-#include "stores/Prompter.h"
 
 namespace {
 

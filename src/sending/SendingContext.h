@@ -1,11 +1,12 @@
 #pragma once
 
+#include "exports/ProcessStatusExport.h"
 #include "stores/ExclusionSet.h"
-#include "stores/ProcessStatusExport.h"
 
 #include <QDate>
 #include <QString>
 #include <functional>
+#include <memory>
 #include <vector>
 
 class Clock;
@@ -18,6 +19,7 @@ class RunState;
 class SentItemStore;
 class SentTemplates;
 class ProcessStatusExport;
+class QWidget;
 struct RunOptions;
 
 // What the main window does for a sending run besides holding its data.
@@ -39,6 +41,9 @@ public:
     // Every row of the run in order; the export filters them by the user's choice.
     virtual void exportStatuses(const std::vector<ProcessStatusRow>& rows, bool withRetry) = 0;
 };
+
+// Makes the status export of a sending window, run over that window.
+using StatusExportFactory = std::function<std::unique_ptr<ProcessStatusExport>(QWidget* window)>;
 
 // Everything a sending run works with. All of it is owned elsewhere, mostly by the main
 // window, and outlives the run.

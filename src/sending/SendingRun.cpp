@@ -1,5 +1,6 @@
 #include "sending/SendingRun.h"
 
+#include "base/Prompter.h"
 #include "devices/DeviceState.h"
 #include "recipients/RecipientList.h"
 #include "sending/CSend_SMS_Thread.h"
@@ -9,7 +10,6 @@
 #include "sending/RunState.h"
 #include "sending/RunTexts.h"
 #include "sending/RunTimers.h"
-#include "stores/Prompter.h"
 
 SendingRun::SendingRun(SendingContext context)
     : m_context(std::move(context)), m_wake(m_context.clock)

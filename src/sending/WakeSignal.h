@@ -1,6 +1,6 @@
 #pragma once
 
-#include "modem/Clock.h"
+#include "base/Clock.h"
 
 #include <condition_variable>
 #include <cstdint>

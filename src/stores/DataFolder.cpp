@@ -1,8 +1,8 @@
 #include "stores/DataFolder.h"
 
-#include "stores/FileError.h"
+#include "base/FileError.h"
+#include "base/TemporaryFileName.h"
 #include "stores/StdioFileEx.h"
-#include "stores/TemporaryFileName.h"
 
 #include <QDateTime>
 #include <QDir>

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "base/FileError.h"
 #include "stores/DeliveryRecord.h"
-#include "stores/FileError.h"
 
 #include <mutex>
 #include <vector>

@@ -1,8 +1,8 @@
 #include "stores/ExclusionSet.h"
 
+#include "base/Prompter.h"
 #include "stores/DataFolder.h"
 #include "stores/NumberKey.h"
-#include "stores/Prompter.h"
 #include "stores/RecordFile.h"
 #include "stores/StdioFileEx.h"
 

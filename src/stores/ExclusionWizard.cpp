@@ -1,9 +1,9 @@
 #include "stores/ExclusionWizard.h"
 
+#include "base/Prompter.h"
 #include "stores/DataFolder.h"
 #include "stores/ExclusionNumberFile.h"
 #include "stores/NumberKey.h"
-#include "stores/Prompter.h"
 
 #include <QFileInfo>
 #include <QSet>

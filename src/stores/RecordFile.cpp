@@ -1,6 +1,6 @@
 #include "stores/RecordFile.h"
 
-#include "stores/CodePage.h"
+#include "spreadsheet/CodePage.h"
 #include "stores/StdioFileEx.h"
 
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "stores/SentItemsLogic.h"
 
+#include "base/Prompter.h"
 #include "stores/DataFolder.h"
-#include "stores/Prompter.h"
 #include "stores/SentItemStore.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include "stores/StdioFileEx.h"
 
-#include "stores/TemporaryFileName.h"
+#include "base/TemporaryFileName.h"
 
 #include <QFile>
 #include <QtEndian>

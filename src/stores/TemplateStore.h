@@ -1,7 +1,7 @@
 #pragma once
 
-#include "stores/CodePage.h"
-#include "stores/FileError.h"
+#include "base/FileError.h"
+#include "spreadsheet/CodePage.h"
 
 #include <QStringList>
 #include <mutex>

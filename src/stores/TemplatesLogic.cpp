@@ -1,8 +1,8 @@
 #include "stores/TemplatesLogic.h"
 
+#include "base/Prompter.h"
 #include "stores/DataFolder.h"
 #include "stores/MessageComposer.h"
-#include "stores/Prompter.h"
 #include "stores/TemplateStore.h"
 
 TemplatesLogic::TemplatesLogic(TemplateStore& store, Prompter& prompter)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "stores/FileError.h"
+#include "base/FileError.h"
 
 #include <QString>
 #include <QStringView>

@@ -3,8 +3,8 @@
 #include "app/ExitSequence.h"
 #include "app/MainWindowSession.h"
 #include "app/QuillonApp.h"
-#include "modem/Clock.h"
-#include "stores/ExportServices.h"
+#include "base/Clock.h"
+#include "exports/ExportServices.h"
 #include "support/FileBytes.h"
 #include "support/ScriptedPrompter.h"
 
@@ -159,7 +159,7 @@ TEST_F(MainWindowLogicTest, WhileBusyResetSentItemsHelpAndExitDoNothing)
 {
     WriteBytes(logic.helpFilePath(), "chm");
     const std::vector<std::function<void()>> makeBusy = {
-        [&] { app.state().setBusy(true); },
+        [&] { app.busyFlag().setBusy(true); },
         [&] { session.runState().RunOpen = 1; },
     };
     for (const auto& busy : makeBusy) {
@@ -169,7 +169,7 @@ TEST_F(MainWindowLogicTest, WhileBusyResetSentItemsHelpAndExitDoNothing)
         EXPECT_FALSE(logic.canOpenSentItems());
         EXPECT_FALSE(logic.openHelp());
         EXPECT_FALSE(logic.requestExit());
-        app.state().setBusy(false);
+        app.busyFlag().setBusy(false);
         session.runState().RunOpen = 0;
     }
     EXPECT_TRUE(prompter.shown().isEmpty());

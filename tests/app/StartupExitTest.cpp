@@ -2,7 +2,7 @@
 #include "app/ProgramFolder.h"
 #include "app/QuillonApp.h"
 #include "app/Translations.h"
-#include "modem/Clock.h"
+#include "base/Clock.h"
 #include "support/FileBytes.h"
 
 #include <QCoreApplication>

@@ -1,5 +1,5 @@
-#include "stores/SheetTable.h"
-#include "stores/SpreadsheetReader.h"
+#include "spreadsheet/SheetTable.h"
+#include "spreadsheet/SpreadsheetReader.h"
 #include "support/WorkbookFixture.h"
 
 #include <QCoreApplication>

@@ -1,7 +1,7 @@
 #include "devices/ConnectionTest.h"
 
-#include "DeviceDialogFixture.h"
 #include "devices/DeviceTexts.h"
+#include "support/DeviceDialogFixture.h"
 #include "support/QStringPrinter.h"
 
 #include <condition_variable>

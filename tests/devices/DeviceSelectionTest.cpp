@@ -1,10 +1,10 @@
 #include "devices/DeviceSelection.h"
 
-#include "DeviceDialogFixture.h"
 #include "devices/DeviceRecords.h"
 #include "devices/DeviceReview.h"
 #include "devices/DeviceSettings.h"
 #include "devices/DeviceTexts.h"
+#include "support/DeviceDialogFixture.h"
 #include "support/QStringPrinter.h"
 
 namespace {

@@ -1,9 +1,9 @@
 #include "devices/DeviceSettings.h"
 
-#include "DeviceDialogFixture.h"
 #include "devices/DeviceChannelWork.h"
 #include "devices/DeviceTexts.h"
 #include "modem/SubmissionContext.h"
+#include "support/DeviceDialogFixture.h"
 #include "support/QStringPrinter.h"
 
 namespace {

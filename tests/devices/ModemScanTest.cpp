@@ -1,15 +1,15 @@
 #include "devices/ModemScan.h"
 
+#include "base/Clock.h"
 #include "devices/DeviceDetailsStore.h"
 #include "devices/OpeningProbe.h"
 #include "devices/PortEnumeration.h"
 #include "devices/ScanResults.h"
 #include "modem/CSMSSerialPort.h"
-#include "modem/Clock.h"
 #include "modem/PortMap.h"
-#include "modem/PseudoTerminal.h"
 #include "sim/ModemSimulator.h"
 #include "support/ModemNoise.h"
+#include "support/PseudoTerminal.h"
 #include "support/QStringPrinter.h"
 #include "support/ScriptedPrompter.h"
 

@@ -1,8 +1,8 @@
 #include "devices/SimPinEntry.h"
 
-#include "modem/SimulatedModem.h"
 #include "support/QStringPrinter.h"
 #include "support/ScriptedPrompter.h"
+#include "support/SimulatedModem.h"
 
 namespace {
 

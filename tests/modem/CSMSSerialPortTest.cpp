@@ -1,9 +1,9 @@
 #include "modem/CSMSSerialPort.h"
 
-#include "PseudoTerminal.h"
+#include "base/Clock.h"
 #include "modem/CSMSException.h"
-#include "modem/Clock.h"
 #include "modem/PortMap.h"
+#include "support/PseudoTerminal.h"
 
 #include <QDir>
 #include <QFile>

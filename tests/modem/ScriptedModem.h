@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PseudoTerminal.h"
+#include "support/PseudoTerminal.h"
 
 #include <QByteArray>
 #include <functional>

@@ -1,9 +1,8 @@
 #include "QtPrinters.h"
-#include "RecordingChannel.h"
 #include "ScriptedModem.h"
+#include "base/Clock.h"
 #include "modem/CSMSException.h"
 #include "modem/CSMSSerialPort.h"
-#include "modem/Clock.h"
 #include "modem/ConcatReferenceCounter.h"
 #include "modem/DeviceInfoLookup.h"
 #include "modem/Interrogation.h"
@@ -12,6 +11,7 @@
 #include "modem/PortMap.h"
 #include "modem/SendOptions.h"
 #include "modem/SubmissionStatus.h"
+#include "support/RecordingChannel.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "modem/SimState.h"
 
 #include "QtPrinters.h"
-#include "SimulatedModem.h"
+#include "support/SimulatedModem.h"
 
 #include <gtest/gtest.h>
 

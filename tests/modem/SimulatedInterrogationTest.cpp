@@ -1,9 +1,9 @@
 #include "QtPrinters.h"
-#include "SimulatedModem.h"
 #include "modem/CSMSException.h"
 #include "modem/DeviceInfoLookup.h"
 #include "modem/Interrogation.h"
 #include "modem/ModemCommands.h"
+#include "support/SimulatedModem.h"
 
 // Interrogation of simulated modems: the device information text and the scan's queries.
 

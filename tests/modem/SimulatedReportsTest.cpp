@@ -1,10 +1,10 @@
 #include "QtPrinters.h"
-#include "SimulatedModem.h"
 #include "modem/ConcatReferenceCounter.h"
 #include "modem/MessageSenders.h"
 #include "modem/ModemCommands.h"
 #include "modem/ReportRouting.h"
 #include "modem/SendOptions.h"
+#include "support/SimulatedModem.h"
 
 #include <map>
 

@@ -1,5 +1,4 @@
 #include "QtPrinters.h"
-#include "SimulatedModem.h"
 #include "modem/CSMSException.h"
 #include "modem/ConcatReferenceCounter.h"
 #include "modem/DeviceInfoLookup.h"
@@ -8,6 +7,7 @@
 #include "modem/PduSubmission.h"
 #include "modem/SendOptions.h"
 #include "modem/SubmissionStatus.h"
+#include "support/SimulatedModem.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -2,7 +2,7 @@
 
 #include "ImportFixture.h"
 #include "recipients/DynamicExcelWizard.h"
-#include "stores/SheetTable.h"
+#include "spreadsheet/SheetTable.h"
 
 namespace {
 

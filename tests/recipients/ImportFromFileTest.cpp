@@ -1,7 +1,7 @@
 #include "ImportFixture.h"
 #include "recipients/ExcelImport.h"
 #include "recipients/TextNumberImport.h"
-#include "stores/SpreadsheetReader.h"
+#include "spreadsheet/SpreadsheetReader.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "sending/PortProbe.h"
 
-#include "modem/Clock.h"
+#include "base/Clock.h"
 #include "modem/PortMap.h"
 #include "sending/SendPreparation.h"
 #include "sim/ModemSimulator.h"

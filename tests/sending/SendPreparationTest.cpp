@@ -1,7 +1,7 @@
 #include "sending/SendPreparation.h"
 
+#include "base/Clock.h"
 #include "devices/DeviceState.h"
-#include "modem/Clock.h"
 #include "modem/PortMap.h"
 #include "recipients/RecipientList.h"
 #include "sending/ModemChannelTable.h"

@@ -1,7 +1,7 @@
-#include "Gate.h"
-#include "RunFixture.h"
 #include "sending/QueueText.h"
 #include "sending/RowPredicates.h"
+#include "support/Gate.h"
+#include "support/RunFixture.h"
 
 #include <algorithm>
 #include <map>

@@ -1,10 +1,10 @@
-#include "RunFixture.h"
 #include "modem/ConcatReferenceCounter.h"
 #include "modem/SendOptions.h"
 #include "sending/ModemSubmitter.h"
 #include "sending/RowPredicates.h"
 #include "sim/ModemSimulator.h"
 #include "support/ModemNoise.h"
+#include "support/RunFixture.h"
 
 #include <map>
 #include <set>

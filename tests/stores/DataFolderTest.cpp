@@ -1,9 +1,9 @@
 #include "stores/DataFolder.h"
 
-#include "stores/FileError.h"
+#include "base/FileError.h"
+#include "base/TemporaryFileName.h"
 #include "stores/RecordFile.h"
 #include "stores/StdioFileEx.h"
-#include "stores/TemporaryFileName.h"
 #include "support/FileBytes.h"
 
 #include <QDateTime>

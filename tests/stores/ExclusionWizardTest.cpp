@@ -1,8 +1,8 @@
 #include "stores/ExclusionWizard.h"
 
-#include "recipients/NumberRule.h"
 #include "stores/DataFolder.h"
 #include "stores/ExclusionSet.h"
+#include "stores/PhoneNumberText.h"
 #include "support/FileBytes.h"
 #include "support/ScriptedPrompter.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "stores/ExportServices.h"
-#include "stores/Exporter.h"
+#include "exports/ExportServices.h"
+#include "exports/Exporter.h"
 #include "support/ScriptedPrompter.h"
 
 #include <QStringList>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "stores/Prompter.h"
+#include "base/Prompter.h"
 
 #include <QList>
 #include <QString>

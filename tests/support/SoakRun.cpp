@@ -1,8 +1,8 @@
 #include "support/SoakRun.h"
 
+#include "base/Clock.h"
 #include "devices/DeviceState.h"
 #include "modem/CSMSException.h"
-#include "modem/Clock.h"
 #include "modem/ConcatReferenceCounter.h"
 #include "modem/PortMap.h"
 #include "modem/SendOptions.h"

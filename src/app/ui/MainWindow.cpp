@@ -5,11 +5,12 @@
 #include "app/ui/AppIcons.h"
 #include "app/ui/DevicePanel.h"
 #include "app/ui/OptionsPanel.h"
-#include "recipients/ui/CSpecialEdit.h"
+#include "app/ui/WindowStatusExport.h"
 #include "recipients/ui/MessageEdit.h"
 #include "recipients/ui/RecipientTableView.h"
 #include "sending/ui/CSend_Msg_Info.h"
-#include "stores/ui/WaitPopup.h"
+#include "widgets/CSpecialEdit.h"
+#include "widgets/WaitPopup.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -32,7 +33,10 @@ CKORV_QuillonDlg::CKORV_QuillonDlg(CQuillonApp& app, ProcessTable& processes, QW
 {
     m_launcher = std::make_unique<SendLauncher>(
         m_logic->sendPreparation(), m_session.probe(),
-        [this] { return m_session.sendingContext(m_prompter, this); }, &m_exports);
+        [this] { return m_session.sendingContext(m_prompter, this); },
+        [this](QWidget* window) -> std::unique_ptr<ProcessStatusExport> {
+            return std::make_unique<WindowStatusExport>(&m_exports, window);
+        });
 
     setWindowTitle(tr("KORV Quillon"));
     setWindowIcon(ProgramIcon());

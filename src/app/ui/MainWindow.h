@@ -5,11 +5,11 @@
 #include "app/MainWindowSession.h"
 #include "app/WaitTimers.h"
 #include "app/ui/MainWindowHooks.h"
+#include "exports/ui/DesktopFileOpener.h"
+#include "exports/ui/ExportCommands.h"
 #include "sending/ui/SendLauncher.h"
-#include "stores/ui/DesktopFileOpener.h"
-#include "stores/ui/ExportCommands.h"
-#include "stores/ui/MessageBoxPrompter.h"
 #include "stores/ui/PlainTextComposer.h"
+#include "widgets/MessageBoxPrompter.h"
 
 #include <QDialog>
 #include <map>

@@ -2,9 +2,9 @@
 #include "app/ui/DevicePanel.h"
 #include "app/ui/MainWindow.h"
 #include "app/ui/OptionsPanel.h"
+#include "recipients/RecipientListExport.h"
 #include "recipients/ui/CFill_Msg_In_List.h"
 #include "recipients/ui/CManually_Multiple_Num_Add.h"
-#include "recipients/ui/CSpecialEdit.h"
 #include "recipients/ui/CUpdate_Num_Message.h"
 #include "recipients/ui/CUpdate_Selected_Item_SMS.h"
 #include "recipients/ui/ClearSelectedJob.h"
@@ -14,6 +14,7 @@
 #include "stores/ui/ExclusionSetLoader.h"
 #include "stores/ui/SentItems.h"
 #include "stores/ui/ViewTemplates.h"
+#include "widgets/CSpecialEdit.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -78,7 +79,9 @@ void CKORV_QuillonDlg::onClearAll()
 
 void CKORV_QuillonDlg::onExport()
 {
-    m_exports.exportRecipientList(this, m_session.recipients());
+    m_exports.exportRecipientList(this, [this](Exporter& exporter) {
+        ExportRecipientList(exporter, m_session.recipients());
+    });
 }
 
 void CKORV_QuillonDlg::onModemWizard()

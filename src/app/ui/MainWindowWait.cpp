@@ -1,6 +1,6 @@
 #include "app/ui/MainWindow.h"
 #include "recipients/RecipientCommands.h"
-#include "stores/ui/WaitPopup.h"
+#include "widgets/WaitPopup.h"
 
 #include <QLabel>
 #include <QTimer>

@@ -1,13 +1,15 @@
 #include "app/ui/MainWindowWiring.h"
 
-#include "app/AppState.h"
 #include "app/QuillonApp.h"
 #include "app/ui/DevicePanel.h"
 #include "app/ui/MainWindow.h"
+#include "base/BusyFlag.h"
 #include "devices/ui/DeviceCommands.h"
+#include "exports/ui/ExportCommands.h"
 #include "recipients/NumberRule.h"
 #include "recipients/ui/CExcel_Info_Dlg.h"
 #include "recipients/ui/ImportCommands.h"
+#include "recipients/ui/ImportedExclusionNumbers.h"
 #include "recipients/ui/MessageEdit.h"
 #include "sending/ModemChannelTable.h"
 #include "stores/ui/ExclusionWizardCommand.h"
@@ -44,12 +46,19 @@ void openExclusionWizard(CKORV_QuillonDlg& window)
 {
     MainWindowSession& session = window.session();
     Prompter& prompter = window.prompter();
-    OpenExclusionWizard(&window, {session.data(), prompter, session.exclusions(),
-                                  window.logic().options().useExclusionRules, window.exports(),
-                                  [&prompter](QWidget* parent, ExcelColumnChoice& choice) {
-                                      CExcel_Info_Dlg dialog(choice, prompter, parent);
-                                      return dialog.exec() == QDialog::Accepted;
-                                  }});
+    const auto chooseColumns = [&prompter](QWidget* parent, ExcelColumnChoice& choice) {
+        CExcel_Info_Dlg dialog(choice, prompter, parent);
+        return dialog.exec() == QDialog::Accepted;
+    };
+    OpenExclusionWizard(
+        &window,
+        {session.data(), prompter, session.exclusions(), window.logic().options().useExclusionRules,
+         [&window](QWidget* parent, const QStringList& numbers) {
+             window.exports().exportExclusionList(parent, numbers);
+         },
+         [chooseColumns](QWidget* wizard) -> std::unique_ptr<ExclusionNumberFile> {
+             return std::make_unique<ImportedExclusionNumbers>(wizard, chooseColumns);
+         }});
 }
 
 ImportContext importContext(CKORV_QuillonDlg& window, const OpenFileChooser& chooseFile)
@@ -59,7 +68,7 @@ ImportContext importContext(CKORV_QuillonDlg& window, const OpenFileChooser& cho
             window.logic().numberCheckOptions(),
             window.composer()->toPlainText(),
             [&window](const QString& text) { window.showTotalNumbersText(text); },
-            &window.app().state(),
+            &window.app().busyFlag(),
             chooseFile};
 }
 

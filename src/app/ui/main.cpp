@@ -5,7 +5,7 @@
 #include "app/ui/AppIcons.h"
 #include "app/ui/MainWindow.h"
 #include "app/ui/MainWindowWiring.h"
-#include "modem/Clock.h"
+#include "base/Clock.h"
 #include "recipients/ui/ExcelTemplateImport.h"
 
 #include <QApplication>

@@ -1,8 +1,8 @@
 #include "devices/ui/CAutomated_GSM_Sending.h"
 
 #include "devices/ConnectionTest.h"
-#include "recipients/ui/CSpecialEdit.h"
-#include "stores/ui/WaitPopup.h"
+#include "widgets/CSpecialEdit.h"
+#include "widgets/WaitPopup.h"
 
 #include <QFileDialog>
 #include <QGridLayout>

@@ -9,8 +9,8 @@
 #include "devices/ui/CAutomated_GSM_Sending.h"
 #include "devices/ui/DeviceCommands.h"
 #include "devices/ui/DeviceSettingsPanel.h"
-#include "stores/ui/BackgroundJob.h"
-#include "stores/ui/ListColumns.h"
+#include "widgets/BackgroundJob.h"
+#include "widgets/ListColumns.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>

@@ -4,8 +4,8 @@
 #include "devices/DeviceRecords.h"
 #include "devices/DeviceSettings.h"
 #include "devices/DeviceTexts.h"
-#include "recipients/ui/CSpecialEdit.h"
-#include "stores/ui/BackgroundJob.h"
+#include "widgets/BackgroundJob.h"
+#include "widgets/CSpecialEdit.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -29,8 +29,9 @@ DeviceSettingsPanel::DeviceSettingsPanel(DeviceSettings& settings, const DeviceC
       m_customField(new CSpecialEdit(settings.prompter())),
       m_saveButton(new QPushButton(tr("Save"))), m_helpButton(new QPushButton(tr("?"))),
       m_testBox(new QCheckBox(tr("Send Test Message By Selected Device"))),
-      m_phoneField(new CSpecialEdit(settings.prompter())), m_sendButton(new QPushButton(tr("Send"))),
-      m_pinField(new QLineEdit), m_pinButton(new QPushButton(tr("Enter PIN")))
+      m_phoneField(new CSpecialEdit(settings.prompter())),
+      m_sendButton(new QPushButton(tr("Send"))), m_pinField(new QLineEdit),
+      m_pinButton(new QPushButton(tr("Enter PIN")))
 {
     m_pinField->setEchoMode(QLineEdit::Password);
     m_pinField->setMaxLength(8);

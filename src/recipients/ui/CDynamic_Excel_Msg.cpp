@@ -4,7 +4,7 @@
 #include "recipients/ui/ColumnCheckList.h"
 #include "recipients/ui/ImportWait.h"
 #include "recipients/ui/MessageEdit.h"
-#include "stores/ui/BackgroundJob.h"
+#include "widgets/BackgroundJob.h"
 
 #include <QComboBox>
 #include <QGridLayout>

@@ -2,7 +2,7 @@
 
 #include "recipients/ExcelColumnChoice.h"
 #include "recipients/ui/ColumnCheckList.h"
-#include "stores/ui/BackgroundJob.h"
+#include "widgets/BackgroundJob.h"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>

@@ -1,6 +1,6 @@
 #include "recipients/ui/CFill_Msg_In_List.h"
 
-#include "stores/ui/WaitPopup.h"
+#include "widgets/WaitPopup.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>

@@ -1,8 +1,8 @@
 #include "recipients/ui/CUpdate_Num_Message.h"
 
 #include "recipients/RecipientCommands.h"
-#include "recipients/ui/CSpecialEdit.h"
 #include "recipients/ui/MessageEdit.h"
+#include "widgets/CSpecialEdit.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>

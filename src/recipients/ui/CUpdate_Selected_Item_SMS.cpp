@@ -2,7 +2,7 @@
 
 #include "recipients/RecipientCommands.h"
 #include "recipients/ui/MessageEdit.h"
-#include "stores/ui/BackgroundJob.h"
+#include "widgets/BackgroundJob.h"
 
 #include <QDialogButtonBox>
 #include <QGroupBox>

@@ -2,7 +2,7 @@
 
 #include "recipients/RecipientCommands.h"
 #include "recipients/RecipientList.h"
-#include "stores/ui/BackgroundJob.h"
+#include "widgets/BackgroundJob.h"
 
 #include <QPointer>
 #include <memory>

@@ -4,7 +4,7 @@
 #include "recipients/ImportFromFile.h"
 #include "recipients/TemplateCells.h"
 #include "recipients/ui/CExcel_Info_Dlg.h"
-#include "stores/ui/MessageBoxPrompter.h"
+#include "widgets/MessageBoxPrompter.h"
 
 #include <QCoreApplication>
 #include <QPointer>

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "recipients/ui/OpenFileChooser.h"
-#include "stores/SpreadsheetReader.h"
-#include "stores/ui/StoreHooks.h"
+#include "spreadsheet/SpreadsheetReader.h"
+#include "stores/StoreHooks.h"
 
 #include <vector>
 

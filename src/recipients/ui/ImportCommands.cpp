@@ -1,6 +1,6 @@
 #include "recipients/ui/ImportCommands.h"
 
-#include "app/AppState.h"
+#include "base/BusyFlag.h"
 #include "recipients/ImportFromFile.h"
 #include "recipients/LoadFileMsg.h"
 #include "recipients/RecipientBatch.h"
@@ -15,7 +15,7 @@ namespace {
 class BusyScope
 {
 public:
-    explicit BusyScope(AppState* state) : m_state(state)
+    explicit BusyScope(BusyFlag* state) : m_state(state)
     {
         if (m_state)
             m_state->setBusy(true);
@@ -29,7 +29,7 @@ public:
     BusyScope& operator=(const BusyScope&) = delete;
 
 private:
-    AppState* m_state;
+    BusyFlag* m_state;
 };
 
 class WidgetImportWindow final : public ImportWindow
@@ -74,7 +74,7 @@ void showTotal(const ImportContext& context)
 
 int LoadContactsFromFile(QWidget* parent, const ImportContext& context)
 {
-    const BusyScope busy(context.appState);
+    const BusyScope busy(context.busyFlag);
     WidgetImportWindow window(parent, context);
     const int imported =
         ImportFromFile(context.list, context.prompter, window, context.composer, context.options);
@@ -84,7 +84,7 @@ int LoadContactsFromFile(QWidget* parent, const ImportContext& context)
 
 int SendPersonalizedFromExcel(QWidget* parent, const ImportContext& context)
 {
-    const BusyScope busy(context.appState);
+    const BusyScope busy(context.busyFlag);
     const CLoad_File_Msg::Choice choice =
         CLoad_File_Msg::AskDeferred(context.list, context.prompter);
     if (choice == CLoad_File_Msg::Choice::Cancel)

@@ -6,7 +6,7 @@
 
 #include <QString>
 
-class AppState;
+class BusyFlag;
 class Prompter;
 class QWidget;
 class RecipientList;
@@ -25,7 +25,7 @@ struct ImportContext
     // Gets "Total Numbers : %d" during the reading and at the end; may be empty.
     TotalNumbersCallback showTotal;
     // Marked busy until the command returns; may be null.
-    AppState* appState = nullptr;
+    BusyFlag* busyFlag = nullptr;
     // The open-file dialog; empty for the desktop's.
     OpenFileChooser chooseFile;
 };

@@ -1,7 +1,7 @@
 #include "recipients/ui/ImportProgressWindow.h"
 
 #include "recipients/ImportProgress.h"
-#include "stores/ui/WaitPopup.h"
+#include "widgets/WaitPopup.h"
 
 #include <QLabel>
 #include <QVBoxLayout>

@@ -2,8 +2,8 @@
 
 #include "recipients/RecipientCommands.h"
 #include "recipients/ui/ImportProgressWindow.h"
-#include "stores/ui/BackgroundJob.h"
-#include "stores/ui/WaitPopup.h"
+#include "widgets/BackgroundJob.h"
+#include "widgets/WaitPopup.h"
 
 #include <QPointer>
 #include <QTimer>

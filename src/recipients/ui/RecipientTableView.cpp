@@ -1,6 +1,6 @@
 #include "recipients/ui/RecipientTableView.h"
 
-#include "stores/ui/ListColumns.h"
+#include "widgets/ListColumns.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>

@@ -1,13 +1,12 @@
 #include "sending/ui/CSMS_Sending.h"
 
+#include "base/Prompter.h"
 #include "sending/QueueRow.h"
 #include "sending/RunTexts.h"
 #include "sending/SendQueueModel.h"
 #include "sending/SendingRun.h"
-#include "sending/ui/WindowStatusExport.h"
-#include "stores/Prompter.h"
-#include "stores/ui/ListColumns.h"
-#include "stores/ui/WaitPopup.h"
+#include "widgets/ListColumns.h"
+#include "widgets/WaitPopup.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -29,8 +28,9 @@ SendingContext withExports(SendingContext context, ProcessStatusExport* exports)
 
 } // namespace
 
-CSMS_Sending::CSMS_Sending(SendingContext context, ExportCommands* exports, QWidget* parent)
-    : QDialog(parent), m_exports(std::make_unique<WindowStatusExport>(exports, this)),
+CSMS_Sending::CSMS_Sending(SendingContext context, const StatusExportFactory& exports,
+                           QWidget* parent)
+    : QDialog(parent), m_exports(exports ? exports(this) : nullptr),
       m_run(std::make_unique<SendingRun>(withExports(std::move(context), m_exports.get()))),
       m_model(new SendQueueModel(m_run->queue(), this)), m_content(new QWidget(this)),
       m_status(new QLabel(m_content)), m_progressText(new QLabel(m_content)),

@@ -5,7 +5,6 @@
 #include <QDialog>
 #include <memory>
 
-class ExportCommands;
 class QLabel;
 class QProgressBar;
 class QPushButton;
@@ -14,7 +13,6 @@ class QTimer;
 class SendQueueModel;
 class SendingRun;
 class WaitPopup;
-class WindowStatusExport;
 
 // The sending window over a SendingRun. It starts the run when first shown, copies what the run
 // shows on a 50 ms timer (it never waits for the run), forwards Stop, Export and closing, and
@@ -25,7 +23,7 @@ class CSMS_Sending : public QDialog
 
 public:
     // `exports` writes the status export; without it Export does nothing.
-    explicit CSMS_Sending(SendingContext context, ExportCommands* exports = nullptr,
+    explicit CSMS_Sending(SendingContext context, const StatusExportFactory& exports = {},
                           QWidget* parent = nullptr);
     ~CSMS_Sending() override;
 
@@ -55,7 +53,7 @@ protected:
 private:
     void buildColumns(bool retriesOn);
 
-    std::unique_ptr<WindowStatusExport> m_exports;
+    std::unique_ptr<ProcessStatusExport> m_exports;
     std::unique_ptr<SendingRun> m_run;
     SendQueueModel* m_model;
     QWidget* m_content;

@@ -1,7 +1,7 @@
 #include "sending/ui/SendLauncher.h"
 
 #include "sending/ui/CSMS_Sending.h"
-#include "stores/ui/BackgroundJob.h"
+#include "widgets/BackgroundJob.h"
 
 #include <QWidget>
 #include <memory>

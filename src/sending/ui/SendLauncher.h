@@ -5,7 +5,6 @@
 
 #include <functional>
 
-class ExportCommands;
 class PortProbe;
 class QWidget;
 
@@ -16,9 +15,9 @@ class SendLauncher
 {
 public:
     SendLauncher(SendPreparation& preparation, PortProbe& probe,
-                 std::function<SendingContext()> makeContext, ExportCommands* exports = nullptr)
+                 std::function<SendingContext()> makeContext, StatusExportFactory exports = {})
         : m_preparation(preparation), m_probe(probe), m_makeContext(std::move(makeContext)),
-          m_exports(exports)
+          m_exports(std::move(exports))
     {}
 
     // False when Send stopped before the device check.
@@ -32,5 +31,5 @@ private:
     SendPreparation& m_preparation;
     PortProbe& m_probe;
     std::function<SendingContext()> m_makeContext;
-    ExportCommands* m_exports;
+    StatusExportFactory m_exports;
 };

@@ -1,10 +1,10 @@
 #include "stores/ui/CExclusion_Wizard.h"
 
-#include "recipients/NumberRule.h"
-#include "recipients/ui/CSpecialEdit.h"
-#include "stores/ui/BackgroundJob.h"
+#include "stores/PhoneNumberText.h"
 #include "stores/ui/CUpdate_Ex_Num.h"
-#include "stores/ui/SelectedRows.h"
+#include "widgets/BackgroundJob.h"
+#include "widgets/CSpecialEdit.h"
+#include "widgets/SelectedRows.h"
 
 #include <QCloseEvent>
 #include <QFileDialog>
@@ -27,13 +27,13 @@ std::vector<int> selectedRowsOf(const QListView* view)
     return SelectedRows(view->selectionModel());
 }
 
-ExclusionWizardServices servicesFor(QWidget* window, ExclusionNumberFile& numberFile,
+ExclusionWizardServices servicesFor(QWidget* window, ExclusionNumberFile* numberFile,
                                     const ExclusionWizardWiring& wiring)
 {
     ExclusionWizardServices services;
     services.stripSeparators = StripNumberSeparators;
     services.isInvalidNumber = IsInvalidNumber;
-    services.numberFile = &numberFile;
+    services.numberFile = numberFile;
     if (wiring.reloadExclusionSet)
         services.reloadExclusionSet = [window, reload = wiring.reloadExclusionSet] {
             reload(window);
@@ -48,10 +48,11 @@ ExclusionWizardServices servicesFor(QWidget* window, ExclusionNumberFile& number
 
 CExclusion_Wizard::CExclusion_Wizard(const DataFolder& folder, Prompter& prompter,
                                      ExclusionWizardWiring wiring, QWidget* parent)
-    : QDialog(parent), m_wiring(std::move(wiring)), m_numberFile(this, m_wiring.chooseColumns),
-      m_logic(folder, prompter, servicesFor(this, m_numberFile, m_wiring)), m_prompter(prompter),
-      m_availableModel(new QStringListModel(this)), m_inUseModel(new QStringListModel(this)),
-      m_numberModel(new QStringListModel(this))
+    : QDialog(parent), m_wiring(std::move(wiring)),
+      m_numberFile(m_wiring.numberFile ? m_wiring.numberFile(this) : nullptr),
+      m_logic(folder, prompter, servicesFor(this, m_numberFile.get(), m_wiring)),
+      m_prompter(prompter), m_availableModel(new QStringListModel(this)),
+      m_inUseModel(new QStringListModel(this)), m_numberModel(new QStringListModel(this))
 {
     setWindowTitle(tr("Exclusion List Wizard"));
     m_pages = new QStackedWidget(this);

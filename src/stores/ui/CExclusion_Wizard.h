@@ -1,7 +1,7 @@
 #pragma once
 
+#include "stores/ExclusionNumberFile.h"
 #include "stores/ExclusionWizard.h"
-#include "stores/ui/ImportedExclusionNumbers.h"
 
 #include <QDialog>
 #include <functional>
@@ -22,7 +22,8 @@ struct ExclusionWizardWiring
     std::function<void(QWidget* window)> reloadExclusionSet;
     // "Export Number": the numbers in display order.
     std::function<void(QWidget* parent, const QStringList& numbers)> exportNumbers;
-    ExcelColumnChooser chooseColumns;
+    // "Load" reads through it; unset, the wizard offers no file to load from.
+    std::function<std::unique_ptr<ExclusionNumberFile>(QWidget* window)> numberFile;
 };
 
 // "Exclusion List Wizard": the lists in use, and the lists themselves with their numbers, over
@@ -81,7 +82,7 @@ private:
     void finish();
 
     ExclusionWizardWiring m_wiring;
-    ImportedExclusionNumbers m_numberFile;
+    std::unique_ptr<ExclusionNumberFile> m_numberFile;
     ExclusionWizard m_logic;
     Prompter& m_prompter;
     bool m_started = false;

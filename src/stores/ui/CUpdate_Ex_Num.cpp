@@ -1,7 +1,7 @@
 #include "stores/ui/CUpdate_Ex_Num.h"
 
-#include "recipients/ui/CSpecialEdit.h"
 #include "stores/ExclusionWizard.h"
+#include "widgets/CSpecialEdit.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>

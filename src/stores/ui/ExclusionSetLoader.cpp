@@ -1,7 +1,7 @@
 #include "stores/ui/ExclusionSetLoader.h"
 
 #include "stores/ExclusionSet.h"
-#include "stores/ui/BackgroundJob.h"
+#include "widgets/BackgroundJob.h"
 
 bool LoadExclusionSetWithWait(QWidget* window, ExclusionSet& set, bool useExclusionRules,
                               const DataFolder& folder, Prompter& prompter)

@@ -2,7 +2,6 @@
 
 #include "stores/ui/CExclusion_Wizard.h"
 #include "stores/ui/ExclusionSetLoader.h"
-#include "stores/ui/ExportCommands.h"
 
 void OpenExclusionWizard(QWidget* parent, const ExclusionWizardContext& context)
 {
@@ -11,10 +10,8 @@ void OpenExclusionWizard(QWidget* parent, const ExclusionWizardContext& context)
         LoadExclusionSetWithWait(window, context.exclusionSet, context.useExclusionRules,
                                  context.folder, context.prompter);
     };
-    wiring.exportNumbers = [&context](QWidget* window, const QStringList& numbers) {
-        context.exports.exportExclusionList(window, numbers);
-    };
-    wiring.chooseColumns = context.chooseColumns;
+    wiring.exportNumbers = context.exportNumbers;
+    wiring.numberFile = context.numberFile;
     CExclusion_Wizard wizard(context.folder, context.prompter, std::move(wiring), parent);
     wizard.exec();
 }

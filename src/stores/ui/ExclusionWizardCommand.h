@@ -1,10 +1,13 @@
 #pragma once
 
-#include "stores/ui/ImportedExclusionNumbers.h"
+#include "stores/ExclusionNumberFile.h"
+
+#include <QStringList>
+#include <functional>
+#include <memory>
 
 class DataFolder;
 class ExclusionSet;
-class ExportCommands;
 class Prompter;
 class QWidget;
 
@@ -17,10 +20,10 @@ struct ExclusionWizardContext
     // while "Use Exclusion Rules" is ticked.
     ExclusionSet& exclusionSet;
     bool useExclusionRules = false;
-    ExportCommands& exports;
-    // `CExcel_Info_Dlg` for a workbook chosen to load numbers from; unset reads the first
-    // sheet, every column.
-    ExcelColumnChooser chooseColumns = {};
+    // "Export Number": the numbers in display order.
+    std::function<void(QWidget* parent, const QStringList& numbers)> exportNumbers = {};
+    // The reader of the files numbers are loaded from (the contact import's readers).
+    std::function<std::unique_ptr<ExclusionNumberFile>(QWidget* window)> numberFile = {};
 };
 
 // Opens the wizard modally over the parent and returns when it has closed.

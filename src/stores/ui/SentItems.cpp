@@ -1,11 +1,11 @@
 #include "stores/ui/SentItems.h"
 
 #include "stores/SentItemStore.h"
-#include "stores/ui/BackgroundJob.h"
-#include "stores/ui/ListColumns.h"
-#include "stores/ui/MessageBoxPrompter.h"
-#include "stores/ui/SelectedRows.h"
-#include "stores/ui/StoreHooks.h"
+#include "stores/StoreHooks.h"
+#include "widgets/BackgroundJob.h"
+#include "widgets/ListColumns.h"
+#include "widgets/MessageBoxPrompter.h"
+#include "widgets/SelectedRows.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "stores/SentItemsLogic.h"
-#include "stores/ui/CloseButtonDialog.h"
+#include "widgets/CloseButtonDialog.h"
 
 #include <memory>
 #include <vector>

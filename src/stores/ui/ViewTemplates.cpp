@@ -1,11 +1,11 @@
 #include "stores/ui/ViewTemplates.h"
 
+#include "stores/StoreHooks.h"
 #include "stores/TemplateStore.h"
-#include "stores/ui/BackgroundJob.h"
-#include "stores/ui/MessageBoxPrompter.h"
-#include "stores/ui/SelectedRows.h"
-#include "stores/ui/StoreHooks.h"
 #include "stores/ui/UpdateTemp.h"
+#include "widgets/BackgroundJob.h"
+#include "widgets/MessageBoxPrompter.h"
+#include "widgets/SelectedRows.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>

@@ -4,11 +4,11 @@
 #include "app/QuillonApp.h"
 #include "app/ui/DevicePanel.h"
 #include "app/ui/OptionsPanel.h"
-#include "modem/Clock.h"
-#include "recipients/ui/CSpecialEdit.h"
+#include "base/Clock.h"
 #include "recipients/ui/MessageEdit.h"
 #include "recipients/ui/RecipientTableView.h"
 #include "support/ScriptedPrompter.h"
+#include "widgets/CSpecialEdit.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -255,7 +255,7 @@ TEST_F(MainWindowTest, ResetOnAnEmptyListAsksAndTurnsEveryOptionOff)
 
 TEST_F(MainWindowTest, WhileBusyResetSentItemsHelpAndExitDoNothing)
 {
-    app.state().setBusy(true);
+    app.busyFlag().setBusy(true);
     const QStringList opened = closingModals([&] {
         for (const QString text : {"Reset", "Sent Items", "Help", "Exit"})
             button(text)->click();

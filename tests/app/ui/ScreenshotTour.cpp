@@ -3,10 +3,10 @@
 #include "app/ui/DevicePanel.h"
 #include "app/ui/MainWindow.h"
 #include "app/ui/MainWindowWiring.h"
-#include "devices/ui/DeviceWindowFixture.h"
 #include "recipients/ui/MessageEdit.h"
 #include "sending/SendingRun.h"
 #include "sending/ui/CSMS_Sending.h"
+#include "support/DeviceWindowFixture.h"
 #include "support/ExportFakes.h"
 
 #include <QComboBox>

@@ -4,15 +4,15 @@
 #include "app/ui/MainWindow.h"
 #include "app/ui/MainWindowWiring.h"
 #include "devices/ui/CPhone_List_Dlg.h"
-#include "devices/ui/DeviceWindowFixture.h"
-#include "recipients/ui/CSpecialEdit.h"
+#include "exports/ui/StatusChoiceDialog.h"
 #include "recipients/ui/MessageEdit.h"
 #include "sending/SendQueueModel.h"
 #include "sending/SendingRun.h"
 #include "sending/ui/CSMS_Sending.h"
-#include "stores/Spreadsheet.h"
-#include "stores/ui/StatusChoiceDialog.h"
+#include "spreadsheet/Spreadsheet.h"
+#include "support/DeviceWindowFixture.h"
 #include "support/ExportFakes.h"
+#include "widgets/CSpecialEdit.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>

@@ -1,10 +1,10 @@
-#include "DeviceWindowFixture.h"
 #include "devices/ConnectionTest.h"
 #include "devices/DeviceTexts.h"
 #include "devices/ui/CAutomated_GSM_Sending.h"
-#include "sending/Gate.h"
-#include "stores/ui/WaitPopup.h"
+#include "support/DeviceWindowFixture.h"
+#include "support/Gate.h"
 #include "support/QStringPrinter.h"
+#include "widgets/WaitPopup.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,12 +1,12 @@
-#include "DeviceWindowFixture.h"
 #include "devices/DeviceState.h"
 #include "devices/DeviceTexts.h"
 #include "devices/ModemScan.h"
 #include "devices/ui/CPhone_List_Dlg.h"
 #include "devices/ui/CSelected_Device_Details_GSM.h"
-#include "sending/Gate.h"
-#include "stores/ui/WaitPopup.h"
+#include "support/DeviceWindowFixture.h"
+#include "support/Gate.h"
 #include "support/QStringPrinter.h"
+#include "widgets/WaitPopup.h"
 
 #include <QHeaderView>
 #include <QLineEdit>

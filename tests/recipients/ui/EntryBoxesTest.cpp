@@ -1,6 +1,6 @@
-#include "recipients/ui/CSpecialEdit.h"
 #include "recipients/ui/MessageEdit.h"
 #include "support/ScriptedPrompter.h"
+#include "widgets/CSpecialEdit.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "app/AppState.h"
+#include "base/BusyFlag.h"
 #include "recipients/ExcelColumnChoice.h"
 #include "recipients/RecipientList.h"
 #include "recipients/ui/CDynamic_Excel_Msg.h"
@@ -8,10 +8,10 @@
 #include "recipients/ui/ImportCommands.h"
 #include "recipients/ui/ImportProgressWindow.h"
 #include "recipients/ui/MessageEdit.h"
-#include "stores/SpreadsheetReader.h"
-#include "stores/ui/WaitPopup.h"
+#include "spreadsheet/SpreadsheetReader.h"
 #include "support/ScriptedPrompter.h"
 #include "support/WorkbookFixture.h"
+#include "widgets/WaitPopup.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -256,7 +256,7 @@ TEST_F(ImportWindowsUiTest, LoadContactsEntryPointFillsTheList)
     list.insertRecipient(0, {"999", "old"});
     prompter.answer(Prompter::Answer::No); // append
     QWidget window;
-    AppState state;
+    BusyFlag state;
     bool busyWhileChoosing = false;
     const ImportContext context{list,
                                 prompter,

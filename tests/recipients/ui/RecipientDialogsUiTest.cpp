@@ -1,13 +1,13 @@
 #include "recipients/RecipientList.h"
 #include "recipients/ui/CFill_Msg_In_List.h"
 #include "recipients/ui/CManually_Multiple_Num_Add.h"
-#include "recipients/ui/CSpecialEdit.h"
 #include "recipients/ui/CUpdate_Num_Message.h"
 #include "recipients/ui/CUpdate_Selected_Item_SMS.h"
 #include "recipients/ui/ClearSelectedJob.h"
 #include "recipients/ui/MessageEdit.h"
 #include "recipients/ui/RecipientTableView.h"
 #include "support/ScriptedPrompter.h"
+#include "widgets/CSpecialEdit.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>

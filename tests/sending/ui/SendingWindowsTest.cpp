@@ -1,10 +1,10 @@
 #include "sending/PortProbe.h"
-#include "sending/RunFixture.h"
 #include "sending/SendQueueModel.h"
 #include "sending/ui/CQuota_Dlg.h"
 #include "sending/ui/CSMS_Sending.h"
 #include "sending/ui/CSend_Msg_Info.h"
 #include "sending/ui/SendLauncher.h"
+#include "support/RunFixture.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,7 +1,7 @@
 #include "stores/DataFolder.h"
+#include "stores/StoreHooks.h"
 #include "stores/TemplateStore.h"
 #include "stores/ui/PlainTextComposer.h"
-#include "stores/ui/StoreHooks.h"
 #include "stores/ui/UpdateTemp.h"
 #include "stores/ui/ViewTemplates.h"
 #include "support/FileBytes.h"

@@ -1,0 +1,44 @@
+#include "exports/ProcessStatusExport.h"
+
+#include "base/Prompter.h"
+
+#include <memory>
+
+QStringList ProcessStatusColumns(bool withRetry)
+{
+    QStringList columns{QStringLiteral("Number"), QStringLiteral("Message"),
+                        QStringLiteral("Current Status"), QStringLiteral("Status")};
+    if (withRetry)
+        columns.append(QStringLiteral("Retry"));
+    return columns;
+}
+
+ExportOutcome ExportProcessStatuses(Exporter& exporter, const std::vector<ProcessStatusRow>& rows,
+                                    bool withRetry, StatusChoice choice)
+{
+    auto chosen = std::make_shared<std::vector<ProcessStatusRow>>();
+    for (const ProcessStatusRow& row : rows) {
+        if (MatchesStatusChoice(choice, row.Status))
+            chosen->push_back(row);
+    }
+    if (chosen->empty()) {
+        exporter.prompter().inform(Exporter::tr("Message"),
+                                   Exporter::tr("There is no item for selected Export Option."),
+                                   Prompter::Icon::Information);
+        return ExportOutcome::Refused;
+    }
+
+    ExportJob job;
+    job.formats = {ExportFormat::Xls, ExportFormat::Xlsx};
+    job.table.columns = ProcessStatusColumns(withRetry);
+    job.table.rowCount = qsizetype(chosen->size());
+    job.table.row = [chosen, withRetry](qsizetype i) {
+        const ProcessStatusRow& row = (*chosen)[size_t(i)];
+        QStringList cells{row.Number, row.Message, row.CurrentStatus, row.Status};
+        if (withRetry)
+            cells.append(row.Retry);
+        return cells;
+    };
+    job.successText = Exporter::tr("Sent Items have been exported successfully.");
+    return exporter.run(job);
+}
