@@ -418,9 +418,9 @@ void CSend_SMS_Thread::pause(std::int64_t milliseconds)
     m_run.timers().stopCountdown();
     state.PauseRemainingMs = 0;
     state.SentSincePause = 0;
+    state.PauseActive = 0; // before the label: a countdown tick checks it under the label's lock
     m_run.clearPauseLabel();
     m_run.trace(QStringLiteral("Pause ended"));
-    state.PauseActive = 0;
     m_run.wake().raise();
     m_run.timers().startActivity();
 }

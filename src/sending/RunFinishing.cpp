@@ -255,6 +255,7 @@ void SendingRun::finishingBody()
         v.stopEnabled = true;
         v.progressValue = v.progressMax;
         v.activityValue = 100;
+        v.pauseLabel.clear(); // nothing sets it once the run is marked to stop
     });
     if (m_context.options.clearAfterSending && m_context.host)
         m_context.host->clearMainWindowFields();

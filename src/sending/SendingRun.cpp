@@ -92,7 +92,12 @@ void SendingRun::showPauseText(std::int64_t milliseconds)
         return;
     }
     const QString text = RunTexts::PausingPrefix() + PauseDurationText(milliseconds);
-    m_display.change([&](RunView& v) { v.pauseLabel = text; });
+    const RunState& state = m_context.state;
+    // Decided under the display lock: the run's end clears the label under it too.
+    m_display.change([&](RunView& v) {
+        if (state.Mark_To_Stop_All != 1)
+            v.pauseLabel = text;
+    });
 }
 
 void SendingRun::clearPauseLabel()
@@ -141,7 +146,12 @@ void SendingRun::countdownTick()
             RunTexts::PausingPrefix() + PauseDurationText(unsigned(seconds / 3600),
                                                           unsigned(seconds % 3600 / 60),
                                                           unsigned(seconds % 3600 % 60));
-        m_display.change([&](RunView& v) { v.pauseLabel = text; });
+        // The pause may end between the check above and here; the worker ends it before it
+        // clears the label, so checking again under the display lock leaves no stale text.
+        m_display.change([&](RunView& v) {
+            if (state.PauseActive == 1 && state.Mark_To_Stop_All != 1)
+                v.pauseLabel = text;
+        });
         return;
     }
     state.SentSincePause = 0;
