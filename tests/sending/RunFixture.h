@@ -51,7 +51,7 @@ public:
 
     void behave(int port, Behaviour behaviour) { m_behaviours[port] = std::move(behaviour); }
 
-    SubmitOutcome submit(CSMSSerialPort&, int port, int mode, const SendRequest& message,
+    SubmitOutcome submit(ModemChannel&, int port, int mode, const SendRequest& message,
                          const std::function<bool()>&) override
     {
         int attempt = 0;
@@ -79,7 +79,7 @@ public:
         : m_inner(inner), m_events(events), m_mutex(mutex)
     {}
 
-    SubmitOutcome submit(CSMSSerialPort& channel, int port, int mode, const SendRequest& request,
+    SubmitOutcome submit(ModemChannel& channel, int port, int mode, const SendRequest& request,
                          const std::function<bool()>& stop) override
     {
         {
