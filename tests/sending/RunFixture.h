@@ -4,6 +4,7 @@
 #include "modem/CSMSException.h"
 #include "modem/Clock.h"
 #include "modem/PortMap.h"
+#include "modem/RecordingChannel.h"
 #include "recipients/RecipientList.h"
 #include "sending/MessageSubmitter.h"
 #include "sending/ModemChannelTable.h"
@@ -71,10 +72,17 @@ private:
     std::map<int, int> m_attempts;
 };
 
-// Records each submission and hands it on to the real senders.
+// Records each submission and hands it on to the real senders, keeping what each one wrote to
+// its modem.
 class RecordingSubmitter : public MessageSubmitter
 {
 public:
+    struct Conversation
+    {
+        int port = 0;
+        QList<QByteArray> written; // one entry per command, see RecordingChannel
+    };
+
     RecordingSubmitter(MessageSubmitter& inner, std::vector<RunEvent>& events, std::mutex& mutex)
         : m_inner(inner), m_events(events), m_mutex(mutex)
     {}
@@ -86,13 +94,32 @@ public:
             std::lock_guard lock(m_mutex);
             m_events.push_back({RunEvent::Submission, port, mode, request.number, request.text});
         }
-        return m_inner.submit(channel, port, mode, request, stop);
+        RecordingChannel recorded(channel);
+        const auto keep = [&] {
+            std::lock_guard lock(m_mutex);
+            m_conversations.push_back({port, recorded.transcript()});
+        };
+        try {
+            const SubmitOutcome outcome = m_inner.submit(recorded, port, mode, request, stop);
+            keep();
+            return outcome;
+        } catch (...) {
+            keep();
+            throw;
+        }
+    }
+
+    std::vector<Conversation> conversations() const
+    {
+        std::lock_guard lock(m_mutex);
+        return m_conversations;
     }
 
 private:
     MessageSubmitter& m_inner;
     std::vector<RunEvent>& m_events;
     std::mutex& m_mutex;
+    std::vector<Conversation> m_conversations;
 };
 
 class RecordingExport : public ProcessStatusExport
