@@ -41,7 +41,7 @@ class SleepingSubmitter : public MessageSubmitter
 {
 public:
     explicit SleepingSubmitter(std::chrono::microseconds perMessage) : m_perMessage(perMessage) {}
-    SubmitOutcome submit(CSMSSerialPort&, int, int, const SendRequest&,
+    SubmitOutcome submit(ModemChannel&, int, int, const SendRequest&,
                          const std::function<bool()>&) override
     {
         std::this_thread::sleep_for(m_perMessage);

@@ -289,61 +289,18 @@ void ModemScan::probePort(int port, QString name)
     qCDebug(lcScan) << "List ::" << portText;
     if (isBarePortName(name))
         name.clear();
-    QString description;
-    if (!name.isEmpty()) {
-        if (name.contains(QLatin1StringView("Mobile Logging")))
-            return;
-        description = name;
-    }
+    if (name.contains(QLatin1StringView("Mobile Logging")))
+        return;
     CSMSSerialPort& channel = m_deps.channel;
     const ChannelCloser closer{channel};
     try {
         closeAllChannels();
         channel.Open(port, ProbeTimeoutMs);
-        if (!ProbeModem(channel)) {
-            qCDebug(lcScan) << "Check_Connection FALSE";
+        if (!interrogateScannedPort(channel, port, name, m_deps.sink, m_deps.isInvalidNumber)) {
             // Not a modem (a console, a serial device of another kind): leave its line as it
             // was found.
             channel.restoreLineSettingsOnClose();
-            return;
         }
-        const QString modelText = QueryModel(channel) + QStringLiteral(" Modem at ") + portText;
-        if (!CheckSmsCapability(channel)) {
-            qCDebug(lcScan) << "Check Msg_Sending_Supported FALSE";
-            return;
-        }
-        const QString imei = QueryImei(channel);
-        if (name.isEmpty())
-            description = modelText;
-        if (description.isEmpty())
-            description = QStringLiteral("Unknown Device on COM%1").arg(port);
-        // The built-in serial ports of a PC are never modems worth listing.
-        if (description.contains(QString::fromUtf16(BuiltInPortName)))
-            return;
-        // One modem exposing several ports answers with one IMEI on each: list it once.
-        if (m_deps.sink.hasImei(imei))
-            return;
-        ResetModemStream(channel);
-        // Asked before the information, whose queries end by closing the port.
-        const QString simTrouble = QuerySimCheck(channel).troubleText();
-        const QString information = QueryDeviceInformation(channel, m_deps.isInvalidNumber);
-        const QString details =
-            withSimState(deviceDetailsText(portText, description, information), simTrouble);
-
-        const QString supported = GetDetailValue(details, SupportedModeLabel);
-        const bool textMode = supported == TextModeText;
-        const QString smsc = GetDetailValue(details, QString::fromLatin1(DefaultSmscLabel));
-        ScanDeviceRow row;
-        row.comPort = portText;
-        row.comPortDetails = description;
-        row.comPortStatus = simTrouble;
-        row.smscNo = smsc;
-        row.imeiNo = imei;
-        row.smsMode = textMode ? TextModeText : PduModeText;
-        row.defaultSmscNo = smsc;
-        row.supportedModes = QStringLiteral(";PDU Mode;Text Mode;");
-        row.useCustomSmsc = QStringLiteral("N");
-        m_deps.sink.appendDevice(portText, details, row, textMode ? 2 : 1);
     } catch (const CSMSException& error) {
         qCDebug(lcScan) << portText << "::" << GetModemErrorText(error);
         channel.restoreLineSettingsOnClose();
@@ -352,4 +309,51 @@ void ModemScan::probePort(int port, QString name)
             m_denied.push_back(port);
         }
     }
+}
+
+bool interrogateScannedPort(ModemChannel& channel, int port, const QString& name, ScanSink& sink,
+                            const InvalidNumberTest& isInvalidNumber)
+{
+    const QString portText = portTextOf(port);
+    if (!ProbeModem(channel)) {
+        qCDebug(lcScan) << "Check_Connection FALSE";
+        return false;
+    }
+    const QString modelText = QueryModel(channel) + QStringLiteral(" Modem at ") + portText;
+    if (!CheckSmsCapability(channel)) {
+        qCDebug(lcScan) << "Check Msg_Sending_Supported FALSE";
+        return true;
+    }
+    const QString imei = QueryImei(channel);
+    QString description = name.isEmpty() ? modelText : name;
+    if (description.isEmpty())
+        description = QStringLiteral("Unknown Device on COM%1").arg(port);
+    // The built-in serial ports of a PC are never modems worth listing.
+    if (description.contains(QString::fromUtf16(BuiltInPortName)))
+        return true;
+    // One modem exposing several ports answers with one IMEI on each: list it once.
+    if (sink.hasImei(imei))
+        return true;
+    ResetModemStream(channel);
+    // Asked before the information, whose queries end by closing the port.
+    const QString simTrouble = QuerySimCheck(channel).troubleText();
+    const QString information = QueryDeviceInformation(channel, isInvalidNumber);
+    const QString details =
+        withSimState(deviceDetailsText(portText, description, information), simTrouble);
+
+    const QString supported = GetDetailValue(details, SupportedModeLabel);
+    const bool textMode = supported == TextModeText;
+    const QString smsc = GetDetailValue(details, QString::fromLatin1(DefaultSmscLabel));
+    ScanDeviceRow row;
+    row.comPort = portText;
+    row.comPortDetails = description;
+    row.comPortStatus = simTrouble;
+    row.smscNo = smsc;
+    row.imeiNo = imei;
+    row.smsMode = textMode ? TextModeText : PduModeText;
+    row.defaultSmscNo = smsc;
+    row.supportedModes = QStringLiteral(";PDU Mode;Text Mode;");
+    row.useCustomSmsc = QStringLiteral("N");
+    sink.appendDevice(portText, details, row, textMode ? 2 : 1);
+    return true;
 }

@@ -15,6 +15,7 @@
 
 class CSMSSerialPort;
 class Clock;
+class ModemChannel;
 class PortMap;
 class Prompter;
 class ScanSink;
@@ -25,7 +26,9 @@ struct ScanDependencies
 {
     const PortMap& ports;
     const Clock& clock;
-    CSMSSerialPort& channel; // the scan channel, used by this scan alone while it runs
+    // The scan channel, used by this scan alone while it runs: the scan opens it on each port
+    // and talks to the modem through interrogateScannedPort.
+    CSMSSerialPort& channel;
     const SerialPortLister& lister;
     ScanSink& sink;
     Prompter& prompter;
@@ -34,6 +37,14 @@ struct ScanDependencies
     // The phone-number rule used to judge a decoded SMSC; null: the basic rule.
     InvalidNumberTest isInvalidNumber;
 };
+
+// The scan's questions to whatever answers on port, through channel opened on it: a modem that
+// can send SMS is appended to sink with its details, unless it is there already (one modem
+// exposing several ports) or is a PC's own serial port. name: the system's name for the port,
+// empty when it has none worth showing. False when nothing on the port answers as a modem.
+// Raises CSMSException when the channel fails.
+bool interrogateScannedPort(ModemChannel& channel, int port, const QString& name, ScanSink& sink,
+                            const InvalidNumberTest& isInvalidNumber);
 
 // Where a running scan is, for a progress bar polled by a timer.
 struct ScanProgress

@@ -1,7 +1,7 @@
 #include "sending/CSend_SMS_Thread.h"
 
 #include "modem/CSMSException.h"
-#include "modem/CSMSSerialPort.h"
+#include "modem/ModemChannel.h"
 #include "modem/SubmissionStatus.h"
 #include "sending/QueueText.h"
 #include "sending/RowPredicates.h"
@@ -26,8 +26,10 @@ bool isSystemFailure(const CSMSException& error)
 
 } // namespace
 
-CSend_SMS_Thread::CSend_SMS_Thread(SendingRun& run, WorkerSetup setup, CSMSSerialPort& channel)
-    : m_run(run), m_setup(std::move(setup)), m_channel(channel)
+CSend_SMS_Thread::CSend_SMS_Thread(SendingRun& run, WorkerSetup setup, ModemChannel& channel,
+                                   std::function<void()> reopenChannel)
+    : m_run(run), m_setup(std::move(setup)), m_channel(channel),
+      m_reopenChannel(std::move(reopenChannel))
 {}
 
 CSend_SMS_Thread::~CSend_SMS_Thread()
@@ -292,7 +294,7 @@ QString CSend_SMS_Thread::submit(const QString& number, const QString& message, 
             m_recovery.answered();
         } else if (!shouldEnd()) {
             // A silent modem would otherwise claim row after row and time each one out.
-            deviceGone = !m_recovery.recover(m_channel, m_setup.Port_Num);
+            deviceGone = !m_recovery.recover(m_channel, m_setup.Port_Num, m_reopenChannel);
             status += m_recovery.note();
         }
         return status;

@@ -6,9 +6,10 @@
 
 #include <QString>
 #include <atomic>
+#include <functional>
 #include <thread>
 
-class CSMSSerialPort;
+class ModemChannel;
 class SendingRun;
 struct QueueRow;
 
@@ -33,10 +34,14 @@ struct WorkerSetup
 // outcome back; it applies the exclusion and duplicate rules, keeps the counters, logs sent
 // items and templates, stops at its manual quota, stops when its device is gone, and pauses
 // every worker after every N attempts.
+//
+// The worker only talks through its channel; reopenChannel opens its port again (raising
+// CSMSException when it cannot) for the recovery of a silent modem, done by the port's owner.
 class CSend_SMS_Thread
 {
 public:
-    CSend_SMS_Thread(SendingRun& run, WorkerSetup setup, CSMSSerialPort& channel);
+    CSend_SMS_Thread(SendingRun& run, WorkerSetup setup, ModemChannel& channel,
+                     std::function<void()> reopenChannel);
     ~CSend_SMS_Thread();
     CSend_SMS_Thread(const CSend_SMS_Thread&) = delete;
     CSend_SMS_Thread& operator=(const CSend_SMS_Thread&) = delete;
@@ -89,7 +94,8 @@ private:
 
     SendingRun& m_run;
     WorkerSetup m_setup;
-    CSMSSerialPort& m_channel;
+    ModemChannel& m_channel;
+    std::function<void()> m_reopenChannel;
     QString m_portText;   // "%d" of the port
     QString m_portPrefix; // "COM%d - "
     int m_pauseEvery = 0;

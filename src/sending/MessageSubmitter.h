@@ -4,7 +4,7 @@
 
 #include <functional>
 
-class CSMSSerialPort;
+class ModemChannel;
 
 enum class SubmitOutcome
 {
@@ -20,7 +20,7 @@ class MessageSubmitter
 {
 public:
     virtual ~MessageSubmitter() = default;
-    virtual SubmitOutcome submit(CSMSSerialPort& channel, int port, int messageMode,
+    virtual SubmitOutcome submit(ModemChannel& channel, int port, int messageMode,
                                  const SendRequest& request,
                                  const std::function<bool()>& stopRequested) = 0;
 };

@@ -10,6 +10,17 @@ ModemChannelTable::ModemChannelTable(const PortMap& ports, const Clock& clock)
         slot = std::make_unique<CSMSSerialPort>(ports, clock);
 }
 
+void ModemChannelTable::open(int index, int port, std::uint32_t timeoutMs)
+{
+    m_slots[std::size_t(index)]->Open(port, timeoutMs);
+}
+
+void ModemChannelTable::reopen(int index, int port)
+{
+    CSMSSerialPort& channel = *m_slots[std::size_t(index)];
+    channel.Open(port, channel.timeoutMs());
+}
+
 void ModemChannelTable::closeSlots(int count)
 {
     for (int i = 0; i < std::min(count, SlotCount); ++i) {

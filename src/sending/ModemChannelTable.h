@@ -3,6 +3,7 @@
 #include "modem/CSMSSerialPort.h"
 
 #include <array>
+#include <cstdint>
 #include <memory>
 
 class Clock;
@@ -16,7 +17,12 @@ public:
 
     ModemChannelTable(const PortMap& ports, const Clock& clock);
 
-    CSMSSerialPort& slot(int index) { return *m_slots[std::size_t(index)]; }
+    // The channel of a slot, for everything that talks to its modem.
+    ModemChannel& slot(int index) { return *m_slots[std::size_t(index)]; }
+    // Opens slot index on port (closing what it held); raises CSMSException on failure.
+    void open(int index, int port, std::uint32_t timeoutMs);
+    // Opens slot index on port again with the time-out it had; raises as open does.
+    void reopen(int index, int port);
     // Closes the first count slots, ignoring errors.
     void closeSlots(int count);
 

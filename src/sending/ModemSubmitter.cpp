@@ -1,6 +1,5 @@
 #include "sending/ModemSubmitter.h"
 
-#include "modem/CSMSSerialPort.h"
 #include "modem/MessageSenders.h"
 
 ModemSubmitter::ModemSubmitter(const Clock& clock, ConcatReferenceCounter& references,
@@ -8,7 +7,7 @@ ModemSubmitter::ModemSubmitter(const Clock& clock, ConcatReferenceCounter& refer
     : m_clock(clock), m_references(references), m_options(options), m_deviceInfo(deviceInfo)
 {}
 
-SubmitOutcome ModemSubmitter::submit(CSMSSerialPort& channel, int, int messageMode,
+SubmitOutcome ModemSubmitter::submit(ModemChannel& channel, int, int messageMode,
                                      const SendRequest& request,
                                      const std::function<bool()>& stopRequested)
 {

@@ -15,7 +15,7 @@ public:
     ModemSubmitter(const Clock& clock, ConcatReferenceCounter& references,
                    const SendOptions* options, const DeviceInfoLookup* deviceInfo);
 
-    SubmitOutcome submit(CSMSSerialPort& channel, int port, int messageMode,
+    SubmitOutcome submit(ModemChannel& channel, int port, int messageMode,
                          const SendRequest& request,
                          const std::function<bool()>& stopRequested) override;
 

@@ -190,9 +190,9 @@ void SendingRun::launchDevice(int index, const QString& label, int deviceCount, 
     }
     if (first)
         resetForFirstDevice(retryRound);
-    CSMSSerialPort& channel = channelFor(index, port);
+    const int channelSlot = channelSlotFor(index, port);
     StartWorker(index, port, label, settings.messageMode, settings.customSmsc, settings.smscNumber,
-                deviceCount, quota, quotaMode, channel);
+                deviceCount, quota, quotaMode, channelSlot);
     if (first)
         m_display.change([](RunView& v) { v.stopEnabled = true; });
     first = false;
@@ -215,31 +215,31 @@ void SendingRun::resetForFirstDevice(bool retryRound)
     m_display.change([&](RunView& v) { v.progressText = text; });
 }
 
-CSMSSerialPort& SendingRun::channelFor(int index, int port)
+int SendingRun::channelSlotFor(int index, int port)
 {
     ModemChannelTable& channels = m_context.channels;
     std::lock_guard lock(m_threadsMutex);
     // A channel stays with the port it was opened on: later rounds do not reopen it, and the
     // device list may have lost entries since, so positions no longer match slots.
     if (const auto it = m_slotOfPort.constFind(port); it != m_slotOfPort.cend())
-        return channels.slot(it.value());
+        return it.value();
     int slot = index;
     const QList<int> used = m_slotOfPort.values();
     while (used.contains(slot) && slot + 1 < ModemChannelTable::SlotCount)
         ++slot;
     m_slotOfPort.insert(port, slot);
     try {
-        channels.slot(slot).Open(port, ChannelTimeoutMs);
+        channels.open(slot, port, ChannelTimeoutMs);
     } catch (const CSMSException& error) {
         // The worker starts all the same; its first submission finds the port gone.
         trace(QStringLiteral("Error : %1").arg(error.GetErrorMessage()));
     }
-    return channels.slot(slot);
+    return slot;
 }
 
 void SendingRun::StartWorker(int index, int port, const QString& label, int messageMode,
                              bool customSmsc, const QString& smscNumber, int deviceCount, int quota,
-                             const QString& quotaMode, CSMSSerialPort& channel)
+                             const QString& quotaMode, int channelSlot)
 {
     RunState& state = m_context.state;
     if (state.workerRegistry.contains(index))
@@ -256,7 +256,10 @@ void SendingRun::StartWorker(int index, int port, const QString& label, int mess
     setup.generation = state.RunGeneration;
     setup.quotaMode = quotaMode;
     setup.quota = quotaMode == u"M" ? quota - state.consumedQuotaLog.consumedBy(port) : quota;
-    auto worker = std::make_unique<CSend_SMS_Thread>(*this, std::move(setup), channel);
+    ModemChannelTable& channels = m_context.channels;
+    auto worker = std::make_unique<CSend_SMS_Thread>(
+        *this, std::move(setup), channels.slot(channelSlot),
+        [&channels, channelSlot, port] { channels.reopen(channelSlot, port); });
     CSend_SMS_Thread* started = worker.get();
     if (!state.workerRegistry.insert(index, started))
         return;

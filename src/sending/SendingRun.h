@@ -14,7 +14,6 @@
 #include <thread>
 #include <vector>
 
-class CSMSSerialPort;
 class CSend_SMS_Thread;
 class RunTimers;
 struct QueueRow;
@@ -101,10 +100,10 @@ private:
     void launchWorkers(bool retryRound);
     void launchDevice(int index, const QString& label, int deviceCount, bool retryRound,
                       bool& first);
-    CSMSSerialPort& channelFor(int index, int port);
+    int channelSlotFor(int index, int port);
     void StartWorker(int index, int port, const QString& label, int messageMode, bool customSmsc,
                      const QString& smscNumber, int deviceCount, int quota,
-                     const QString& quotaMode, CSMSSerialPort& channel);
+                     const QString& quotaMode, int channelSlot);
     void resetForFirstDevice(bool retryRound);
     void forgetController();
 

@@ -2,8 +2,9 @@
 
 #include <QCoreApplication>
 #include <QString>
+#include <functional>
 
-class CSMSSerialPort;
+class ModemChannel;
 
 // What a worker does when its modem stops answering (USB sticks wedge after hours of sending):
 // it counts the time-outs in a row, opens the port once more and brings the modem back to a
@@ -20,15 +21,16 @@ public:
     // Any answer from the modem ends a run of time-outs.
     void answered() { m_consecutive = 0; }
 
-    // After a time-out on channel (port portNumber): re-opens it and resets the modem. True when
-    // the port may go on sending. note() tells the row why its message failed.
-    bool recover(CSMSSerialPort& channel, int portNumber);
+    // After a time-out on channel (port portNumber): reopen() opens the port again (raising
+    // CSMSException when it cannot; the port's owner does that), then the modem is reset. True
+    // when the port may go on sending. note() tells the row why its message failed.
+    bool recover(ModemChannel& channel, int portNumber, const std::function<void()>& reopen);
 
     int consecutiveTimeouts() const { return m_consecutive; }
     const QString& note() const { return m_note; }
 
 private:
-    static bool reopenAndReset(CSMSSerialPort& channel, int portNumber);
+    static bool reopenAndReset(ModemChannel& channel, const std::function<void()>& reopen);
 
     int m_consecutive = 0;
     QString m_note;

@@ -11,6 +11,7 @@
 #include "support/ModemNoise.h"
 #include "support/PseudoTerminal.h"
 #include "support/QStringPrinter.h"
+#include "support/RecordingChannel.h"
 #include "support/ScriptedPrompter.h"
 
 #include <QDir>
@@ -66,11 +67,13 @@ class ModemScanTest : public ::testing::Test
 protected:
     static constexpr int FirstPort = 4;
 
-    void startModems(const QStringList& profiles)
+    // noise: every modem prints the usual unsolicited lines (see ModemNoise.h).
+    void startModems(const QStringList& profiles, bool noise = true)
     {
         ASSERT_TRUE(folder.isValid());
         sim::SimulatorOptions options;
-        addUnsolicitedNoise(options);
+        if (noise)
+            addUnsolicitedNoise(options);
         options.portsDir = folder.path().toStdString();
         options.firstPort = FirstPort;
         options.modems = static_cast<int>(profiles.size());
@@ -157,6 +160,47 @@ TEST_F(ModemScanTest, ListsEachModemWithItsRowDetailsAndMode)
     EXPECT_EQ(details.GetDetailValue("COM5", "Supported SMS Mode :"), "Text Mode");
     EXPECT_TRUE(prompter.shown().isEmpty());
     EXPECT_FALSE(channel.isOpen());
+}
+
+// Unsolicited lines inside every answer change neither what the scan asks a modem nor what it
+// finds: the interrogation of a noisy modem is the one of a quiet modem, question for question.
+TEST_F(ModemScanTest, UnsolicitedLinesInEveryAnswerChangeNeitherTheQuestionsNorTheFindings)
+{
+    startModems({"imei=111", UnsolicitedNoise + ",urc-every=1,imei=111"}, false);
+    struct Interrogation
+    {
+        QList<QByteArray> written;
+        QStringList row;
+        QString details;
+        qsizetype unsolicited = 0;
+    };
+    std::vector<Interrogation> interrogations;
+    for (const int port : {FirstPort, FirstPort + 1}) {
+        DeviceDetailsStore found;
+        ScanResults sink{found};
+        channel.Open(port, ModemScan::ProbeTimeoutMs);
+        RecordingChannel recorded{channel};
+        EXPECT_TRUE(interrogateScannedPort(recorded, port, {}, sink, {}));
+        channel.Close();
+        ASSERT_EQ(sink.rows().size(), 1u) << port;
+        // The port is named in the row and the details; the rest must not differ.
+        const auto samePort = [&](QString text) { return text.replace(portTextOf(port), "COMx"); };
+        QStringList row;
+        for (const QString& column : sink.rows()[0].columns())
+            row.append(samePort(column));
+        interrogations.push_back({recorded.transcript(), row,
+                                  samePort(found.FindDeviceDetails(portTextOf(port))),
+                                  recorded.takeUnsolicited().size()});
+    }
+    const Interrogation& quiet = interrogations[0];
+    const Interrogation& noisy = interrogations[1];
+    EXPECT_EQ(quiet.unsolicited, 0);
+    EXPECT_GE(noisy.unsolicited, noisy.written.size()); // a burst in every answer
+    EXPECT_EQ(noisy.written, quiet.written);
+    EXPECT_EQ(noisy.row, quiet.row);
+    EXPECT_EQ(noisy.details, quiet.details);
+    EXPECT_TRUE(quiet.details.contains("\nSignal Quality :High (20)"))
+        << quiet.details.toStdString();
 }
 
 TEST_F(ModemScanTest, APortThatIsNoModemKeepsItsLineSettings)

@@ -6,6 +6,7 @@
 #include "support/ModemNoise.h"
 #include "support/RunFixture.h"
 
+#include <algorithm>
 #include <map>
 #include <set>
 #include <thread>
@@ -93,6 +94,48 @@ TEST_F(SimulatedRunTest, WorkersStartAtTheirRowClaimRowsOnceAndAFastModemSendsMo
     EXPECT_GT(perPort.at("COM3"), perPort.at("COM5"));
     EXPECT_GT(perPort.at("COM4"), perPort.at("COM5"));
     EXPECT_EQ(column(StatusColumn), QStringList(24, "Message sent successfully."));
+}
+
+// What a submission wrote to its modem, with what differs between messages (the length of the
+// PDU and the PDU itself) left out.
+QList<QByteArray> commandsOf(const QList<QByteArray>& written)
+{
+    QList<QByteArray> commands;
+    for (const QByteArray& entry : written) {
+        if (entry.endsWith("\x1A\r\n"))
+            commands.append("<message>");
+        else if (entry.startsWith("AT+CMGS="))
+            commands.append("AT+CMGS=");
+        else
+            commands.append(entry);
+    }
+    return commands;
+}
+
+// Answers that come a byte at a time, so that every read holds a piece of a line, leave each
+// message's conversation as it is with a modem that answers at once: no wait gives up on a
+// piece and nothing is asked twice.
+TEST_F(SimulatedRunTest, AnswersThatArriveInPiecesLeaveTheConversationAsItIs)
+{
+    startModems({"", "trickle"});
+    recipients(8);
+    runToEnd();
+
+    EXPECT_EQ(column(StatusColumn), QStringList(8, "Message sent successfully."));
+    EXPECT_EQ(airPerNumber().size(), 8u);
+    const std::vector<RecordingSubmitter::Conversation> conversations = recording.conversations();
+    ASSERT_EQ(conversations.size(), 8u);
+    const auto atOnce = std::find_if(conversations.begin(), conversations.end(),
+                                     [](const auto& c) { return c.port == FirstPort; });
+    ASSERT_NE(atOnce, conversations.end());
+    const QList<QByteArray> expected = commandsOf(atOnce->written);
+    EXPECT_EQ(expected.count("AT+CMGS="), 1) << expected.join("|").toStdString();
+    std::set<int> ports;
+    for (const auto& [port, written] : conversations) {
+        ports.insert(port);
+        EXPECT_EQ(commandsOf(written), expected) << port;
+    }
+    EXPECT_EQ(ports, (std::set<int>{FirstPort, FirstPort + 1}));
 }
 
 TEST_F(SimulatedRunTest, TwoDevicesAndOneRowStartOneWorker)

@@ -15,6 +15,7 @@
 #include "stores/SentItemStore.h"
 #include "stores/TemplateStore.h"
 #include "support/QStringPrinter.h"
+#include "support/RecordingChannel.h"
 #include "support/ScriptedPrompter.h"
 
 #include <QTemporaryDir>
@@ -51,7 +52,7 @@ public:
 
     void behave(int port, Behaviour behaviour) { m_behaviours[port] = std::move(behaviour); }
 
-    SubmitOutcome submit(CSMSSerialPort&, int port, int mode, const SendRequest& message,
+    SubmitOutcome submit(ModemChannel&, int port, int mode, const SendRequest& message,
                          const std::function<bool()>&) override
     {
         int attempt = 0;
@@ -71,28 +72,54 @@ private:
     std::map<int, int> m_attempts;
 };
 
-// Records each submission and hands it on to the real senders.
+// Records each submission and hands it on to the real senders, keeping what each one wrote to
+// its modem.
 class RecordingSubmitter : public MessageSubmitter
 {
 public:
+    struct Conversation
+    {
+        int port = 0;
+        QList<QByteArray> written; // one entry per command, see RecordingChannel
+    };
+
     RecordingSubmitter(MessageSubmitter& inner, std::vector<RunEvent>& events, std::mutex& mutex)
         : m_inner(inner), m_events(events), m_mutex(mutex)
     {}
 
-    SubmitOutcome submit(CSMSSerialPort& channel, int port, int mode, const SendRequest& request,
+    SubmitOutcome submit(ModemChannel& channel, int port, int mode, const SendRequest& request,
                          const std::function<bool()>& stop) override
     {
         {
             std::lock_guard lock(m_mutex);
             m_events.push_back({RunEvent::Submission, port, mode, request.number, request.text});
         }
-        return m_inner.submit(channel, port, mode, request, stop);
+        RecordingChannel recorded(channel);
+        const auto keep = [&] {
+            std::lock_guard lock(m_mutex);
+            m_conversations.push_back({port, recorded.transcript()});
+        };
+        try {
+            const SubmitOutcome outcome = m_inner.submit(recorded, port, mode, request, stop);
+            keep();
+            return outcome;
+        } catch (...) {
+            keep();
+            throw;
+        }
+    }
+
+    std::vector<Conversation> conversations() const
+    {
+        std::lock_guard lock(m_mutex);
+        return m_conversations;
     }
 
 private:
     MessageSubmitter& m_inner;
     std::vector<RunEvent>& m_events;
     std::mutex& m_mutex;
+    std::vector<Conversation> m_conversations;
 };
 
 class RecordingExport : public ProcessStatusExport

@@ -153,7 +153,7 @@ public:
         : m_inner(inner), m_state(state)
     {}
 
-    SubmitOutcome submit(CSMSSerialPort& channel, int port, int mode, const SendRequest& request,
+    SubmitOutcome submit(ModemChannel& channel, int port, int mode, const SendRequest& request,
                          const std::function<bool()>& stop) override
     {
         const int round = m_state.RetryRound;
