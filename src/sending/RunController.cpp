@@ -27,7 +27,7 @@ void SendingRun::startController()
         return;
     retire(m_controller);
     m_controllerRunning = true;
-    m_controller = std::thread([this] { controllerBody(); });
+    m_controller.start([this](const std::stop_token&) { controllerBody(); });
 }
 
 void SendingRun::forgetController()
