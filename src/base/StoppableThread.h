@@ -9,18 +9,29 @@
 // A worker thread that is always asked to stop and joined, never detached or killed, so no
 // thread outlives the object it works on. The body gets a std::stop_token and ends when asked.
 //
-// start, join and assignment belong to the owner; requestStop, stopRequested and running may
-// be called from any thread meanwhile. An owner whose members the body uses joins in its own
-// destructor (or declares the StoppableThread last), before those members go. Destroying it on
-// its own thread while it is held is a fault (std::terminate), as for std::thread.
+// The owner's calls (start, join, assignment) come from one thread at a time. requestStop,
+// stopRequested and running may come from any thread between them, and from the body from its
+// first step; isCurrent and id from the body once start has returned. An owner whose members
+// the body uses joins in its own destructor (or declares the StoppableThread last), before
+// those members go. Destroying it on its own thread while it is held is a fault
+// (std::terminate), as for std::thread.
 class StoppableThread
 {
 public:
     StoppableThread() = default;
     ~StoppableThread() { stopAndJoin(); }
     StoppableThread(StoppableThread&&) noexcept = default;
-    // Stops and joins the thread held before, as std::jthread does.
-    StoppableThread& operator=(StoppableThread&&) noexcept = default;
+    // Stops and joins the thread held before.
+    StoppableThread& operator=(StoppableThread&& other) noexcept
+    {
+        if (this != &other) {
+            stopAndJoin();
+            m_thread = std::move(other.m_thread);
+            m_stop = std::move(other.m_stop);
+            m_running = std::move(other.m_running);
+        }
+        return *this;
+    }
 
     // Runs body(std::stop_token) on a new thread. Refused (false, nothing done) while a thread
     // is held, running or ended: join it first.
@@ -28,19 +39,26 @@ public:
     {
         if (m_thread.joinable())
             return false;
-        auto running = std::make_shared<std::atomic<bool>>(true);
-        m_running = running;
-        m_thread =
-            std::jthread([running, body = std::forward<Body>(body)](std::stop_token token) mutable {
+        // In place before the thread exists: the body may ask for its own stop at once, while
+        // the handle is still being stored.
+        m_stop = std::stop_source();
+        m_running = std::make_shared<std::atomic<bool>>(true);
+        try {
+            m_thread = std::jthread([token = m_stop.get_token(), running = m_running,
+                                     body = std::forward<Body>(body)]() mutable {
                 body(std::move(token));
                 running->store(false);
             });
+        } catch (...) {
+            m_running.reset();
+            throw;
+        }
         return true;
     }
 
     // Asks the body to end: its token reports the request. Does not wait.
-    void requestStop() noexcept { m_thread.request_stop(); }
-    bool stopRequested() const noexcept { return m_thread.get_stop_token().stop_requested(); }
+    void requestStop() noexcept { m_stop.request_stop(); }
+    bool stopRequested() const noexcept { return m_stop.stop_requested(); }
 
     // Waits for the body to return, without asking it to. On the thread itself it returns at
     // once: a thread cannot wait for itself, its owner joins it later from another thread.
@@ -64,6 +82,9 @@ public:
     std::thread::id id() const noexcept { return m_thread.get_id(); }
 
 private:
+    // The thread is a std::jthread for its joining; the stop state is made before it, for the
+    // body to use from its first step.
     std::jthread m_thread;
+    std::stop_source m_stop{std::nostopstate};
     std::shared_ptr<std::atomic<bool>> m_running;
 };

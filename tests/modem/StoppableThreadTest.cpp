@@ -102,6 +102,21 @@ TEST(StoppableThreadTest, StartIsRefusedUntilTheHeldThreadIsJoined)
     EXPECT_TRUE(thirdRan);
 }
 
+// The scan's own sink may stop the scan from its first steps, while start() is still storing
+// the handle (a race ThreadSanitizer shows when the stop state is the handle's).
+TEST(StoppableThreadTest, BodyAskingItsOwnStopAtOnceSeesItInItsToken)
+{
+    StoppableThread thread;
+    std::atomic<bool> sawStop{false};
+    ASSERT_TRUE(thread.start([&](std::stop_token token) {
+        thread.requestStop();
+        sawStop = token.stop_requested();
+    }));
+    thread.join();
+    EXPECT_TRUE(sawStop);
+    EXPECT_TRUE(thread.stopRequested());
+}
+
 // A thread that ends its own work (a callback shutting down what runs it) must not deadlock.
 TEST(StoppableThreadTest, JoinOnTheThreadItselfReturnsAtOnce)
 {
