@@ -268,9 +268,8 @@ void SendingRun::StartWorker(int index, int port, const QString& label, int mess
         return;
     }
     m_liveWorkers++;
-    {
-        std::lock_guard lock(m_threadsMutex);
-        m_workers.push_back(std::move(worker));
-    }
+    // Started under the lock that waitForControllerAndWorkers reads the workers' threads with.
+    std::lock_guard lock(m_threadsMutex);
+    m_workers.push_back(std::move(worker));
     started->start();
 }
