@@ -44,9 +44,7 @@ ConnectionTest::ConnectionTest(ConnectionTestDependencies deps, DeviceTable& ope
 
 ConnectionTest::~ConnectionTest()
 {
-    m_stopRequested = true;
-    if (m_thread.joinable())
-        m_thread.join();
+    m_thread.stopAndJoin();
 }
 
 QString ConnectionTest::inProgressMessage()
@@ -105,7 +103,7 @@ QString ConnectionTest::model() const
 
 void ConnectionTest::advanceProgress()
 {
-    if (!m_running)
+    if (!isRunning())
         return; // the timer's last tick comes after the run has put the bar back to 0
     int now = m_progress;
     m_progress = now + ProgressStep > 100 ? 0 : now + ProgressStep;
@@ -113,7 +111,7 @@ void ConnectionTest::advanceProgress()
 
 void ConnectionTest::chooseDevice(int row)
 {
-    if (m_running || row < 0 || row >= devices().size())
+    if (isRunning() || row < 0 || row >= devices().size())
         return;
     m_chosen = row;
     const TestDeviceRow device = devices()[row];
@@ -128,7 +126,7 @@ void ConnectionTest::chooseDevice(int row)
 
 bool ConnectionTest::refuseWhileRunning()
 {
-    if (!m_running)
+    if (!isRunning())
         return false;
     m_deps.prompter.inform(DeviceText::message(), inProgressMessage());
     return true;
@@ -136,7 +134,7 @@ bool ConnectionTest::refuseWhileRunning()
 
 bool ConnectionTest::Start()
 {
-    if (m_running)
+    if (isRunning())
         return false;
     finishIfDone();
     if (m_chosen < 0) {
@@ -167,10 +165,8 @@ bool ConnectionTest::Start()
         m_portError.reset();
     }
     m_runDevice = m_chosen;
-    m_stopRequested = false;
-    m_running = true;
-    m_thread = std::thread([this, input] { run(input); });
-    return true;
+    return m_thread.start(
+        [this, input = std::move(input)](const std::stop_token& stop) { run(input, stop); });
 }
 
 void ConnectionTest::setStatusLine(const QString& text)
@@ -186,11 +182,11 @@ void ConnectionTest::setCaseStatus(int index, const QString& status)
         m_cases[index].status = status;
 }
 
-void ConnectionTest::runCases(const RunInput& input)
+void ConnectionTest::runCases(const RunInput& input, const std::stop_token& stop)
 {
     const SubmissionContext context{m_deps.channel.clock, m_deps.references, nullptr,
-                                    [this] { return m_stopRequested.load(); }, &m_deps.details};
-    for (int i = 0; i < input.cases.size() && !m_stopRequested; ++i) {
+                                    [stop] { return stop.stop_requested(); }, &m_deps.details};
+    for (int i = 0; i < input.cases.size() && !stop.stop_requested(); ++i) {
         const TestCaseRow& row = input.cases[i];
         setStatusLine(tr("Execute Case %1: %2").arg(i + 1).arg(row.description));
         m_progress = 0;
@@ -210,7 +206,7 @@ void ConnectionTest::runCases(const RunInput& input)
     }
 }
 
-void ConnectionTest::run(RunInput input)
+void ConnectionTest::run(const RunInput& input, const std::stop_token& stop)
 {
     bool portFailed = false;
     try {
@@ -218,7 +214,7 @@ void ConnectionTest::run(RunInput input)
         m_deps.channel.closeAll();
         m_deps.channel.channel.Open(input.port, DeviceOpenTimeoutMs);
         setStatusLine(tr("Initialize Device"));
-        runCases(input);
+        runCases(input, stop);
         m_deps.channel.closeAll();
     } catch (const CSMSException& error) {
         m_deps.channel.closeAll();
@@ -236,25 +232,25 @@ void ConnectionTest::run(RunInput input)
         m_devices[m_runDevice].history = HistoryOf(m_cases);
         m_logButtons = true;
     }
+    // The last step: once the body returns, isRunning() is false and the dialog may close.
     m_progress = 0;
-    m_running = false; // the last step: from here on the dialog may close
 }
 
 bool ConnectionTest::Stop()
 {
-    if (!m_running)
+    if (!isRunning())
         return false;
     if (!m_deps.prompter.confirm(DeviceText::confirmCaption(),
                                  tr("Device connection test process has not been completed yet. "
                                     "Are you sure you want to stop the process?")))
         return false;
-    m_stopRequested = true;
+    m_thread.requestStop();
     return true;
 }
 
 bool ConnectionTest::finishIfDone()
 {
-    if (m_running || !m_thread.joinable())
+    if (isRunning() || !m_thread.joinable())
         return false;
     m_thread.join();
     m_progress = 0; // a tick racing the thread's last step may have moved it
@@ -400,7 +396,7 @@ void ConnectionTest::ClearStatus()
         m_deps.prompter.inform(DeviceText::message(), DeviceText::noDeviceSelected());
         return;
     }
-    if (m_running)
+    if (isRunning())
         return;
     const QList<TestCaseRow> rows = cases();
     const bool anyStatus = std::any_of(

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/StoppableThread.h"
 #include "devices/ConnectionTestCases.h"
 #include "devices/DeviceChannel.h"
 #include "devices/DeviceSettings.h"
@@ -11,7 +12,7 @@
 #include <functional>
 #include <mutex>
 #include <optional>
-#include <thread>
+#include <stop_token>
 
 class ConcatReferenceCounter;
 class DeviceDetailsStore;
@@ -62,8 +63,8 @@ public:
     bool Start();
     // Asks, then requests the stop. True when a stop was requested.
     bool Stop();
-    bool isRunning() const { return m_running; }
-    bool stopRequested() const { return m_stopRequested; }
+    bool isRunning() const { return m_thread.running(); }
+    bool stopRequested() const { return m_thread.stopRequested(); }
     // For the UI thread's timer: once the thread has ended, joins it and shows its message.
     bool finishIfDone();
     void waitUntilFinished();
@@ -99,8 +100,8 @@ private:
         QString customSmsc;
         QList<TestCaseRow> cases;
     };
-    void run(RunInput input);
-    void runCases(const RunInput& input);
+    void run(const RunInput& input, const std::stop_token& stop);
+    void runCases(const RunInput& input, const std::stop_token& stop);
     void setStatusLine(const QString& text);
     void setCaseStatus(int index, const QString& status);
     bool refuseWhileRunning();
@@ -117,8 +118,7 @@ private:
     int m_runDevice = -1;
     std::optional<QString> m_portError;
 
-    std::thread m_thread;
-    std::atomic<bool> m_running{false};
-    std::atomic<bool> m_stopRequested{false};
     std::atomic<int> m_progress{0};
+    // Its stop request is Stop's: the test ends before its next case.
+    StoppableThread m_thread;
 };

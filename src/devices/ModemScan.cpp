@@ -53,9 +53,7 @@ ModemScan::ModemScan(ScanDependencies dependencies) : m_deps(std::move(dependenc
 
 ModemScan::~ModemScan()
 {
-    requestStop();
-    if (m_thread.joinable())
-        m_thread.join();
+    m_thread.stopAndJoin();
 }
 
 QString ModemScan::StopScanQuestion()
@@ -110,12 +108,10 @@ QString ModemScan::permissionMessage(const std::vector<std::pair<int, QString>>&
 bool ModemScan::StartModemScan()
 {
     if (m_thread.joinable()) {
-        if (!m_done)
+        if (m_thread.running())
             return false;
         finishIfDone();
     }
-    m_done = false;
-    m_stopRequested = false;
     m_probingModems = false;
     m_position = 0;
     m_range = PortMap::MaxPort;
@@ -124,8 +120,7 @@ bool ModemScan::StartModemScan()
         m_noPortFound = false;
         m_denied.clear();
     }
-    m_thread = std::thread([this] { run(); });
-    return true;
+    return m_thread.start([this](const std::stop_token& stop) { run(stop); });
 }
 
 bool ModemScan::askToStop(const QString& question)
@@ -137,11 +132,12 @@ bool ModemScan::askToStop(const QString& question)
         m_hold = true;
     }
     const bool yes = m_deps.prompter.confirm(tr("Confirm"), question, Prompter::Icon::Warning);
+    // Asked before the hold is lifted: the held scan must not pass one more boundary.
+    if (yes)
+        m_thread.requestStop();
     {
         const std::lock_guard lock(m_holdMutex);
         m_hold = false;
-        if (yes)
-            m_stopRequested = true;
     }
     m_holdChanged.notify_all();
     return yes;
@@ -163,21 +159,17 @@ bool ModemScan::StopModemScan(bool askFirst, const QString& question)
 
 void ModemScan::requestStop()
 {
-    {
-        const std::lock_guard lock(m_holdMutex);
-        m_stopRequested = true;
-    }
-    m_holdChanged.notify_all();
+    m_thread.requestStop(); // wakes a held checkpoint through its stop token
 }
 
 ScanProgress ModemScan::progress() const
 {
-    return {m_thread.joinable() && !m_done, m_probingModems, m_position, m_range};
+    return {m_thread.running(), m_probingModems, m_position, m_range};
 }
 
 bool ModemScan::finishIfDone()
 {
-    if (!m_thread.joinable() || !m_done)
+    if (!m_thread.joinable() || m_thread.running())
         return false;
     m_thread.join();
     finish();
@@ -194,7 +186,7 @@ void ModemScan::waitUntilFinished()
 
 void ModemScan::finish()
 {
-    if (m_stopRequested)
+    if (m_thread.stopRequested())
         return;
     bool noPortFound = false;
     std::vector<int> denied;
@@ -220,11 +212,11 @@ std::vector<int> ModemScan::deniedPorts() const
     return m_denied;
 }
 
-bool ModemScan::checkpoint()
+bool ModemScan::checkpoint(const std::stop_token& stop)
 {
     std::unique_lock lock(m_holdMutex);
-    m_holdChanged.wait(lock, [this] { return !m_hold || m_stopRequested; });
-    return !m_stopRequested;
+    m_holdChanged.wait(lock, stop, [this] { return !m_hold; });
+    return !stop.stop_requested();
 }
 
 void ModemScan::closeAllChannels()
@@ -235,25 +227,24 @@ void ModemScan::closeAllChannels()
         m_deps.channel.Close();
 }
 
-std::vector<int> ModemScan::openingProbe()
+std::vector<int> ModemScan::openingProbe(const std::stop_token& stop)
 {
     m_range = PortMap::MaxPort;
-    return ProbePortsByOpening(m_deps.ports, [this](int port) {
+    return ProbePortsByOpening(m_deps.ports, [this, &stop](int port) {
         m_position = port;
         qCDebug(lcScan) << "UsingCreateFile :: --" << portTextOf(port) << "--";
-        return checkpoint();
+        return checkpoint(stop);
     });
 }
 
-void ModemScan::run()
+void ModemScan::run(const std::stop_token& stop)
 {
     m_deps.sink.clearScanResults();
-    const std::vector<int> opened = openingProbe();
-    if (checkpoint())
+    const std::vector<int> opened = openingProbe(stop);
+    if (checkpoint(stop))
         m_deps.clock.sleepMs(ListingDelayMs);
-    if (!checkpoint()) {
+    if (!checkpoint(stop)) {
         closeAllChannels();
-        m_done = true;
         return;
     }
     const std::vector<ListedSerialPort> listed = m_deps.lister.listSerialPorts();
@@ -271,7 +262,7 @@ void ModemScan::run()
     m_probingModems = true;
     m_range = static_cast<int>(opened.size());
     m_position = 0;
-    for (std::size_t i = 0; i < opened.size() && checkpoint(); ++i) {
+    for (std::size_t i = 0; i < opened.size() && checkpoint(stop); ++i) {
         m_position = static_cast<int>(i) + 1;
         probePort(opened[i], names.value(static_cast<qsizetype>(i)));
     }
@@ -280,7 +271,6 @@ void ModemScan::run()
         const std::lock_guard lock(m_resultMutex);
         m_noPortFound = opened.empty();
     }
-    m_done = true;
 }
 
 void ModemScan::probePort(int port, QString name)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/StoppableThread.h"
 #include "modem/Interrogation.h"
 
 #include <QString>
@@ -9,7 +10,7 @@
 #include <cstdint>
 #include <functional>
 #include <mutex>
-#include <thread>
+#include <stop_token>
 #include <utility>
 #include <vector>
 
@@ -83,7 +84,7 @@ public:
     // Asks the scan to end at its next port boundary; does not wait. Safe from any thread.
     void requestStop();
     // The scan thread has run to its end (or none runs): joining it no longer waits.
-    bool hasEnded() const { return !m_thread.joinable() || m_done; }
+    bool hasEnded() const { return !m_thread.running(); }
 
     // ScanThread is set: a scan runs or has ended without being finished yet.
     bool isRunning() const { return m_thread.joinable(); }
@@ -106,26 +107,26 @@ public:
     static QString permissionMessage(const std::vector<std::pair<int, QString>>& portsAndGroups);
 
 private:
-    void run();
-    bool checkpoint();
-    std::vector<int> openingProbe();
+    void run(const std::stop_token& stop);
+    bool checkpoint(const std::stop_token& stop);
+    std::vector<int> openingProbe(const std::stop_token& stop);
     void probePort(int port, QString name);
     void closeAllChannels();
     void finish();
 
     ScanDependencies m_deps;
-    std::thread m_thread;
-    std::atomic<bool> m_done{false};
-    std::atomic<bool> m_stopRequested{false};
     std::atomic<bool> m_probingModems{false};
     std::atomic<int> m_position{0};
     std::atomic<int> m_range{0};
 
     std::mutex m_holdMutex;
-    std::condition_variable m_holdChanged;
+    std::condition_variable_any m_holdChanged; // also woken by a stop request
     bool m_hold = false;
 
     mutable std::mutex m_resultMutex;
     bool m_noPortFound = false;
     std::vector<int> m_denied;
+
+    // Its stop request is the scan's stop; it ends the scan at the next port boundary.
+    StoppableThread m_thread;
 };

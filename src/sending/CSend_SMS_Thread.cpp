@@ -39,7 +39,7 @@ CSend_SMS_Thread::~CSend_SMS_Thread()
 
 void CSend_SMS_Thread::start()
 {
-    m_thread = std::thread([this] { threadMain(); });
+    m_thread.start([this](const std::stop_token&) { threadMain(); });
 }
 
 void CSend_SMS_Thread::requestQuit()
@@ -50,8 +50,7 @@ void CSend_SMS_Thread::requestQuit()
 
 void CSend_SMS_Thread::join()
 {
-    if (m_thread.joinable() && m_thread.get_id() != std::this_thread::get_id())
-        m_thread.join();
+    m_thread.join(); // returns at once on the worker's own thread
 }
 
 void CSend_SMS_Thread::threadMain()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/StoppableThread.h"
 #include "sending/MessageSubmitter.h"
 #include "sending/PauseSettings.h"
 #include "sending/SilentModemRecovery.h"
@@ -55,7 +56,7 @@ public:
     int port() const { return m_setup.Port_Num; }
     const QString& label() const { return m_setup.label; }
     int sentCount() const { return m_sentCount.load(); }
-    bool runsOn(std::thread::id id) const { return m_thread.get_id() == id; }
+    bool runsOn(std::thread::id id) const { return m_thread.id() == id; }
 
 private:
     enum class Step
@@ -106,5 +107,6 @@ private:
     bool m_quotaReached = false;
     bool m_deviceGone = false; // the port vanished, or stayed silent after it was opened again
     SilentModemRecovery m_recovery;
-    std::thread m_thread;
+    // The worker ends by the run's flags and its quit request, not by the thread's stop token.
+    StoppableThread m_thread;
 };

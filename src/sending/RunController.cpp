@@ -27,7 +27,7 @@ void SendingRun::startController()
         return;
     retire(m_controller);
     m_controllerRunning = true;
-    m_controller = std::thread([this] { controllerBody(); });
+    m_controller.start([this](const std::stop_token&) { controllerBody(); });
 }
 
 void SendingRun::forgetController()
@@ -271,9 +271,8 @@ void SendingRun::StartWorker(int index, int port, const QString& label, int mess
         return;
     }
     m_liveWorkers++;
-    {
-        std::lock_guard lock(m_threadsMutex);
-        m_workers.push_back(std::move(worker));
-    }
+    // Started under the lock that waitForControllerAndWorkers reads the workers' threads with.
+    std::lock_guard lock(m_threadsMutex);
+    m_workers.push_back(std::move(worker));
     started->start();
 }

@@ -206,7 +206,7 @@ void SendingRun::finishOrClose()
         return;
     retire(m_finishing);
     m_finishingRunning = true;
-    m_finishing = std::thread([this] { finishingBody(); });
+    m_finishing.start([this](const std::stop_token&) { finishingBody(); });
 }
 
 void SendingRun::waitForRowsInSending()

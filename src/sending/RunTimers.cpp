@@ -8,7 +8,7 @@ RunTimers::RunTimers(const Clock& clock, std::function<void()> onActivity,
 {
     m_activity.period = clock.realDuration(ActivityPeriodMs);
     m_countdown.period = clock.realDuration(CountdownPeriodMs);
-    m_thread = std::thread([this] { run(); });
+    m_thread.start([this](const std::stop_token& stop) { run(stop); });
 }
 
 RunTimers::~RunTimers()
@@ -20,11 +20,10 @@ void RunTimers::shutdown()
 {
     {
         std::lock_guard lock(m_mutex);
-        m_shutdown = true;
+        m_thread.requestStop();
     }
     m_changed.notify_all();
-    if (m_thread.joinable() && m_thread.get_id() != std::this_thread::get_id())
-        m_thread.join();
+    m_thread.join(); // returns at once from a callback, on the timers' own thread
 }
 
 bool RunTimers::activityRunning() const
@@ -51,10 +50,10 @@ void RunTimers::set(Timer& timer, bool running)
     m_changed.notify_all();
 }
 
-void RunTimers::run()
+void RunTimers::run(const std::stop_token& stop)
 {
     std::unique_lock lock(m_mutex);
-    while (!m_shutdown) {
+    while (!stop.stop_requested()) {
         const bool any = m_activity.running || m_countdown.running;
         if (!any) {
             m_changed.wait(lock);
@@ -69,7 +68,7 @@ void RunTimers::run()
         const auto now = std::chrono::steady_clock::now();
         for (auto [timer, callback] :
              {std::pair{&m_activity, &m_onActivity}, std::pair{&m_countdown, &m_onCountdown}}) {
-            if (m_shutdown || !timer->running || timer->due > now)
+            if (stop.stop_requested() || !timer->running || timer->due > now)
                 continue;
             timer->due = now + timer->period;
             lock.unlock();

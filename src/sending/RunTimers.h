@@ -1,10 +1,12 @@
 #pragma once
 
+#include "base/StoppableThread.h"
+
 #include <chrono>
 #include <condition_variable>
 #include <functional>
 #include <mutex>
-#include <thread>
+#include <stop_token>
 
 class Clock;
 
@@ -43,7 +45,7 @@ private:
     };
 
     void set(Timer& timer, bool running);
-    void run();
+    void run(const std::stop_token& stop);
 
     const Clock& m_clock;
     std::function<void()> m_onActivity;
@@ -52,6 +54,6 @@ private:
     std::condition_variable m_changed;
     Timer m_activity;
     Timer m_countdown;
-    bool m_shutdown = false;
-    std::thread m_thread;
+    // Its stop request is the shutdown; made under m_mutex so the wait cannot miss it.
+    StoppableThread m_thread;
 };

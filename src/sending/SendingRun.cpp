@@ -281,7 +281,7 @@ void SendingRun::workerEnded()
     m_wake.raise();
 }
 
-void SendingRun::retire(std::thread& thread)
+void SendingRun::retire(StoppableThread& thread)
 {
     if (thread.joinable())
         m_retired.push_back(std::move(thread));
@@ -289,19 +289,18 @@ void SendingRun::retire(std::thread& thread)
 
 void SendingRun::joinThreads()
 {
-    std::vector<std::thread> threads;
+    std::vector<StoppableThread> threads;
     std::vector<std::unique_ptr<CSend_SMS_Thread>> workers;
     {
         std::lock_guard lock(m_threadsMutex);
         threads.swap(m_retired);
-        for (std::thread* t : {&m_controller, &m_finishing})
+        for (StoppableThread* t : {&m_controller, &m_finishing})
             if (t->joinable())
                 threads.push_back(std::move(*t));
         workers.swap(m_workers);
     }
-    for (std::thread& t : threads)
-        if (t.get_id() != std::this_thread::get_id())
-            t.join();
+    for (StoppableThread& t : threads)
+        t.join();    // returns at once for the calling thread itself
     workers.clear(); // each joins its thread
 }
 
@@ -312,7 +311,7 @@ void SendingRun::waitForControllerAndWorkers()
     {
         std::lock_guard lock(m_threadsMutex);
         const auto self = std::this_thread::get_id();
-        onController = m_controller.get_id() == self;
+        onController = m_controller.id() == self;
         for (const auto& worker : m_workers)
             onWorker = onWorker || worker->runsOn(self);
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/StoppableThread.h"
 #include "sending/RunDisplay.h"
 #include "sending/SendQueue.h"
 #include "sending/SendingContext.h"
@@ -11,7 +12,6 @@
 #include <memory>
 #include <mutex>
 #include <optional>
-#include <thread>
 #include <vector>
 
 class CSend_SMS_Thread;
@@ -126,7 +126,7 @@ private:
     void activityTick();
     void countdownTick();
 
-    void retire(std::thread& thread);
+    void retire(StoppableThread& thread);
     void joinThreads();
     void waitForControllerAndWorkers();
 
@@ -146,10 +146,13 @@ private:
     std::atomic<std::uint64_t> m_startTime{0};
     std::atomic<int> m_resendAnswer{-1}; // -1 none yet, 0 no, 1 yes
 
+    // The controller and finishing threads end by the run's flags (m_stopRequested, m_closed,
+    // Mark_To_Stop_All), not by their stop tokens; a thread replaced while still ending is
+    // retired and joined with the others.
     mutable std::mutex m_threadsMutex;
-    std::thread m_controller;
-    std::thread m_finishing;
-    std::vector<std::thread> m_retired;
+    StoppableThread m_controller;
+    StoppableThread m_finishing;
+    std::vector<StoppableThread> m_retired;
     std::vector<std::unique_ptr<CSend_SMS_Thread>> m_workers;
     QHash<int, int> m_slotOfPort; // channels stay with their port across retry rounds
 

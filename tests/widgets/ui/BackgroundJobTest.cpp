@@ -5,6 +5,7 @@
 #include <QWidget>
 #include <atomic>
 #include <gtest/gtest.h>
+#include <semaphore>
 
 TEST(BackgroundJobTest, WorkRunsOffTheUiThreadWithTheWindowDisabled)
 {
@@ -32,4 +33,19 @@ TEST(BackgroundJobTest, WorkRunsOffTheUiThreadWithTheWindowDisabled)
     while (!finished)
         QApplication::processEvents(QEventLoop::AllEvents, 10);
     EXPECT_TRUE(doneOnUiThread);
+}
+
+TEST(BackgroundJobTest, WindowDeletedWhileItsJobRunsStillGetsTheCompletion)
+{
+    auto* window = new QWidget;
+    window->show();
+    std::binary_semaphore release{0};
+    bool finished = false;
+    RunBackgroundJob(
+        window, [&] { release.acquire(); }, [&] { finished = true; });
+    delete window; // the wait pop-up goes with it
+    release.release();
+    while (!finished)
+        QApplication::processEvents(QEventLoop::AllEvents, 10);
+    EXPECT_TRUE(finished);
 }
