@@ -366,20 +366,15 @@ bool ConnectionTest::SaveTestCaseLog(const QString& path)
     for (const TestCaseRow& row : cases())
         log += row.possibleCase + QStringLiteral("\r\n") + row.status + QStringLiteral("\r\n") +
                row.caseSms + QStringLiteral("\r\n\r\n");
-    bool written = false;
-    try {
-        CStdioFileEx file;
-        if (file.Open(path, CStdioFileEx::modeCreate | CStdioFileEx::modeWrite |
-                                CStdioFileEx::modeWriteUnicode)) {
-            file.WriteString(detailsText());
-            file.WriteString(u"\r\n");
-            file.WriteString(log);
-            file.Close();
-            written = true;
-        }
-    } catch (const FileException&) {
-        written = false;
-    }
+    CStdioFileEx file;
+    const bool written = file.Open(path, CStdioFileEx::modeCreate | CStdioFileEx::modeWrite |
+                                             CStdioFileEx::modeWriteUnicode) &&
+                         CatchFileError(nullptr, [&] {
+                             file.WriteString(detailsText());
+                             file.WriteString(u"\r\n");
+                             file.WriteString(log);
+                             file.Close();
+                         });
     if (!written) {
         m_deps.prompter.inform(
             DeviceText::message(),

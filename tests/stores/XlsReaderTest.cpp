@@ -226,8 +226,9 @@ TEST_F(XlsReaderTest, BadInputEndsInATypedError)
     for (const BadXls& c : cases) {
         SpreadsheetReader reader;
         SpreadsheetError error = reader.open(write(c.bytes()));
-        if (error.ok())
+        if (error.ok()) {
             EXPECT_EQ(reader.sheet(0, &error), nullptr) << c.name;
+        }
         EXPECT_EQ(error.code, c.code) << c.name << ": " << error.detail.toStdString();
     }
 }
