@@ -1,5 +1,6 @@
 #include "devices/ConnectionTest.h"
 
+#include "base/StatusTexts.h"
 #include "devices/DeviceChannelWork.h"
 #include "devices/DeviceDetailsStore.h"
 #include "devices/DeviceRecords.h"
@@ -199,11 +200,11 @@ void ConnectionTest::runCases(const RunInput& input)
         request.text = u'\'' + row.caseSms + u'\'';
         request.customSmsc = row.customSmsc() ? input.customSmsc : QString();
         request.plainOptions = 1;
-        QString status = DeviceText::messageSent();
+        QString status = StatusTexts::messageSent();
         try {
             SubmitThroughChannel(m_deps.channel, context, request, row.pduMode());
         } catch (const CSMSException& error) {
-            status = SubmissionErrorStatus(error).value_or(DeviceText::messageSent());
+            status = SubmissionErrorStatus(error).value_or(StatusTexts::messageSent());
         }
         setCaseStatus(i, status);
         m_progress = 100;
