@@ -86,7 +86,7 @@ Reading readWorkbook(const QString& path, const ExcelChoice& choice, RecipientBa
                      const QString& composer, const NumberCheckOptions& options)
 {
     SpreadsheetReader reader;
-    if (reader.open(path))
+    if (!reader.open(path).ok())
         return refuse(ImportText::openFailed().text, ImportFailedExit), Reading::Refused;
     ImportNotice failure;
     const SheetTable* sheet = ReadImportSheet(reader, sheetIndex(reader, choice.sheet), &failure);

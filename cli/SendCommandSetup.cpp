@@ -305,7 +305,7 @@ QString SendSession::readImported(bool workbook, RecipientBatch& batch) const
         return {};
     }
     SpreadsheetReader reader;
-    if (reader.open(m_settings.file))
+    if (!reader.open(m_settings.file).ok())
         return ImportText::openFailed().text;
     ImportNotice failure;
     const SheetTable* sheet = ReadImportSheet(reader, m_settings.sheet - 1, &failure);

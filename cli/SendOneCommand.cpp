@@ -2,6 +2,7 @@
 #include "CliHelp.h"
 #include "ModemCliSupport.h"
 #include "base/Clock.h"
+#include "base/StatusTexts.h"
 #include "devices/DeviceDetailsStore.h"
 #include "modem/AnswerCleaning.h"
 #include "modem/CSMSException.h"
@@ -87,8 +88,8 @@ int runSendOneCommand(const QStringList& arguments)
     QCommandLineParser parser;
     parser.setApplicationDescription(
         tr("Sends one message through the modem on a port, as a send worker does, and prints "
-           "the row status it ends with: \"Message sent successfully.\" or \"Error : \" and "
-           "the error."));
+           "the row status it ends with: \"%1\" or \"Error : \" and the error.")
+            .arg(StatusTexts::sentStatus()));
     const QCommandLineOption helpOption = parser.addHelpOption();
     const QCommandLineOption portOption(QStringLiteral("port"), tr("The modem's port."),
                                         tr("COM<n>"));
@@ -139,5 +140,5 @@ int runSendOneCommand(const QStringList& arguments)
 
     const QString status = sendMessage(parsed);
     QTextStream(stdout) << status << '\n';
-    return status == QLatin1String(SentStatusText) ? 0 : 1;
+    return status == StatusTexts::sentStatus() ? 0 : 1;
 }

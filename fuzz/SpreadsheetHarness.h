@@ -63,7 +63,7 @@ inline int fuzzWorkbook(const char* fileName, const std::uint8_t* data, std::siz
 {
     const QString path = writeFuzzFile(fileName, data, size);
     SpreadsheetReader reader;
-    if (reader.open(path))
+    if (!reader.open(path).ok())
         return 0;
     const QStringList names = reader.sheetNames();
     for (int index = 0; index <= names.size(); ++index) {

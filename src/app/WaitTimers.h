@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QCoreApplication>
+#include "base/StatusTexts.h"
+
 #include <QString>
 
 // The main window's timers for long list operations, by their numbers.
@@ -16,10 +17,9 @@ inline QString WaitTimerText(WaitTimer timer)
 {
     switch (timer) {
     case WaitTimer::ListOperation:
-        return QCoreApplication::translate("WaitTimer", "It may take a while, Please wait...");
+        return StatusTexts::mayTakeAWhile();
     case WaitTimer::Import:
-        return QCoreApplication::translate("WaitTimer",
-                                           "Importing contacts from file, Please wait ...");
+        return StatusTexts::importingContacts();
     case WaitTimer::ClearTexts:
         break;
     }

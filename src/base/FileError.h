@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <stdexcept>
+#include <utility>
 
 // The system's description of an error number. Error 0 reads as on the system the stores were
 // designed for, "The operation completed successfully.", which callers test for.
@@ -30,3 +31,18 @@ private:
     int m_errorNumber;
     QString m_path;
 };
+
+// Runs file work that reports failure by throwing FileException (writes, seeks, Close) and
+// turns that into a result: true when the body ran through; false when it threw, with the
+// error in *error when one is given. Other exceptions pass on.
+template <class Body> [[nodiscard]] bool CatchFileError(FileError* error, Body&& body)
+{
+    try {
+        std::forward<Body>(body)();
+    } catch (const FileException& e) {
+        if (error)
+            *error = e.error();
+        return false;
+    }
+    return true;
+}

@@ -2,6 +2,7 @@
 
 #include "base/Clock.h"
 #include "base/Prompter.h"
+#include "base/StatusTexts.h"
 #include "devices/DeviceChannelWork.h"
 #include "devices/DeviceDetailsStore.h"
 #include "devices/DeviceRecords.h"
@@ -195,11 +196,11 @@ void ConnectionTest::runCases(const RunInput& input, const std::stop_token& stop
         request.text = u'\'' + row.caseSms + u'\'';
         request.customSmsc = row.customSmsc() ? input.customSmsc : QString();
         request.plainOptions = 1;
-        QString status = DeviceText::messageSent();
+        QString status = StatusTexts::messageSent();
         try {
             SubmitThroughChannel(m_deps.channel, context, request, row.pduMode());
         } catch (const CSMSException& error) {
-            status = SubmissionErrorStatus(error).value_or(DeviceText::messageSent());
+            status = SubmissionErrorStatus(error).value_or(StatusTexts::messageSent());
         }
         setCaseStatus(i, status);
         m_progress = 100;
@@ -362,20 +363,15 @@ bool ConnectionTest::SaveTestCaseLog(const QString& path)
     for (const TestCaseRow& row : cases())
         log += row.possibleCase + QStringLiteral("\r\n") + row.status + QStringLiteral("\r\n") +
                row.caseSms + QStringLiteral("\r\n\r\n");
-    bool written = false;
-    try {
-        CStdioFileEx file;
-        if (file.Open(path, CStdioFileEx::modeCreate | CStdioFileEx::modeWrite |
-                                CStdioFileEx::modeWriteUnicode)) {
-            file.WriteString(detailsText());
-            file.WriteString(u"\r\n");
-            file.WriteString(log);
-            file.Close();
-            written = true;
-        }
-    } catch (const FileException&) {
-        written = false;
-    }
+    CStdioFileEx file;
+    const bool written = file.Open(path, CStdioFileEx::modeCreate | CStdioFileEx::modeWrite |
+                                             CStdioFileEx::modeWriteUnicode) &&
+                         CatchFileError(nullptr, [&] {
+                             file.WriteString(detailsText());
+                             file.WriteString(u"\r\n");
+                             file.WriteString(log);
+                             file.Close();
+                         });
     if (!written) {
         m_deps.prompter.inform(
             DeviceText::message(),

@@ -1,6 +1,7 @@
 #include "devices/DeviceChannelWork.h"
 
 #include "base/Clock.h"
+#include "base/StatusTexts.h"
 #include "devices/DeviceChannel.h"
 #include "devices/DeviceTexts.h"
 #include "modem/CSMSException.h"
@@ -47,11 +48,11 @@ QString RunTestMessage(const DeviceChannel& channel, const SubmissionContext& co
         channel.channel.Open(plan.port, DeviceOpenTimeoutMs);
         SubmitThroughChannel(channel, context, plan.request, plan.pduMode);
         channel.closeAll();
-        return DeviceText::messageSent();
+        return StatusTexts::messageSent();
     } catch (const CSMSException& error) {
         channel.closeAll();
         const std::optional<QString> status = SubmissionErrorStatus(error);
-        return status ? DeviceText::notWorkingWithError(*status) : DeviceText::messageSent();
+        return status ? DeviceText::notWorkingWithError(*status) : StatusTexts::messageSent();
     }
 }
 

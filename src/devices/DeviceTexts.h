@@ -95,10 +95,6 @@ inline QString customSmscReset(const QString& port)
 {
     return tr("Custom SMSC No. reset for %1.").arg(port);
 }
-inline QString messageSent()
-{
-    return tr("Message sent successfully.");
-}
 inline QString operationCompleted()
 {
     return QStringLiteral("The operation completed successfully.");
@@ -106,10 +102,6 @@ inline QString operationCompleted()
 inline QString clipboardError()
 {
     return tr("Error in opening clipboard.");
-}
-inline QString pleaseWait()
-{
-    return tr("It may take a while, Please wait...");
 }
 
 inline QString pduModeText()

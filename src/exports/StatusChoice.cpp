@@ -1,6 +1,7 @@
 #include "exports/StatusChoice.h"
 
 #include "base/Prompter.h"
+#include "base/StatusTexts.h"
 
 QString StatusChoiceCode(StatusChoice choice)
 {
@@ -21,8 +22,7 @@ bool MatchesStatusChoice(StatusChoice choice, const QString& status)
     case StatusChoice::All:
         return true;
     case StatusChoice::Succeeded:
-        return status == QLatin1String("Message sent successfully.") ||
-               status == QLatin1String("Message sent to device.");
+        return StatusTexts::isSentStatus(status);
     case StatusChoice::Failed:
         return status.contains(QLatin1String("Error"));
     }

@@ -36,11 +36,9 @@ void TextExportFile::write(QStringView text)
 
 void TextExportFile::flush()
 {
-    try {
-        m_file.WriteString(m_pending);
-    } catch (const FileException& e) {
-        m_result = {ExportStatus::WriteFailed, e.errorNumber(), 0};
-    }
+    FileError error;
+    if (!CatchFileError(&error, [this] { m_file.WriteString(m_pending); }))
+        m_result = {ExportStatus::WriteFailed, error.errorNumber, 0};
     m_pending.resize(0);
 }
 
@@ -48,15 +46,13 @@ ExportResult TextExportFile::finish()
 {
     if (ok())
         flush();
-    try {
-        // After a failed write this removes the temporary file instead.
-        m_file.Close();
-    } catch (const FileException& e) {
+    FileError error;
+    // After a failed write this removes the temporary file instead.
+    if (!CatchFileError(&error, [this] { m_file.Close(); })) {
         // Closing flushes the data to disk, then renames.
-        const bool dataLost = e.errorNumber() == ENOSPC || e.errorNumber() == EIO ||
-                              e.errorNumber() == EDQUOT || e.errorNumber() == EFBIG;
-        m_result = {dataLost ? ExportStatus::WriteFailed : ExportStatus::CannotReplace,
-                    e.errorNumber(), 0};
+        const int n = error.errorNumber;
+        const bool dataLost = n == ENOSPC || n == EIO || n == EDQUOT || n == EFBIG;
+        m_result = {dataLost ? ExportStatus::WriteFailed : ExportStatus::CannotReplace, n, 0};
     }
     return m_result;
 }

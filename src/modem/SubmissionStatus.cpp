@@ -1,21 +1,22 @@
 #include "modem/SubmissionStatus.h"
 
+#include "base/StatusTexts.h"
 #include "modem/CSMSException.h"
 
 QString submissionStatusText(SubmissionOutcome outcome)
 {
-    return QLatin1String(outcome == SubmissionOutcome::Stopped ? StoppedStatusText
-                                                               : SentStatusText);
+    return outcome == SubmissionOutcome::Stopped ? QString::fromLatin1(StoppedStatusText)
+                                                 : StatusTexts::sentStatus();
 }
 
 QString submissionStatusText(const CSMSException& error)
 {
     const QString text = GetModemErrorText(error);
     if (text.trimmed().isEmpty())
-        return QLatin1String(SentStatusText);
+        return StatusTexts::sentStatus();
     const QString status = QStringLiteral("Error : ") + text;
     if (status == u"Error : The operation completed successfully.")
-        return QLatin1String(SentStatusText);
+        return StatusTexts::sentStatus();
     // Says what the user must know: the message may be on the air.
     if (isUnconfirmed(error))
         return status;

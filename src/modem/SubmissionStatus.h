@@ -7,7 +7,6 @@
 class CSMSException;
 
 // The row status a submission ends with, as the send workers write it.
-inline constexpr const char* SentStatusText = "Message sent successfully.";
 inline constexpr const char* StoppedStatusText = "Stopped";
 
 QString submissionStatusText(SubmissionOutcome outcome);

@@ -42,7 +42,7 @@ bool DynamicExcelWizard::browse(const QString& path)
     m_sheets.clear();
     m_sheet = -1;
     m_columns.clear();
-    if (m_reader.open(path)) {
+    if (!m_reader.open(path).ok()) {
         ImportText::openFailed().showWith(m_prompter);
         return false;
     }

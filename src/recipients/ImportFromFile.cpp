@@ -74,7 +74,7 @@ int ImportFromFile(RecipientList& list, Prompter& prompter, ImportWindow& window
             ImportText::fileMissing().showWith(prompter);
     } else {
         SpreadsheetReader reader;
-        if (reader.open(path)) {
+        if (!reader.open(path).ok()) {
             ImportText::openFailed().showWith(prompter);
             return 0;
         }

@@ -88,10 +88,6 @@ inline QString excelFilter()
 {
     return tr("Excel Files(*.xls;*.xlsx)|*.xls;*.xlsx||");
 }
-inline QString importingWait()
-{
-    return tr("Importing contacts from file, Please wait ...");
-}
 inline QString readingSheetWait()
 {
     return tr("Reading contents of Excel sheet, Please wait...");

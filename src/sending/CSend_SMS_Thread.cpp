@@ -1,5 +1,6 @@
 #include "sending/CSend_SMS_Thread.h"
 
+#include "base/StatusTexts.h"
 #include "modem/CSMSException.h"
 #include "modem/ModemChannel.h"
 #include "modem/SubmissionStatus.h"
@@ -284,8 +285,7 @@ QString CSend_SMS_Thread::submit(const QString& number, const QString& message, 
             m_run.context().submitter.submit(m_channel, m_setup.Port_Num, m_setup.messageMode,
                                              request, [this] { return shouldEnd(); });
         m_recovery.answered();
-        return outcome == SubmitOutcome::Stopped ? QueueText::Stopped()
-                                                 : QueueText::SentSuccessfully();
+        return outcome == SubmitOutcome::Stopped ? QueueText::Stopped() : StatusTexts::sentStatus();
     } catch (const CSMSException& error) {
         deviceGone = isSystemFailure(error) || m_channel.failure().has_value();
         QString status = submissionStatusText(error);

@@ -33,14 +33,6 @@ inline QString Save()
     return QStringLiteral("Save");
 }
 
-inline QString SentSuccessfully()
-{
-    return QStringLiteral("Message sent successfully.");
-}
-inline QString SentToDevice()
-{
-    return QStringLiteral("Message sent to device.");
-}
 inline QString Excluded()
 {
     return QStringLiteral("Excluded.");

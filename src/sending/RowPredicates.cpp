@@ -1,5 +1,6 @@
 #include "sending/RowPredicates.h"
 
+#include "base/StatusTexts.h"
 #include "modem/CSMSException.h"
 #include "sending/QueueText.h"
 
@@ -57,8 +58,7 @@ bool HasLoggableStatus(const QueueRow& row)
 
 bool IsSuccess(const QueueRow& row)
 {
-    const QString& status = row[StatusColumn];
-    return status == u"Message sent successfully." || status == u"Message sent to device.";
+    return StatusTexts::isSentStatus(row[StatusColumn]);
 }
 
 } // namespace RowPredicates

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/StatusTexts.h"
+
 #include <QCoreApplication>
 #include <QString>
 
@@ -18,9 +20,10 @@ inline QString Populating()
 {
     return QCoreApplication::translate("SendingRun", "Populating Phone Numbers and Messages List.");
 }
+// The status line says what the caption says.
 inline QString Sending()
 {
-    return QCoreApplication::translate("SendingRun", "Sending Messages, Please wait...");
+    return SendingCaption();
 }
 inline QString Finish()
 {
@@ -35,8 +38,7 @@ inline QString ModemWarning()
 }
 inline QString SendingNote()
 {
-    return QCoreApplication::translate("SendingRun", "It may take a while, Please wait...") +
-           QStringLiteral("\n\n") + ModemWarning();
+    return StatusTexts::mayTakeAWhile() + QStringLiteral("\n\n") + ModemWarning();
 }
 inline QString FinishedNote()
 {
@@ -53,10 +55,6 @@ inline QString CloseButton()
 inline QString PausingPrefix()
 {
     return QCoreApplication::translate("SendingRun", "Pausing the process for ");
-}
-inline QString WaitPopupText()
-{
-    return QCoreApplication::translate("SendingRun", "It may take a while, Please wait...");
 }
 
 } // namespace RunTexts

@@ -22,13 +22,13 @@ enum class SpreadsheetErrorCode
     NoSuchSheet,  // sheet index out of range
 };
 
-struct SpreadsheetError
+// The outcome of a reading step; test it with ok(). Ignoring a returned one hides a failure.
+struct [[nodiscard]] SpreadsheetError
 {
     SpreadsheetErrorCode code = SpreadsheetErrorCode::None;
     QString detail; // for logs, in English; the user is shown the caller's own texts
 
-    bool ok() const { return code == SpreadsheetErrorCode::None; }
-    explicit operator bool() const { return !ok(); }
+    [[nodiscard]] bool ok() const { return code == SpreadsheetErrorCode::None; }
 };
 
 // Bounds on what a workbook may unpack to. The defaults keep a million-cell sheet well inside
@@ -97,5 +97,5 @@ public:
 };
 
 // Opens a workbook by its content (zip package or OLE2 file), not by its extension.
-std::unique_ptr<Workbook> OpenWorkbook(const QString& path, SpreadsheetError& error,
-                                       const ReadLimits& limits = {});
+[[nodiscard]] std::unique_ptr<Workbook> OpenWorkbook(const QString& path, SpreadsheetError& error,
+                                                     const ReadLimits& limits = {});

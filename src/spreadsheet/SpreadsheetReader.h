@@ -12,7 +12,7 @@
 // sheet's cells once into a table and then ask for cell texts over the used range.
 //
 //   SpreadsheetReader reader;
-//   if (reader.open(path)) -> "Failed to open Excel file!"
+//   if (!reader.open(path).ok()) -> "Failed to open Excel file!"
 //   const SheetTable* sheet = reader.sheet(index, &error);
 //   if (!sheet) -> the cells could not be read (error.code says why)
 //   if (sheet->isEmpty()) -> "Excel sheet is empty."
@@ -28,7 +28,7 @@ public:
     SpreadsheetReader& operator=(const SpreadsheetReader&) = delete;
 
     // Opens a workbook, closing any open one. The error is ok on success.
-    SpreadsheetError open(const QString& path);
+    [[nodiscard]] SpreadsheetError open(const QString& path);
     void close();
     bool isOpen() const { return m_workbook != nullptr; }
 
@@ -37,7 +37,7 @@ public:
 
     // The cells of a sheet, read on first use and kept until another sheet is read or the
     // workbook closes. Null on failure, with the reason in *error when given.
-    const SheetTable* sheet(int index, SpreadsheetError* error = nullptr);
+    [[nodiscard]] const SheetTable* sheet(int index, SpreadsheetError* error = nullptr);
 
     // Streams a sheet's cells without keeping them (see CellSink).
     SpreadsheetError readCells(int index, CellSink& sink);

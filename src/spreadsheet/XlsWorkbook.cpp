@@ -72,14 +72,14 @@ std::unique_ptr<Workbook> XlsWorkbook::open(const QString& path, const QByteArra
 
     std::unique_ptr<XlsWorkbook> workbook(new XlsWorkbook);
     error = workbook->openFreexl(path);
-    if (!error) {
+    if (error.ok()) {
         workbook->matchSheets(summary);
         // FreeXL drops the sheets of a workbook it cannot parse to the end, without an error;
         // and a workbook always has a sheet.
         if (workbook->m_sheets.size() < summary.sheets.size() || workbook->m_sheets.empty())
             error = {SpreadsheetErrorCode::Corrupt, QStringLiteral("FreeXL lost some sheets")};
     }
-    if (!error)
+    if (error.ok())
         return workbook;
     if (error.code == SpreadsheetErrorCode::Encrypted)
         return nullptr;

@@ -12,8 +12,10 @@
 class XlsWorkbook final : public Workbook
 {
 public:
-    static std::unique_ptr<Workbook> open(const QString& path, const QByteArray& contents,
-                                          const ReadLimits& limits, SpreadsheetError& error);
+    [[nodiscard]] static std::unique_ptr<Workbook> open(const QString& path,
+                                                        const QByteArray& contents,
+                                                        const ReadLimits& limits,
+                                                        SpreadsheetError& error);
     ~XlsWorkbook() override;
 
     QStringList sheetNames() const override;

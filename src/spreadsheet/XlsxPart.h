@@ -21,7 +21,7 @@ public:
     XlsxPart& operator=(const XlsxPart&) = delete;
 
     // False when the part is missing (see missing()) or cannot be unzipped.
-    bool open();
+    [[nodiscard]] bool open();
     bool missing() const { return m_missing; }
     QXmlStreamReader& xml() { return m_xml; }
 

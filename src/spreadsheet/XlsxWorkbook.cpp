@@ -18,7 +18,7 @@ std::unique_ptr<Workbook> XlsxWorkbook::open(const QString& path, const ReadLimi
 {
     std::unique_ptr<XlsxWorkbook> workbook(new XlsxWorkbook(limits));
     error = workbook->readStructure(path);
-    if (error)
+    if (!error.ok())
         return nullptr;
     return workbook;
 }
@@ -30,7 +30,8 @@ SpreadsheetError XlsxWorkbook::readStructure(const QString& path)
         return {SpreadsheetErrorCode::Corrupt, QStringLiteral("Not a readable zip package")};
     std::vector<Relationship> packageRelations;
     if (SpreadsheetError e =
-            XlsxPackage::readRelationships(*m_zip, QString(), m_limits, packageRelations))
+            XlsxPackage::readRelationships(*m_zip, QString(), m_limits, packageRelations);
+        !e.ok())
         return e;
     const Relationship* document = XlsxPackage::findType(packageRelations, u"officeDocument");
     return readWorkbookPart(document ? document->target : QStringLiteral("xl/workbook.xml"));
@@ -40,7 +41,8 @@ SpreadsheetError XlsxWorkbook::readWorkbookPart(const QString& workbookPart)
 {
     std::vector<Relationship> relations;
     if (SpreadsheetError e =
-            XlsxPackage::readRelationships(*m_zip, workbookPart, m_limits, relations))
+            XlsxPackage::readRelationships(*m_zip, workbookPart, m_limits, relations);
+        !e.ok())
         return e;
     if (const Relationship* r = XlsxPackage::findType(relations, u"sharedStrings"))
         m_sharedStringsPart = r->target;
@@ -83,7 +85,7 @@ SpreadsheetError XlsxWorkbook::readSharedParts()
     if (!m_sharedStringsPart.isEmpty()) {
         XlsxPart part(*m_zip, m_sharedStringsPart, m_limits);
         if (part.open()) {
-            if (SpreadsheetError e = m_sharedStrings.read(part, m_limits))
+            if (SpreadsheetError e = m_sharedStrings.read(part, m_limits); !e.ok())
                 return e;
         } else if (!part.missing()) {
             return part.finish();
@@ -92,7 +94,7 @@ SpreadsheetError XlsxWorkbook::readSharedParts()
     if (!m_stylesPart.isEmpty()) {
         XlsxPart part(*m_zip, m_stylesPart, m_limits);
         if (part.open()) {
-            if (SpreadsheetError e = ReadXlsxDateStyles(part, m_dateStyles))
+            if (SpreadsheetError e = ReadXlsxDateStyles(part, m_dateStyles); !e.ok())
                 return e;
         } else if (!part.missing()) {
             return part.finish();
@@ -114,7 +116,7 @@ SpreadsheetError XlsxWorkbook::readCells(int sheet, CellSink& sink)
 {
     if (sheet < 0 || std::size_t(sheet) >= m_sheets.size())
         return {SpreadsheetErrorCode::NoSuchSheet, QStringLiteral("No sheet %1").arg(sheet)};
-    if (SpreadsheetError e = readSharedParts())
+    if (SpreadsheetError e = readSharedParts(); !e.ok())
         return e;
     XlsxPart part(*m_zip, m_sheets[sheet].part, m_limits);
     if (!part.open())

@@ -14,8 +14,8 @@
 class XlsxWorkbook final : public Workbook
 {
 public:
-    static std::unique_ptr<Workbook> open(const QString& path, const ReadLimits& limits,
-                                          SpreadsheetError& error);
+    [[nodiscard]] static std::unique_ptr<Workbook>
+    open(const QString& path, const ReadLimits& limits, SpreadsheetError& error);
     ~XlsxWorkbook() override;
 
     QStringList sheetNames() const override;

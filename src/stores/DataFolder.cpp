@@ -19,11 +19,11 @@ void createMarkedFileIfMissing(const QString& path)
     CStdioFileEx file;
     if (!file.Open(path, 0x25001))
         return;
-    try {
+    // A marker that cannot be written shows later, when the store itself is read or written.
+    static_cast<void>(CatchFileError(nullptr, [&] {
         file.WriteString(QString());
         file.Close();
-    } catch (const FileException&) {
-    }
+    }));
 }
 
 } // namespace

@@ -20,14 +20,7 @@ constexpr std::uint32_t kIndexFlags = CStdioFileEx::modeCreate | CStdioFileEx::m
 
 bool closeChecked(CStdioFileEx& file, FileError* error)
 {
-    try {
-        file.Close();
-    } catch (const FileException& e) {
-        if (error)
-            *error = e.error();
-        return false;
-    }
-    return true;
+    return CatchFileError(error, [&] { file.Close(); });
 }
 
 } // namespace

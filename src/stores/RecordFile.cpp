@@ -113,19 +113,14 @@ bool Append(const QString& path, const QStringList& records, LineEnd lineEnd, Fi
     CStdioFileEx file;
     if (!file.Open(path, 0x27001, error))
         return false;
-    try {
+    return CatchFileError(error, [&] {
         file.SeekToEnd();
         QString text = repair ? end : QString();
         for (const QString& record : records)
             text += record + end;
         file.WriteString(text);
         file.Close();
-    } catch (const FileException& e) {
-        if (error)
-            *error = e.error();
-        return false;
-    }
-    return true;
+    });
 }
 
 bool Rewrite(const QString& path, const QStringList& records, LineEnd lineEnd, FileError* error)
@@ -133,17 +128,12 @@ bool Rewrite(const QString& path, const QStringList& records, LineEnd lineEnd, F
     CStdioFileEx file;
     if (!file.Open(path, 0x25001, error))
         return false;
-    try {
+    return CatchFileError(error, [&] {
         const QString end = lineEndText(lineEnd);
         for (const QString& record : records)
             file.WriteString(record + end);
         file.Close();
-    } catch (const FileException& e) {
-        if (error)
-            *error = e.error();
-        return false;
-    }
-    return true;
+    });
 }
 
 } // namespace RecordFile

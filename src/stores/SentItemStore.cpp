@@ -56,7 +56,7 @@ bool SentItemStore::WriteBack(const std::vector<SentItem>& records, FileError* e
     CStdioFileEx file;
     if (!file.Open(path(), 0x25001, error))
         return false;
-    try {
+    const bool written = CatchFileError(error, [&] {
         // Writing nothing at position 0 still puts the byte-order mark in.
         file.WriteString(QString());
         QString chunk;
@@ -69,11 +69,9 @@ bool SentItemStore::WriteBack(const std::vector<SentItem>& records, FileError* e
         }
         file.WriteString(chunk);
         file.Close();
-    } catch (const FileException& e) {
-        if (error)
-            *error = e.error();
+    });
+    if (!written)
         return false;
-    }
     qCDebug(lcSentItems).noquote()
         << QStringLiteral("Sent Items: %1 -- written : %2").arg(records.size()).arg(records.size());
     return true;

@@ -55,10 +55,8 @@ CStdioFileEx::~CStdioFileEx()
     // Unwinding from an error in the middle of a rewrite must not replace the old file.
     if (std::uncaught_exceptions() > m_exceptionsAtOpen)
         m_writeFailed = true;
-    try {
-        Close();
-    } catch (const FileException&) {
-    }
+    // Nobody is left to tell; the old file stays in place.
+    static_cast<void>(CatchFileError(nullptr, [this] { Close(); }));
 }
 
 bool CStdioFileEx::Open(const QString& path, std::uint32_t flags, FileError* error)

@@ -14,17 +14,14 @@ bool rewriteAll(const QString& path, const QStringList& texts)
     CStdioFileEx file;
     if (!file.Open(path, 0x25001))
         return false;
-    try {
+    return CatchFileError(nullptr, [&] {
         QString all;
         for (const QString& text : texts)
             all += RecordFile::ToRecordText(text) + u'\n';
         // Even no text at all puts the byte-order mark into an empty file.
         file.WriteString(all);
         file.Close();
-    } catch (const FileException&) {
-        return false;
-    }
-    return true;
+    });
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "widgets/WaitPopup.h"
 
+#include "base/StatusTexts.h"
+
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -30,5 +32,5 @@ QString WaitPopup::text() const
 
 QString WaitPopup::defaultText()
 {
-    return tr("It may take a while, Please wait...");
+    return StatusTexts::mayTakeAWhile();
 }

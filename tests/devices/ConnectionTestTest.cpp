@@ -1,5 +1,6 @@
 #include "devices/ConnectionTest.h"
 
+#include "base/StatusTexts.h"
 #include "devices/DeviceTexts.h"
 #include "support/DeviceDialogFixture.h"
 #include "support/QStringPrinter.h"
@@ -77,7 +78,7 @@ TEST_F(ConnectionTestTest, RunsEveryCaseAndKeepsErrorsAsStatuses)
     test->customSmsc = QStringLiteral("+4977");
     ASSERT_TRUE(test->Start());
     test->waitUntilFinished();
-    EXPECT_EQ(statusesOf(test->cases()), QStringList(4, DeviceText::messageSent()));
+    EXPECT_EQ(statusesOf(test->cases()), QStringList(4, StatusTexts::messageSent()));
     const std::vector<sim::AirMessage> air = simulator->messages();
     ASSERT_EQ(air.size(), 4u);
     EXPECT_EQ(air[1].smsc, "+4977");

@@ -1,5 +1,6 @@
 #include "devices/DeviceSettings.h"
 
+#include "base/StatusTexts.h"
 #include "devices/DeviceChannelWork.h"
 #include "devices/DeviceTexts.h"
 #include "modem/SubmissionContext.h"
@@ -103,7 +104,7 @@ TEST_F(DeviceSettingsTest, TestMessageReachesTheAir)
     settings.customBox = true;
     settings.customNumber = QStringLiteral("+4977");
 
-    EXPECT_EQ(sendTest("+4917012345"), DeviceText::messageSent());
+    EXPECT_EQ(sendTest("+4917012345"), StatusTexts::messageSent());
     const std::vector<sim::AirMessage> air = simulator->messages();
     ASSERT_EQ(air.size(), 1u);
     EXPECT_EQ(air[0].destination, "+4917012345");

@@ -142,7 +142,7 @@ TEST_F(XlsWriterTest, KeepsTextsUpToTheCellLimitAndCutsLongerOnes)
 QList<QStringList> importedRows(const QString& path, int columns)
 {
     SpreadsheetReader reader;
-    if (reader.open(path))
+    if (!reader.open(path).ok())
         return {};
     const SheetTable* sheet = reader.sheet(0);
     QList<QStringList> rows;

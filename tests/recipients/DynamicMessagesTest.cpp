@@ -11,7 +11,7 @@ class DynamicMessagesTest : public ImportFixture
 protected:
     const SheetTable& sheet(const QString& name, std::vector<std::vector<QVariant>> rows)
     {
-        EXPECT_FALSE(reader.open(workbook(name, std::move(rows))));
+        EXPECT_TRUE(reader.open(workbook(name, std::move(rows))).ok());
         const SheetTable* table = reader.sheet(0);
         EXPECT_NE(table, nullptr);
         return *table;

@@ -30,7 +30,7 @@ bool ExcelTemplateImport::choose(QWidget* parent)
         (kind ? ImportText::invalidFile() : refusal).showWith(prompter);
         return false;
     }
-    if (m_reader.open(path)) {
+    if (!m_reader.open(path).ok()) {
         ImportText::openFailed().showWith(prompter);
         return false;
     }

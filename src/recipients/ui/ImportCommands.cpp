@@ -1,6 +1,7 @@
 #include "recipients/ui/ImportCommands.h"
 
 #include "base/BusyFlag.h"
+#include "base/StatusTexts.h"
 #include "recipients/ImportFromFile.h"
 #include "recipients/LoadFileMsg.h"
 #include "recipients/RecipientBatch.h"
@@ -55,7 +56,7 @@ public:
     {
         const RecipientList& list = m_context.list;
         RunImportWithWait(
-            m_parent, work, ImportText::importingWait(),
+            m_parent, work, StatusTexts::importingContacts(),
             [&list, &batch] { return list.count() + int(batch.size()); }, m_context.showTotal);
     }
 

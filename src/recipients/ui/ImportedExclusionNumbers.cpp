@@ -35,7 +35,7 @@ bool ImportedExclusionNumbers::prepare(const QString& path, Prompter& prompter)
 
 bool ImportedExclusionNumbers::prepareWorkbook(Prompter& prompter)
 {
-    if (m_reader.open(m_path)) {
+    if (!m_reader.open(m_path).ok()) {
         ImportText::openFailed().showWith(prompter);
         return false;
     }

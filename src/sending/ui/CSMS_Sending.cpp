@@ -119,7 +119,7 @@ void CSMS_Sending::refresh()
     m_export->setVisible(view.exportVisible);
     m_content->setEnabled(view.windowEnabled);
     if (view.waitPopupVisible && !m_wait) {
-        m_wait = new WaitPopup(this, RunTexts::WaitPopupText());
+        m_wait = new WaitPopup(this);
         m_wait->show();
     } else if (!view.waitPopupVisible && m_wait) {
         m_wait->deleteLater();

@@ -46,7 +46,7 @@ QStringList firstColumn(const QString& path)
     } sink;
     SpreadsheetError error;
     const std::unique_ptr<Workbook> book = OpenWorkbook(path, error);
-    if (!book || book->readCells(0, sink))
+    if (!book || !book->readCells(0, sink).ok())
         return {};
     return sink.cells;
 }

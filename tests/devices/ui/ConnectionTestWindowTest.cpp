@@ -1,3 +1,4 @@
+#include "base/StatusTexts.h"
 #include "devices/ConnectionTest.h"
 #include "devices/DeviceTexts.h"
 #include "devices/ui/CAutomated_GSM_Sending.h"
@@ -112,7 +113,7 @@ TEST_P(ConnectionTestWindowTest, RunsTheCasesAndRefusesToCloseUntilTheThreadEnds
     ASSERT_TRUE(processUntil([&] { return start->isEnabled(); }));
     EXPECT_EQ(window->findChild<QProgressBar*>()->value(), 0); // back from the running 5 %
     EXPECT_EQ(columnTexts(cases, 2),
-              QStringList(4, stopped ? QStringLiteral("Stopped") : DeviceText::messageSent()));
+              QStringList(4, stopped ? QStringLiteral("Stopped") : StatusTexts::messageSent()));
     EXPECT_EQ(simulator->messages().size(), stopped ? 0u : 4u);
     EXPECT_FALSE(button(window.get(), "Stop")->isVisible());
     EXPECT_TRUE(button(window.get(), "Save Test Case Log")->isVisible());

@@ -1,3 +1,4 @@
+#include "base/StatusTexts.h"
 #include "devices/DeviceState.h"
 #include "devices/DeviceTexts.h"
 #include "devices/ModemScan.h"
@@ -141,7 +142,7 @@ TEST_F(ConnectionWizardTest, SendsATestMessageThroughTheShownDevice)
     editable[0]->setText("+4917012345");
     button(wizard.get(), "Send")->click();
 
-    EXPECT_EQ(prompter.texts(), QStringList{DeviceText::messageSent()});
+    EXPECT_EQ(prompter.texts(), QStringList{StatusTexts::messageSent()});
     const std::vector<sim::AirMessage> air = simulator->messages();
     ASSERT_EQ(air.size(), 1u);
     EXPECT_EQ(air[0].text, "Test message has been sent by PDU Mode");

@@ -78,7 +78,7 @@ protected:
 TEST_F(ImportWindowsUiTest, SheetAndColumnChoiceWithSelectAll)
 {
     SpreadsheetReader reader;
-    ASSERT_FALSE(reader.open(book({{"Phone", QVariant(), "Name", QVariant()}, {1, 2, 3, 4}})));
+    ASSERT_TRUE(reader.open(book({{"Phone", QVariant(), "Name", QVariant()}, {1, 2, 3, 4}})).ok());
     ExcelColumnChoice choice(reader);
     CExcel_Info_Dlg dialog(choice, prompter);
     dialog.show();
