@@ -6,9 +6,10 @@
 // The messages the device dialogs show, in one place so the logic and its tests agree.
 namespace DeviceText {
 
+// The context lupdate gives tr() calls in this namespace: another one finds no translation.
 inline QString tr(const char* text)
 {
-    return QCoreApplication::translate("DeviceDialogs", text);
+    return QCoreApplication::translate("DeviceText", text);
 }
 
 inline QString message()

@@ -19,7 +19,7 @@ QString message()
 
 } // namespace
 
-QString QuotaShortfallQuestion(int total, int assigned)
+QString QuotaShortfallQuestion(int total, qint64 assigned)
 {
     return QuotaAssignment::tr("Currently assigned SMS Quota is lesser than the Total number of "
                                "Messages to be sent in your SMS list.") +

@@ -73,4 +73,4 @@ private:
 };
 
 // The question asked when no device is on "Auto" and the manual quotas do not cover the list.
-QString QuotaShortfallQuestion(int total, int assigned);
+QString QuotaShortfallQuestion(int total, qint64 assigned);

@@ -20,9 +20,10 @@ struct ImportNotice
 // command-line tool.
 namespace ImportText {
 
+// The context lupdate gives tr() calls in this namespace: another one finds no translation.
 inline QString tr(const char* text)
 {
-    return QCoreApplication::translate("ImportFromFile", text);
+    return QCoreApplication::translate("ImportText", text);
 }
 
 inline ImportNotice message(const char* text)

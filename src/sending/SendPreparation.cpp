@@ -80,10 +80,11 @@ SendPreparation::Gate SendPreparation::quotaGate()
                                      [](const DeviceRecord& r) { return r.inUse() && r.isAuto(); });
     if (!anyAuto) {
         const int rows = m_deps.recipients.count();
-        int assigned = 0;
+        // 64 bits: a hand-edited device file may hold quotas whose sum passes int.
+        qint64 assigned = 0;
         for (const DeviceRecord& record : records)
             if (record.inUse() && !record.isAuto())
-                assigned += record.quotaCount();
+                assigned += std::max(0, record.quotaCount());
         if ((devices.QuotaTotalMessages() < rows || assigned < rows) &&
             !m_deps.prompter.confirm(tr("Confirm"), QuotaShortfallQuestion(rows, assigned)))
             return Gate::Stop;

@@ -322,6 +322,17 @@ TEST_F(SendPreparationTest, QuotaShortfallIsAskedWithTheNumbers)
               QStringList({"COM3 - Modem 3", "COM7 - Modem 7", "All Device"}));
 }
 
+// A device file edited by hand may hold quotas whose sum passes int: they still cover the list.
+TEST_F(SendPreparationTest, HugeHandEditedQuotasCoverTheListWithoutAQuestion)
+{
+    options.quotaManagement = true;
+    devices.setDeviceRecordText(
+        ";COM3;Modem 3;Manual;2000000000;Y;\n;COM7;Modem 7;Manual;2000000000;Y;\n\n");
+    devices.setQuotaTotalMessages(list.count());
+    ASSERT_TRUE(sendThrough());
+    EXPECT_TRUE(prompter.texts().isEmpty()) << prompter.texts().join(" | ").toStdString();
+}
+
 TEST_F(SendPreparationTest, QuotaPathSkipsUnusedDevicesAndNamesAnEmptyResult)
 {
     options.quotaManagement = true;
