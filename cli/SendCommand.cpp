@@ -11,6 +11,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QTextStream>
+#include <optional>
 
 namespace {
 
@@ -83,19 +84,33 @@ void follow(SendingRun& run, bool resendUnconfirmed, const StopSignals& stopSign
     }
 }
 
-void printRows(const std::vector<QueueRow>& rows, QTextStream& out)
+// With delivery reports asked, each row's delivery state is a fifth column and the tally
+// counts the rows delivered.
+void printRows(const std::vector<QueueRow>& rows, const std::optional<QStringList>& deliveries,
+               QTextStream& out)
 {
-    for (const QueueRow& row : rows)
+    int delivered = 0;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const QueueRow& row = rows[i];
         out << row[NumberColumn] << '\t' << row[CurrentStatusColumn] << '\t' << row[StatusColumn]
-            << '\t' << row[RetryColumn] << '\n';
+            << '\t' << row[RetryColumn];
+        if (deliveries) {
+            const QString text = deliveries->value(qsizetype(i));
+            delivered += text == deliveryText({RowDelivery::State::Delivered, {}}) ? 1 : 0;
+            out << '\t' << text;
+        }
+        out << '\n';
+    }
     const Tally t = tallyOf(rows);
     out << tr("Sent %1, failed %2, excluded %3, skipped %4, stopped %5")
                .arg(t.sent)
                .arg(t.failed)
                .arg(t.excluded)
                .arg(t.skipped)
-               .arg(t.stopped)
-        << '\n';
+               .arg(t.stopped);
+    if (deliveries)
+        out << tr(", delivered %1").arg(delivered);
+    out << '\n';
 }
 
 } // namespace
@@ -138,7 +153,11 @@ int runSendCommand(const QStringList& arguments)
     run.open();
     follow(run, settings.resendUnconfirmed, stopSignals, out);
     const std::vector<QueueRow> rows = run.queue().rows(0, run.queue().rowCount());
-    printRows(rows, out);
+    std::optional<QStringList> deliveries;
+    if (settings.deliveryReports)
+        deliveries = session.waitForReports(int(rows.size()), settings.waitReportsSeconds,
+                                            [&stopSignals] { return stopSignals.received() != 0; });
+    printRows(rows, deliveries, out);
     const int signalNumber = stopSignals.received();
     return signalNumber ? StopSignals::exitStatusFor(signalNumber) : 0;
 }

@@ -18,6 +18,7 @@
 #include "stores/ExclusionSet.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QFile>
 
 namespace {
@@ -81,6 +82,11 @@ SendCommandOptions SendCommandOptions::declare(QCommandLineParser& parser)
     o.deliveryReports = QCommandLineOption(
         "delivery-reports", tr("Request delivery reports: every message part asks the network "
                                "for a status report."));
+    o.waitReports = QCommandLineOption(
+        "wait-reports",
+        tr("With --delivery-reports: after the run, wait up to SECONDS for the reports still "
+           "out, then print each row's delivery state as a fifth column."),
+        tr("SECONDS"));
     o.resendUnconfirmed = QCommandLineOption(
         "resend-unconfirmed", tr("Retry rounds also send the rows whose modem never confirmed "
                                  "them (they may have been sent already)."));
@@ -112,7 +118,7 @@ SendCommandOptions SendCommandOptions::declare(QCommandLineParser& parser)
                        o.exclusionRules, o.pauseEvery, o.pauseFor, o.retries, o.saveSentItems,
                        o.saveTemplates,  o.clockFactor});
     parser.addOptions({o.fast, o.resendUnconfirmed});
-    parser.addOption(o.deliveryReports);
+    parser.addOptions({o.deliveryReports, o.waitReports});
     return o;
 }
 
@@ -181,6 +187,14 @@ QString SendSettings::read(const QCommandLineParser& parser, const SendCommandOp
     unicode = parser.isSet(o.unicode);
     fast = parser.isSet(o.fast);
     deliveryReports = parser.isSet(o.deliveryReports);
+    if (parser.isSet(o.waitReports)) {
+        bool number = false;
+        waitReportsSeconds = parser.value(o.waitReports).toInt(&number);
+        if (!number || waitReportsSeconds < 0 || waitReportsSeconds > 7 * 24 * 3600)
+            return tr("--wait-reports takes a number of seconds from 0 to 604800.");
+        if (!deliveryReports)
+            return tr("--wait-reports needs --delivery-reports.");
+    }
     resendUnconfirmed = parser.isSet(o.resendUnconfirmed);
     const QString nonGsmText = parser.value(o.nonGsm);
     if (nonGsmText == u"unicode")
@@ -219,7 +233,7 @@ SendSession::SendSession(const SendSettings& settings, const DataFolder& data, c
     : m_settings(settings), m_data(data), m_clock(clock), m_ports(PortMap::fromEnvironment()),
       m_channels(m_ports, clock),
       m_submitter(clock, m_references, &m_sendOptions, &m_devices.details()), m_sentItems(data),
-      m_templateStore(data), m_templates(m_templateStore)
+      m_templateStore(data), m_templates(m_templateStore), m_reportStore(data)
 {
     m_options.skipDuplicates = settings.skipDuplicates;
     m_options.useExclusionRules = settings.useExclusionRules;
@@ -421,6 +435,7 @@ void SendSession::fillDeviceState(const QList<Confirmed>& confirmed)
         labels.append(AllDeviceText());
     m_devices.setChoiceList(choices, int(choices.size()) - 1);
     m_devices.setDeviceModeList(modes);
+    m_slotModes = modes;
     m_devices.setCustomSmscList(smscList);
     m_devices.setDeviceRecordText(records + u'\n');
     m_devices.setDeviceCount(int(confirmed.size()));
@@ -434,5 +449,52 @@ SendingContext SendSession::context()
                            m_clock, m_prompter, m_recipients, m_exclusions};
     context.sentItems = &m_sentItems;
     context.templates = &m_templates;
+    if (m_settings.deliveryReports) {
+        if (!m_deliveries)
+            m_deliveries = std::make_unique<DeliveryTracker>(&m_reportStore);
+        context.deliveries = m_deliveries.get();
+    }
     return context;
+}
+
+QStringList SendSession::waitForReports(int rowCount, int seconds,
+                                        const std::function<bool()>& stop)
+{
+    QStringList texts;
+    if (!m_deliveries)
+        return texts;
+    const auto allFinal = [&] {
+        for (int row = 0; row < rowCount; ++row) {
+            const auto delivery = m_deliveries->rowDelivery(row);
+            if (delivery && delivery->state == RowDelivery::State::Pending)
+                return false;
+        }
+        return true;
+    };
+    constexpr std::uint32_t PollMs = 1000;
+    for (qint64 waited = 0; !allFinal() && !stop() && waited < qint64(seconds) * 1000;
+         waited += PollMs) {
+        m_clock.sleepMs(PollMs);
+        // A command makes the channel read: the reports printed meanwhile come with its answer.
+        for (int slot = 0; slot < int(m_slotModes.size()); ++slot) {
+            if (m_slotModes[slot] == 0)
+                continue; // "All Device"
+            ModemChannel& channel = m_channels.slot(slot);
+            try {
+                (void)sendCommand(channel, "AT\r");
+                const QString port = QString::number(channel.portNumber());
+                const auto stored = m_deliveries->takeLines(port, channel.takeUnsolicited(),
+                                                            QDateTime::currentDateTime());
+                ReadAnnouncedReports(channel, m_slotModes[slot] == 1, port, stored, *m_deliveries,
+                                     QDateTime::currentDateTime());
+            } catch (const CSMSException&) {
+                // A device gone after the run: its rows stay pending.
+            }
+        }
+    }
+    for (int row = 0; row < rowCount; ++row) {
+        const auto delivery = m_deliveries->rowDelivery(row);
+        texts.append(delivery ? deliveryText(*delivery) : QString());
+    }
+    return texts;
 }

@@ -7,12 +7,14 @@
 #include "modem/SendOptions.h"
 #include "recipients/RecipientBatch.h"
 #include "recipients/RecipientList.h"
+#include "sending/DeliveryTracker.h"
 #include "sending/ModemChannelTable.h"
 #include "sending/ModemSubmitter.h"
 #include "sending/RunOptions.h"
 #include "sending/RunState.h"
 #include "sending/SendingContext.h"
 #include "sending/SentTemplates.h"
+#include "stores/DeliveryReportStore.h"
 #include "stores/SentItemStore.h"
 #include "stores/TemplateStore.h"
 
@@ -43,6 +45,7 @@ struct SendCommandOptions
     QCommandLineOption unicode{"unicode"};
     QCommandLineOption fast{"fast"};
     QCommandLineOption deliveryReports{"delivery-reports"};
+    QCommandLineOption waitReports{"wait-reports"};
     QCommandLineOption resendUnconfirmed{"resend-unconfirmed"};
     QCommandLineOption nonGsm{"non-gsm"};
     QCommandLineOption skipDuplicates{"skip-duplicates"};
@@ -76,6 +79,7 @@ struct SendSettings
     bool unicode = false;
     bool fast = false;
     bool deliveryReports = false;
+    int waitReportsSeconds = 0; // after the run, how long to wait for outstanding reports
     bool resendUnconfirmed = false;
     // Rows the GSM alphabet cannot carry while Unicode is off: refused (nothing is sent), sent
     // as Unicode, or sent with their nearest GSM letters.
@@ -136,6 +140,12 @@ public:
 
     SendingContext context();
 
+    // With --delivery-reports: listens to the devices until every sent row has its final
+    // report or the seconds are over, then returns each row's delivery text (empty for a row
+    // that asked for no report).
+    QStringList waitForReports(int rowCount, int seconds, const std::function<bool()>& stop);
+    const DeliveryTracker* deliveries() const { return m_deliveries.get(); }
+
 private:
     QString readTabSeparated(std::vector<RecipientRow>& rows, QTextStream& err) const;
     QString readImported(bool workbook, RecipientBatch& batch) const;
@@ -167,4 +177,7 @@ private:
     SentItemStore m_sentItems;
     TemplateStore m_templateStore;
     SentTemplates m_templates;
+    DeliveryReportStore m_reportStore;
+    std::unique_ptr<DeliveryTracker> m_deliveries;
+    QList<int> m_slotModes; // the message mode of each device slot, in device order
 };

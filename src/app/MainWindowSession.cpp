@@ -6,7 +6,7 @@ MainWindowSession::MainWindowSession(const DataFolder& data, const Clock& clock,
     : m_data(data), m_clock(clock), m_ports(std::move(ports)),
       m_submitter(clock, m_references, &m_sendOptions, &m_devices.details()),
       m_probe(m_ports, clock), m_sentItems(data), m_templateStore(data),
-      m_sentTemplates(m_templateStore), m_channels(m_ports, clock)
+      m_sentTemplates(m_templateStore), m_reportStore(data), m_channels(m_ports, clock)
 {}
 
 SendingContext MainWindowSession::sendingContext(Prompter& prompter, RunHost* host,
@@ -18,6 +18,10 @@ SendingContext MainWindowSession::sendingContext(Prompter& prompter, RunHost* ho
     context.templates = &m_sentTemplates;
     context.exports = exports;
     context.host = host;
+    if (m_sendOptions.deliveryReports()) {
+        m_deliveries = std::make_unique<DeliveryTracker>(&m_reportStore);
+        context.deliveries = m_deliveries.get();
+    }
     return context;
 }
 

@@ -5,6 +5,7 @@
 #include "modem/PortMap.h"
 #include "modem/SendOptions.h"
 #include "recipients/RecipientList.h"
+#include "sending/DeliveryTracker.h"
 #include "sending/ModemChannelTable.h"
 #include "sending/ModemSubmitter.h"
 #include "sending/PortProbe.h"
@@ -12,6 +13,7 @@
 #include "sending/RunState.h"
 #include "sending/SendingContext.h"
 #include "sending/SentTemplates.h"
+#include "stores/DeliveryReportStore.h"
 #include "stores/ExclusionSet.h"
 #include "stores/SentItemStore.h"
 #include "stores/TemplateStore.h"
@@ -69,5 +71,8 @@ private:
     SentItemStore m_sentItems;
     TemplateStore m_templateStore;
     SentTemplates m_sentTemplates;
+    DeliveryReportStore m_reportStore;
+    // The reports of the last run that asked for them; replaced when the next run starts.
+    std::unique_ptr<DeliveryTracker> m_deliveries;
     ModemChannelTable m_channels; // last: the table is made once everything else stands
 };

@@ -3,7 +3,9 @@
 #include "base/StatusTexts.h"
 #include "modem/CSMSException.h"
 #include "modem/ModemChannel.h"
+#include "modem/ReportRouting.h"
 #include "modem/SubmissionStatus.h"
+#include "sending/DeliveryTracker.h"
 #include "sending/QueueText.h"
 #include "sending/RowPredicates.h"
 #include "sending/RunOptions.h"
@@ -12,6 +14,7 @@
 #include "sending/SendingRun.h"
 #include "sending/SilentModemRecovery.h"
 
+#include <QDateTime>
 #include <algorithm>
 
 namespace {
@@ -116,6 +119,7 @@ void CSend_SMS_Thread::sendLoop()
     m_portPrefix = QStringLiteral("COM%1 - ").arg(m_setup.Port_Num);
     m_pauseEvery = ParsePauseEvery(m_run.state().PauseEveryText());
     m_pauseLength = ParsePauseFor(m_run.state().PauseForText());
+    setUpDeliveryReports();
 
     int start = m_setup.Index;
     while (!quotaUsedUp() && !shouldEnd() && AnyRowPending()) {
@@ -144,6 +148,38 @@ bool CSend_SMS_Thread::quotaUsedUp()
     m_quotaReached = true;
     m_stopFlag = true;
     return true;
+}
+
+void CSend_SMS_Thread::setUpDeliveryReports()
+{
+    if (!m_run.context().deliveries)
+        return;
+    try {
+        const ReportRoute route = ::setUpDeliveryReports(m_channel);
+        m_run.trace(QStringLiteral("COM%1 delivery reports: %2")
+                        .arg(m_setup.Port_Num)
+                        .arg(route == ReportRoute::Routed   ? QStringLiteral("routed")
+                             : route == ReportRoute::Stored ? QStringLiteral("stored")
+                                                            : QStringLiteral("none")));
+    } catch (const CSMSException&) {
+        // The first submission meets the same trouble and reports it on its row.
+    }
+}
+
+// Between submissions, never inside one: the reports the modem printed meanwhile, and those
+// it announced as stored, read and deleted here.
+void CSend_SMS_Thread::takeDeliveryReports()
+{
+    DeliveryTracker& deliveries = *m_run.context().deliveries;
+    try {
+        const auto stored = deliveries.takeLines(m_portText, m_channel.takeUnsolicited(),
+                                                 QDateTime::currentDateTime());
+        if (!stored.empty())
+            ReadAnnouncedReports(m_channel, m_setup.messageMode == 1, m_portText, stored,
+                                 deliveries, QDateTime::currentDateTime());
+    } catch (const CSMSException&) {
+        // A broken channel shows at the next submission, which reports it on its row.
+    }
 }
 
 void CSend_SMS_Thread::idle(std::uint32_t ms)
@@ -182,6 +218,13 @@ CSend_SMS_Thread::Step CSend_SMS_Thread::processRow(int row, bool& progressed)
     if (!alive())
         return Step::NextRow;
     recordOutcome(row, result);
+    if (DeliveryTracker* deliveries = m_run.context().deliveries) {
+        if (StatusTexts::isSentStatus(result))
+            deliveries->partsSent(row, m_portText, claimedNumber, m_references,
+                                  QDateTime::currentDateTime());
+        if (!deviceGone)
+            takeDeliveryReports();
+    }
     if (deviceGone) {
         // The port is gone, or its modem stays silent: this worker stops so the other modems
         // finish the list.
@@ -280,6 +323,9 @@ QString CSend_SMS_Thread::submit(const QString& number, const QString& message, 
     request.text = message;
     request.customSmsc = m_setup.customSmsc ? m_setup.smscNumber : QString();
     request.number = number;
+    m_references.clear();
+    if (m_run.context().deliveries)
+        request.messageReferences = &m_references;
     try {
         const SubmitOutcome outcome =
             m_run.context().submitter.submit(m_channel, m_setup.Port_Num, m_setup.messageMode,

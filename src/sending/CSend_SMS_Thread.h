@@ -9,6 +9,7 @@
 #include <atomic>
 #include <functional>
 #include <thread>
+#include <vector>
 
 class ModemChannel;
 class SendingRun;
@@ -92,6 +93,8 @@ private:
     void pauseIfDue();
     void pause(std::int64_t milliseconds);
     void idle(std::uint32_t ms);
+    void setUpDeliveryReports();
+    void takeDeliveryReports();
 
     SendingRun& m_run;
     WorkerSetup m_setup;
@@ -107,6 +110,7 @@ private:
     bool m_quotaReached = false;
     bool m_deviceGone = false; // the port vanished, or stayed silent after it was opened again
     SilentModemRecovery m_recovery;
+    std::vector<int> m_references; // of the message just submitted, when reports are asked
     // The worker ends by the run's flags and its quit request, not by the thread's stop token.
     StoppableThread m_thread;
 };

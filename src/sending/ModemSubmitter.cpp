@@ -11,7 +11,8 @@ SubmitOutcome ModemSubmitter::submit(ModemChannel& channel, int, int messageMode
                                      const SendRequest& request,
                                      const std::function<bool()>& stopRequested)
 {
-    const SubmissionContext context{m_clock, m_references, m_options, stopRequested, m_deviceInfo};
+    SubmissionContext context{m_clock, m_references, m_options, stopRequested, m_deviceInfo};
+    context.messageReferences = request.messageReferences;
     const SubmissionOutcome outcome = messageMode == 1
                                           ? SendPduStreamMode(channel, request, context)
                                           : SendTextStreamMode(channel, request, context);

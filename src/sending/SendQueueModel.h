@@ -3,6 +3,7 @@
 #include <QAbstractTableModel>
 #include <cstdint>
 
+class DeliveryTracker;
 class SendQueue;
 
 // The send queue as the sending window's table shows it. It does not follow every cell write:
@@ -14,7 +15,10 @@ class SendQueueModel : public QAbstractTableModel
     Q_OBJECT
 
 public:
-    explicit SendQueueModel(const SendQueue& queue, QObject* parent = nullptr);
+    // With a tracker (the run asked for delivery reports) a last column "Delivery" shows each
+    // row's delivery state.
+    explicit SendQueueModel(const SendQueue& queue, const DeliveryTracker* deliveries = nullptr,
+                            QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -26,6 +30,8 @@ public:
 
 private:
     const SendQueue& m_queue;
+    const DeliveryTracker* m_deliveries;
+    std::uint64_t m_deliveryVersion = 0;
     int m_rows = 0;
     std::uint64_t m_version = 0;
 };

@@ -18,6 +18,7 @@ class RecipientList;
 class RunState;
 class SentItemStore;
 class SentTemplates;
+class DeliveryTracker;
 class ProcessStatusExport;
 class QWidget;
 struct RunOptions;
@@ -61,6 +62,9 @@ struct SendingContext
     SentItemStore* sentItems = nullptr;
     SentTemplates* templates = nullptr;
     ProcessStatusExport* exports = nullptr;
+    // Set when the run asks for status reports: the workers set up report routing on their
+    // modems, keep each part's reference and hand it the reports their modems print.
+    DeliveryTracker* deliveries = nullptr;
     RunHost* host = nullptr;
     // Diagnostic texts; they carry no behaviour. Null: dropped.
     std::function<void(const QString&)> trace;

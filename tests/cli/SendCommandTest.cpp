@@ -265,3 +265,33 @@ TEST_F(SendCommandTest, RowsTheGsmAlphabetCannotCarryAreRefusedReplacedOrSentAsU
 }
 
 } // namespace
+
+// Reports routed by one modem and stored by the other come back to their rows: delivered,
+// expired, a long message whose parts are all delivered, and a row whose report never comes.
+TEST_F(SendCommandTest, DeliveryReportsGiveEachRowItsStateAsAFifthColumn)
+{
+    const QString outcomes = "report=*1:delivered,report=*2:expired,report=*3:delivered,"
+                             "report=*4:none,report-delay=20";
+    startModems({outcomes, outcomes + ",reports-stored"});
+    const QString list = writeList("+447700900001\tone\n"
+                                   "+447700900002\ttwo\n"
+                                   "+447700900003\t" +
+                                   QByteArray(200, 'x') + "\n+447700900004\tfour\n");
+    const CliRun run =
+        send({"--file", list, "--all", "--delivery-reports", "--wait-reports", "20"});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+
+    const QStringList lines = run.out.split('\n', Qt::SkipEmptyParts);
+    ASSERT_GE(lines.size(), 5);
+    QStringList delivery;
+    for (const QString& line : lines.mid(lines.size() - 5, 4)) {
+        const QStringList fields = line.split('\t');
+        ASSERT_EQ(fields.size(), 5) << line.toStdString();
+        EXPECT_EQ(fields[2], "Message sent successfully.");
+        delivery.append(fields[4]);
+    }
+    EXPECT_EQ(delivery, QStringList({"Delivered", "Not delivered: validity period expired",
+                                     "Delivered", "Pending"}));
+    EXPECT_EQ(lines.last(), "Sent 4, failed 0, excluded 0, skipped 0, stopped 0, delivered 2");
+    EXPECT_EQ(simulator->messages().size(), 5u); // the long one in two parts
+}

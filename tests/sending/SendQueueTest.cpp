@@ -1,6 +1,8 @@
 #include "sending/SendQueue.h"
 
+#include "sending/DeliveryTracker.h"
 #include "sending/QueueText.h"
+#include "sending/SendQueueModel.h"
 
 #include <gtest/gtest.h>
 #include <thread>
@@ -89,3 +91,43 @@ TEST(SendQueueTest, AWaiterWakesOnAChangeOrWhenWoken)
 }
 
 } // namespace
+
+// With delivery reports asked, the table's last column follows the reports as they come.
+TEST(SendQueueModelTest, TheDeliveryColumnFollowsTheReports)
+{
+    SendQueue queue;
+    queue.append({fresh("+447700900001"), fresh("+447700900002")});
+    SendQueueModel plain(queue);
+    EXPECT_EQ(plain.columnCount(), QueueColumnCount);
+
+    DeliveryTracker deliveries;
+    SendQueueModel model(queue, &deliveries);
+    model.refresh();
+    ASSERT_EQ(model.columnCount(), QueueColumnCount + 1);
+    EXPECT_EQ(model.headerData(QueueColumnCount, Qt::Horizontal).toString(), "Delivery");
+    const QDateTime sent(QDate(2026, 12, 10), QTime(9, 0), Qt::UTC);
+    deliveries.partsSent(0, "3", "+447700900001", {7, 8}, sent);
+    deliveries.partsSent(1, "3", "+447700900002", {9}, sent);
+
+    StatusReport report;
+    report.messageReference = 7;
+    report.recipient = "+447700900001";
+    deliveries.reportReceived("3", report, sent.addSecs(5));
+    report.messageReference = 9;
+    report.recipient = "+447700900002";
+    report.status = 0x46;
+    report.outcome = ReportOutcome::PermanentError;
+    deliveries.reportReceived("3", report, sent.addSecs(6));
+
+    QStringList cells;
+    for (int row = 0; row < 2; ++row)
+        cells.append(model.data(model.index(row, QueueColumnCount)).toString());
+    EXPECT_EQ(cells, QStringList({"Pending", "Not delivered: validity period expired"}));
+
+    report.messageReference = 8;
+    report.recipient = "+447700900001";
+    report.status = 0;
+    report.outcome = ReportOutcome::Delivered;
+    deliveries.reportReceived("3", report, sent.addSecs(7));
+    EXPECT_EQ(model.data(model.index(0, QueueColumnCount)).toString(), "Delivered");
+}

@@ -32,11 +32,12 @@ CSMS_Sending::CSMS_Sending(SendingContext context, const StatusExportFactory& ex
                            QWidget* parent)
     : QDialog(parent), m_exports(exports ? exports(this) : nullptr),
       m_run(std::make_unique<SendingRun>(withExports(std::move(context), m_exports.get()))),
-      m_model(new SendQueueModel(m_run->queue(), this)), m_content(new QWidget(this)),
-      m_status(new QLabel(m_content)), m_progressText(new QLabel(m_content)),
-      m_pause(new QLabel(m_content)), m_note(new QLabel(m_content)),
-      m_progress(new QProgressBar(m_content)), m_activity(new QProgressBar(m_content)),
-      m_list(new QTableView(m_content)), m_stop(new QPushButton(RunTexts::StopButton(), m_content)),
+      m_model(new SendQueueModel(m_run->queue(), m_run->context().deliveries, this)),
+      m_content(new QWidget(this)), m_status(new QLabel(m_content)),
+      m_progressText(new QLabel(m_content)), m_pause(new QLabel(m_content)),
+      m_note(new QLabel(m_content)), m_progress(new QProgressBar(m_content)),
+      m_activity(new QProgressBar(m_content)), m_list(new QTableView(m_content)),
+      m_stop(new QPushButton(RunTexts::StopButton(), m_content)),
       m_export(new QPushButton(tr("Export"), m_content)), m_timer(new QTimer(this))
 {
     setWindowTitle(RunTexts::SendingCaption());

@@ -1,0 +1,78 @@
+#include "sending/DeliveryTracker.h"
+
+#include "modem/ModemChannel.h"
+#include "modem/ModemCommands.h"
+#include "stores/DeliveryReportStore.h"
+
+void DeliveryTracker::partsSent(std::int64_t row, const QString& port, const QString& recipient,
+                                const std::vector<int>& references, const QDateTime& sentAt)
+{
+    std::lock_guard lock(m_mutex);
+    const int count = int(references.size());
+    for (int i = 0; i < count; ++i) {
+        const SentPart part{row, port, references[std::size_t(i)], recipient, sentAt, i + 1, count};
+        m_matcher.addSentPart(part);
+        ++m_version;
+        if (m_store)
+            (void)m_store->Append(part); // the run goes on; the window's copy still matches
+    }
+}
+
+std::vector<StoredReportIndex> DeliveryTracker::takeLines(const QString& port,
+                                                          const QList<QByteArray>& lines,
+                                                          const QDateTime& receivedAt)
+{
+    std::vector<StoredReportIndex> stored;
+    for (const QByteArray& line : lines) {
+        if (const std::optional<StatusReport> report = parseCdsIndication(line))
+            reportReceived(port, *report, receivedAt);
+        else if (const auto place = parseCdsiLine(QString::fromLatin1(line)))
+            stored.push_back(*place);
+    }
+    return stored;
+}
+
+void DeliveryTracker::reportReceived(const QString& port, const StatusReport& report,
+                                     const QDateTime& receivedAt)
+{
+    std::lock_guard lock(m_mutex);
+    m_matcher.addReport(port, report, receivedAt);
+    ++m_version;
+    if (m_store)
+        (void)m_store->Append(DeliveryReportRecord{port, report.messageReference,
+                                                   report.recipient, report.status,
+                                                   report.serviceCentreTime, report.dischargeTime,
+                                                   receivedAt});
+}
+
+std::optional<RowDelivery> DeliveryTracker::rowDelivery(std::int64_t row) const
+{
+    std::lock_guard lock(m_mutex);
+    return m_matcher.rowDelivery(row);
+}
+
+std::size_t DeliveryTracker::unmatchedCount() const
+{
+    std::lock_guard lock(m_mutex);
+    return m_matcher.unmatched().size();
+}
+
+void ReadAnnouncedReports(ModemChannel& channel, bool pduMode, const QString& port,
+                          const std::vector<StoredReportIndex>& places, DeliveryTracker& tracker,
+                          const QDateTime& receivedAt)
+{
+    for (const StoredReportIndex& place : places) {
+        const std::string select = "AT+CPMS=\"" + place.store.toStdString() + "\"\r";
+        if (!sendCommand(channel, select))
+            continue;
+        const std::string read = "AT+CMGR=" + std::to_string(place.index) + "\r";
+        if (!sendCommand(channel, read))
+            continue;
+        const std::optional<StatusReport> report = parseStoredReport(channel.response(), pduMode);
+        if (!report)
+            continue;
+        tracker.reportReceived(port, *report, receivedAt);
+        // Kept first, deleted after: a failure in between reads it twice, never loses it.
+        (void)sendCommand(channel, "AT+CMGD=" + std::to_string(place.index) + "\r");
+    }
+}

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "modem/ReportRouting.h"
+#include "sending/DeliveryMatcher.h"
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QList>
+#include <QString>
+#include <atomic>
+#include <cstdint>
+#include <mutex>
+#include <optional>
+#include <vector>
+
+class DeliveryReportStore;
+
+// The delivery reports of one sending run, shared by its workers: which row's parts went with
+// which message reference, and the reports the modems printed. Each part and report is also
+// appended to the store when one is given, so reports that come later still find their row.
+class DeliveryTracker
+{
+public:
+    explicit DeliveryTracker(DeliveryReportStore* store = nullptr) : m_store(store) {}
+
+    // The parts of a sent row, by the references the modem gave them (-1: none given; such a
+    // part can never be matched, and the row stays pending).
+    void partsSent(std::int64_t row, const QString& port, const QString& recipient,
+                   const std::vector<int>& references, const QDateTime& sentAt);
+
+    // Matches the routed reports among a port's unsolicited lines and returns the places of
+    // those the modem stored instead (+CDSI), for the caller to read with the channel.
+    std::vector<StoredReportIndex> takeLines(const QString& port, const QList<QByteArray>& lines,
+                                             const QDateTime& receivedAt);
+    void reportReceived(const QString& port, const StatusReport& report,
+                        const QDateTime& receivedAt);
+
+    // nullopt for a row that asked for no report.
+    std::optional<RowDelivery> rowDelivery(std::int64_t row) const;
+    std::size_t unmatchedCount() const;
+    // Grows with every part and report: views refresh when it changed.
+    std::uint64_t version() const { return m_version.load(); }
+
+private:
+    DeliveryReportStore* m_store;
+    mutable std::mutex m_mutex;
+    DeliveryMatcher m_matcher;
+    std::atomic<std::uint64_t> m_version{0};
+};
+
+// Reads the reports a port announced as stored, matches them and deletes them from the modem
+// (AT+CMGD) once they are kept. Failures leave the reports in the modem for a later reading.
+void ReadAnnouncedReports(ModemChannel& channel, bool pduMode, const QString& port,
+                          const std::vector<StoredReportIndex>& places, DeliveryTracker& tracker,
+                          const QDateTime& receivedAt);
