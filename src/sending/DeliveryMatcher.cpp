@@ -14,10 +14,29 @@ QString digitsOf(const QString& number)
 {
     QString digits;
     for (const QChar c : number) {
-        if (c.isDigit())
+        if (c >= u'0' && c <= u'9') // phone numbers: ASCII digits, as the key below reads them
             digits += c;
     }
     return digits;
+}
+
+// The digits sameRecipient compares (the last nine, or all of a shorter number) as one value,
+// their count in the top bits so that "0123" and "123" differ; 0 for a number without digits,
+// which matches nothing. Read from the end without building a string: it runs for every part.
+std::uint64_t subscriberKey(const QString& number)
+{
+    std::uint64_t value = 0;
+    std::uint64_t scale = 1;
+    std::uint64_t count = 0;
+    for (qsizetype i = number.size() - 1; i >= 0 && count < std::uint64_t(SubscriberDigits); --i) {
+        const char16_t c = number[i].unicode();
+        if (c < u'0' || c > u'9')
+            continue;
+        value += std::uint64_t(c - u'0') * scale;
+        scale *= 10;
+        ++count;
+    }
+    return count << 40 | value;
 }
 
 bool isFinal(const StatusReport& report)
@@ -52,29 +71,66 @@ QString deliveryText(const RowDelivery& delivery)
     return QCoreApplication::translate("DeliveryMatcher", "Not delivered: %1").arg(delivery.reason);
 }
 
+int DeliveryMatcher::portId(const QString& port)
+{
+    const auto found = m_portIds.constFind(port);
+    if (found != m_portIds.constEnd())
+        return *found;
+    const int id = int(m_portIds.size()) + 1;
+    m_portIds.insert(port, id);
+    return id;
+}
+
+std::optional<std::uint64_t> DeliveryMatcher::referenceKey(const QString& port, int reference,
+                                                           const QString& recipient) const
+{
+    const std::uint64_t subscriber = subscriberKey(recipient);
+    const int id = m_portIds.value(port, 0);
+    if (!subscriber || !id || id > 0xFFFF || reference < 0 || reference > 0xFF)
+        return std::nullopt;
+    // 16 bits of port, 8 of reference, 44 of subscriber digits (4 of count, 30 of value).
+    return std::uint64_t(id) << 52 | std::uint64_t(reference) << 44 | subscriber;
+}
+
 void DeliveryMatcher::addSentPart(SentPart part)
 {
     const std::size_t index = m_parts.size();
-    m_byReference[{part.port, part.messageReference}].push_back(index);
-    m_byRow[part.row].push_back(index);
-    m_parts.push_back({std::move(part), std::nullopt});
+    portId(part.port);
+    PartState state{std::move(part), 0, std::nullopt, NoPart, NoPart};
+    state.sentAtMs = state.sent.sentAt.toMSecsSinceEpoch();
+    if (const auto key =
+            referenceKey(state.sent.port, state.sent.messageReference, state.sent.recipient)) {
+        auto [latest, added] = m_latestWithKey.try_emplace(*key, index);
+        if (!added) {
+            state.previousWithKey = latest->second;
+            latest->second = index;
+        }
+    }
+    auto [latestOfRow, added] = m_latestOfRow.try_emplace(state.sent.row, index);
+    if (!added) {
+        state.previousOfRow = latestOfRow->second;
+        latestOfRow->second = index;
+    }
+    m_parts.push_back(std::move(state));
 }
 
 std::optional<std::size_t> DeliveryMatcher::findPart(const QString& port,
                                                      const StatusReport& report,
                                                      const QDateTime& when) const
 {
-    const auto found = m_byReference.find({port, report.messageReference});
-    if (found == m_byReference.end())
+    const auto key = referenceKey(port, report.messageReference, report.recipient);
+    if (!key)
         return std::nullopt;
-    const std::vector<std::size_t>& candidates = found->second;
-    for (auto it = candidates.rbegin(); it != candidates.rend(); ++it) {
-        const SentPart& sent = m_parts[*it].sent;
-        if (!sameRecipient(sent.recipient, report.recipient))
-            continue;
-        const qint64 age = sent.sentAt.secsTo(when);
+    const auto found = m_latestWithKey.find(*key);
+    if (found == m_latestWithKey.end())
+        return std::nullopt;
+    // The key holds the digits sameRecipient compares, so every candidate is the same phone;
+    // the latest within the window wins.
+    const qint64 whenMs = when.toMSecsSinceEpoch();
+    for (std::size_t i = found->second; i != NoPart; i = m_parts[i].previousWithKey) {
+        const qint64 age = (whenMs - m_parts[i].sentAtMs) / 1000;
         if (age >= -ClockSkewSeconds && age <= qint64(m_windowDays) * 24 * 3600)
-            return *it;
+            return i;
     }
     return std::nullopt;
 }
@@ -97,12 +153,12 @@ bool DeliveryMatcher::addReport(const QString& port, const StatusReport& report,
 
 std::optional<RowDelivery> DeliveryMatcher::rowDelivery(std::int64_t row) const
 {
-    const auto found = m_byRow.find(row);
-    if (found == m_byRow.end())
+    const auto found = m_latestOfRow.find(row);
+    if (found == m_latestOfRow.end())
         return std::nullopt;
     std::vector<int> delivered; // part numbers, once each: a part sent again counts once
     int expected = 1;
-    for (const std::size_t index : found->second) {
+    for (std::size_t index = found->second; index != NoPart; index = m_parts[index].previousOfRow) {
         const PartState& part = m_parts[index];
         expected = std::max(expected, part.sent.partCount);
         if (!part.report || !isFinal(*part.report))

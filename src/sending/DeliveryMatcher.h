@@ -4,11 +4,10 @@
 #include "stores/DeliveryRecord.h"
 
 #include <QDateTime>
+#include <QHash>
 #include <QString>
 #include <cstdint>
-#include <map>
 #include <optional>
-#include <tuple>
 #include <unordered_map>
 #include <vector>
 
@@ -62,20 +61,34 @@ public:
     const std::vector<UnmatchedReport>& unmatched() const { return m_unmatched; }
 
 private:
+    static constexpr std::size_t NoPart = std::size_t(-1);
     struct PartState
     {
         SentPart sent;
+        qint64 sentAtMs = 0; // sent.sentAt, read once: comparing QDateTimes costs more
         std::optional<StatusReport> report;
+        // The part sent before with the same reference key, and the row's part before: chains
+        // through the parts instead of a list per key, which a million parts pay for in
+        // allocations.
+        std::size_t previousWithKey = NoPart;
+        std::size_t previousOfRow = NoPart;
     };
 
     std::optional<std::size_t> findPart(const QString& port, const StatusReport& report,
                                         const QDateTime& when) const;
 
+    // Port, reference and the recipient's subscriber digits in one value: the parts a report
+    // can belong to. With the recipient in the key a look-up finds one part or a few, however
+    // many times each reference is in use. nullopt: the part or report can match nothing.
+    std::optional<std::uint64_t> referenceKey(const QString& port, int reference,
+                                              const QString& recipient) const;
+    int portId(const QString& port);
+
     int m_windowDays;
     std::vector<PartState> m_parts;
-    // Port and reference to the parts sent with them, in the order they were sent.
-    std::map<std::pair<QString, int>, std::vector<std::size_t>> m_byReference;
-    std::unordered_map<std::int64_t, std::vector<std::size_t>> m_byRow;
+    QHash<QString, int> m_portIds;
+    std::unordered_map<std::uint64_t, std::size_t> m_latestWithKey;
+    std::unordered_map<std::int64_t, std::size_t> m_latestOfRow;
     std::vector<UnmatchedReport> m_unmatched;
 };
 

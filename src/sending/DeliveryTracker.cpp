@@ -39,10 +39,9 @@ void DeliveryTracker::reportReceived(const QString& port, const StatusReport& re
     m_matcher.addReport(port, report, receivedAt);
     ++m_version;
     if (m_store)
-        (void)m_store->Append(DeliveryReportRecord{port, report.messageReference,
-                                                   report.recipient, report.status,
-                                                   report.serviceCentreTime, report.dischargeTime,
-                                                   receivedAt});
+        (void)m_store->Append(DeliveryReportRecord{port, report.messageReference, report.recipient,
+                                                   report.status, report.serviceCentreTime,
+                                                   report.dischargeTime, receivedAt});
 }
 
 std::optional<RowDelivery> DeliveryTracker::rowDelivery(std::int64_t row) const
