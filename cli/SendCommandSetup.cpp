@@ -435,7 +435,6 @@ void SendSession::fillDeviceState(const QList<Confirmed>& confirmed)
         labels.append(AllDeviceText());
     m_devices.setChoiceList(choices, int(choices.size()) - 1);
     m_devices.setDeviceModeList(modes);
-    m_slotModes = modes;
     m_devices.setCustomSmscList(smscList);
     m_devices.setDeviceRecordText(records + u'\n');
     m_devices.setDeviceCount(int(confirmed.size()));
@@ -458,6 +457,7 @@ SendingContext SendSession::context()
 }
 
 QStringList SendSession::waitForReports(int rowCount, int seconds,
+                                        const std::function<void()>& poll,
                                         const std::function<bool()>& stop)
 {
     QStringList texts;
@@ -475,22 +475,7 @@ QStringList SendSession::waitForReports(int rowCount, int seconds,
     for (qint64 waited = 0; !allFinal() && !stop() && waited < qint64(seconds) * 1000;
          waited += PollMs) {
         m_clock.sleepMs(PollMs);
-        // A command makes the channel read: the reports printed meanwhile come with its answer.
-        for (int slot = 0; slot < int(m_slotModes.size()); ++slot) {
-            if (m_slotModes[slot] == 0)
-                continue; // "All Device"
-            ModemChannel& channel = m_channels.slot(slot);
-            try {
-                (void)sendCommand(channel, "AT\r");
-                const QString port = QString::number(channel.portNumber());
-                const auto stored = m_deliveries->takeLines(port, channel.takeUnsolicited(),
-                                                            QDateTime::currentDateTime());
-                ReadAnnouncedReports(channel, m_slotModes[slot] == 1, port, stored, *m_deliveries,
-                                     QDateTime::currentDateTime());
-            } catch (const CSMSException&) {
-                // A device gone after the run: its rows stay pending.
-            }
-        }
+        poll();
     }
     for (int row = 0; row < rowCount; ++row) {
         const auto delivery = m_deliveries->rowDelivery(row);

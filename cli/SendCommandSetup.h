@@ -140,10 +140,11 @@ public:
 
     SendingContext context();
 
-    // With --delivery-reports: listens to the devices until every sent row has its final
+    // With --delivery-reports: polls the devices (poll) until every sent row has its final
     // report or the seconds are over, then returns each row's delivery text (empty for a row
     // that asked for no report).
-    QStringList waitForReports(int rowCount, int seconds, const std::function<bool()>& stop);
+    QStringList waitForReports(int rowCount, int seconds, const std::function<void()>& poll,
+                               const std::function<bool()>& stop);
     const DeliveryTracker* deliveries() const { return m_deliveries.get(); }
 
 private:
@@ -179,5 +180,4 @@ private:
     SentTemplates m_templates;
     DeliveryReportStore m_reportStore;
     std::unique_ptr<DeliveryTracker> m_deliveries;
-    QList<int> m_slotModes; // the message mode of each device slot, in device order
 };

@@ -75,3 +75,13 @@ void ReadAnnouncedReports(ModemChannel& channel, bool pduMode, const QString& po
         (void)sendCommand(channel, "AT+CMGD=" + std::to_string(place.index) + "\r");
     }
 }
+
+void PollForReports(ModemChannel& channel, bool pduMode, const QString& port,
+                    DeliveryTracker& tracker)
+{
+    // A command makes the channel read: the reports printed since come with its answer.
+    (void)sendCommand(channel, "AT\r");
+    const auto stored =
+        tracker.takeLines(port, channel.takeUnsolicited(), QDateTime::currentDateTime());
+    ReadAnnouncedReports(channel, pduMode, port, stored, tracker, QDateTime::currentDateTime());
+}

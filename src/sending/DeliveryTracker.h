@@ -53,3 +53,8 @@ private:
 void ReadAnnouncedReports(ModemChannel& channel, bool pduMode, const QString& port,
                           const std::vector<StoredReportIndex>& places, DeliveryTracker& tracker,
                           const QDateTime& receivedAt);
+
+// One look at a modem no submission uses at the moment: the reports it printed or stored
+// since are taken as above. Raises CSMSException as the channel does.
+void PollForReports(ModemChannel& channel, bool pduMode, const QString& port,
+                    DeliveryTracker& tracker);

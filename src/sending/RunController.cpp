@@ -191,6 +191,10 @@ void SendingRun::launchDevice(int index, const QString& label, int deviceCount, 
     if (first)
         resetForFirstDevice(retryRound);
     const int channelSlot = channelSlotFor(index, port);
+    {
+        std::lock_guard lock(m_threadsMutex);
+        m_modeOfPort.insert(port, settings.messageMode);
+    }
     StartWorker(index, port, label, settings.messageMode, settings.customSmsc, settings.smscNumber,
                 deviceCount, quota, quotaMode, channelSlot);
     if (first)

@@ -1,5 +1,8 @@
 #include "devices/DeviceState.h"
+#include "modem/CSMSException.h"
 #include "sending/CSend_SMS_Thread.h"
+#include "sending/DeliveryTracker.h"
+#include "sending/ModemChannelTable.h"
 #include "sending/QueueText.h"
 #include "sending/RowPredicates.h"
 #include "sending/RunOptions.h"
@@ -307,4 +310,25 @@ void SendingRun::closeWindow()
     m_timers->stopCountdown();
     m_display.change([](RunView& v) { v.closed = true; });
     settle();
+}
+
+void SendingRun::pollDeliveryReports()
+{
+    DeliveryTracker* deliveries = m_context.deliveries;
+    if (!deliveries)
+        return;
+    QHash<int, int> portSlots, modes;
+    {
+        std::lock_guard lock(m_threadsMutex);
+        portSlots = m_slotOfPort;
+        modes = m_modeOfPort;
+    }
+    for (auto it = portSlots.cbegin(); it != portSlots.cend(); ++it) {
+        try {
+            PollForReports(m_context.channels.slot(it.value()), modes.value(it.key()) == 1,
+                           QString::number(it.key()), *deliveries);
+        } catch (const CSMSException&) {
+            // A device gone after the run: its rows stay pending.
+        }
+    }
 }

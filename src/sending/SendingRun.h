@@ -63,6 +63,10 @@ public:
     bool waitUntilSettled(std::chrono::milliseconds timeout);
 
     // ---- For the workers ------------------------------------------------------------------
+    // After the run, with delivery reports asked: one look at every modem it sent through,
+    // for the reports printed or stored since. Talks to the modems: call it off the UI thread,
+    // and only once the run has settled (no worker uses the channels any more).
+    void pollDeliveryReports();
     const SendingContext& context() const { return m_context; }
     RunState& state() const { return m_context.state; }
     WakeSignal& wake() { return m_wake; }
@@ -155,6 +159,7 @@ private:
     std::vector<StoppableThread> m_retired;
     std::vector<std::unique_ptr<CSend_SMS_Thread>> m_workers;
     QHash<int, int> m_slotOfPort; // channels stay with their port across retry rounds
+    QHash<int, int> m_modeOfPort; // the message mode each port was last sent in
 
     std::mutex m_settleMutex;
     std::condition_variable m_settledChanged;
