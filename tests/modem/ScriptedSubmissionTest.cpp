@@ -1,4 +1,3 @@
-#include "QtPrinters.h"
 #include "ScriptedModem.h"
 #include "base/Clock.h"
 #include "modem/CSMSException.h"
@@ -11,6 +10,7 @@
 #include "modem/PortMap.h"
 #include "modem/SendOptions.h"
 #include "modem/SubmissionStatus.h"
+#include "support/QtPrinters.h"
 #include "support/RecordingChannel.h"
 
 #include <QDir>

@@ -2,7 +2,7 @@
 #include "stores/RecordFile.h"
 #include "stores/SentItemStore.h"
 #include "stores/TemplateStore.h"
-#include "support/QStringPrinter.h"
+#include "support/QtPrinters.h"
 
 #include <QDir>
 #include <QTemporaryDir>

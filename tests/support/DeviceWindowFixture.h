@@ -161,5 +161,6 @@ protected:
     std::atomic<int> workerCloseAllCalls{0};
     std::function<void(int call)> onWorkerCloseAll;
     HookedPrompter hooked{prompter};
-    DeviceDialogContext context{state, clock, ports, hooked, [this] { closeAllChannels(); }, {}};
+    DeviceDialogContext context{
+        state, clock, modems.ports(), hooked, [this] { closeAllChannels(); }, {}};
 };

@@ -6,9 +6,9 @@
 #include "stores/TemplateStore.h"
 #include "stores/ui/SentItems.h"
 #include "stores/ui/ViewTemplates.h"
-#include "widgets/WaitPopup.h"
 #include "support/ExportFakes.h"
 #include "support/FileBytes.h"
+#include "widgets/WaitPopup.h"
 
 #include <QApplication>
 #include <QRadioButton>

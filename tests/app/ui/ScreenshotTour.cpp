@@ -68,8 +68,8 @@ protected:
         ASSERT_TRUE(QFile::exists(demo + "/contacts.xlsx"));
         QDir().mkpath(out);
         copyFolder(demo + "/QUILLON_DATA", home.filePath("QUILLON_DATA"));
-        startModems({"", "text-only", ""});
-        ports = std::make_unique<PortsEnvironment>(folder.path());
+        modems.start({"", "text-only", ""});
+        ports = std::make_unique<PortsEnvironment>(modems.folder());
         app = std::make_unique<CQuillonApp>(
             StartupEnvironment{home.filePath("bin/quillon"), home.path(), ""}, fastClock);
         window = std::make_unique<CKORV_QuillonDlg>(*app, processes);

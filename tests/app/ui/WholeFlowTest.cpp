@@ -62,7 +62,7 @@ class WholeFlowTest : public DeviceDialogFixture
 protected:
     void SetUp() override
     {
-        startModems({"", "text-only", ""});
+        modems.start({"", "text-only", ""});
         QFile numbers(home.filePath("numbers.txt"));
         ASSERT_TRUE(numbers.open(QIODevice::WriteOnly));
         for (int i = 1; i <= 5; ++i)
@@ -77,7 +77,7 @@ protected:
     }
 
     QTemporaryDir home;
-    PortsEnvironment portsVariable{folder.path()};
+    PortsEnvironment portsVariable{modems.folder()};
     Clock fastClock{50};
     CQuillonApp app{{home.filePath("bin/quillon"), home.filePath("data"), ""}, fastClock};
     NoProcesses processes;
@@ -150,7 +150,7 @@ TEST_F(WholeFlowTest, ScanTypeImportSendAndExport)
         [&] { return exported && !result.shown.isEmpty() && !QApplication::activeModalWidget(); }));
 
     EXPECT_EQ(statuses, QStringList(7, "Message sent successfully."));
-    const std::vector<sim::AirMessage> air = simulator->messages();
+    const std::vector<sim::AirMessage> air = modems.air();
     QStringList delivered;
     std::set<QString> modemsUsed;
     for (const sim::AirMessage& message : air) {

@@ -3,7 +3,7 @@
 #include "devices/ui/CAutomated_GSM_Sending.h"
 #include "support/DeviceWindowFixture.h"
 #include "support/Gate.h"
-#include "support/QStringPrinter.h"
+#include "support/QtPrinters.h"
 #include "widgets/WaitPopup.h"
 
 #include <QLabel>
@@ -22,7 +22,7 @@ class ConnectionTestWindowTest : public DeviceWindowFixture,
 protected:
     void SetUp() override
     {
-        startModems({"", ""});
+        modems.start({"", ""});
         addDevice(4);
         addDevice(5);
         deviceChannel.closeAllChannels = [this] {
@@ -113,7 +113,7 @@ TEST_P(ConnectionTestWindowTest, RunsTheCasesAndRefusesToCloseUntilTheThreadEnds
     EXPECT_EQ(window->findChild<QProgressBar*>()->value(), 0); // back from the running 5 %
     EXPECT_EQ(columnTexts(cases, 2),
               QStringList(4, stopped ? QStringLiteral("Stopped") : DeviceText::messageSent()));
-    EXPECT_EQ(simulator->messages().size(), stopped ? 0u : 4u);
+    EXPECT_EQ(modems.air().size(), stopped ? 0u : 4u);
     EXPECT_FALSE(button(window.get(), "Stop")->isVisible());
     EXPECT_TRUE(button(window.get(), "Save Test Case Log")->isVisible());
     EXPECT_TRUE(showsLabel("Status"));

@@ -5,7 +5,7 @@
 #include "devices/ui/CSelected_Device_Details_GSM.h"
 #include "support/DeviceWindowFixture.h"
 #include "support/Gate.h"
-#include "support/QStringPrinter.h"
+#include "support/QtPrinters.h"
 #include "widgets/WaitPopup.h"
 
 #include <QHeaderView>
@@ -24,7 +24,7 @@ const QString Confirm = QStringLiteral("Use Selected Device \nto Send SMS");
 class ConnectionWizardTest : public DeviceWindowFixture
 {
 protected:
-    void SetUp() override { startModems({"", "text-only", "pdu-only"}); }
+    void SetUp() override { modems.start({"", "text-only", "pdu-only"}); }
 
     void open()
     {
@@ -142,7 +142,7 @@ TEST_F(ConnectionWizardTest, SendsATestMessageThroughTheShownDevice)
     button(wizard.get(), "Send")->click();
 
     EXPECT_EQ(prompter.texts(), QStringList{DeviceText::messageSent()});
-    const std::vector<sim::AirMessage> air = simulator->messages();
+    const std::vector<sim::AirMessage> air = modems.air();
     ASSERT_EQ(air.size(), 1u);
     EXPECT_EQ(air[0].text, "Test message has been sent by PDU Mode");
     EXPECT_TRUE(wizard->isEnabled());
@@ -153,7 +153,7 @@ TEST_F(ConnectionWizardTest, SendsATestMessageThroughTheShownDevice)
 class SimPinWizardTest : public ConnectionWizardTest
 {
 protected:
-    void SetUp() override { startModems({"pin=1234,urc=^RSSI:20", ""}); }
+    void SetUp() override { modems.start({"pin=1234,urc=^RSSI:20", ""}); }
 };
 
 TEST_F(SimPinWizardTest, PinFieldIsOfferedForALockedSimAndUnlocksIt)

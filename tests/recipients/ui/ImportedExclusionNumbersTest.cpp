@@ -1,5 +1,6 @@
-#include "recipients/ExcelColumnChoice.h"
 #include "recipients/ui/ImportedExclusionNumbers.h"
+
+#include "recipients/ExcelColumnChoice.h"
 #include "stores/DataFolder.h"
 #include "stores/ExclusionWizard.h"
 #include "stores/PhoneNumberText.h"
