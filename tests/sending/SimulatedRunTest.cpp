@@ -3,10 +3,10 @@
 #include "sending/ModemSubmitter.h"
 #include "sending/RowPredicates.h"
 #include "support/RunFixture.h"
+#include "support/WaitUntil.h"
 
 #include <map>
 #include <set>
-#include <thread>
 
 namespace {
 
@@ -45,12 +45,7 @@ protected:
     // Waits (in real time, at most ten seconds) until the air holds count messages.
     bool airReaches(std::size_t count) const
     {
-        for (int i = 0; i < 1000; ++i) {
-            if (modems.air().size() >= count)
-                return true;
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        }
-        return false;
+        return waitUntil([&] { return modems.air().size() >= count; });
     }
 
     ConcatReferenceCounter references;

@@ -19,6 +19,7 @@
 #include "stores/TemplateStore.h"
 #include "support/ScriptedPrompter.h"
 #include "support/SimulatedModems.h"
+#include "support/WaitUntil.h"
 
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -421,9 +422,7 @@ private:
     {
         const int generationBefore = m_state.RunGeneration - 1;
         m_run->closePressed();
-        for (int i = 0; i < 1000 && !m_run->view().closed; ++i)
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        if (!m_run->view().closed) {
+        if (!waitUntil([&] { return m_run->view().closed; })) {
             m_v.add("Close on the finished window does not close it");
             return;
         }
