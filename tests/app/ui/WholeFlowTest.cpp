@@ -93,10 +93,10 @@ TEST_F(WholeFlowTest, ScanTypeImportSendAndExport)
 {
     // The connection wizard: wait for the scan, keep every device.
     driver.on("CPhone_List_Dlg", [](QWidget* wizard) {
-        auto* list = childWithText<QTreeWidget>(wizard, "Com Port");
+        auto* list = named<QTreeWidget>(wizard, "deviceList");
         if (list->topLevelItemCount() == 3 && list->isEnabled() &&
-            !button(wizard, "Stop")->isEnabled())
-            clickLater(button(wizard, "Use Selected Device \nto Send SMS"));
+            !named<QPushButton>(wizard, "stopButton")->isEnabled())
+            clickLater(named<QPushButton>(wizard, "confirmButton"));
     });
     window.devicePanel()->wizardButton()->click();
     ASSERT_TRUE(window.devicePanel()->showsList());
@@ -111,7 +111,7 @@ TEST_F(WholeFlowTest, ScanTypeImportSendAndExport)
         pressEnter(window.numberBox());
     }
     prompter.answer(Prompter::Answer::No); // keep the typed numbers
-    button(&window, "Load Contacts From File")->click();
+    named<QPushButton>(&window, "loadContactsButton")->click();
     ASSERT_TRUE(processUntil([&] { return window.session().recipients().count() == 7; }));
     EXPECT_EQ(window.totalNumbersText(), "Total Numbers : 7");
 
@@ -145,7 +145,7 @@ TEST_F(WholeFlowTest, ScanTypeImportSendAndExport)
     });
     const QString exportPath = home.filePath("statuses.xlsx");
     saveDialog.choose(exportPath, 1);
-    button(&window, "Send")->click();
+    named<QPushButton>(&window, "sendButton")->click();
     ASSERT_TRUE(processUntil(
         [&] { return exported && !result.shown.isEmpty() && !QApplication::activeModalWidget(); }));
 
