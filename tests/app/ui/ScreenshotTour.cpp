@@ -171,8 +171,9 @@ TEST_F(ScreenshotTour, DISABLED_EveryWindow)
     window->devicePanel()->quotaButton()->click();
 
     // A run to its end, then its window.
-    driver.on("CSend_Msg_Info",
-              [](QWidget* question) { clickLater(button(question, "Continue Anyway")); });
+    driver.on("CSend_Msg_Info", [](QWidget* question) {
+        clickLater(named<QPushButton>(question, "continueButton"));
+    });
     driver.on("CSMS_Sending", [this](QWidget* widget) {
         auto* run = static_cast<CSMS_Sending*>(widget);
         if (shot.count("sending") || run->statusText() != "Finish." ||

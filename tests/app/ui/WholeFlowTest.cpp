@@ -138,8 +138,9 @@ TEST_F(WholeFlowTest, ScanTypeImportSendAndExport)
         }
     });
     // Every row already carries the composer text: the change question goes on as it is.
-    driver.on("CSend_Msg_Info",
-              [](QWidget* question) { clickLater(button(question, "Continue Anyway")); });
+    driver.on("CSend_Msg_Info", [](QWidget* question) {
+        clickLater(named<QPushButton>(question, "continueButton"));
+    });
     driver.on("StatusChoiceDialog", [](QWidget* choice) {
         clickLater(choice->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok));
     });
