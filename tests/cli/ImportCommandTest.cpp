@@ -1,8 +1,8 @@
 #include "spreadsheet/SheetTable.h"
 #include "spreadsheet/SpreadsheetReader.h"
+#include "support/CliRunner.h"
 #include "support/WorkbookFixture.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -13,14 +13,6 @@
 
 namespace {
 
-struct CliRun
-{
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-// Test programs are built in build/tests, the tool in build/cli.
 CliRun runImport(const QStringList& arguments, rlim_t fileSizeLimit = RLIM_INFINITY)
 {
     QProcess process;
@@ -34,15 +26,8 @@ CliRun runImport(const QStringList& arguments, rlim_t fileSizeLimit = RLIM_INFIN
             setrlimit(RLIMIT_FSIZE, &limit);
         }
     });
-    process.start(QCoreApplication::applicationDirPath() + QStringLiteral("/../cli/quillon-cli"),
-                  QStringList{"import"} + arguments);
-    CliRun run;
-    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit)
-        return run;
-    run.exitCode = process.exitCode();
-    run.out = QString::fromUtf8(process.readAllStandardOutput());
-    run.err = QString::fromUtf8(process.readAllStandardError());
-    return run;
+    startCli(process, QStringList{"import"} + arguments);
+    return finishCli(process);
 }
 
 TEST(ImportCommandTest, PrintsRowsForEachWayOfImporting)
@@ -130,18 +115,13 @@ TEST(ImportCommandTest, ExclusionRulesLeaveOutTheNumbersInUse)
     file.write("111\n222\n333\n");
     file.close();
 
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("QUILLON_HOME", home.path());
-    process.setProcessEnvironment(environment);
     for (const bool rules : {false, true}) {
         QStringList arguments{"import", list};
         if (rules)
             arguments.append("--use-exclusion-rules");
-        process.start(QCoreApplication::applicationDirPath() + "/../cli/quillon-cli", arguments);
-        ASSERT_TRUE(process.waitForFinished(30000));
-        EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
-        EXPECT_EQ(QString::fromUtf8(process.readAllStandardOutput()).count('\t'), rules ? 2 : 3);
+        const CliRun run = runCli(arguments, {{"QUILLON_HOME", home.path()}});
+        EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+        EXPECT_EQ(run.out.count('\t'), rules ? 2 : 3);
     }
 }
 

@@ -1,66 +1,27 @@
-#include "sim/ModemSimulator.h"
-#include "support/ModemNoise.h"
+#include "support/CliRunner.h"
+#include "support/SimulatedModems.h"
 
-#include <QCoreApplication>
-#include <QProcess>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
-#include <memory>
 
 // quillon-cli info and send-one against simulated modems. The tool runs on the real clock, so
 // each submission takes its designed pauses (2 s per part in PDU mode, 4 s in text mode).
 
 namespace {
 
-struct CliRun
-{
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
 class ModemCliTest : public ::testing::Test
 {
 protected:
-    // Modems on COM1, COM2, ... with the given profile items each.
-    void startModems(const QStringList& profiles)
-    {
-        ASSERT_TRUE(folder.isValid());
-        sim::SimulatorOptions options;
-        addUnsolicitedNoise(options);
-        options.portsDir = folder.path().toStdString();
-        options.modems = static_cast<int>(profiles.size());
-        for (qsizetype i = 0; i < profiles.size(); ++i) {
-            if (!profiles[i].isEmpty())
-                options.addProfile(static_cast<int>(i) + 1, profiles[i]);
-        }
-        simulator = std::make_unique<sim::ModemSimulator>(options);
-        simulator->start();
-    }
-
     CliRun runCli(const QStringList& arguments) const
     {
-        QProcess process;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("QUILLON_PORTS", folder.path());
-        process.setProcessEnvironment(environment);
-        process.start(QCoreApplication::applicationDirPath() + "/../cli/quillon-cli", arguments);
-        CliRun run;
-        if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
-            return run;
-        run.exitCode = process.exitCode();
-        run.out = QString::fromUtf8(process.readAllStandardOutput());
-        run.err = QString::fromUtf8(process.readAllStandardError());
-        return run;
+        return ::runCli(arguments, {{"QUILLON_PORTS", modems.folder()}});
     }
 
-    QTemporaryDir folder;
-    std::unique_ptr<sim::ModemSimulator> simulator;
+    SimulatedModems modems; // COM1, COM2, ...
 };
 
 TEST_F(ModemCliTest, InfoPrintsTheDeviceInformation)
 {
-    startModems({"signal=9,battery=40,charging"});
+    modems.start({"signal=9,battery=40,charging"});
     const CliRun run = runCli({"info", "COM1"});
     EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_EQ(run.out, "Manufacturer :QSIM\n"
@@ -80,7 +41,7 @@ TEST_F(ModemCliTest, InfoPrintsTheDeviceInformation)
 
 TEST_F(ModemCliTest, InfoAddsTheSimStateWhenItStandsInTheWay)
 {
-    startModems({"pin=1234,urc=^RSSI:20", "not-registered"});
+    modems.start({"pin=1234,urc=^RSSI:20", "not-registered"});
     const CliRun locked = runCli({"info", "COM1"});
     EXPECT_EQ(locked.exitCode, 0) << locked.err.toStdString();
     EXPECT_TRUE(locked.out.endsWith("\nSIM State :SIM PIN required\n")) << locked.out.toStdString();
@@ -91,7 +52,7 @@ TEST_F(ModemCliTest, InfoAddsTheSimStateWhenItStandsInTheWay)
 
 TEST_F(ModemCliTest, PinIsEnteredOnceAndTheLastTryNeedsAskingFor)
 {
-    startModems({"pin=1234,urc=^RSSI:20"});
+    modems.start({"pin=1234,urc=^RSSI:20"});
     CliRun run = runCli({"pin", "COM1", "--pin", "1111"});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(run.err.contains("The SIM did not accept the PIN (2 tries left)."))
@@ -111,7 +72,7 @@ TEST_F(ModemCliTest, PinIsEnteredOnceAndTheLastTryNeedsAskingFor)
 
 TEST_F(ModemCliTest, SendOnePrintsTheRowStatus)
 {
-    startModems({"", "cms-error=38"});
+    modems.start({"", "cms-error=38"});
     const struct
     {
         QStringList arguments;
@@ -134,7 +95,7 @@ TEST_F(ModemCliTest, SendOnePrintsTheRowStatus)
         EXPECT_EQ(run.exitCode, c.exitCode) << run.err.toStdString();
         EXPECT_EQ(run.out, c.out) << c.arguments.join(' ').toStdString();
     }
-    const std::vector<sim::AirMessage> air = simulator->messages();
+    const std::vector<sim::AirMessage> air = modems.air();
     ASSERT_EQ(air.size(), 2u);
     EXPECT_EQ(air[0].text, "hello");
     EXPECT_EQ(air[0].mode, "pdu");

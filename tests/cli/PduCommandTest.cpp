@@ -1,30 +1,8 @@
-#include <QCoreApplication>
-#include <QProcess>
+#include "support/CliRunner.h"
+
 #include <gtest/gtest.h>
 
 namespace {
-
-struct CliRun
-{
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-// Test programs are built in build/tests, the tool in build/cli.
-CliRun runCli(const QStringList& arguments)
-{
-    QProcess process;
-    process.start(QCoreApplication::applicationDirPath() + QStringLiteral("/../cli/quillon-cli"),
-                  arguments);
-    CliRun run;
-    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit)
-        return run;
-    run.exitCode = process.exitCode();
-    run.out = QString::fromUtf8(process.readAllStandardOutput());
-    run.err = QString::fromUtf8(process.readAllStandardError());
-    return run;
-}
 
 TEST(CliHelpTest, EverySubcommandLaysOutItsHelpOneWay)
 {

@@ -1,42 +1,27 @@
-#include "sim/ModemSimulator.h"
-#include "support/ModemNoise.h"
+#include "support/CliRunner.h"
+#include "support/SimulatedModems.h"
 
-#include <QCoreApplication>
-#include <QProcess>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 // quillon-cli scan against simulated modems, on the real clock (the scan's designed 1 s wait).
 
 namespace {
 
-void startCli(QProcess& process, const QString& portsFolder)
+CliRun scan(const QString& portsFolder)
 {
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("QUILLON_PORTS", portsFolder);
-    process.setProcessEnvironment(environment);
-    process.start(QCoreApplication::applicationDirPath() + "/../cli/quillon-cli", {"scan"});
+    return runCli({"scan"}, {{"QUILLON_PORTS", portsFolder}});
 }
 
 TEST(ScanCommandTest, PrintsTheRowsThenTheDetails)
 {
-    QTemporaryDir folder;
-    ASSERT_TRUE(folder.isValid());
-    sim::SimulatorOptions options;
-    addUnsolicitedNoise(options);
-    options.portsDir = folder.path().toStdString();
-    options.modems = 3;
-    options.addProfile(1, "imei=111");
-    options.addProfile(2, "imei=111"); // the same modem's second port
-    options.addProfile(3, "text-only,imei=333,smsc=+4912345");
-    sim::ModemSimulator simulator(options);
-    simulator.start();
+    SimulatedModems modems;
+    modems.start({"imei=111",
+                  "imei=111", // the same modem's second port
+                  "text-only,imei=333,smsc=+4912345"});
 
-    QProcess process;
-    startCli(process, folder.path());
-    ASSERT_TRUE(process.waitForFinished(60000));
-    EXPECT_EQ(process.exitCode(), 0);
-    const QStringList lines = QString::fromUtf8(process.readAllStandardOutput()).split('\n');
+    const CliRun run = scan(modems.folder());
+    EXPECT_EQ(run.exitCode, 0);
+    const QStringList lines = run.out.split('\n');
     ASSERT_GE(lines.size(), 4);
     EXPECT_EQ(lines[0], "COM1\tQSIM-900 Modem at COM1\t\t+447785016005\t111\tPDU Mode\t"
                         "+447785016005\t;PDU Mode;Text Mode;\tN");
@@ -49,15 +34,11 @@ TEST(ScanCommandTest, PrintsTheRowsThenTheDetails)
 
 TEST(ScanCommandTest, NoPortAtAllIsReported)
 {
-    QTemporaryDir folder;
-    ASSERT_TRUE(folder.isValid());
-    QProcess process;
-    startCli(process, folder.path());
-    ASSERT_TRUE(process.waitForFinished(60000));
-    EXPECT_EQ(process.exitCode(), 0);
-    EXPECT_TRUE(process.readAllStandardOutput().isEmpty());
-    EXPECT_TRUE(QString::fromUtf8(process.readAllStandardError())
-                    .contains("No compatible device found connected to your computer."));
+    SimulatedModems none; // an empty port folder
+    const CliRun run = scan(none.folder());
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_TRUE(run.out.isEmpty());
+    EXPECT_TRUE(run.err.contains("No compatible device found connected to your computer."));
 }
 
 } // namespace

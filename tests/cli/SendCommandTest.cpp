@@ -1,45 +1,21 @@
-#include "sim/ModemSimulator.h"
-#include "support/ModemNoise.h"
-#include "support/QStringPrinter.h"
+#include "support/CliRunner.h"
+#include "support/QtPrinters.h"
+#include "support/SimulatedModems.h"
 #include "support/WorkbookFixture.h"
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
-#include <memory>
 
 // quillon-cli send against simulated modems, with designed waits run 50 times faster.
 
 namespace {
 
-struct CliRun
-{
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
 class SendCommandTest : public ::testing::Test
 {
 protected:
-    // Modems on COM1, COM2, ... with the given profile items each.
-    void startModems(const QStringList& profiles)
-    {
-        ASSERT_TRUE(ports.isValid());
-        sim::SimulatorOptions options;
-        addUnsolicitedNoise(options);
-        options.portsDir = ports.path().toStdString();
-        options.modems = int(profiles.size());
-        for (qsizetype i = 0; i < profiles.size(); ++i)
-            if (!profiles[i].isEmpty())
-                options.addProfile(int(i) + 1, profiles[i]);
-        simulator = std::make_unique<sim::ModemSimulator>(options);
-        simulator->start();
-    }
-
     QString writeList(const QByteArray& lines)
     {
         const QString path = home.filePath("list.txt");
@@ -52,35 +28,24 @@ protected:
     // quillon-cli send on the simulated modems and this test's data folder, 50 times faster.
     void startSend(QProcess& process, const QStringList& arguments) const
     {
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("QUILLON_PORTS", ports.path());
-        environment.insert("QUILLON_HOME", home.path());
-        process.setProcessEnvironment(environment);
-        process.start(QCoreApplication::applicationDirPath() + "/../cli/quillon-cli",
-                      QStringList{"send", "--clock-factor", "50"} + arguments);
+        startCli(process, QStringList{"send", "--clock-factor", "50"} + arguments,
+                 {{"QUILLON_PORTS", modems.folder()}, {"QUILLON_HOME", home.path()}});
     }
 
     CliRun send(const QStringList& arguments) const
     {
         QProcess process;
         startSend(process, arguments);
-        CliRun run;
-        if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
-            return run;
-        run.exitCode = process.exitCode();
-        run.out = QString::fromUtf8(process.readAllStandardOutput());
-        run.err = QString::fromUtf8(process.readAllStandardError());
-        return run;
+        return finishCli(process);
     }
 
-    QTemporaryDir ports;
+    SimulatedModems modems; // COM1, COM2, ...
     QTemporaryDir home;
-    std::unique_ptr<sim::ModemSimulator> simulator;
 };
 
 TEST_F(SendCommandTest, SendsTheFileAndPrintsEveryRowAndTheTally)
 {
-    startModems({"cms-error=38,every=2"}); // every second submission fails
+    modems.start({"cms-error=38,every=2"}); // every second submission fails
     const QString list = writeList("+447700900001\tone\n"
                                    "+447700900002\ttwo\n"
                                    "+447700900001\tagain\n"
@@ -102,20 +67,20 @@ TEST_F(SendCommandTest, SendsTheFileAndPrintsEveryRowAndTheTally)
                            "successfully.\t0",
                            "Sent 2, failed 1, excluded 0, skipped 1, stopped 0"}));
     EXPECT_TRUE(lines.first().contains(" Message or ")) << lines.first().toStdString();
-    ASSERT_EQ(simulator->messages().size(), 2u);
-    EXPECT_EQ(simulator->messages()[0].mode, "text");
+    ASSERT_EQ(modems.air().size(), 2u);
+    EXPECT_EQ(modems.air()[0].mode, "text");
 }
 
 TEST_F(SendCommandTest, ManualQuotaAndAPortWithoutModem)
 {
-    startModems({"", ""});
+    modems.start({"", ""});
     const QString list = writeList("+447700900001\ta\n+447700900002\tb\n+447700900003\tc\n");
     const CliRun run =
         send({"--file", list, "--port", "COM1", "--port", "COM2", "--quota", "COM1=1", "--fast"});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_TRUE(run.out.endsWith("Sent 3, failed 0, excluded 0, skipped 0, stopped 0\n"));
     int fromCom1 = 0;
-    for (const sim::AirMessage& m : simulator->messages())
+    for (const sim::AirMessage& m : modems.air())
         fromCom1 += m.port == "COM1" ? 1 : 0;
     EXPECT_EQ(fromCom1, 1);
 
@@ -128,7 +93,7 @@ TEST_F(SendCommandTest, ManualQuotaAndAPortWithoutModem)
 // gets its status and the tally is printed.
 TEST_F(SendCommandTest, SigtermStopsTheRunAsStopDoes)
 {
-    startModems({"cmgs-latency=40"}); // well inside the time-out at 50 times the designed pace
+    modems.start({"cmgs-latency=40"}); // well inside the time-out at 50 times the designed pace
     QByteArray lines;
     for (int i = 0; i < 40; ++i)
         lines += "+4477009001" + QByteArray::number(10 + i) + "\thello\n";
@@ -136,7 +101,7 @@ TEST_F(SendCommandTest, SigtermStopsTheRunAsStopDoes)
     QProcess process;
     startSend(process, {"--file", list, "--all", "--fast"});
     ASSERT_TRUE(process.waitForStarted());
-    while (simulator->messages().size() < 3 && process.state() == QProcess::Running)
+    while (modems.air().size() < 3 && process.state() == QProcess::Running)
         process.waitForReadyRead(50);
     process.terminate();
     ASSERT_TRUE(process.waitForFinished(30000));
@@ -156,14 +121,14 @@ TEST_F(SendCommandTest, SigtermStopsTheRunAsStopDoes)
     }
     EXPECT_EQ(rows, 40);
     EXPECT_LT(sent, 40);
-    EXPECT_EQ(sent, int(simulator->messages().size()));
+    EXPECT_EQ(sent, int(modems.air().size()));
     EXPECT_TRUE(out.filter(QRegularExpression("^Sent \\d+, failed 0")).size() == 1);
 }
 
 // Only with --delivery-reports does a message ask for a status report (TP-SRR).
 TEST_F(SendCommandTest, DeliveryReportsOptionAsksForReports)
 {
-    startModems({""});
+    modems.start({""});
     const QString list = writeList("+447700900001\ta\n");
     for (const bool asked : {false, true}) {
         QStringList arguments = {"--file", list, "--port", "COM1", "--fast"};
@@ -171,8 +136,8 @@ TEST_F(SendCommandTest, DeliveryReportsOptionAsksForReports)
             arguments.append("--delivery-reports");
         const CliRun run = send(arguments);
         ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
-        ASSERT_FALSE(simulator->messages().empty());
-        EXPECT_EQ(simulator->messages().back().pdu.mid(2, 2), asked ? "31" : "11");
+        ASSERT_FALSE(modems.air().empty());
+        EXPECT_EQ(modems.air().back().pdu.mid(2, 2), asked ? "31" : "11");
     }
 }
 
@@ -201,7 +166,7 @@ TEST_F(SendCommandTest, RefusesBadArguments)
 
 TEST_F(SendCommandTest, ReadsWorkbooksAndTextFilesOfNumbersAsTheImportDoes)
 {
-    startModems({""});
+    modems.start({""});
     const QString workbook = home.filePath("list.xlsx");
     ASSERT_TRUE(WriteWorkbook(workbook, {{"Sheet1",
                                           {{QString("Number"), QString("Text")},
@@ -219,7 +184,7 @@ TEST_F(SendCommandTest, ReadsWorkbooksAndTextFilesOfNumbersAsTheImportDoes)
         << run.out.toStdString();
 
     QStringList texts;
-    for (const sim::AirMessage& m : simulator->messages())
+    for (const sim::AirMessage& m : modems.air())
         texts.append(m.destination + ' ' + m.text);
     texts.sort();
     EXPECT_EQ(texts, QStringList({"+447700900001 from a sheet", "+447700900003 same for all",
@@ -228,7 +193,7 @@ TEST_F(SendCommandTest, ReadsWorkbooksAndTextFilesOfNumbersAsTheImportDoes)
 
 TEST_F(SendCommandTest, RowsTheGsmAlphabetCannotCarryAreRefusedReplacedOrSentAsUnicode)
 {
-    startModems({""});
+    modems.start({""});
     const QString list = writeList("+447700900001\tDear Mr García\n"
                                    "+447700900002\tplain\n"
                                    "+447700900003\t“Sofía”\n");
@@ -238,11 +203,11 @@ TEST_F(SendCommandTest, RowsTheGsmAlphabetCannotCarryAreRefusedReplacedOrSentAsU
                                      "carry: í “ ”; nothing sent."))
         << refused.err.toStdString();
     EXPECT_TRUE(refused.out.isEmpty());
-    EXPECT_TRUE(simulator->messages().empty());
+    EXPECT_TRUE(modems.air().empty());
 
     const auto sentTexts = [this](std::size_t from) {
         QStringList texts;
-        const std::vector<sim::AirMessage> messages = simulator->messages();
+        const std::vector<sim::AirMessage> messages = modems.air();
         for (std::size_t i = from; i < messages.size(); ++i)
             texts.append(QStringLiteral("%1 %2 dcs %3")
                              .arg(messages[i].destination, messages[i].text)

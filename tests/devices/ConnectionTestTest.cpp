@@ -3,8 +3,10 @@
 #include "base/StatusTexts.h"
 #include "devices/DeviceTexts.h"
 #include "support/DeviceDialogFixture.h"
-#include "support/QStringPrinter.h"
+#include "support/QtPrinters.h"
 
+#include <QDir>
+#include <QFile>
 #include <condition_variable>
 #include <mutex>
 
@@ -66,7 +68,7 @@ protected:
 
 TEST_F(ConnectionTestTest, RunsEveryCaseAndKeepsErrorsAsStatuses)
 {
-    startModems({"", "cms-error=330"});
+    modems.start({"", "cms-error=330"});
     addDevice(4);
     addDevice(5, "PDU Mode", "+4912", "PDU Mode");
     const auto test = open("COM4;COM5;");
@@ -79,7 +81,7 @@ TEST_F(ConnectionTestTest, RunsEveryCaseAndKeepsErrorsAsStatuses)
     ASSERT_TRUE(test->Start());
     test->waitUntilFinished();
     EXPECT_EQ(statusesOf(test->cases()), QStringList(4, StatusTexts::messageSent()));
-    const std::vector<sim::AirMessage> air = simulator->messages();
+    const std::vector<sim::AirMessage> air = modems.air();
     ASSERT_EQ(air.size(), 4u);
     EXPECT_EQ(air[1].smsc, "+4977");
     EXPECT_EQ(air[2].mode, "text");
@@ -138,7 +140,7 @@ struct Gate
 
 TEST_F(ConnectionTestTest, StopOnlyAsksAndTheDialogWaitsForTheThread)
 {
-    startModems({""});
+    modems.start({""});
     addDevice(4);
     Gate gate;
     deviceChannel.closeAllChannels = [&gate] { gate.pass(); };
@@ -160,7 +162,7 @@ TEST_F(ConnectionTestTest, StopOnlyAsksAndTheDialogWaitsForTheThread)
     gate.release();
     test->waitUntilFinished();
     EXPECT_EQ(statusesOf(test->cases()), QStringList(4, QStringLiteral("Stopped")));
-    EXPECT_TRUE(simulator->messages().empty());
+    EXPECT_TRUE(modems.air().empty());
     prompter.answer(true);
     EXPECT_TRUE(test->Close()); // now it asks about the device left without settings
     EXPECT_EQ(prompter.texts().last(),
@@ -207,7 +209,7 @@ TEST_F(ConnectionTestTest, LogIsWrittenAfterARun)
     ASSERT_TRUE(test->Start()); // no modem: every case fails on the port
     test->waitUntilFinished();
     ASSERT_TRUE(test->canSaveLog());
-    const QString path = folder.filePath("log.txt");
+    const QString path = QDir(modems.folder()).filePath("log.txt");
     ASSERT_TRUE(test->SaveTestCaseLog(path));
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
@@ -215,7 +217,7 @@ TEST_F(ConnectionTestTest, LogIsWrittenAfterARun)
         reinterpret_cast<const char16_t*>(file.readAll().constData() + 2), (file.size() - 2) / 2);
     EXPECT_TRUE(text.startsWith("COM Port :COM4\r\n"));
     EXPECT_TRUE(text.contains("\r\n\r\nCase 1:\r\nDevice Connection Error\r\nPDU Mode with"));
-    EXPECT_FALSE(test->SaveTestCaseLog(folder.filePath("missing/log.txt")));
+    EXPECT_FALSE(test->SaveTestCaseLog(QDir(modems.folder()).filePath("missing/log.txt")));
 }
 
 } // namespace

@@ -5,7 +5,7 @@
 #include "devices/DeviceSettings.h"
 #include "devices/DeviceTexts.h"
 #include "support/DeviceDialogFixture.h"
-#include "support/QStringPrinter.h"
+#include "support/QtPrinters.h"
 
 namespace {
 
@@ -25,7 +25,7 @@ TEST_F(DeviceSelectionTest, TheThirtyThirdTickedDeviceIsRefused)
     QStringList profiles;
     for (int i = 0; i < 33; ++i)
         profiles.append(QString());
-    startModems(profiles);
+    modems.start(profiles);
     for (int i = 0; i < 33; ++i)
         addDevice(FirstPort + i);
 
@@ -39,7 +39,7 @@ TEST_F(DeviceSelectionTest, TheThirtyThirdTickedDeviceIsRefused)
 
 TEST_F(DeviceSelectionTest, ConfirmedDevicesReachTheListsAndRecordsAndReadBack)
 {
-    startModems({"", "", "", ""});
+    modems.start({"", "", "", ""});
     addDevice(4);
     addDevice(5, QString()); // no mode: asked about and skipped
     addDevice(6, QStringLiteral("Text Mode"));
@@ -92,7 +92,7 @@ TEST_F(DeviceSelectionTest, RefusalsStopBeforeAnyProbe)
 
 TEST_F(DeviceSelectionTest, AVanishedPortIsAskedAboutAndCancelEnds)
 {
-    startModems({""});
+    modems.start({""});
     addDevice(4);
     addDevice(9); // nothing there
     prompter.answer(false);

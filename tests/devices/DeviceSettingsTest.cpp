@@ -5,7 +5,7 @@
 #include "devices/DeviceTexts.h"
 #include "modem/SubmissionContext.h"
 #include "support/DeviceDialogFixture.h"
-#include "support/QStringPrinter.h"
+#include "support/QtPrinters.h"
 
 namespace {
 
@@ -72,7 +72,7 @@ TEST_F(DeviceSettingsTest, CustomSmscRules)
 
 TEST_F(DeviceSettingsTest, SelectingARowShowsDetailsAndFillsTheModeOnce)
 {
-    startModems({""});
+    modems.start({""});
     addDevice(4, QString(), "+4912", "Text Mode");
     addDevice(8); // no modem there any more
     select(0);
@@ -98,14 +98,14 @@ TEST_F(DeviceSettingsTest, SelectingARowShowsDetailsAndFillsTheModeOnce)
 
 TEST_F(DeviceSettingsTest, TestMessageReachesTheAir)
 {
-    startModems({""});
+    modems.start({""});
     addDevice(4);
     select(0);
     settings.customBox = true;
     settings.customNumber = QStringLiteral("+4977");
 
     EXPECT_EQ(sendTest("+4917012345"), StatusTexts::messageSent());
-    const std::vector<sim::AirMessage> air = simulator->messages();
+    const std::vector<sim::AirMessage> air = modems.air();
     ASSERT_EQ(air.size(), 1u);
     EXPECT_EQ(air[0].destination, "+4917012345");
     EXPECT_EQ(air[0].text, "Test message has been sent by PDU Mode");
@@ -115,7 +115,7 @@ TEST_F(DeviceSettingsTest, TestMessageReachesTheAir)
 
 TEST_F(DeviceSettingsTest, TestMessageRefusalsAndErrors)
 {
-    startModems({"cms-error=330", "text-only,hang"});
+    modems.start({"cms-error=330", "text-only,hang"});
     addDevice(4);
     addDevice(5, QStringLiteral("Text Mode"));
     addDevice(6, QString(), QString());
@@ -138,7 +138,7 @@ TEST_F(DeviceSettingsTest, TestMessageRefusalsAndErrors)
     EXPECT_EQ(prompter.texts(),
               QStringList({DeviceText::invalidTestNumber(), DeviceText::invalidTestNumber(),
                            DeviceText::noDefaultSmsc()}));
-    EXPECT_TRUE(simulator->messages().empty());
+    EXPECT_TRUE(modems.air().empty());
 }
 
 } // namespace

@@ -7,12 +7,11 @@
 #include "devices/ScanResults.h"
 #include "modem/CSMSSerialPort.h"
 #include "modem/PortMap.h"
-#include "sim/ModemSimulator.h"
-#include "support/ModemNoise.h"
 #include "support/PseudoTerminal.h"
-#include "support/QStringPrinter.h"
+#include "support/QtPrinters.h"
 #include "support/RecordingChannel.h"
 #include "support/ScriptedPrompter.h"
+#include "support/SimulatedModems.h"
 
 #include <QDir>
 #include <QFile>
@@ -67,24 +66,6 @@ class ModemScanTest : public ::testing::Test
 protected:
     static constexpr int FirstPort = 4;
 
-    // noise: every modem prints the usual unsolicited lines (see ModemNoise.h).
-    void startModems(const QStringList& profiles, bool noise = true)
-    {
-        ASSERT_TRUE(folder.isValid());
-        sim::SimulatorOptions options;
-        if (noise)
-            addUnsolicitedNoise(options);
-        options.portsDir = folder.path().toStdString();
-        options.firstPort = FirstPort;
-        options.modems = static_cast<int>(profiles.size());
-        for (qsizetype i = 0; i < profiles.size(); ++i) {
-            if (!profiles[i].isEmpty())
-                options.addProfile(FirstPort + static_cast<int>(i), profiles[i]);
-        }
-        simulator = std::make_unique<sim::ModemSimulator>(options);
-        simulator->start();
-    }
-
     void runScan()
     {
         ASSERT_TRUE(scan.StartModemScan());
@@ -100,9 +81,8 @@ protected:
         return ports;
     }
 
-    QTemporaryDir folder;
-    std::unique_ptr<sim::ModemSimulator> simulator;
-    PortMap ports{folder.path()};
+    SimulatedModems modems{FirstPort};
+    PortMap& ports = modems.ports();
     Clock clock{25};
     CSMSSerialPort channel{ports, clock};
     FixedLister lister;
@@ -116,8 +96,8 @@ protected:
 TEST_F(ModemScanTest, ASimThatStandsInTheWayIsSaidInTheRowAndDetailsAndAGoodOneShowsNothing)
 {
     const QString urc = QStringLiteral(",urc=\"+CREG: 1\",urc=^RSSI:20,urc-every=2");
-    startModems({"imei=1,pin=1234" + urc, "imei=2,sim-puk" + urc, "imei=3,no-sim" + urc,
-                 "imei=4,not-registered" + urc, "imei=5" + urc});
+    modems.start({"imei=1,pin=1234" + urc, "imei=2,sim-puk" + urc, "imei=3,no-sim" + urc,
+                  "imei=4,not-registered" + urc, "imei=5" + urc});
     runScan();
 
     const std::vector<ScanDeviceRow> rows = results.rows();
@@ -138,7 +118,7 @@ TEST_F(ModemScanTest, ASimThatStandsInTheWayIsSaidInTheRowAndDetailsAndAGoodOneS
 
 TEST_F(ModemScanTest, ListsEachModemWithItsRowDetailsAndMode)
 {
-    startModems({"imei=111", "text-only,imei=222,smsc=+4912345", "pdu-only,imei=333"});
+    modems.start({"imei=111", "text-only,imei=222,smsc=+4912345", "pdu-only,imei=333"});
     runScan();
 
     const std::vector<ScanDeviceRow> rows = results.rows();
@@ -166,7 +146,8 @@ TEST_F(ModemScanTest, ListsEachModemWithItsRowDetailsAndMode)
 // finds: the interrogation of a noisy modem is the one of a quiet modem, question for question.
 TEST_F(ModemScanTest, UnsolicitedLinesInEveryAnswerChangeNeitherTheQuestionsNorTheFindings)
 {
-    startModems({"imei=111", UnsolicitedNoise + ",urc-every=1,imei=111"}, false);
+    modems.start({"imei=111", UnsolicitedNoise + ",urc-every=1,imei=111"},
+                 SimulatedModems::Noise::Quiet);
     struct Interrogation
     {
         QList<QByteArray> written;
@@ -205,9 +186,9 @@ TEST_F(ModemScanTest, UnsolicitedLinesInEveryAnswerChangeNeitherTheQuestionsNorT
 
 TEST_F(ModemScanTest, APortThatIsNoModemKeepsItsLineSettings)
 {
-    startModems({"imei=1"});
+    modems.start({"imei=1"});
     PseudoTerminal console; // answers nothing, as a console or a GPS receiver would
-    ASSERT_TRUE(QFile::link(console.slavePath(), QDir(folder.path()).filePath("COM9")));
+    ASSERT_TRUE(QFile::link(console.slavePath(), QDir(modems.folder()).filePath("COM9")));
     termios before = console.slaveSettings();
     cfsetospeed(&before, B115200);
     before.c_lflag |= ICANON | ECHO;
@@ -222,7 +203,7 @@ TEST_F(ModemScanTest, APortThatIsNoModemKeepsItsLineSettings)
 
 TEST_F(ModemScanTest, SystemNamesDescribePortsOrAreSkipped)
 {
-    startModems({"imei=1", "imei=2", "imei=3", "imei=4", "imei=5"});
+    modems.start({"imei=1", "imei=2", "imei=3", "imei=4", "imei=5"});
     lister.listed = {
         {4, "USB Modem"},                  // gets its tag and describes the port
         {5, "Acme Modem (COM5)"},          // used as it is
@@ -243,7 +224,7 @@ TEST_F(ModemScanTest, SystemNamesDescribePortsOrAreSkipped)
 
 TEST_F(ModemScanTest, OneImeiIsListedOnceAndBusyPortsAreSkipped)
 {
-    startModems({"imei=777", "imei=777", "imei=888", "imei=999"});
+    modems.start({"imei=777", "imei=777", "imei=888", "imei=999"});
     // Another program holds COM6: it exists, so it is probed, but it cannot be opened.
     CSMSSerialPort other(ports, clock);
     other.Open(FirstPort + 2, 1000);
@@ -256,13 +237,13 @@ TEST_F(ModemScanTest, OneImeiIsListedOnceAndBusyPortsAreSkipped)
 
 TEST_F(ModemScanTest, NoPortAtAllIsToldPortsWithoutModemsAreNot)
 {
-    ASSERT_TRUE(folder.isValid());
+    ASSERT_TRUE(QDir(modems.folder()).exists());
     runScan();
     EXPECT_EQ(prompter.texts(), QStringList{ModemScan::NoDeviceMessage()});
 
     ScriptedPrompter quiet;
     ModemScan again{{ports, clock, channel, lister, sink, quiet, {}, {}}};
-    startModems({"hang", "echo-only"});
+    modems.start({"hang", "echo-only"});
     ASSERT_TRUE(again.StartModemScan());
     again.waitUntilFinished();
     EXPECT_TRUE(results.rows().empty());
@@ -272,7 +253,7 @@ TEST_F(ModemScanTest, NoPortAtAllIsToldPortsWithoutModemsAreNot)
 
 TEST_F(ModemScanTest, StoppingMidScanKeepsTheRowsFound)
 {
-    startModems({"imei=1", "imei=2", "imei=3"});
+    modems.start({"imei=1", "imei=2", "imei=3"});
     sink.stopAfter = 1;
     sink.scan = &scan;
     runScan();
@@ -287,7 +268,7 @@ TEST_F(ModemScanTest, StoppingMidScanKeepsTheRowsFound)
 
 TEST_F(ModemScanTest, StopAsksFirstAndNoLetsTheScanGoOn)
 {
-    startModems({"imei=1", "imei=2"});
+    modems.start({"imei=1", "imei=2"});
     prompter.answer(false);
     ASSERT_TRUE(scan.StartModemScan());
     // The scan waits at its next port boundary while the question is open.
@@ -301,7 +282,7 @@ TEST_F(ModemScanTest, StopAsksFirstAndNoLetsTheScanGoOn)
 
 TEST_F(ModemScanTest, StopAnsweredYesEndsTheScanWithoutItsClosingMessages)
 {
-    startModems({"hang", "hang", "hang"});
+    modems.start({"hang", "hang", "hang"});
     prompter.answer(true);
     ASSERT_TRUE(scan.StartModemScan());
     EXPECT_TRUE(scan.StopModemScan(true, ModemScan::TroubleshootingQuestion()));

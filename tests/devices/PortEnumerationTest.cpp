@@ -3,7 +3,7 @@
 #include "devices/OpeningProbe.h"
 #include "devices/PortNameMerge.h"
 #include "modem/PortMap.h"
-#include "support/QStringPrinter.h"
+#include "support/QtPrinters.h"
 
 #include <QDir>
 #include <QFile>

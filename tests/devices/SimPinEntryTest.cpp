@@ -1,6 +1,6 @@
 #include "devices/SimPinEntry.h"
 
-#include "support/QStringPrinter.h"
+#include "support/QtPrinters.h"
 #include "support/ScriptedPrompter.h"
 #include "support/SimulatedModem.h"
 

@@ -1,7 +1,7 @@
 #include "modem/ReplyCollector.h"
 
-#include "QtPrinters.h"
 #include "modem/UnsolicitedLines.h"
+#include "support/QtPrinters.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,3 @@
-#include "QtPrinters.h"
 #include "ScriptedModem.h"
 #include "base/Clock.h"
 #include "modem/CSMSException.h"
@@ -11,7 +10,9 @@
 #include "modem/PortMap.h"
 #include "modem/SendOptions.h"
 #include "modem/SubmissionStatus.h"
+#include "support/QtPrinters.h"
 #include "support/RecordingChannel.h"
+#include "support/WaitUntil.h"
 
 #include <QDir>
 #include <QFile>
@@ -144,7 +145,8 @@ TEST_F(ScriptedSubmissionTest, StaleReplyIsNotTakenForTheNextMessage)
 {
     auto charset = std::make_shared<QByteArray>("UCS2");
     start([charset](const QByteArray& input) -> QByteArray {
-        // A modem slow enough that every read takes one answer: a late one shifts them all.
+        // A modem slow enough that every read takes one answer: a late one shifts them all. The
+        // slowness is the modem's own, so it is a sleep, not a wait.
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
         if (input == "AT+CSCS?")
             return "\r\n+CSCS: \"" + *charset + "\"\r\n\r\nOK\r\n";
@@ -161,8 +163,8 @@ TEST_F(ScriptedSubmissionTest, StaleReplyIsNotTakenForTheNextMessage)
         return okTo(input);
     });
     modem->push("\r\n+CMGS: 5\r\n\r\nOK\r\n");
-    // The pty hands bytes over asynchronously: let the late reply arrive before we start.
-    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    // The pty hands bytes over asynchronously: the late reply is there before we start.
+    ASSERT_TRUE(waitUntil([&] { return serial.WaitForData(0); }));
     EXPECT_EQ(statusOf(true, {"hello", {}, "+447700900123", 0}), "Message sent successfully.");
     EXPECT_TRUE(channel.transcript().contains("hello\x1A\r\n"));
 }
@@ -173,6 +175,8 @@ TEST_F(ScriptedSubmissionTest, LateAnswerNeverReachesTheNextCommand)
 {
     start([](const QByteArray& input) -> QByteArray {
         if (input == "AT+GMI") {
+            // Silent past the channel's 200 ms (5 s designed) time-out: the program's clock
+            // decides when it gives up, so only time can pass here.
             std::this_thread::sleep_for(std::chrono::milliseconds(260));
             return "\r\nLATECORP\r\n\r\nOK\r\n";
         }

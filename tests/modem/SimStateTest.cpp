@@ -1,6 +1,6 @@
 #include "modem/SimState.h"
 
-#include "QtPrinters.h"
+#include "support/QtPrinters.h"
 #include "support/SimulatedModem.h"
 
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
-#include "QtPrinters.h"
 #include "modem/CSMSException.h"
 #include "modem/DeviceInfoLookup.h"
 #include "modem/Interrogation.h"
 #include "modem/ModemCommands.h"
+#include "support/QtPrinters.h"
 #include "support/SimulatedModem.h"
 
 // Interrogation of simulated modems: the device information text and the scan's queries.

@@ -1,9 +1,9 @@
-#include "QtPrinters.h"
 #include "modem/ConcatReferenceCounter.h"
 #include "modem/MessageSenders.h"
 #include "modem/ModemCommands.h"
 #include "modem/ReportRouting.h"
 #include "modem/SendOptions.h"
+#include "support/QtPrinters.h"
 #include "support/SimulatedModem.h"
 
 #include <map>
@@ -79,7 +79,7 @@ TEST_F(SimulatedReportsTest, RoutedReportsNameEachPartsReference)
             EXPECT_EQ(byReference[part].status, 0x46);
         }
         serial.Close();
-        simulator.reset();
+        modems.stop();
     }
 }
 
@@ -104,7 +104,7 @@ TEST_F(SimulatedReportsTest, StoredReportsAreAnnouncedAndReadFromTheStore)
         EXPECT_EQ(stored[1].report.messageReference, sentReferences[1]);
         EXPECT_EQ(stored[1].report.outcome, ReportOutcome::Delivered);
         serial.Close();
-        simulator.reset();
+        modems.stop();
         channel.clearTranscript();
     }
 }

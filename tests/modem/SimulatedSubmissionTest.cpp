@@ -1,4 +1,3 @@
-#include "QtPrinters.h"
 #include "modem/CSMSException.h"
 #include "modem/ConcatReferenceCounter.h"
 #include "modem/DeviceInfoLookup.h"
@@ -7,6 +6,7 @@
 #include "modem/PduSubmission.h"
 #include "modem/SendOptions.h"
 #include "modem/SubmissionStatus.h"
+#include "support/QtPrinters.h"
 #include "support/SimulatedModem.h"
 
 #include <algorithm>
@@ -187,7 +187,7 @@ TEST_F(SimulatedSubmissionTest, EarlierPartRefusedFailsTheMessage)
         EXPECT_EQ(submissionsIn(channel.transcript()), 3);
         EXPECT_EQ(air().size(), 2u) << "parts 1 and 3 of 3 went on the air";
         serial.Close();
-        simulator.reset();
+        modems.stop();
         channel.clearTranscript();
     }
 }
@@ -219,7 +219,7 @@ TEST_F(SimulatedSubmissionTest, SilentModemIsAnErrorNotASuccess)
         EXPECT_EQ(channel.transcript(), expected);
         EXPECT_TRUE(air().empty());
         serial.Close();
-        simulator.reset();
+        modems.stop();
         channel.clearTranscript();
     }
     startModem("hang");
@@ -232,7 +232,7 @@ TEST_F(SimulatedSubmissionTest, VanishedModemIsAnErrorNotASuccess)
     EXPECT_EQ(send(Mode::Pdu, "first"), SubmissionOutcome::Sent);
     const CSMSException error = errorOf(Mode::Pdu, QString(200, u'a'));
     EXPECT_EQ(error.code(), CSMSException::SystemErrorBase | EIO);
-    EXPECT_FALSE(simulator->present(Port));
+    EXPECT_FALSE(modems.simulator().present(Port));
     EXPECT_EQ(air().size(), 1u);
 }
 
@@ -369,7 +369,7 @@ TEST_F(SimulatedSubmissionTest, TextModeUnicodeChoosesHexBeforeUcs2)
         for (const sim::AirMessage& message : sent)
             EXPECT_EQ(message.dcs, 8);
         serial.Close();
-        simulator.reset();
+        modems.stop();
         channel.clearTranscript();
     }
 }
@@ -395,7 +395,7 @@ TEST_F(SimulatedSubmissionTest, TextModeKeepsEveryCharacter)
         ASSERT_EQ(air().size(), 1u);
         EXPECT_EQ(air().front().text, text);
         serial.Close();
-        simulator.reset();
+        modems.stop();
     }
 }
 
@@ -424,7 +424,7 @@ TEST_F(SimulatedSubmissionTest, ModemGoneRightAfterAcceptingHasSent)
         EXPECT_EQ(statusOf(mode, "hello"), "Message sent successfully.");
         EXPECT_EQ(air().size(), 1u);
         serial.Close();
-        simulator.reset();
+        modems.stop();
     }
 }
 
@@ -472,7 +472,7 @@ TEST_F(DeliveryReportSubmissionTest, EveryPartAsksForAReportAndKeepsItsReference
                     EXPECT_EQ(message.pdu.mid(2, 2), expectedFirst);
             }
             serial.Close();
-            simulator.reset();
+            modems.stop();
             channel.clearTranscript();
         }
     }

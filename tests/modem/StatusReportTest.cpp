@@ -1,6 +1,6 @@
 #include "modem/StatusReport.h"
 
-#include "QtPrinters.h"
+#include "support/QtPrinters.h"
 
 #include <QTimeZone>
 #include <gtest/gtest.h>

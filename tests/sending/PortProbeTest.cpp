@@ -1,14 +1,11 @@
 #include "sending/PortProbe.h"
 
 #include "base/Clock.h"
-#include "modem/PortMap.h"
 #include "sending/SendPreparation.h"
-#include "sim/ModemSimulator.h"
-#include "support/QStringPrinter.h"
+#include "support/QtPrinters.h"
+#include "support/SimulatedModems.h"
 
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
-#include <memory>
 
 namespace {
 
@@ -18,28 +15,14 @@ class PortProbeTest : public ::testing::Test
 protected:
     static constexpr int FirstPort = 3;
 
-    void startModems(const QStringList& profiles)
-    {
-        sim::SimulatorOptions options;
-        options.portsDir = folder.path().toStdString();
-        options.firstPort = FirstPort;
-        options.modems = int(profiles.size());
-        for (int i = 0; i < int(profiles.size()); ++i)
-            options.addProfile(FirstPort + i, profiles[i] + ",urc=\"+CREG: 1\",urc=^RSSI:20");
-        simulator = std::make_unique<sim::ModemSimulator>(options);
-        simulator->start();
-    }
-
-    QTemporaryDir folder;
-    PortMap ports{folder.path()};
+    SimulatedModems modems{FirstPort};
     Clock clock{50};
-    SerialPortProbe probe{ports, clock};
-    std::unique_ptr<sim::ModemSimulator> simulator;
+    SerialPortProbe probe{modems.ports(), clock};
 };
 
 TEST_F(PortProbeTest, ASimThatCannotSendIsNamedAndAGoodModemPasses)
 {
-    startModems({"pin=1234", "sim-puk", "no-sim", "not-registered", "creg=5", "hang"});
+    modems.start({"pin=1234", "sim-puk", "no-sim", "not-registered", "creg=5", "hang"});
     EXPECT_EQ(probe.probe(3), "SIM PIN required");
     EXPECT_EQ(probe.probe(4), "SIM PUK required");
     EXPECT_EQ(probe.probe(5), "SIM not inserted");
@@ -51,7 +34,7 @@ TEST_F(PortProbeTest, ASimThatCannotSendIsNamedAndAGoodModemPasses)
 
 TEST_F(PortProbeTest, DeviceCheckSaysWhichDeviceHasWhichSimTrouble)
 {
-    startModems({"pin=1234", ""});
+    modems.start({"pin=1234", ""});
     DeviceCheckPlan plan;
     plan.devices = {{"COM3 - Modem 3", 3}, {"COM4 - Modem 4", 4}, {"COM9 - Gone", 9}};
     const DeviceCheckOutcome outcome = SendPreparation::checkDevices(plan, probe, {});

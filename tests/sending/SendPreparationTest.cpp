@@ -8,7 +8,7 @@
 #include "sending/PortProbe.h"
 #include "sending/RunOptions.h"
 #include "sending/RunState.h"
-#include "support/QStringPrinter.h"
+#include "support/QtPrinters.h"
 #include "support/ScriptedPrompter.h"
 
 #include <QTemporaryDir>

@@ -2,12 +2,12 @@
 #include "sending/RowPredicates.h"
 #include "support/Gate.h"
 #include "support/RunFixture.h"
+#include "support/WaitUntil.h"
 
 #include <algorithm>
 #include <map>
 #include <memory>
 #include <set>
-#include <thread>
 
 namespace {
 
@@ -517,8 +517,7 @@ TEST_F(SendingRunTest, APauseStartedBeforeTheLastRowEndsOnceEveryRowHasItsOutcom
     });
     submitter.behave(5, [&](int, const SendRequest&, int) {
         lastRowInFlight.open();
-        for (int i = 0; i < 10000 && state.PauseActive != 1; ++i)
-            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        waitUntil([&] { return state.PauseActive == 1; });
         return SubmitOutcome::Sent;
     });
     runToEnd();

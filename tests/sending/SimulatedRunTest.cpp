@@ -2,14 +2,12 @@
 #include "modem/SendOptions.h"
 #include "sending/ModemSubmitter.h"
 #include "sending/RowPredicates.h"
-#include "sim/ModemSimulator.h"
-#include "support/ModemNoise.h"
 #include "support/RunFixture.h"
+#include "support/WaitUntil.h"
 
 #include <algorithm>
 #include <map>
 #include <set>
-#include <thread>
 
 namespace {
 
@@ -23,19 +21,10 @@ protected:
     // Modems on ports 3, 4, ... each with its profile items; all of them chosen in PDU mode.
     void startModems(const QStringList& profiles, int mode = 1)
     {
-        sim::SimulatorOptions simOptions;
-        addUnsolicitedNoise(simOptions);
-        simOptions.portsDir = portsDir.path().toStdString();
-        simOptions.firstPort = FirstPort;
-        simOptions.modems = int(profiles.size());
+        modems.start(profiles);
         std::vector<std::pair<int, int>> chosen;
-        for (int i = 0; i < int(profiles.size()); ++i) {
-            if (!profiles[i].isEmpty())
-                simOptions.addProfile(FirstPort + i, profiles[i]);
-            chosen.push_back({FirstPort + i, mode});
-        }
-        simulator = std::make_unique<sim::ModemSimulator>(simOptions);
-        simulator->start();
+        for (int i = 0; i < int(profiles.size()); ++i)
+            chosen.push_back({FirstModemPort + i, mode});
         useDevices(chosen);
         activeSubmitter = &recording;
     }
@@ -43,34 +32,27 @@ protected:
     std::map<QString, int> airPerPort() const
     {
         std::map<QString, int> counts;
-        for (const sim::AirMessage& m : simulator->messages())
+        for (const sim::AirMessage& m : modems.air())
             ++counts[m.port];
         return counts;
     }
     std::map<QString, int> airPerNumber() const
     {
         std::map<QString, int> counts;
-        for (const sim::AirMessage& m : simulator->messages())
+        for (const sim::AirMessage& m : modems.air())
             ++counts[m.destination];
         return counts;
     }
     // Waits (in real time, at most ten seconds) until the air holds count messages.
     bool airReaches(std::size_t count) const
     {
-        for (int i = 0; i < 1000; ++i) {
-            if (simulator->messages().size() >= count)
-                return true;
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        }
-        return false;
+        return waitUntil([&] { return modems.air().size() >= count; });
     }
 
-    static constexpr int FirstPort = 3;
     ConcatReferenceCounter references;
     SendOptions sendOptions;
-    ModemSubmitter modems{clock, references, &sendOptions, &devices.details()};
-    RecordingSubmitter recording{modems, events, eventMutex};
-    std::unique_ptr<sim::ModemSimulator> simulator;
+    ModemSubmitter modemSubmitter{clock, references, &sendOptions, &devices.details()};
+    RecordingSubmitter recording{modemSubmitter, events, eventMutex};
 };
 
 TEST_F(SimulatedRunTest, WorkersStartAtTheirRowClaimRowsOnceAndAFastModemSendsMore)
@@ -80,7 +62,7 @@ TEST_F(SimulatedRunTest, WorkersStartAtTheirRowClaimRowsOnceAndAFastModemSendsMo
     runToEnd();
 
     std::map<QString, QString> first;
-    for (const sim::AirMessage& m : simulator->messages())
+    for (const sim::AirMessage& m : modems.air())
         first.try_emplace(m.port, m.destination);
     EXPECT_EQ(first["COM3"], "1000");
     EXPECT_EQ(first["COM4"], "1001");
@@ -143,8 +125,8 @@ TEST_F(SimulatedRunTest, TwoDevicesAndOneRowStartOneWorker)
     startModems({"", ""});
     recipients(1);
     runToEnd();
-    ASSERT_EQ(simulator->messages().size(), 1u);
-    EXPECT_EQ(simulator->messages().front().port, "COM3");
+    ASSERT_EQ(modems.air().size(), 1u);
+    EXPECT_EQ(modems.air().front().port, "COM3");
     EXPECT_EQ(submissions().size(), 1u);
 }
 
@@ -162,7 +144,7 @@ TEST_F(SimulatedRunTest, DuplicatesAreSkippedAndExcludedNumbersExcluded)
 
     EXPECT_EQ(column(StatusColumn), QStringList({"Message sent successfully.", "Excluded.",
                                                  "Skipped.", "Message sent successfully."}));
-    EXPECT_EQ(simulator->messages().size(), 2u);
+    EXPECT_EQ(modems.air().size(), 2u);
 }
 
 TEST_F(SimulatedRunTest, PauseEveryFiveComesOnceForTenRowsAndNotAfterTheLast)
@@ -189,7 +171,7 @@ TEST_F(SimulatedRunTest, PauseEveryFiveComesOnceForTenRowsAndNotAfterTheLast)
     }
     EXPECT_EQ(pauses, 1);
     EXPECT_LE(submittedDuringPause, 1); // at most the other modem's message under way
-    EXPECT_EQ(simulator->messages().size(), 10u);
+    EXPECT_EQ(modems.air().size(), 10u);
 }
 
 TEST_F(SimulatedRunTest, ManualQuotaOfThreeStopsThatDeviceOthersCarryOn)
@@ -240,7 +222,7 @@ TEST_F(SimulatedRunTest, StopMidRunLeavesNoRowSendingAndLogsOnce)
         EXPECT_FALSE(row[StatusColumn].isEmpty());
         sent += row[StatusColumn] == "Message sent successfully." ? 1 : 0;
     }
-    EXPECT_EQ(std::size_t(sent), simulator->messages().size());
+    EXPECT_EQ(std::size_t(sent), modems.air().size());
     EXPECT_LT(sent, 40);
     const auto records = sentItemRecords();
     EXPECT_EQ(int(records.size()), sent);

@@ -1,6 +1,6 @@
-#include "QtPrinters.h"
 #include "sim/SimError.h"
 #include "sim/SimulatorOptions.h"
+#include "support/QtPrinters.h"
 
 #include <gtest/gtest.h>
 

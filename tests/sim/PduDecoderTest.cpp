@@ -1,6 +1,6 @@
 #include "sim/PduDecoder.h"
 
-#include "QtPrinters.h"
+#include "support/QtPrinters.h"
 
 #include <gtest/gtest.h>
 #include <optional>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "QtPrinters.h"
 #include "sim/ModemSimulator.h"
+#include "support/QtPrinters.h"
 
 #include <QByteArray>
 #include <QTemporaryDir>

@@ -1,7 +1,7 @@
 #include "spreadsheet/CellText.h"
 
 #include "spreadsheet/ExcelNumberFormat.h"
-#include "support/QStringPrinter.h"
+#include "support/QtPrinters.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "spreadsheet/SheetTable.h"
 
-#include "support/QStringPrinter.h"
+#include "support/QtPrinters.h"
 
 #include <gtest/gtest.h>
 

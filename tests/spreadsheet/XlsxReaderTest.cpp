@@ -1,5 +1,5 @@
 #include "spreadsheet/SpreadsheetReader.h"
-#include "support/QStringPrinter.h"
+#include "support/QtPrinters.h"
 #include "support/WorkbookFixture.h"
 
 #include <QDate>

@@ -2,7 +2,7 @@
 #include "stores/SentItemStore.h"
 #include "stores/TemplateStore.h"
 #include "support/FileBytes.h"
-#include "support/QStringPrinter.h"
+#include "support/QtPrinters.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>

@@ -2,7 +2,7 @@
 #include "stores/RecordFile.h"
 #include "stores/SentItemStore.h"
 #include "stores/TemplateStore.h"
-#include "support/QStringPrinter.h"
+#include "support/QtPrinters.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -199,6 +199,7 @@ TEST(StoreCrashTest, AStoreKilledMidRewriteHoldsTheOldOrTheNewContent)
         ASSERT_GT(child, 0);
         const bool started = waitReady(ready);
         ::close(ready);
+        // A random moment into the rewriting, not a wait: where the kill lands is what varies.
         if (started)
             ::usleep(std::uniform_int_distribution<useconds_t>(0, 30000)(rng));
         ::kill(child, SIGKILL);

@@ -7,36 +7,16 @@
 #include "devices/DeviceTable.h"
 #include "modem/CSMSSerialPort.h"
 #include "modem/ConcatReferenceCounter.h"
-#include "modem/PortMap.h"
-#include "sim/ModemSimulator.h"
-#include "support/ModemNoise.h"
 #include "support/ScriptedPrompter.h"
+#include "support/SimulatedModems.h"
 
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
-#include <memory>
 
 // Simulated modems on COM4, COM5, ... and the rows a finished scan would have listed for them.
 class DeviceDialogFixture : public ::testing::Test
 {
 protected:
     static constexpr int FirstPort = 4;
-
-    void startModems(const QStringList& profiles)
-    {
-        ASSERT_TRUE(folder.isValid());
-        sim::SimulatorOptions options;
-        addUnsolicitedNoise(options);
-        options.portsDir = folder.path().toStdString();
-        options.firstPort = FirstPort;
-        options.modems = int(profiles.size());
-        for (qsizetype i = 0; i < profiles.size(); ++i) {
-            if (!profiles[i].isEmpty())
-                options.addProfile(FirstPort + int(i), profiles[i]);
-        }
-        simulator = std::make_unique<sim::ModemSimulator>(options);
-        simulator->start();
-    }
 
     // A listed device as the scan leaves it: its details entry, row and mode code.
     void addDevice(int port, const QString& mode = QStringLiteral("PDU Mode"),
@@ -63,11 +43,9 @@ protected:
         table.customSmsc.append(portText + QStringLiteral("||||N"));
     }
 
-    QTemporaryDir folder;
-    std::unique_ptr<sim::ModemSimulator> simulator;
-    PortMap ports{folder.path()};
+    SimulatedModems modems{FirstPort};
     Clock clock{25};
-    CSMSSerialPort channel{ports, clock};
+    CSMSSerialPort channel{modems.ports(), clock};
     int closeAllCalls = 0;
     DeviceChannel deviceChannel{channel, clock, [this] { ++closeAllCalls; }};
     ConcatReferenceCounter references;

@@ -25,24 +25,24 @@ inline bool processUntil(const std::function<bool()>& condition, int limitMs = 1
     return condition();
 }
 
-// The child of the given type whose text (button caption, first header) is the given one.
-template <class Widget> Widget* childWithText(const QWidget* root, const QString& text)
+// The button with the given caption, for dialogs whose buttons have no object name.
+inline QAbstractButton* button(const QWidget* root, const QString& caption)
 {
-    for (Widget* child : root->findChildren<Widget*>()) {
-        if constexpr (std::is_base_of_v<QAbstractButton, Widget>) {
-            if (child->text() == text)
-                return child;
-        } else if (child->headerItem()->text(0) == text) {
+    for (QAbstractButton* child : root->findChildren<QAbstractButton*>()) {
+        if (child->text() == caption)
             return child;
-        }
     }
-    ADD_FAILURE() << "no child " << text.toStdString();
+    ADD_FAILURE() << "no button " << caption.toStdString();
     return nullptr;
 }
 
-inline QAbstractButton* button(const QWidget* root, const QString& caption)
+// The child of the given type a window gives the object name.
+template <class Widget> Widget* named(const QWidget* root, const char* name)
 {
-    return childWithText<QAbstractButton>(root, caption);
+    auto* child = root->findChild<Widget*>(QString::fromLatin1(name));
+    if (!child)
+        ADD_FAILURE() << "no child named " << name;
+    return child;
 }
 
 // The line edits a user can type into now.
@@ -161,5 +161,6 @@ protected:
     std::atomic<int> workerCloseAllCalls{0};
     std::function<void(int call)> onWorkerCloseAll;
     HookedPrompter hooked{prompter};
-    DeviceDialogContext context{state, clock, ports, hooked, [this] { closeAllChannels(); }, {}};
+    DeviceDialogContext context{
+        state, clock, modems.ports(), hooked, [this] { closeAllChannels(); }, {}};
 };

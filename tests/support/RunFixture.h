@@ -3,7 +3,6 @@
 #include "base/Clock.h"
 #include "devices/DeviceState.h"
 #include "modem/CSMSException.h"
-#include "modem/PortMap.h"
 #include "recipients/RecipientList.h"
 #include "sending/MessageSubmitter.h"
 #include "sending/ModemChannelTable.h"
@@ -14,9 +13,10 @@
 #include "stores/DataFolder.h"
 #include "stores/SentItemStore.h"
 #include "stores/TemplateStore.h"
-#include "support/QStringPrinter.h"
+#include "support/QtPrinters.h"
 #include "support/RecordingChannel.h"
 #include "support/ScriptedPrompter.h"
+#include "support/SimulatedModems.h"
 
 #include <QTemporaryDir>
 #include <functional>
@@ -143,6 +143,8 @@ public:
 class RunFixture : public ::testing::Test
 {
 protected:
+    static constexpr int FirstModemPort = 3;
+
     explicit RunFixture(unsigned clockFactor = 1000) : clock(clockFactor)
     {
         data.EnsureDataFolder();
@@ -239,11 +241,12 @@ protected:
     }
 
     QTemporaryDir home;
-    QTemporaryDir portsDir;
     DataFolder data{home.path()};
     Clock clock;
-    PortMap ports{portsDir.path()}; // no entries: channels do not open, the fake does not care
-    ModemChannelTable channels{ports, clock};
+    // Started only by the tests that run on simulated modems; until then no channel opens and
+    // the fake does not care.
+    SimulatedModems modems{FirstModemPort};
+    ModemChannelTable channels{modems.ports(), clock};
     RunState state;
     RunOptions options;
     DeviceState devices;

@@ -4,7 +4,6 @@
 #include "devices/DeviceState.h"
 #include "modem/CSMSException.h"
 #include "modem/ConcatReferenceCounter.h"
-#include "modem/PortMap.h"
 #include "modem/SendOptions.h"
 #include "recipients/RecipientList.h"
 #include "sending/ModemChannelTable.h"
@@ -14,12 +13,13 @@
 #include "sending/RunState.h"
 #include "sending/SendingRun.h"
 #include "sending/SentTemplates.h"
-#include "sim/ModemSimulator.h"
 #include "stores/DataFolder.h"
 #include "stores/RecordFile.h"
 #include "stores/SentItemStore.h"
 #include "stores/TemplateStore.h"
 #include "support/ScriptedPrompter.h"
+#include "support/SimulatedModems.h"
+#include "support/WaitUntil.h"
 
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -284,7 +284,7 @@ public:
         if (m_settled)
             checkEverything();
         m_run.reset();
-        m_simulator.reset();
+        m_simulated.stop();
         if (const int left = threadCount(); left != baselineThreads)
             m_v.add("threads left after the run: ", left, " (", baselineThreads, " before)");
         const std::size_t total = m_v.total();
@@ -305,17 +305,11 @@ private:
     {
         const QStringList profiles = modemProfiles(m_s, m_rng, m_f.faultyModems);
         m_f.profiles = profiles;
-        sim::SimulatorOptions options;
-        options.portsDir = m_portsDir.path().toStdString();
-        options.firstPort = FirstPort;
-        options.modems = m_s.modems;
         QList<DeviceChoice> choices;
         QList<int> modes;
         QStringList labels;
         for (int i = 0; i < m_s.modems; ++i) {
             const int port = FirstPort + i;
-            if (!profiles[i].isEmpty())
-                options.addProfile(port, profiles[i]);
             const QString label = QStringLiteral("COM%1 - Soak modem %1").arg(port);
             choices.append({label, port});
             modes.append(between(m_rng, 0, 3) == 0 ? 2 : 1); // a quarter in text mode
@@ -327,8 +321,9 @@ private:
         m_devices.setChoiceList(choices, int(choices.size()) - 1);
         m_devices.setDeviceModeList(modes);
         m_devices.setDeviceList(labels, int(labels.size()) - 1);
-        m_simulator = std::make_unique<sim::ModemSimulator>(options);
-        m_simulator->start();
+        // Quiet: unsolicited lines are one of the faults drawn, so only the modems given them
+        // print any.
+        m_simulated.start(profiles, SimulatedModems::Noise::Quiet);
     }
 
     void fillRecipients()
@@ -371,7 +366,7 @@ private:
     bool stopDue() const
     {
         if (m_stopKind == 1)
-            return int(m_simulator->messages().size()) >= m_stopAfterAir;
+            return int(m_simulated.air().size()) >= m_stopAfterAir;
         return m_stopKind == 2 && m_tagger.retryAttempts() >= m_stopAfterRetries;
     }
 
@@ -427,9 +422,7 @@ private:
     {
         const int generationBefore = m_state.RunGeneration - 1;
         m_run->closePressed();
-        for (int i = 0; i < 1000 && !m_run->view().closed; ++i)
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        if (!m_run->view().closed) {
+        if (!waitUntil([&] { return m_run->view().closed; })) {
             m_v.add("Close on the finished window does not close it");
             return;
         }
@@ -531,7 +524,7 @@ private:
         const auto submittable = submittableRows();
         std::map<std::pair<QString, int>, int> perRound;
         std::set<QString> onAir;
-        const auto air = m_simulator->messages();
+        const auto air = m_simulated.air();
         m_f.airMessages = int(air.size());
         for (const sim::AirMessage& m : air) {
             const auto match = tag.match(m.text);
@@ -628,11 +621,10 @@ private:
     const SoakScenario& m_s;
     Rng m_rng;
     QTemporaryDir m_home;
-    QTemporaryDir m_portsDir;
     DataFolder m_data{m_home.path()};
     Clock m_clock;
-    PortMap m_ports{m_portsDir.path()};
-    ModemChannelTable m_channels{m_ports, m_clock};
+    SimulatedModems m_simulated{FirstPort};
+    ModemChannelTable m_channels{m_simulated.ports(), m_clock};
     RunState m_state;
     RunOptions m_options;
     DeviceState m_devices;
@@ -646,7 +638,6 @@ private:
     SendOptions m_sendOptions;
     ModemSubmitter m_modems{m_clock, m_references, &m_sendOptions, &m_devices.details()};
     RoundTaggingSubmitter m_tagger{m_modems, m_state};
-    std::unique_ptr<sim::ModemSimulator> m_simulator;
     std::unique_ptr<SendingRun> m_run;
 
     int m_stopKind = 0;

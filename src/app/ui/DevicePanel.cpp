@@ -30,6 +30,12 @@ DevicePanel::DevicePanel(DeviceState& devices, QWidget* parent)
       m_quota(new QPushButton(tr("Click here Quota Management"), this)),
       m_quotaBox(new QCheckBox(this))
 {
+    m_label->setObjectName(QStringLiteral("deviceLabel"));
+    m_list->setObjectName(QStringLiteral("deviceList"));
+    m_wizard->setObjectName(QStringLiteral("wizardButton"));
+    m_settings->setObjectName(QStringLiteral("deviceSettingsButton"));
+    m_quota->setObjectName(QStringLiteral("quotaButton"));
+    m_quotaBox->setObjectName(QStringLiteral("quotaBox"));
     // Drawn as a link, since clicking it opens the wizard.
     m_label->setCursor(Qt::PointingHandCursor);
     QFont linkFont = m_label->font();

@@ -106,25 +106,28 @@ QWidget* CKORV_QuillonDlg::buildRecipientArea()
 
     auto* entry = new QHBoxLayout;
     m_number = new CSpecialEdit(m_prompter, box);
+    m_number->setObjectName(QStringLiteral("numberBox"));
     m_number->setMaxLength(20);
     m_number->setPlaceholderText(tr("Phone number"));
     m_number->setToolTip(tr("Type a number and press Enter to add it with the composer text."));
     entry->addWidget(m_number, 1);
-    entry->addWidget(
-        commandButton(tr("Add"), "list-add", QStyle::SP_DialogYesButton, &CKORV_QuillonDlg::onAdd));
+    entry->addWidget(commandButton("addButton", tr("Add"), "list-add", QStyle::SP_DialogYesButton,
+                                   &CKORV_QuillonDlg::onAdd));
     layout->addLayout(entry);
 
     auto* sources = new QGridLayout;
-    sources->addWidget(commandButton(tr("Load Contacts From File"), "document-open",
-                                     QStyle::SP_DialogOpenButton, &CKORV_QuillonDlg::onLoadContacts,
+    sources->addWidget(commandButton("loadContactsButton", tr("Load Contacts From File"),
+                                     "document-open", QStyle::SP_DialogOpenButton,
+                                     &CKORV_QuillonDlg::onLoadContacts,
                                      tr("Import numbers and messages from a text file or an "
                                         "Excel workbook.")),
                        0, 0);
-    sources->addWidget(commandButton(tr("Add or Paste numbers Manually"), "edit-paste",
-                                     QStyle::SP_FileDialogContentsView,
+    sources->addWidget(commandButton("addManuallyButton", tr("Add or Paste numbers Manually"),
+                                     "edit-paste", QStyle::SP_FileDialogContentsView,
                                      &CKORV_QuillonDlg::onAddManually),
                        0, 1);
-    sources->addWidget(commandButton(tr("Send unique or personalized SMS to every Contact using "
+    sources->addWidget(commandButton("dynamicExcelButton",
+                                     tr("Send unique or personalized SMS to every Contact using "
                                         "Excel"),
                                      "x-office-spreadsheet", QStyle::SP_FileDialogDetailedView,
                                      &CKORV_QuillonDlg::onDynamicExcel,
@@ -144,15 +147,16 @@ QWidget* CKORV_QuillonDlg::buildRecipientArea()
     m_total->setMinimumWidth(1);
     listCommands->addWidget(m_total);
     listCommands->addStretch();
-    listCommands->addWidget(commandButton(tr("Update Selected Messages"), "document-edit",
-                                          QStyle::SP_FileDialogDetailedView,
+    listCommands->addWidget(commandButton("updateSelectedButton", tr("Update Selected Messages"),
+                                          "document-edit", QStyle::SP_FileDialogDetailedView,
                                           &CKORV_QuillonDlg::onUpdateSelected));
-    listCommands->addWidget(commandButton(tr("Clear Selected"), "edit-delete", QStyle::SP_TrashIcon,
+    listCommands->addWidget(commandButton("clearSelectedButton", tr("Clear Selected"),
+                                          "edit-delete", QStyle::SP_TrashIcon,
                                           &CKORV_QuillonDlg::onClearSelected));
-    listCommands->addWidget(commandButton(tr("Clear All"), "edit-clear-all",
+    listCommands->addWidget(commandButton("clearAllButton", tr("Clear All"), "edit-clear-all",
                                           QStyle::SP_DialogResetButton,
                                           &CKORV_QuillonDlg::onClearAll));
-    listCommands->addWidget(commandButton(tr("Export"), "document-save-as",
+    listCommands->addWidget(commandButton("exportButton", tr("Export"), "document-save-as",
                                           QStyle::SP_DialogSaveButton, &CKORV_QuillonDlg::onExport,
                                           tr("Write the list to a text, HTML or Excel file.")));
     layout->addLayout(listCommands);
@@ -173,11 +177,12 @@ QWidget* CKORV_QuillonDlg::buildComposerArea()
     m_characters->setMinimumWidth(1);
     row->addWidget(m_characters);
     row->addStretch();
-    row->addWidget(commandButton(tr("View Templates"), "document-open-recent",
-                                 QStyle::SP_FileDialogListView,
+    row->addWidget(commandButton("viewTemplatesButton", tr("View Templates"),
+                                 "document-open-recent", QStyle::SP_FileDialogListView,
                                  &CKORV_QuillonDlg::onViewTemplates));
-    row->addWidget(commandButton(tr("Apply this message to list items"), "go-previous",
-                                 QStyle::SP_ArrowLeft, &CKORV_QuillonDlg::onApplyMessage,
+    row->addWidget(commandButton("applyMessageButton", tr("Apply this message to list items"),
+                                 "go-previous", QStyle::SP_ArrowLeft,
+                                 &CKORV_QuillonDlg::onApplyMessage,
                                  tr("Copy the composer text into all, the selected or the blank "
                                     "rows.")));
     layout->addLayout(row);
@@ -206,24 +211,25 @@ QLayout* CKORV_QuillonDlg::buildCharacterWarning(QWidget* box)
 QLayout* CKORV_QuillonDlg::buildCommandRow()
 {
     auto* row = new QHBoxLayout;
-    row->addWidget(commandButton(tr("Exclusion List Wizard"), "action-unavailable",
-                                 QStyle::SP_MessageBoxWarning, &CKORV_QuillonDlg::onExclusionWizard,
+    row->addWidget(commandButton("exclusionWizardButton", tr("Exclusion List Wizard"),
+                                 "action-unavailable", QStyle::SP_MessageBoxWarning,
+                                 &CKORV_QuillonDlg::onExclusionWizard,
                                  tr("Keep lists of numbers that are never to receive messages.")));
-    row->addWidget(commandButton(tr("Sent Items"), "mail-mark-read", QStyle::SP_FileDialogInfoView,
-                                 &CKORV_QuillonDlg::onSentItems));
+    row->addWidget(commandButton("sentItemsButton", tr("Sent Items"), "mail-mark-read",
+                                 QStyle::SP_FileDialogInfoView, &CKORV_QuillonDlg::onSentItems));
     row->addStretch();
-    row->addWidget(commandButton(tr("Help"), "help-contents", QStyle::SP_DialogHelpButton,
-                                 &CKORV_QuillonDlg::onHelp));
-    row->addWidget(commandButton(tr("&About"), "help-about", QStyle::SP_MessageBoxInformation,
-                                 &CKORV_QuillonDlg::onAbout));
-    row->addWidget(commandButton(tr("Reset"), "view-refresh", QStyle::SP_BrowserReload,
-                                 &CKORV_QuillonDlg::onReset,
+    row->addWidget(commandButton("helpButton", tr("Help"), "help-contents",
+                                 QStyle::SP_DialogHelpButton, &CKORV_QuillonDlg::onHelp));
+    row->addWidget(commandButton("aboutButton", tr("&About"), "help-about",
+                                 QStyle::SP_MessageBoxInformation, &CKORV_QuillonDlg::onAbout));
+    row->addWidget(commandButton("resetButton", tr("Reset"), "view-refresh",
+                                 QStyle::SP_BrowserReload, &CKORV_QuillonDlg::onReset,
                                  tr("Empty the list and the composer and turn every option off.")));
-    row->addWidget(commandButton(tr("Exit"), "application-exit", QStyle::SP_DialogCloseButton,
-                                 &CKORV_QuillonDlg::onExit));
-    QPushButton* send =
-        commandButton(tr("Send"), "mail-send", QStyle::SP_MediaPlay, &CKORV_QuillonDlg::onSend,
-                      tr("Check the list and the devices, then send every row."));
+    row->addWidget(commandButton("exitButton", tr("Exit"), "application-exit",
+                                 QStyle::SP_DialogCloseButton, &CKORV_QuillonDlg::onExit));
+    QPushButton* send = commandButton("sendButton", tr("Send"), "mail-send", QStyle::SP_MediaPlay,
+                                      &CKORV_QuillonDlg::onSend,
+                                      tr("Check the list and the devices, then send every row."));
     QFont bold = send->font();
     bold.setBold(true);
     send->setFont(bold);
@@ -231,11 +237,13 @@ QLayout* CKORV_QuillonDlg::buildCommandRow()
     return row;
 }
 
-QPushButton* CKORV_QuillonDlg::commandButton(const QString& text, const char* icon, int fallback,
+QPushButton* CKORV_QuillonDlg::commandButton(const char* name, const QString& text,
+                                             const char* icon, int fallback,
                                              void (CKORV_QuillonDlg::*slot)(), const QString& tip)
 {
     auto* button = new QPushButton(ThemedIcon(icon, static_cast<QStyle::StandardPixmap>(fallback)),
                                    text, this);
+    button->setObjectName(QString::fromLatin1(name));
     // Enter belongs to the number box and the list, never to a default button.
     button->setAutoDefault(false);
     button->setDefault(false);

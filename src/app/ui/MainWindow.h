@@ -107,8 +107,9 @@ private:
     QWidget* buildComposerArea();
     QLayout* buildCharacterWarning(QWidget* box);
     QLayout* buildCommandRow();
-    QPushButton* commandButton(const QString& text, const char* icon, int fallback,
-                               void (CKORV_QuillonDlg::*slot)(), const QString& tip = {});
+    QPushButton* commandButton(const char* name, const QString& text, const char* icon,
+                               int fallback, void (CKORV_QuillonDlg::*slot)(),
+                               const QString& tip = {});
     void connectControls();
     void onOptionsChanged();
     void refreshTotal();

@@ -24,6 +24,16 @@ CAutomated_GSM_Sending::CAutomated_GSM_Sending(ConnectionTest& test, QWidget* pa
       m_clear(new QPushButton(tr("Clear Status"))), m_timer(new QTimer(this))
 {
     setWindowTitle(tr("Advanced Connection Troubleshooting"));
+    m_devices->setObjectName(QStringLiteral("deviceList"));
+    m_cases->setObjectName(QStringLiteral("caseList"));
+    m_defaultSmsc->setObjectName(QStringLiteral("defaultSmscField"));
+    m_customSmsc->setObjectName(QStringLiteral("customSmscField"));
+    m_phone->setObjectName(QStringLiteral("phoneField"));
+    m_status->setObjectName(QStringLiteral("statusLabel"));
+    m_start->setObjectName(QStringLiteral("startButton"));
+    m_stop->setObjectName(QStringLiteral("stopButton"));
+    m_saveLog->setObjectName(QStringLiteral("saveLogButton"));
+    m_clear->setObjectName(QStringLiteral("clearStatusButton"));
     m_devices->setHeaderLabels({tr("Com Port"), tr("Com Port Details")});
     m_devices->setColumnWidth(0, 80);
     m_devices->setColumnWidth(1, 200);
@@ -38,7 +48,9 @@ CAutomated_GSM_Sending::CAutomated_GSM_Sending(ConnectionTest& test, QWidget* pa
     m_progress->setRange(0, 100);
     m_phone->setText(m_test.phone);
     auto* use = new QPushButton(tr("Use Selected Case for SMS Sending"));
+    use->setObjectName(QStringLiteral("useCaseButton"));
     auto* close = new QPushButton(tr("Close"));
+    close->setObjectName(QStringLiteral("closeButton"));
 
     auto* grid = new QGridLayout(this);
     grid->addWidget(new QLabel(tr("This test will suggest you the best suitable settings for your "

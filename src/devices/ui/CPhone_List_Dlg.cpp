@@ -46,6 +46,12 @@ CPhone_List_Dlg::CPhone_List_Dlg(const DeviceDialogContext& context, QWidget* pa
       m_timer(new QTimer(this))
 {
     setWindowTitle(tr("USB Modem Connection Wizard"));
+    m_list->setObjectName(QStringLiteral("deviceList"));
+    m_progress->setObjectName(QStringLiteral("scanProgress"));
+    m_searchAgain->setObjectName(QStringLiteral("searchAgainButton"));
+    m_stop->setObjectName(QStringLiteral("stopButton"));
+    m_confirm->setObjectName(QStringLiteral("confirmButton"));
+    m_continue->setObjectName(QStringLiteral("continueButton"));
     m_list->setHeaderLabels({tr("Com Port"), tr("Com Port Details"), tr("Com Port Status"),
                              tr("SMSC No."), tr("IMEI No."), tr("SMS Mode"), tr("Default SMSC No."),
                              tr("SUP SMS Mode"), tr("USE CUS SMSC")});
@@ -59,6 +65,7 @@ CPhone_List_Dlg::CPhone_List_Dlg(const DeviceDialogContext& context, QWidget* pa
     for (const int column : HiddenColumns)
         m_list->setColumnHidden(column, true);
     auto* troubleshooting = new QPushButton(tr("Advanced Connection Troubleshooting"));
+    troubleshooting->setObjectName(QStringLiteral("troubleshootingButton"));
 
     auto* grid = new QGridLayout(this);
     grid->addWidget(m_list, 0, 0, 1, 3);

@@ -25,6 +25,7 @@ CSelected_Device_Details_GSM::CSelected_Device_Details_GSM(const DeviceDialogCon
       m_text(new QPlainTextEdit), m_list(new QTreeWidget),
       m_panel(new DeviceSettingsPanel(m_settings, m_deviceChannel, m_submission))
 {
+    m_list->setObjectName(QStringLiteral("deviceList"));
     m_text->setReadOnly(true);
     m_text->setPlainText(context.state.ConnectedDeviceText());
     m_list->setHeaderLabels({tr("Com Port"), tr("Com Port Details"), tr("SMSC No."), tr("SMS Mode"),
@@ -36,6 +37,7 @@ CSelected_Device_Details_GSM::CSelected_Device_Details_GSM(const DeviceDialogCon
     for (int c = 4; c < 7; ++c)
         m_list->setColumnHidden(c, true);
     auto* troubleshooting = new QPushButton(tr("Advanced Connection Troubleshooting"));
+    troubleshooting->setObjectName(QStringLiteral("troubleshootingButton"));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
 
     auto* grid = new QGridLayout(this);

@@ -36,6 +36,16 @@ DeviceSettingsPanel::DeviceSettingsPanel(DeviceSettings& settings, const DeviceC
     m_pinField->setEchoMode(QLineEdit::Password);
     m_pinField->setMaxLength(8);
     m_pinField->setObjectName(QStringLiteral("simPinField"));
+    m_detailsList->setObjectName(QStringLiteral("detailsList"));
+    m_pduButton->setObjectName(QStringLiteral("pduModeButton"));
+    m_textButton->setObjectName(QStringLiteral("textModeButton"));
+    m_defaultSmsc->setObjectName(QStringLiteral("defaultSmscField"));
+    m_customBox->setObjectName(QStringLiteral("customSmscBox"));
+    m_customField->setObjectName(QStringLiteral("customSmscField"));
+    m_saveButton->setObjectName(QStringLiteral("saveButton"));
+    m_testBox->setObjectName(QStringLiteral("testMessageBox"));
+    m_phoneField->setObjectName(QStringLiteral("phoneField"));
+    m_sendButton->setObjectName(QStringLiteral("sendButton"));
     m_pinButton->setObjectName(QStringLiteral("simPinButton"));
     m_detailsBox->setReadOnly(true);
     m_detailsList->setColumnCount(2);

@@ -24,6 +24,9 @@ CSend_Msg_Info::CSend_Msg_Info(QWidget* parent)
     auto* yes = new QPushButton(tr("Yes"), this);
     auto* continueAnyway = new QPushButton(tr("Continue Anyway"), this);
     auto* cancel = new QPushButton(tr("Cancel"), this);
+    yes->setObjectName(QStringLiteral("yesButton"));
+    continueAnyway->setObjectName(QStringLiteral("continueButton"));
+    cancel->setObjectName(QStringLiteral("cancelButton"));
     yes->setDefault(true);
     buttons->addStretch();
     for (QPushButton* button : {yes, continueAnyway, cancel})

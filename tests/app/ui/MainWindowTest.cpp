@@ -83,13 +83,12 @@ protected:
         window.show();
     }
 
-    QPushButton* button(const QString& text) const
+    QPushButton* button(const char* name) const
     {
-        for (QPushButton* candidate : window.findChildren<QPushButton*>())
-            if (candidate->text() == text)
-                return candidate;
-        ADD_FAILURE() << "no button " << text.toStdString();
-        return nullptr;
+        auto* found = window.findChild<QPushButton*>(QString::fromLatin1(name));
+        if (!found)
+            ADD_FAILURE() << "no button " << name;
+        return found;
     }
 
     void addRows(const QStringList& numbers)
@@ -177,7 +176,7 @@ TEST_F(MainWindowTest, EscapeInAnyControlLeavesTheWindowOpen)
     const OptionsPanel* options = window.optionsPanel();
     for (QWidget* control : std::initializer_list<QWidget*>{
              &window, window.numberBox(), window.composer(), window.recipientView(),
-             options->unicode(), options->pauseEvery(), button("Send")}) {
+             options->unicode(), options->pauseEvery(), button("sendButton")}) {
         press(control, Qt::Key_Escape);
         EXPECT_TRUE(window.isVisible()) << control->metaObject()->className();
     }
@@ -238,7 +237,7 @@ TEST_F(MainWindowTest, ResetOnAnEmptyListAsksAndTurnsEveryOptionOff)
     window.numberBox()->setText("12");
 
     prompter.answer(true);
-    button("Reset")->click();
+    button("resetButton")->click();
     EXPECT_EQ(prompter.texts(), QStringList{"Are you sure you want to continue to reset?"});
     EXPECT_EQ(options->options(), MainWindowOptions{});
     for (const QComboBox* list :
@@ -257,8 +256,8 @@ TEST_F(MainWindowTest, WhileBusyResetSentItemsHelpAndExitDoNothing)
 {
     app.busyFlag().setBusy(true);
     const QStringList opened = closingModals([&] {
-        for (const QString text : {"Reset", "Sent Items", "Help", "Exit"})
-            button(text)->click();
+        for (const char* name : {"resetButton", "sentItemsButton", "helpButton", "exitButton"})
+            button(name)->click();
         window.close();
     });
     EXPECT_TRUE(opened.isEmpty());
@@ -292,7 +291,7 @@ TEST_F(MainWindowTest, TextsAndRowsLeaveTheWindowSizeAndTheSplitterAlone)
 
 TEST_F(MainWindowTest, HelpWithTheFileMissingSaysSo)
 {
-    button("Help")->click();
+    button("helpButton")->click();
     ASSERT_EQ(prompter.shown().size(), 1);
     EXPECT_TRUE(prompter.shown()[0].text.contains("KORVQuillon.chm"));
     EXPECT_TRUE(opener.opened.isEmpty());
@@ -300,7 +299,7 @@ TEST_F(MainWindowTest, HelpWithTheFileMissingSaysSo)
 
 struct DialogCommand
 {
-    const char* button;
+    const char* button; // its object name
     bool withRows;
     const char* opens; // the window's class, or empty when a message answers
     const char* message;
@@ -309,12 +308,12 @@ struct DialogCommand
 TEST_F(MainWindowTest, CommandsReachTheirOwners)
 {
     const DialogCommand commands[] = {
-        {"Add or Paste numbers Manually", false, "CManually_Multiple_Num_Add", ""},
-        {"View Templates", false, "CViewTemplates", ""},
-        {"Sent Items", false, "CSent_Items", ""},
-        {"Click here Quota Management", false, "", "Phone numbers-Messages list is empty."},
-        {"Click here Quota Management", true, "CQuota_Dlg", ""},
-        {"Send", true, "", ""},
+        {"addManuallyButton", false, "CManually_Multiple_Num_Add", ""},
+        {"viewTemplatesButton", false, "CViewTemplates", ""},
+        {"sentItemsButton", false, "CSent_Items", ""},
+        {"quotaButton", false, "", "Phone numbers-Messages list is empty."},
+        {"quotaButton", true, "CQuota_Dlg", ""},
+        {"sendButton", true, "", ""},
     };
     for (const DialogCommand& command : commands) {
         SCOPED_TRACE(command.button);
@@ -348,16 +347,14 @@ TEST_F(MainWindowTest, HooksAreCalledAndTheDeviceAreaRefreshesAfterTheWizard)
     };
 
     // Unset hooks do nothing.
-    for (const QString text : {"Load Contacts From File", "Exclusion List Wizard",
-                               "Send unique or personalized SMS to every Contact using Excel",
-                               "USB Modem Connection Wizard"})
-        button(text)->click();
+    for (const char* name :
+         {"loadContactsButton", "exclusionWizardButton", "dynamicExcelButton", "wizardButton"})
+        button(name)->click();
     EXPECT_FALSE(window.devicePanel()->showsList());
 
     window.setHooks(hooks);
-    for (const QString text : {"Load Contacts From File", "Exclusion List Wizard",
-                               "Send unique or personalized SMS to every Contact using Excel"})
-        button(text)->click();
+    for (const char* name : {"loadContactsButton", "exclusionWizardButton", "dynamicExcelButton"})
+        button(name)->click();
     ClickableLabel* label = window.devicePanel()->deviceLabel();
     QMouseEvent click(QEvent::MouseButtonRelease, QPointF(2, 2), label->mapToGlobal(QPointF(2, 2)),
                       Qt::LeftButton, Qt::NoButton, Qt::NoModifier);

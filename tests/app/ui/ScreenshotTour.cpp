@@ -68,8 +68,8 @@ protected:
         ASSERT_TRUE(QFile::exists(demo + "/contacts.xlsx"));
         QDir().mkpath(out);
         copyFolder(demo + "/QUILLON_DATA", home.filePath("QUILLON_DATA"));
-        startModems({"", "text-only", ""});
-        ports = std::make_unique<PortsEnvironment>(folder.path());
+        modems.start({"", "text-only", ""});
+        ports = std::make_unique<PortsEnvironment>(modems.folder());
         app = std::make_unique<CQuillonApp>(
             StartupEnvironment{home.filePath("bin/quillon"), home.path(), ""}, fastClock);
         window = std::make_unique<CKORV_QuillonDlg>(*app, processes);
@@ -127,12 +127,12 @@ TEST_F(ScreenshotTour, DISABLED_EveryWindow)
     });
     // The connection wizard once its scan has listed the three modems; all are kept.
     driver.on("CPhone_List_Dlg", [this](QWidget* wizard) {
-        auto* list = childWithText<QTreeWidget>(wizard, "Com Port");
+        auto* list = named<QTreeWidget>(wizard, "deviceList");
         if (shot.count("connection-wizard") || list->topLevelItemCount() < 3 ||
-            !list->isEnabled() || !button(wizard, "Stop") || button(wizard, "Stop")->isEnabled())
+            !list->isEnabled() || named<QPushButton>(wizard, "stopButton")->isEnabled())
             return;
         shoot(wizard, "connection-wizard");
-        clickLater(button(wizard, "Use Selected Device \nto Send SMS"));
+        clickLater(named<QPushButton>(wizard, "confirmButton"));
     });
     window->devicePanel()->wizardButton()->click();
     QComboBox* devices = window->devicePanel()->deviceList();
@@ -150,17 +150,17 @@ TEST_F(ScreenshotTour, DISABLED_EveryWindow)
             }
         clickLater(button(dialog, "OK"));
     });
-    button(window.get(), "Load Contacts From File")->click();
+    named<QPushButton>(window.get(), "loadContactsButton")->click();
     processUntil([this] { return window->session().recipients().count() > 0; }, 5000);
     shoot(window.get(), "main-window");
 
     // Device settings and their connection test.
     picture("CAutomated_GSM_Sending", "connection-test",
-            [](QWidget* test) { clickLater(button(test, "Close")); });
+            [](QWidget* test) { clickLater(named<QPushButton>(test, "closeButton")); });
     driver.on("CSelected_Device_Details_GSM", [this](QWidget* review) {
         if (!shot.count("device-settings")) {
             shoot(review, "device-settings");
-            clickLater(button(review, "Advanced Connection Troubleshooting"));
+            clickLater(named<QPushButton>(review, "troubleshootingButton"));
         } else if (shot.count("connection-test")) {
             QTimer::singleShot(0, review, [review] { static_cast<QDialog*>(review)->reject(); });
         }
@@ -171,8 +171,9 @@ TEST_F(ScreenshotTour, DISABLED_EveryWindow)
     window->devicePanel()->quotaButton()->click();
 
     // A run to its end, then its window.
-    driver.on("CSend_Msg_Info",
-              [](QWidget* question) { clickLater(button(question, "Continue Anyway")); });
+    driver.on("CSend_Msg_Info", [](QWidget* question) {
+        clickLater(named<QPushButton>(question, "continueButton"));
+    });
     driver.on("CSMS_Sending", [this](QWidget* widget) {
         auto* run = static_cast<CSMS_Sending*>(widget);
         if (shot.count("sending") || run->statusText() != "Finish." ||
@@ -183,7 +184,7 @@ TEST_F(ScreenshotTour, DISABLED_EveryWindow)
         shoot(run, "sending");
         clickLater(run->stopButton());
     });
-    button(window.get(), "Send")->click();
+    named<QPushButton>(window.get(), "sendButton")->click();
     processUntil([this] { return shot.count("sending") && !QApplication::activeModalWidget(); });
 
     for (const char* name :

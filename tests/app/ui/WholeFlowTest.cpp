@@ -62,7 +62,7 @@ class WholeFlowTest : public DeviceDialogFixture
 protected:
     void SetUp() override
     {
-        startModems({"", "text-only", ""});
+        modems.start({"", "text-only", ""});
         QFile numbers(home.filePath("numbers.txt"));
         ASSERT_TRUE(numbers.open(QIODevice::WriteOnly));
         for (int i = 1; i <= 5; ++i)
@@ -77,7 +77,7 @@ protected:
     }
 
     QTemporaryDir home;
-    PortsEnvironment portsVariable{folder.path()};
+    PortsEnvironment portsVariable{modems.folder()};
     Clock fastClock{50};
     CQuillonApp app{{home.filePath("bin/quillon"), home.filePath("data"), ""}, fastClock};
     NoProcesses processes;
@@ -93,10 +93,10 @@ TEST_F(WholeFlowTest, ScanTypeImportSendAndExport)
 {
     // The connection wizard: wait for the scan, keep every device.
     driver.on("CPhone_List_Dlg", [](QWidget* wizard) {
-        auto* list = childWithText<QTreeWidget>(wizard, "Com Port");
+        auto* list = named<QTreeWidget>(wizard, "deviceList");
         if (list->topLevelItemCount() == 3 && list->isEnabled() &&
-            !button(wizard, "Stop")->isEnabled())
-            clickLater(button(wizard, "Use Selected Device \nto Send SMS"));
+            !named<QPushButton>(wizard, "stopButton")->isEnabled())
+            clickLater(named<QPushButton>(wizard, "confirmButton"));
     });
     window.devicePanel()->wizardButton()->click();
     ASSERT_TRUE(window.devicePanel()->showsList());
@@ -111,7 +111,7 @@ TEST_F(WholeFlowTest, ScanTypeImportSendAndExport)
         pressEnter(window.numberBox());
     }
     prompter.answer(Prompter::Answer::No); // keep the typed numbers
-    button(&window, "Load Contacts From File")->click();
+    named<QPushButton>(&window, "loadContactsButton")->click();
     ASSERT_TRUE(processUntil([&] { return window.session().recipients().count() == 7; }));
     EXPECT_EQ(window.totalNumbersText(), "Total Numbers : 7");
 
@@ -138,19 +138,20 @@ TEST_F(WholeFlowTest, ScanTypeImportSendAndExport)
         }
     });
     // Every row already carries the composer text: the change question goes on as it is.
-    driver.on("CSend_Msg_Info",
-              [](QWidget* question) { clickLater(button(question, "Continue Anyway")); });
+    driver.on("CSend_Msg_Info", [](QWidget* question) {
+        clickLater(named<QPushButton>(question, "continueButton"));
+    });
     driver.on("StatusChoiceDialog", [](QWidget* choice) {
         clickLater(choice->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok));
     });
     const QString exportPath = home.filePath("statuses.xlsx");
     saveDialog.choose(exportPath, 1);
-    button(&window, "Send")->click();
+    named<QPushButton>(&window, "sendButton")->click();
     ASSERT_TRUE(processUntil(
         [&] { return exported && !result.shown.isEmpty() && !QApplication::activeModalWidget(); }));
 
     EXPECT_EQ(statuses, QStringList(7, "Message sent successfully."));
-    const std::vector<sim::AirMessage> air = simulator->messages();
+    const std::vector<sim::AirMessage> air = modems.air();
     QStringList delivered;
     std::set<QString> modemsUsed;
     for (const sim::AirMessage& message : air) {

@@ -6,9 +6,10 @@
 #include "devices/ui/CSelected_Device_Details_GSM.h"
 #include "support/DeviceWindowFixture.h"
 #include "support/Gate.h"
-#include "support/QStringPrinter.h"
+#include "support/QtPrinters.h"
 #include "widgets/WaitPopup.h"
 
+#include <QCheckBox>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -18,36 +19,31 @@
 
 namespace {
 
-const QString SearchAgain = QStringLiteral("Search Modem\nDevice Again");
-const QString Confirm = QStringLiteral("Use Selected Device \nto Send SMS");
-
 // Three modems: both modes, text mode only, PDU mode only.
 class ConnectionWizardTest : public DeviceWindowFixture
 {
 protected:
-    void SetUp() override { startModems({"", "text-only", "pdu-only"}); }
+    void SetUp() override { modems.start({"", "text-only", "pdu-only"}); }
 
     void open()
     {
         wizard = std::make_unique<CPhone_List_Dlg>(context);
         wizard->show();
-        list = childWithText<QTreeWidget>(wizard.get(), "Com Port");
-        details = childWithText<QTreeWidget>(wizard.get(), "Name");
+        list = named<QTreeWidget>(wizard.get(), "deviceList");
+        details = named<QTreeWidget>(wizard.get(), "detailsList");
     }
     bool scanEnded() const
     {
-        return !button(wizard.get(), "Stop")->isEnabled() && list->isEnabled();
+        return !named<QPushButton>(wizard.get(), "stopButton")->isEnabled() && list->isEnabled();
     }
     bool controlsOfAnIdleWizard() const
     {
-        return !button(wizard.get(), "Stop")->isEnabled() &&
-               button(wizard.get(), SearchAgain)->isEnabled() &&
-               button(wizard.get(), Confirm)->isEnabled() && list->isEnabled();
+        return !named<QPushButton>(wizard.get(), "stopButton")->isEnabled() &&
+               named<QPushButton>(wizard.get(), "searchAgainButton")->isEnabled() &&
+               named<QPushButton>(wizard.get(), "confirmButton")->isEnabled() && list->isEnabled();
     }
-    QRadioButton* modeButton(const QString& mode) const
-    {
-        return static_cast<QRadioButton*>(button(wizard.get(), mode));
-    }
+    QRadioButton* pduButton() const { return named<QRadioButton>(wizard.get(), "pduModeButton"); }
+    QRadioButton* textButton() const { return named<QRadioButton>(wizard.get(), "textModeButton"); }
     QStringList detailValues() const { return columnTexts(details, 1); }
 
     std::unique_ptr<CPhone_List_Dlg> wizard;
@@ -78,8 +74,8 @@ TEST_F(ConnectionWizardTest, ScansAndListsTheModemsAndShowsTheFirst)
     EXPECT_EQ(list->currentItem(), list->topLevelItem(0));
     EXPECT_TRUE(detailValues().contains("COM4"));
     EXPECT_TRUE(detailValues().contains("+447785016005"));
-    EXPECT_TRUE(modeButton("PDU Mode")->isChecked());
-    EXPECT_TRUE(modeButton("PDU Mode")->isEnabled());
+    EXPECT_TRUE(pduButton()->isChecked());
+    EXPECT_TRUE(pduButton()->isEnabled());
     EXPECT_TRUE(prompter.shown().isEmpty());
 }
 
@@ -90,9 +86,9 @@ TEST_F(ConnectionWizardTest, PanelFollowsTheClickedRowAndSavesACustomSmsc)
 
     clickRow(list, 1);
     ASSERT_TRUE(processUntil([&] { return detailValues().contains("COM5"); }));
-    EXPECT_TRUE(modeButton("Text Mode")->isChecked());
-    EXPECT_FALSE(modeButton("PDU Mode")->isChecked());
-    auto* customBox = button(wizard.get(), "Custom SMSC :");
+    EXPECT_TRUE(textButton()->isChecked());
+    EXPECT_FALSE(pduButton()->isChecked());
+    auto* customBox = named<QCheckBox>(wizard.get(), "customSmscBox");
     ASSERT_TRUE(customBox->isEnabled());
     EXPECT_FALSE(customBox->isChecked());
 
@@ -103,7 +99,7 @@ TEST_F(ConnectionWizardTest, PanelFollowsTheClickedRowAndSavesACustomSmsc)
     typeInto(customField, "+49O"); // a letter O for a zero is refused aloud
     EXPECT_EQ(customField->text(), "+49");
     customField->setText("+4911");
-    button(wizard.get(), "Save")->click();
+    named<QPushButton>(wizard.get(), "saveButton")->click();
     EXPECT_EQ(prompter.texts(), QStringList({"Invalid number.", "Custom SMSC No. save for COM5."}));
     EXPECT_EQ(list->topLevelItem(1)->text(3), "+4911");
     EXPECT_EQ(list->topLevelItem(1)->text(8), "Y");
@@ -118,13 +114,13 @@ TEST_F(ConnectionWizardTest, PanelFollowsTheClickedRowAndSavesACustomSmsc)
             held.arriveAndWait();
         }
     };
-    button(wizard.get(), SearchAgain)->click();
+    named<QPushButton>(wizard.get(), "searchAgainButton")->click();
     ASSERT_TRUE(processUntil([&] { return reached.load(); }));
     EXPECT_FALSE(list->isEnabled());
     EXPECT_EQ(list->topLevelItemCount(), 0);
     EXPECT_TRUE(detailValues().isEmpty());
-    EXPECT_FALSE(modeButton("PDU Mode")->isChecked());
-    EXPECT_FALSE(modeButton("Text Mode")->isChecked());
+    EXPECT_FALSE(pduButton()->isChecked());
+    EXPECT_FALSE(textButton()->isChecked());
     EXPECT_FALSE(customBox->isChecked());
     held.open();
     ASSERT_TRUE(processUntil([&] { return list->topLevelItemCount() == 3 && scanEnded(); }));
@@ -136,14 +132,14 @@ TEST_F(ConnectionWizardTest, SendsATestMessageThroughTheShownDevice)
     open();
     ASSERT_TRUE(processUntil([&] { return list->topLevelItemCount() == 3 && scanEnded(); }));
     EXPECT_TRUE(editableFields(wizard.get()).isEmpty());
-    button(wizard.get(), "Send Test Message By Selected Device")->click();
+    named<QCheckBox>(wizard.get(), "testMessageBox")->click();
     const QList<QLineEdit*> editable = editableFields(wizard.get());
     ASSERT_EQ(editable.size(), 1);
     editable[0]->setText("+4917012345");
-    button(wizard.get(), "Send")->click();
+    named<QPushButton>(wizard.get(), "sendButton")->click();
 
     EXPECT_EQ(prompter.texts(), QStringList{StatusTexts::messageSent()});
-    const std::vector<sim::AirMessage> air = simulator->messages();
+    const std::vector<sim::AirMessage> air = modems.air();
     ASSERT_EQ(air.size(), 1u);
     EXPECT_EQ(air[0].text, "Test message has been sent by PDU Mode");
     EXPECT_TRUE(wizard->isEnabled());
@@ -154,7 +150,7 @@ TEST_F(ConnectionWizardTest, SendsATestMessageThroughTheShownDevice)
 class SimPinWizardTest : public ConnectionWizardTest
 {
 protected:
-    void SetUp() override { startModems({"pin=1234,urc=^RSSI:20", ""}); }
+    void SetUp() override { modems.start({"pin=1234,urc=^RSSI:20", ""}); }
 };
 
 TEST_F(SimPinWizardTest, PinFieldIsOfferedForALockedSimAndUnlocksIt)
@@ -191,7 +187,7 @@ TEST_F(ConnectionWizardTest, TickedDevicesAreConfirmedAndReviewed)
     open();
     ASSERT_TRUE(processUntil([&] { return list->topLevelItemCount() == 3 && scanEnded(); }));
     list->topLevelItem(0)->setCheckState(0, Qt::Unchecked);
-    button(wizard.get(), Confirm)->click();
+    named<QPushButton>(wizard.get(), "confirmButton")->click();
 
     ASSERT_FALSE(wizard->isVisible());
     EXPECT_EQ(wizard->result(), QDialog::Accepted);
@@ -206,7 +202,7 @@ TEST_F(ConnectionWizardTest, TickedDevicesAreConfirmedAndReviewed)
     // The review lists what was confirmed, and its connection test offers the same devices.
     CSelected_Device_Details_GSM review(context);
     review.show();
-    auto* reviewed = childWithText<QTreeWidget>(&review, "Com Port");
+    auto* reviewed = named<QTreeWidget>(&review, "deviceList");
     EXPECT_EQ(visibleHeaders(reviewed),
               QStringList({"Com Port", "Com Port Details", "SMSC No.", "SMS Mode"}));
     EXPECT_EQ(columnTexts(reviewed, 0), QStringList({"COM5", "COM6"}));
@@ -219,13 +215,13 @@ TEST_F(ConnectionWizardTest, TickedDevicesAreConfirmedAndReviewed)
         QWidget* window = QApplication::activeModalWidget();
         ASSERT_NE(window, nullptr);
         EXPECT_EQ(window->windowTitle(), "Advanced Connection Troubleshooting");
-        tested = columnTexts(childWithText<QTreeWidget>(window, "Com Port"), 0);
+        tested = columnTexts(named<QTreeWidget>(window, "deviceList"), 0);
         prompter.answer(true); // leave without applying a case
-        button(window, "Close")->click();
+        named<QPushButton>(window, "closeButton")->click();
         if (window->isVisible())
             window->close();
     });
-    button(&review, "Advanced Connection Troubleshooting")->click();
+    named<QPushButton>(&review, "troubleshootingButton")->click();
     EXPECT_EQ(tested, QStringList({"COM5", "COM6"}));
     EXPECT_TRUE(prompter.allAnswersUsed());
 }
@@ -234,7 +230,8 @@ TEST_F(ConnectionWizardTest, EscapeContinuesWithoutADeviceAndEndsTheScanUnasked)
 {
     state.setChoiceList({{"COM9 - earlier", 9}}, 0);
     open();
-    ASSERT_TRUE(processUntil([&] { return button(wizard.get(), "Stop")->isEnabled(); }));
+    ASSERT_TRUE(
+        processUntil([&] { return named<QPushButton>(wizard.get(), "stopButton")->isEnabled(); }));
     pressEscape(wizard.get());
 
     EXPECT_FALSE(wizard->isVisible());
@@ -261,13 +258,13 @@ TEST_P(StopMidScanTest, YesKeepsTheRowsFoundAndNoLetsTheScanGoOn)
     hooked.beforeQuestion = [&] { held.open(); };
     open();
     ASSERT_TRUE(processUntil([&] { return reached && list->topLevelItemCount() == 1; }));
-    EXPECT_TRUE(button(wizard.get(), "Stop")->isEnabled());
-    EXPECT_FALSE(button(wizard.get(), SearchAgain)->isEnabled());
-    EXPECT_FALSE(button(wizard.get(), Confirm)->isEnabled());
+    EXPECT_TRUE(named<QPushButton>(wizard.get(), "stopButton")->isEnabled());
+    EXPECT_FALSE(named<QPushButton>(wizard.get(), "searchAgainButton")->isEnabled());
+    EXPECT_FALSE(named<QPushButton>(wizard.get(), "confirmButton")->isEnabled());
     EXPECT_FALSE(list->isEnabled());
 
     prompter.answer(yes);
-    button(wizard.get(), "Stop")->click();
+    named<QPushButton>(wizard.get(), "stopButton")->click();
     ASSERT_TRUE(processUntil([&] { return scanEnded(); }));
     EXPECT_EQ(prompter.texts(), QStringList{ModemScan::StopScanQuestion()});
     const QStringList found =
@@ -306,7 +303,7 @@ TEST_F(ConnectionWizardTest, StopWaitsForThePortInHandUnderThePopupWithTheWindow
         held.open();
     });
     prompter.answer(true);
-    button(wizard.get(), "Stop")->click();
+    named<QPushButton>(wizard.get(), "stopButton")->click();
     EXPECT_TRUE(stillProbing); // the window ran while the scan was still at its port
     EXPECT_TRUE(popupShown);
     EXPECT_TRUE(windowWaited);
@@ -355,7 +352,7 @@ TEST_F(ConnectionWizardTest, AScanEndingWhileTheStopQuestionIsOpenIsStoppedOnce)
     open();
     ASSERT_TRUE(processUntil([&] { return workerCloseAllCalls == 3; }));
     prompter.answer(true);
-    button(wizard.get(), "Stop")->click();
+    named<QPushButton>(wizard.get(), "stopButton")->click();
 
     ASSERT_TRUE(processUntil([&] { return scanEnded(); }));
     EXPECT_EQ(columnTexts(list, 0), QStringList({"COM4", "COM5", "COM6"}));

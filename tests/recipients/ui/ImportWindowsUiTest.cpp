@@ -10,6 +10,7 @@
 #include "recipients/ui/MessageEdit.h"
 #include "spreadsheet/SpreadsheetReader.h"
 #include "support/ScriptedPrompter.h"
+#include "support/WaitUntil.h"
 #include "support/WorkbookFixture.h"
 #include "widgets/WaitPopup.h"
 
@@ -26,7 +27,6 @@
 #include <atomic>
 #include <chrono>
 #include <gtest/gtest.h>
-#include <thread>
 
 namespace {
 
@@ -217,11 +217,7 @@ TEST_F(ImportWindowsUiTest, WaitWindowKeepsTheUiResponsive)
         released = true;
     });
     RunImportWithWait(
-        &window,
-        [&] {
-            for (int i = 0; i < 10'000 && !released; ++i)
-                std::this_thread::sleep_for(std::chrono::milliseconds(1));
-        },
+        &window, [&] { waitUntil([&] { return released.load(); }); },
         "Importing contacts from file, Please wait ...", [] { return 7; },
         [&](const QString& text) { totals.append(text); });
     EXPECT_TRUE(released);
