@@ -237,7 +237,7 @@ TEST_F(SendCommandTest, DeliveryReportsGiveEachRowItsStateAsAFifthColumn)
 {
     const QString outcomes = "report=*1:delivered,report=*2:expired,report=*3:delivered,"
                              "report=*4:none,report-delay=20";
-    startModems({outcomes, outcomes + ",reports-stored"});
+    modems.start({outcomes, outcomes + ",reports-stored"});
     const QString list = writeList("+447700900001\tone\n"
                                    "+447700900002\ttwo\n"
                                    "+447700900003\t" +
@@ -258,5 +258,5 @@ TEST_F(SendCommandTest, DeliveryReportsGiveEachRowItsStateAsAFifthColumn)
     EXPECT_EQ(delivery, QStringList({"Delivered", "Not delivered: validity period expired",
                                      "Delivered", "Pending"}));
     EXPECT_EQ(lines.last(), "Sent 4, failed 0, excluded 0, skipped 0, stopped 0, delivered 2");
-    EXPECT_EQ(simulator->messages().size(), 5u); // the long one in two parts
+    EXPECT_EQ(modems.air().size(), 5u); // the long one in two parts
 }
