@@ -155,9 +155,8 @@ int runSendCommand(const QStringList& arguments)
     const std::vector<QueueRow> rows = run.queue().rows(0, run.queue().rowCount());
     std::optional<QStringList> deliveries;
     if (settings.deliveryReports)
-        deliveries = session.waitForReports(
-            int(rows.size()), settings.waitReportsSeconds, [&run] { run.pollDeliveryReports(); },
-            [&stopSignals] { return stopSignals.received() != 0; });
+        deliveries = session.waitForReports(int(rows.size()), settings.waitReportsSeconds,
+                                            [&stopSignals] { return stopSignals.received() != 0; });
     printRows(rows, deliveries, out);
     const int signalNumber = stopSignals.received();
     return signalNumber ? StopSignals::exitStatusFor(signalNumber) : 0;

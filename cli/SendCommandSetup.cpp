@@ -457,7 +457,6 @@ SendingContext SendSession::context()
 }
 
 QStringList SendSession::waitForReports(int rowCount, int seconds,
-                                        const std::function<void()>& poll,
                                         const std::function<bool()>& stop)
 {
     QStringList texts;
@@ -471,12 +470,11 @@ QStringList SendSession::waitForReports(int rowCount, int seconds,
         }
         return true;
     };
-    constexpr std::uint32_t PollMs = 1000;
+    // The finished run keeps looking at the modems; this only waits for what it finds.
+    constexpr std::uint32_t CheckMs = 250;
     for (qint64 waited = 0; !allFinal() && !stop() && waited < qint64(seconds) * 1000;
-         waited += PollMs) {
-        m_clock.sleepMs(PollMs);
-        poll();
-    }
+         waited += CheckMs)
+        m_clock.sleepMs(CheckMs);
     for (int row = 0; row < rowCount; ++row) {
         const auto delivery = m_deliveries->rowDelivery(row);
         texts.append(delivery ? deliveryText(*delivery) : QString());

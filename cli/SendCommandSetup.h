@@ -140,11 +140,10 @@ public:
 
     SendingContext context();
 
-    // With --delivery-reports: polls the devices (poll) until every sent row has its final
-    // report or the seconds are over, then returns each row's delivery text (empty for a row
-    // that asked for no report).
-    QStringList waitForReports(int rowCount, int seconds, const std::function<void()>& poll,
-                               const std::function<bool()>& stop);
+    // With --delivery-reports: waits while the finished run looks at the devices, until every
+    // sent row has its final report or the seconds are over, then returns each row's delivery text
+    // (empty for a row that asked for no report).
+    QStringList waitForReports(int rowCount, int seconds, const std::function<bool()>& stop);
     const DeliveryTracker* deliveries() const { return m_deliveries.get(); }
 
 private:

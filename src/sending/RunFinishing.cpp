@@ -269,6 +269,21 @@ void SendingRun::finishingBody()
         finalize();
     m_finishingRunning = false;
     settle();
+    pollReportsUntilClosed();
+}
+
+void SendingRun::pollReportsUntilClosed()
+{
+    if (!m_context.deliveries)
+        return;
+    // Reports keep coming after the last submission: while the window stays open its
+    // Delivery column follows them. Nothing else uses the channels once the run has settled.
+    const auto over = [this] { return m_closed.load() || m_stopRequested.load(); };
+    while (!over()) {
+        m_wake.waitMs(ReportPollMs, over);
+        if (!over())
+            pollDeliveryReports();
+    }
 }
 
 void SendingRun::finalize()

@@ -63,10 +63,9 @@ public:
     bool waitUntilSettled(std::chrono::milliseconds timeout);
 
     // ---- For the workers ------------------------------------------------------------------
-    // After the run, with delivery reports asked: one look at every modem it sent through,
-    // for the reports printed or stored since. Talks to the modems: call it off the UI thread,
-    // and only once the run has settled (no worker uses the channels any more).
-    void pollDeliveryReports();
+    // With delivery reports asked, a finished run looks at every modem it sent through every
+    // ReportPollMs (designed time) for the reports printed or stored since, until it is closed.
+    static constexpr std::uint32_t ReportPollMs = 5000;
     const SendingContext& context() const { return m_context; }
     RunState& state() const { return m_context.state; }
     WakeSignal& wake() { return m_wake; }
@@ -130,6 +129,8 @@ private:
     void activityTick();
     void countdownTick();
 
+    void pollDeliveryReports();
+    void pollReportsUntilClosed();
     void retire(StoppableThread& thread);
     void joinThreads();
     void waitForControllerAndWorkers();
