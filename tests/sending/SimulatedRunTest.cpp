@@ -108,7 +108,7 @@ TEST_F(SimulatedRunTest, AnswersThatArriveInPiecesLeaveTheConversationAsItIs)
     const std::vector<RecordingSubmitter::Conversation> conversations = recording.conversations();
     ASSERT_EQ(conversations.size(), 8u);
     const auto atOnce = std::find_if(conversations.begin(), conversations.end(),
-                                     [](const auto& c) { return c.port == FirstPort; });
+                                     [](const auto& c) { return c.port == FirstModemPort; });
     ASSERT_NE(atOnce, conversations.end());
     const QList<QByteArray> expected = commandsOf(atOnce->written);
     EXPECT_EQ(expected.count("AT+CMGS="), 1) << expected.join("|").toStdString();
@@ -117,7 +117,7 @@ TEST_F(SimulatedRunTest, AnswersThatArriveInPiecesLeaveTheConversationAsItIs)
         ports.insert(port);
         EXPECT_EQ(commandsOf(written), expected) << port;
     }
-    EXPECT_EQ(ports, (std::set<int>{FirstPort, FirstPort + 1}));
+    EXPECT_EQ(ports, (std::set<int>{FirstModemPort, FirstModemPort + 1}));
 }
 
 TEST_F(SimulatedRunTest, TwoDevicesAndOneRowStartOneWorker)
