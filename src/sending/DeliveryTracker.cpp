@@ -50,6 +50,12 @@ std::optional<RowDelivery> DeliveryTracker::rowDelivery(std::int64_t row) const
     return m_matcher.rowDelivery(row);
 }
 
+std::vector<DeliveryMatcher::UnmatchedReport> DeliveryTracker::unmatched() const
+{
+    std::lock_guard lock(m_mutex);
+    return m_matcher.unmatched();
+}
+
 std::size_t DeliveryTracker::unmatchedCount() const
 {
     std::lock_guard lock(m_mutex);

@@ -38,6 +38,8 @@ public:
     // nullopt for a row that asked for no report.
     std::optional<RowDelivery> rowDelivery(std::int64_t row) const;
     std::size_t unmatchedCount() const;
+    // The reports no part was found for, kept to be shown as unmatched.
+    std::vector<DeliveryMatcher::UnmatchedReport> unmatched() const;
     // Grows with every part and report: views refresh when it changed.
     std::uint64_t version() const { return m_version.load(); }
 

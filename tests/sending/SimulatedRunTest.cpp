@@ -1,5 +1,7 @@
 #include "modem/ConcatReferenceCounter.h"
 #include "modem/SendOptions.h"
+#include "modem/StatusReport.h"
+#include "sending/DeliveryTracker.h"
 #include "sending/ModemSubmitter.h"
 #include "sending/RowPredicates.h"
 #include "support/RunFixture.h"
@@ -296,6 +298,83 @@ TEST_F(SimulatedRunTest, AModemThatWedgesIsOpenedAgainAndCarriesOn)
         EXPECT_EQ(row[StatusColumn], "Error : +CMS ERROR: 500 (COM3 did not answer: 1 time-out; "
                                      "the port was opened again and the modem answers)");
     EXPECT_EQ(column(NumberColumn).indexOf(failed[0][NumberColumn]), 3);
+}
+
+// Every modem returns a report for each part after a short delay: half of them print it at once
+// (+CDS), half store it (+CDSI, read and deleted by the run). The network's outcome follows the
+// number's last digit, and every row ends with that state, also when its report came after the
+// last submission. QUILLON_DELIVERY_MODEMS and QUILLON_DELIVERY_ROWS scale it (the soak label
+// runs 32 modems and 5,000 rows).
+TEST_F(SimulatedRunTest, EveryRowEndsWithTheDeliveryStateTheNetworkGave)
+{
+    const int modemCount = qEnvironmentVariableIntValue("QUILLON_DELIVERY_MODEMS") > 0
+                               ? qEnvironmentVariableIntValue("QUILLON_DELIVERY_MODEMS")
+                               : 6;
+    const int rowCount = qEnvironmentVariableIntValue("QUILLON_DELIVERY_ROWS") > 0
+                             ? qEnvironmentVariableIntValue("QUILLON_DELIVERY_ROWS")
+                             : 240;
+    const QString outcomes = "report=*0:expired,report=*1:rejected,report=*2:none,report-delay=20";
+    QStringList profiles;
+    for (int i = 0; i < modemCount; ++i)
+        profiles.append(i % 2 ? outcomes + ",reports-stored" : outcomes);
+    startModems(profiles);
+    sendOptions.setDeliveryReports(true);
+    DeliveryTracker tracker;
+    deliveries = &tracker;
+    recipients(rowCount);
+    // Every tenth row a long message: all its parts must be delivered.
+    QList<int> longRows;
+    for (int row = 5; row < rowCount; row += 10)
+        longRows.append(row);
+    list.setMessages(longRows, QString(200, 'x'));
+    runToEnd();
+
+    const auto expected = [](const QString& number) {
+        switch (number.back().digitValue()) {
+        case 0:
+            return deliveryText({RowDelivery::State::NotDelivered, statusReason(70)});
+        case 1:
+            return deliveryText({RowDelivery::State::NotDelivered, statusReason(65)});
+        case 2:
+            return deliveryText({RowDelivery::State::Pending, {}});
+        default:
+            return deliveryText({RowDelivery::State::Delivered, {}});
+        }
+    };
+    const std::vector<QueueRow> sent = rows();
+    ASSERT_EQ(int(sent.size()), rowCount);
+    const auto states = [&] {
+        QStringList texts;
+        for (int row = 0; row < rowCount; ++row) {
+            const auto delivery = tracker.rowDelivery(row);
+            texts.append(delivery ? deliveryText(*delivery) : QStringLiteral("(none)"));
+        }
+        return texts;
+    };
+    // A row whose submission failed (a busy machine can make a modem late for the channel's
+    // time-out) asked for nothing that can come; every row sent must end as the network said.
+    QStringList wanted;
+    bool allSent = true;
+    for (const QueueRow& row : sent) {
+        const bool ok = row[StatusColumn] == u"Message sent successfully.";
+        allSent = allSent && ok;
+        wanted.append(ok ? expected(row[NumberColumn]) : QString());
+    }
+    EXPECT_LT(wanted.count(QString()), rowCount / 10) << "most rows must go out";
+    const auto matches = [&](const QStringList& got) {
+        for (int row = 0; row < rowCount; ++row)
+            if (!wanted[row].isEmpty() && got[row] != wanted[row])
+                return false;
+        return true;
+    };
+    // The finished run keeps looking at the modems for the reports still out.
+    EXPECT_TRUE(waitUntil([&] { return matches(states()); }, std::chrono::seconds(60)));
+    const QStringList got = states();
+    for (int row = 0; row < rowCount; ++row)
+        if (!wanted[row].isEmpty())
+            EXPECT_EQ(got[row], wanted[row]) << "row " << row;
+    if (allSent)
+        EXPECT_EQ(tracker.unmatchedCount(), 0u);
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "devices/DeviceState.h"
 #include "modem/CSMSException.h"
 #include "recipients/RecipientList.h"
+#include "sending/DeliveryTracker.h"
 #include "sending/MessageSubmitter.h"
 #include "sending/ModemChannelTable.h"
 #include "sending/RunOptions.h"
@@ -182,6 +183,8 @@ protected:
         devices.setDeviceList(labels, int(labels.size()) - 1);
     }
 
+    DeliveryTracker* deliveries = nullptr; // set: the run asks for delivery reports
+
     SendingContext context()
     {
         SendingContext c{state, options,  devices, channels,  *activeSubmitter,
@@ -189,6 +192,7 @@ protected:
         c.sentItems = &sentItems;
         c.templates = &templates;
         c.exports = &exports;
+        c.deliveries = deliveries;
         c.trace = [this](const QString& text) {
             std::lock_guard lock(eventMutex);
             events.push_back({RunEvent::Trace, 0, 0, {}, text});
