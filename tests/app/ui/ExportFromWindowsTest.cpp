@@ -8,6 +8,7 @@
 #include "stores/ui/ViewTemplates.h"
 #include "support/ExportFakes.h"
 #include "support/FileBytes.h"
+#include "support/NextDialog.h"
 #include "widgets/WaitPopup.h"
 
 #include <QApplication>
@@ -18,21 +19,6 @@
 
 // The windows of the stores with the real exports behind them, as the program wires them.
 namespace {
-
-// Acts on the next modal dialog of type T as soon as it shows.
-template <typename T> void onNextDialog(std::function<void(T*)> act)
-{
-    auto* timer = new QTimer;
-    timer->setInterval(1);
-    QObject::connect(timer, &QTimer::timeout, [timer, act] {
-        if (auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget())) {
-            timer->stop();
-            timer->deleteLater();
-            act(dialog);
-        }
-    });
-    timer->start();
-}
 
 class ExportWindowsTest : public ::testing::Test
 {

@@ -7,6 +7,7 @@
 #include "stores/DataFolder.h"
 #include "support/ExportFakes.h"
 #include "support/FileBytes.h"
+#include "support/NextDialog.h"
 #include "widgets/WaitPopup.h"
 
 #include <QApplication>
@@ -24,21 +25,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-// Acts on the next modal dialog of type T as soon as it shows.
-template <typename T> void onNextDialog(std::function<void(T*)> act)
-{
-    auto* timer = new QTimer;
-    timer->setInterval(1);
-    QObject::connect(timer, &QTimer::timeout, [timer, act] {
-        if (auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget())) {
-            timer->stop();
-            timer->deleteLater();
-            act(dialog);
-        }
-    });
-    timer->start();
-}
 
 QStringList buttonTexts(const QWidget& dialog)
 {
