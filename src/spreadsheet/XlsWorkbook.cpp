@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QHash>
+#include <algorithm>
 #include <freexl.h>
 
 namespace {
@@ -151,6 +152,10 @@ QStringList XlsWorkbook::sheetNames() const
     return names;
 }
 
+namespace {
+constexpr unsigned int XlsMaxRows = 65536;
+} // namespace
+
 SpreadsheetError XlsWorkbook::readCells(int index, CellSink& sink)
 {
     if (index < 0 || std::size_t(index) >= m_sheets.size())
@@ -170,6 +175,11 @@ SpreadsheetError XlsWorkbook::readCells(int index, CellSink& sink)
         rc = freexl_worksheet_dimensions(h, &rows, &columns);
     if (rc != FREEXL_OK)
         return freexlError("Selecting the sheet", rc);
+    // The dimensions come from the file: a damaged one may claim billions of rows and no
+    // column, which is nothing to walk. An xls sheet has at most 65,536 rows.
+    if (columns == 0)
+        return {};
+    rows = std::min(rows, XlsMaxRows);
 
     QHash<std::uint64_t, const BiffCell*> extras;
     for (const BiffCell& c : sheet.extraCells)
