@@ -4,12 +4,14 @@
 
 #include <memory>
 
-QStringList ProcessStatusColumns(bool withRetry)
+QStringList ProcessStatusColumns(bool withRetry, bool withDelivery)
 {
     QStringList columns{QStringLiteral("Number"), QStringLiteral("Message"),
                         QStringLiteral("Current Status"), QStringLiteral("Status")};
     if (withRetry)
         columns.append(QStringLiteral("Retry"));
+    if (withDelivery)
+        columns.append(QStringLiteral("Delivery"));
     return columns;
 }
 
@@ -28,15 +30,18 @@ ExportOutcome ExportProcessStatuses(Exporter& exporter, const std::vector<Proces
         return ExportOutcome::Refused;
     }
 
+    const bool withDelivery = rows.front().Delivery.has_value();
     ExportJob job;
     job.formats = {ExportFormat::Xls, ExportFormat::Xlsx};
-    job.table.columns = ProcessStatusColumns(withRetry);
+    job.table.columns = ProcessStatusColumns(withRetry, withDelivery);
     job.table.rowCount = qsizetype(chosen->size());
-    job.table.row = [chosen, withRetry](qsizetype i) {
+    job.table.row = [chosen, withRetry, withDelivery](qsizetype i) {
         const ProcessStatusRow& row = (*chosen)[size_t(i)];
         QStringList cells{row.Number, row.Message, row.CurrentStatus, row.Status};
         if (withRetry)
             cells.append(row.Retry);
+        if (withDelivery)
+            cells.append(row.Delivery.value_or(QString()));
         return cells;
     };
     job.successText = Exporter::tr("Sent Items have been exported successfully.");

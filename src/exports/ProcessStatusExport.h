@@ -3,6 +3,7 @@
 #include "exports/Exporter.h"
 #include "exports/StatusChoice.h"
 
+#include <optional>
 #include <vector>
 
 // The cells of one row of a sending run that its status export writes.
@@ -13,11 +14,13 @@ struct ProcessStatusRow
     QString CurrentStatus;
     QString Status;
     QString Retry;
+    // The row's delivery state when the run asked for delivery reports; unset otherwise.
+    std::optional<QString> Delivery = std::nullopt;
 };
 
-// The column titles: "Number", "Message", "Current Status", "Status", and "Retry" when the run
-// retried failed messages.
-QStringList ProcessStatusColumns(bool withRetry);
+// The column titles: "Number", "Message", "Current Status", "Status", "Retry" when the run
+// retried failed messages, and "Delivery" when it asked for delivery reports.
+QStringList ProcessStatusColumns(bool withRetry, bool withDelivery = false);
 
 // The rows whose "Status" passes the choice, in the run's order, as xls or xlsx. When none
 // passes, says "There is no item for selected Export Option." and writes no file.

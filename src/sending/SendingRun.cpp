@@ -4,6 +4,7 @@
 #include "devices/DeviceState.h"
 #include "recipients/RecipientList.h"
 #include "sending/CSend_SMS_Thread.h"
+#include "sending/DeliveryTracker.h"
 #include "sending/PauseSettings.h"
 #include "sending/RowPredicates.h"
 #include "sending/RunOptions.h"
@@ -253,10 +254,19 @@ std::vector<ProcessStatusRow> SendingRun::statusRows() const
     const int count = m_queue.rowCount();
     rows.reserve(std::size_t(count));
     constexpr int Block = 4096; // copied in blocks so the workers are not held up
-    for (int first = 0; first < count; first += Block)
-        for (const QueueRow& row : m_queue.rows(first, Block))
+    const DeliveryTracker* deliveries = m_context.deliveries;
+    for (int first = 0; first < count; first += Block) {
+        const std::vector<QueueRow> block = m_queue.rows(first, Block);
+        for (std::size_t i = 0; i < block.size(); ++i) {
+            const QueueRow& row = block[i];
             rows.push_back({row[NumberColumn], row[MessageColumn], row[CurrentStatusColumn],
                             row[StatusColumn], row[RetryColumn]});
+            if (deliveries) {
+                const auto delivery = deliveries->rowDelivery(first + std::int64_t(i));
+                rows.back().Delivery = delivery ? deliveryText(*delivery) : QString();
+            }
+        }
+    }
     return rows;
 }
 

@@ -195,11 +195,15 @@ TEST_F(ExportsTest, ProcessStatusesKeepTheirColumnsAndTheChosenRows)
         {"222", "hello", "Done (COM4 - Phone)", "Error : +CMS ERROR: 500", "2"},
         {"333", "hello", "Stopped", "Stopped", "0"},
     };
+    std::vector<ProcessStatusRow> reported = rows;
+    reported[0].Delivery = "Delivered";
+    reported[1].Delivery = reported[2].Delivery = QString();
     const struct
     {
         bool withRetry;
         StatusChoice choice;
         QList<QStringList> sheet;
+        const std::vector<ProcessStatusRow>* rows = nullptr;
     } cases[] = {
         {true,
          StatusChoice::Failed,
@@ -211,12 +215,19 @@ TEST_F(ExportsTest, ProcessStatusesKeepTheirColumnsAndTheChosenRows)
           {"111", "hello", "Done (COM3 - Modem)", "Message sent successfully."},
           {"222", "hello", "Done (COM4 - Phone)", "Error : +CMS ERROR: 500"},
           {"333", "hello", "Stopped", "Stopped"}}},
+        // With delivery reports asked: the state as a last column.
+        {false,
+         StatusChoice::Succeeded,
+         {{"Number", "Message", "Current Status", "Status", "Delivery"},
+          {"111", "hello", "Done (COM3 - Modem)", "Message sent successfully.", "Delivered"}},
+         &reported},
     };
     for (const auto& c : cases) {
         FakeExportDesk each;
         each.dialog.choose(at("run"), 1);
-        ASSERT_EQ(ExportProcessStatuses(each.exporter, rows, c.withRetry, c.choice),
-                  ExportOutcome::Written);
+        ASSERT_EQ(
+            ExportProcessStatuses(each.exporter, c.rows ? *c.rows : rows, c.withRetry, c.choice),
+            ExportOutcome::Written);
         const ReadWorkbook book = ReadXlsx(at("run.xlsx"));
         ASSERT_TRUE(book.opened);
         EXPECT_EQ(book.sheets.at(0).rows, c.sheet);
