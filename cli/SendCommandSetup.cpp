@@ -18,7 +18,6 @@
 #include "stores/ExclusionSet.h"
 
 #include <QCoreApplication>
-#include <QDateTime>
 #include <QFile>
 
 namespace {
@@ -48,7 +47,8 @@ SendCommandOptions SendCommandOptions::declare(QCommandLineParser& parser)
     SendCommandOptions o;
     parser.setApplicationDescription(
         tr("Sends every row of the file as the sending window does, printing the progress, then "
-           "one line per row (number, current status, status, retry) and the tally. Exits 0 when "
+           "one line per row (number, current status, status, retry, and with "
+           "--delivery-reports the delivery state) and the tally. Exits 0 when "
            "the run finished, whatever its rows' outcomes. SIGINT or SIGTERM stops the run as "
            "the window's Stop does (the rows and the tally are still printed; exit 130 or 143); "
            "a second signal ends it at once."));
@@ -85,7 +85,7 @@ SendCommandOptions SendCommandOptions::declare(QCommandLineParser& parser)
     o.waitReports = QCommandLineOption(
         "wait-reports",
         tr("With --delivery-reports: after the run, wait up to SECONDS for the reports still "
-           "out, then print each row's delivery state as a fifth column."),
+           "out before the rows are printed."),
         tr("SECONDS"));
     o.resendUnconfirmed = QCommandLineOption(
         "resend-unconfirmed", tr("Retry rounds also send the rows whose modem never confirmed "
@@ -462,17 +462,10 @@ QStringList SendSession::waitForReports(int rowCount, int seconds,
     QStringList texts;
     if (!m_deliveries)
         return texts;
-    const auto allFinal = [&] {
-        for (int row = 0; row < rowCount; ++row) {
-            const auto delivery = m_deliveries->rowDelivery(row);
-            if (delivery && delivery->state == RowDelivery::State::Pending)
-                return false;
-        }
-        return true;
-    };
     // The finished run keeps looking at the modems; this only waits for what it finds.
     constexpr std::uint32_t CheckMs = 250;
-    for (qint64 waited = 0; !allFinal() && !stop() && waited < qint64(seconds) * 1000;
+    for (qint64 waited = 0;
+         m_deliveries->pendingParts() > 0 && !stop() && waited < qint64(seconds) * 1000;
          waited += CheckMs)
         m_clock.sleepMs(CheckMs);
     for (int row = 0; row < rowCount; ++row) {

@@ -144,7 +144,6 @@ public:
     // sent row has its final report or the seconds are over, then returns each row's delivery text
     // (empty for a row that asked for no report).
     QStringList waitForReports(int rowCount, int seconds, const std::function<bool()>& stop);
-    const DeliveryTracker* deliveries() const { return m_deliveries.get(); }
 
 private:
     QString readTabSeparated(std::vector<RecipientRow>& rows, QTextStream& err) const;

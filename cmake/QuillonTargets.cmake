@@ -18,7 +18,8 @@ function(quillon_library target folder)
     file(GLOB sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/src/${folder}/*.cpp
          ${PROJECT_SOURCE_DIR}/src/${folder}/*.qrc)
     file(GLOB headers CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/src/${folder}/*.h)
-    list(FILTER sources EXCLUDE REGEX "/src/app/ui/main\\.cpp$")
+    # A folder's main.cpp is a program's entry (the window's, in app/ui), not library code.
+    list(FILTER sources EXCLUDE REGEX "/main\\.cpp$")
     quillon_include_root(${target} ${folder} ${PROJECT_SOURCE_DIR}/src)
     add_library(${target} STATIC ${sources} ${headers})
     target_include_directories(${target} PUBLIC ${QUILLON_ROOT})

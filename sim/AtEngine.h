@@ -38,7 +38,6 @@ public:
     void hostClosed();
 
     // True while the modem answers nothing at all.
-    bool wedged() const { return m_wedged; }
 
     // True once the modem is to disappear; it then takes no more input.
     bool vanishing() const { return m_vanishing; }

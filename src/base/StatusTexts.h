@@ -22,11 +22,6 @@ inline QString sentStatus()
     static const QString text = QString::fromLatin1(SentSuccessfullyText);
     return text;
 }
-inline QString sentToDeviceStatus()
-{
-    static const QString text = QString::fromLatin1(SentToDeviceText);
-    return text;
-}
 // Whether a row status says the message went out.
 inline bool isSentStatus(QStringView status)
 {

@@ -24,7 +24,6 @@ struct SimCheck
     std::optional<bool> registered; // nothing when neither AT+CREG? nor AT+CGREG? answered
 
     // Whether a message could go out: nothing known against it.
-    bool usable() const { return troubleText().isEmpty(); }
     // "SIM PIN required", "SIM PUK required", "SIM not inserted", "Not registered on a network",
     // or empty for a modem that is fine (or said nothing).
     QString troubleText() const;

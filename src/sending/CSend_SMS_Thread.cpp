@@ -81,6 +81,8 @@ void CSend_SMS_Thread::InitInstance()
     // list so that later rounds do not start it again.
     if (m_quotaReached || m_deviceGone)
         m_run.RemoveDeviceFromList(m_portPrefix);
+    if (m_deviceGone)
+        m_run.portGaveUp(m_setup.Port_Num);
 }
 
 void CSend_SMS_Thread::ExitInstance()
@@ -170,13 +172,8 @@ void CSend_SMS_Thread::setUpDeliveryReports()
 // it announced as stored, read and deleted here.
 void CSend_SMS_Thread::takeDeliveryReports()
 {
-    DeliveryTracker& deliveries = *m_run.context().deliveries;
     try {
-        const auto stored = deliveries.takeLines(m_portText, m_channel.takeUnsolicited(),
-                                                 QDateTime::currentDateTime());
-        if (!stored.empty())
-            ReadAnnouncedReports(m_channel, m_setup.messageMode == 1, m_portText, stored,
-                                 deliveries, QDateTime::currentDateTime());
+        TakeReports(m_channel, m_setup.messageMode == 1, m_portText, *m_run.context().deliveries);
     } catch (const CSMSException&) {
         // A broken channel shows at the next submission, which reports it on its row.
     }
@@ -341,6 +338,8 @@ QString CSend_SMS_Thread::submit(const QString& number, const QString& message, 
             // A silent modem would otherwise claim row after row and time each one out.
             deviceGone = !m_recovery.recover(m_channel, m_setup.Port_Num, m_reopenChannel);
             status += m_recovery.note();
+            if (!deviceGone)
+                setUpDeliveryReports(); // the recovery's reset (AT&F) undid the routing
         }
         return status;
     }

@@ -36,7 +36,7 @@ std::uint64_t subscriberKey(const QString& number)
         scale *= 10;
         ++count;
     }
-    return count << 40 | value;
+    return count << 30 | value; // value < 10^9 < 2^30; count <= 9 in 4 bits
 }
 
 bool isFinal(const StatusReport& report)
@@ -86,10 +86,10 @@ std::optional<std::uint64_t> DeliveryMatcher::referenceKey(const QString& port, 
 {
     const std::uint64_t subscriber = subscriberKey(recipient);
     const int id = m_portIds.value(port, 0);
-    if (!subscriber || !id || id > 0xFFFF || reference < 0 || reference > 0xFF)
+    if (!subscriber || !id || id > 0x3FFFFF || reference < 0 || reference > 0xFF)
         return std::nullopt;
-    // 16 bits of port, 8 of reference, 44 of subscriber digits (4 of count, 30 of value).
-    return std::uint64_t(id) << 52 | std::uint64_t(reference) << 44 | subscriber;
+    // 22 bits of port, 8 of reference, 34 of subscriber digits (4 of count, 30 of value).
+    return std::uint64_t(id) << 42 | std::uint64_t(reference) << 34 | subscriber;
 }
 
 void DeliveryMatcher::addSentPart(SentPart part)
@@ -112,6 +112,7 @@ void DeliveryMatcher::addSentPart(SentPart part)
         latestOfRow->second = index;
     }
     m_parts.push_back(std::move(state));
+    ++m_pendingParts;
 }
 
 std::optional<std::size_t> DeliveryMatcher::findPart(const QString& port,
@@ -146,8 +147,11 @@ bool DeliveryMatcher::addReport(const QString& port, const StatusReport& report,
         return false;
     }
     std::optional<StatusReport>& kept = m_parts[*index].report;
-    if (!kept || !isFinal(*kept))
+    if (!kept || !isFinal(*kept)) {
+        if (isFinal(report))
+            --m_pendingParts;
         kept = report;
+    }
     return true;
 }
 

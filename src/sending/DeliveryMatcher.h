@@ -59,6 +59,8 @@ public:
         QDateTime receivedAt;
     };
     const std::vector<UnmatchedReport>& unmatched() const { return m_unmatched; }
+    // Parts still without a final report (those the modem gave no reference for included).
+    std::size_t pendingParts() const { return m_pendingParts; }
 
 private:
     static constexpr std::size_t NoPart = std::size_t(-1);
@@ -90,6 +92,7 @@ private:
     std::unordered_map<std::uint64_t, std::size_t> m_latestWithKey;
     std::unordered_map<std::int64_t, std::size_t> m_latestOfRow;
     std::vector<UnmatchedReport> m_unmatched;
+    std::size_t m_pendingParts = 0;
 };
 
 // Whether two numbers name the same phone: the same digits, or the same last nine digits when

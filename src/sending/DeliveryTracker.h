@@ -38,8 +38,7 @@ public:
     // nullopt for a row that asked for no report.
     std::optional<RowDelivery> rowDelivery(std::int64_t row) const;
     std::size_t unmatchedCount() const;
-    // The reports no part was found for, kept to be shown as unmatched.
-    std::vector<DeliveryMatcher::UnmatchedReport> unmatched() const;
+    std::size_t pendingParts() const;
     // Grows with every part and report: views refresh when it changed.
     std::uint64_t version() const { return m_version.load(); }
 
@@ -55,6 +54,11 @@ private:
 void ReadAnnouncedReports(ModemChannel& channel, bool pduMode, const QString& port,
                           const std::vector<StoredReportIndex>& places, DeliveryTracker& tracker,
                           const QDateTime& receivedAt);
+
+// The reports among the lines the channel collected since the last call: routed ones matched,
+// announced stored ones read and deleted. Raises CSMSException as the channel does.
+void TakeReports(ModemChannel& channel, bool pduMode, const QString& port,
+                 DeliveryTracker& tracker);
 
 // One look at a modem no submission uses at the moment: the reports it printed or stored
 // since are taken as above. Raises CSMSException as the channel does.

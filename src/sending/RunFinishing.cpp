@@ -332,13 +332,19 @@ void SendingRun::pollDeliveryReports()
     DeliveryTracker* deliveries = m_context.deliveries;
     if (!deliveries)
         return;
+    if (deliveries->pendingParts() == 0)
+        return;
     QHash<int, int> portSlots, modes;
+    QSet<int> gone;
     {
         std::lock_guard lock(m_threadsMutex);
         portSlots = m_slotOfPort;
         modes = m_modeOfPort;
+        gone = m_gonePorts;
     }
     for (auto it = portSlots.cbegin(); it != portSlots.cend(); ++it) {
+        if (gone.contains(it.key()))
+            continue; // each look would wait out the channel's time-out
         try {
             PollForReports(m_context.channels.slot(it.value()), modes.value(it.key()) == 1,
                            QString::number(it.key()), *deliveries);
@@ -346,4 +352,10 @@ void SendingRun::pollDeliveryReports()
             // A device gone after the run: its rows stay pending.
         }
     }
+}
+
+void SendingRun::portGaveUp(int port)
+{
+    std::lock_guard lock(m_threadsMutex);
+    m_gonePorts.insert(port);
 }

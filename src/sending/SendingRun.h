@@ -8,6 +8,7 @@
 
 #include <QCoreApplication>
 #include <QHash>
+#include <QSet>
 #include <atomic>
 #include <memory>
 #include <mutex>
@@ -81,6 +82,8 @@ public:
     RunTimers& timers() { return *m_timers; }
 
     void StopWorker(int index);
+    // A worker's port vanished or its modem stayed silent.
+    void portGaveUp(int port);
     void RemoveDeviceFromList(const QString& prefix);
     // The last worker (or the controller, when no worker outlived its launch) has ended; label
     // is that worker's device label, empty for the controller.
@@ -161,6 +164,7 @@ private:
     std::vector<std::unique_ptr<CSend_SMS_Thread>> m_workers;
     QHash<int, int> m_slotOfPort; // channels stay with their port across retry rounds
     QHash<int, int> m_modeOfPort; // the message mode each port was last sent in
+    QSet<int> m_gonePorts;        // vanished or silent: not asked for reports any more
 
     std::mutex m_settleMutex;
     std::condition_variable m_settledChanged;

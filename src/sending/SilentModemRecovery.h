@@ -26,7 +26,6 @@ public:
     // when the port may go on sending. note() tells the row why its message failed.
     bool recover(ModemChannel& channel, int portNumber, const std::function<void()>& reopen);
 
-    int consecutiveTimeouts() const { return m_consecutive; }
     const QString& note() const { return m_note; }
 
 private:

@@ -123,6 +123,7 @@ TEST(SendQueueModelTest, TheDeliveryColumnFollowsTheReports)
     for (int row = 0; row < 2; ++row)
         cells.append(model.data(model.index(row, QueueColumnCount)).toString());
     EXPECT_EQ(cells, QStringList({"Pending", "Not delivered: validity period expired"}));
+    EXPECT_EQ(deliveries.pendingParts(), 1u);
 
     report.messageReference = 8;
     report.recipient = "+447700900001";
@@ -130,4 +131,5 @@ TEST(SendQueueModelTest, TheDeliveryColumnFollowsTheReports)
     report.outcome = ReportOutcome::Delivered;
     deliveries.reportReceived("3", report, sent.addSecs(7));
     EXPECT_EQ(model.data(model.index(0, QueueColumnCount)).toString(), "Delivered");
+    EXPECT_EQ(deliveries.pendingParts(), 0u);
 }

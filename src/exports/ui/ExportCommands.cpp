@@ -11,6 +11,7 @@
 #include "widgets/MessageBoxPrompter.h"
 
 #include <QDate>
+#include <QScopedValueRollback>
 
 namespace {
 
@@ -22,18 +23,6 @@ Interface& chosen(Interface* seam, std::optional<Real>& real, QWidget* parent)
     return real.emplace(parent);
 }
 
-class RunningFlag
-{
-public:
-    explicit RunningFlag(bool& flag) : m_flag(flag) { m_flag = true; }
-    ~RunningFlag() { m_flag = false; }
-    RunningFlag(const RunningFlag&) = delete;
-    RunningFlag& operator=(const RunningFlag&) = delete;
-
-private:
-    bool& m_flag;
-};
-
 } // namespace
 
 void ExportCommands::withExporter(QWidget* parent,
@@ -41,7 +30,7 @@ void ExportCommands::withExporter(QWidget* parent,
 {
     if (m_running)
         return;
-    const RunningFlag running(m_running);
+    const QScopedValueRollback running(m_running, true);
     std::optional<MessageBoxPrompter> boxes;
     std::optional<FileSaveDialog> dialog;
     std::optional<WaitingExportWorker> worker;
