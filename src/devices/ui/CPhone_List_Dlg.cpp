@@ -168,7 +168,8 @@ void CPhone_List_Dlg::endScanAndWait()
     // the background while the window keeps painting under the wait pop-up.
     if (!m_scan.hasEnded())
         RunBackgroundJobAndWait(this, [this] { m_scan.StopModemScan(false); });
-    m_scan.StopModemScan(false); // joins a thread that has ended, if not joined above
+    else
+        m_scan.StopModemScan(false); // joins a thread that has ended: no wait
 }
 
 void CPhone_List_Dlg::scanEnded()
