@@ -24,7 +24,8 @@ Load makeLoad(int count)
     for (int i = 0; i < count; ++i) {
         const QString port = QString::number(i % 32 + 1);
         const QString recipient = QStringLiteral("+4477%1").arg(i, 8, 10, QChar('0'));
-        load.parts.push_back({i, port, (i / 32) % 256, recipient, start.addMSecs(i * 10LL), 1, 1});
+        load.parts.push_back(
+            {i, port, (i / 32) % 256, recipient, start.addMSecs(i * 10LL), 1, 1, 1, {}, {}});
     }
     // Reports come back out of order: a stride through the parts.
     load.reports.reserve(std::size_t(count));

@@ -3,6 +3,7 @@
 #include "base/StatusTexts.h"
 #include "modem/CSMSException.h"
 #include "modem/ModemChannel.h"
+#include "modem/ModemCommands.h"
 #include "modem/ReportRouting.h"
 #include "modem/SubmissionStatus.h"
 #include "sending/DeliveryTracker.h"
@@ -154,10 +155,17 @@ bool CSend_SMS_Thread::quotaUsedUp()
 
 void CSend_SMS_Thread::setUpDeliveryReports()
 {
-    if (!m_run.context().deliveries)
+    DeliveryTracker* deliveries = m_run.context().deliveries;
+    if (!deliveries)
         return;
+    // Late reports of earlier runs may come during this one: their parts are known first.
+    deliveries->loadEarlierRuns();
     try {
         const ReportRoute route = ::setUpDeliveryReports(m_channel);
+        // Reports that came while no run had the modem open, read in the run's mode.
+        const bool pduMode = m_setup.messageMode == 1;
+        (void)(pduMode ? SelectPduMode(m_channel) : SelectTextMode(m_channel));
+        ReadHeldReports(m_channel, pduMode, m_portText, *deliveries);
         m_run.trace(QStringLiteral("COM%1 delivery reports: %2")
                         .arg(m_setup.Port_Num)
                         .arg(route == ReportRoute::Routed   ? QStringLiteral("routed")
@@ -217,7 +225,7 @@ CSend_SMS_Thread::Step CSend_SMS_Thread::processRow(int row, bool& progressed)
     recordOutcome(row, result);
     if (DeliveryTracker* deliveries = m_run.context().deliveries) {
         if (StatusTexts::isSentStatus(result))
-            deliveries->partsSent(row, m_portText, claimedNumber, m_references,
+            deliveries->partsSent(row, m_portText, claimedNumber, message, m_references,
                                   QDateTime::currentDateTime());
         if (!deviceGone)
             takeDeliveryReports();

@@ -106,11 +106,13 @@ void DeliveryMatcher::addSentPart(SentPart part)
             latest->second = index;
         }
     }
-    auto [latestOfRow, added] = m_latestOfRow.try_emplace(state.sent.row, index);
+    auto [latestOfRow, added] =
+        m_latestOfRow.try_emplace(DeliveryRowId{state.sent.run, state.sent.row}, index);
     if (!added) {
         state.previousOfRow = latestOfRow->second;
         latestOfRow->second = index;
     }
+    ++m_pendingOfRun[state.sent.run];
     m_parts.push_back(std::move(state));
     ++m_pendingParts;
 }
@@ -125,15 +127,25 @@ std::optional<std::size_t> DeliveryMatcher::findPart(const QString& port,
     const auto found = m_latestWithKey.find(*key);
     if (found == m_latestWithKey.end())
         return std::nullopt;
-    // The key holds the digits sameRecipient compares, so every candidate is the same phone;
-    // the latest within the window wins.
+    // The key holds the digits sameRecipient compares, so every candidate is the same phone.
+    // The chain is walked whole: parts read back from the store of earlier runs and modems
+    // that counted references again need not come in time order.
+    const bool stamped = report.serviceCentreTime.isValid();
     const qint64 whenMs = when.toMSecsSinceEpoch();
+    const qint64 windowMs = qint64(m_windowDays) * 24 * 3600 * 1000;
+    std::optional<std::size_t> best;
+    qint64 bestDistance = 0;
     for (std::size_t i = found->second; i != NoPart; i = m_parts[i].previousWithKey) {
-        const qint64 age = (whenMs - m_parts[i].sentAtMs) / 1000;
-        if (age >= -ClockSkewSeconds && age <= qint64(m_windowDays) * 24 * 3600)
-            return i;
+        const qint64 age = whenMs - m_parts[i].sentAtMs;
+        if (age < (stamped ? -ClockSkewSeconds * 1000 : 0) || age > windowMs)
+            continue;
+        const qint64 distance = age < 0 ? -age : age;
+        if (!best || distance < bestDistance) {
+            best = i;
+            bestDistance = distance;
+        }
     }
-    return std::nullopt;
+    return best;
 }
 
 bool DeliveryMatcher::addReport(const QString& port, const StatusReport& report,
@@ -148,14 +160,22 @@ bool DeliveryMatcher::addReport(const QString& port, const StatusReport& report,
     }
     std::optional<StatusReport>& kept = m_parts[*index].report;
     if (!kept || !isFinal(*kept)) {
-        if (isFinal(report))
+        if (isFinal(report)) {
             --m_pendingParts;
+            --m_pendingOfRun[m_parts[*index].sent.run];
+        }
         kept = report;
     }
     return true;
 }
 
-std::optional<RowDelivery> DeliveryMatcher::rowDelivery(std::int64_t row) const
+std::size_t DeliveryMatcher::pendingParts(std::uint64_t run) const
+{
+    const auto found = m_pendingOfRun.find(run);
+    return found == m_pendingOfRun.end() ? 0 : found->second;
+}
+
+std::optional<RowDelivery> DeliveryMatcher::rowDelivery(const DeliveryRowId& row) const
 {
     const auto found = m_latestOfRow.find(row);
     if (found == m_latestOfRow.end())

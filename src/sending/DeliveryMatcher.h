@@ -14,6 +14,23 @@
 // One part handed to a modem that asked for a status report, as the store keeps it.
 using SentPart = DeliveryPartRecord;
 
+// A sent row across runs: the run's id and the row's index in that run.
+struct DeliveryRowId
+{
+    std::uint64_t run = 0;
+    std::int64_t row = 0;
+
+    bool operator==(const DeliveryRowId&) const = default;
+};
+
+struct DeliveryRowIdHash
+{
+    std::size_t operator()(const DeliveryRowId& id) const noexcept
+    {
+        return std::hash<std::uint64_t>()(id.run * 0x9E3779B97F4A7C15ULL ^ std::uint64_t(id.row));
+    }
+};
+
 // Where a sent row stands by the reports of its parts.
 struct RowDelivery
 {
@@ -32,10 +49,12 @@ struct RowDelivery
 // "Pending", "Delivered" or "Not delivered: <reason>".
 QString deliveryText(const RowDelivery& delivery);
 
-// Ties status reports to the parts they report on. A report belongs to the part sent on the
-// same port with the same message reference and the same recipient, the latest such part
-// sent within the window before the report: references wrap at 256, so older parts with the
-// same reference are earlier rounds. Reports that match nothing are kept, never dropped.
+// Ties status reports to the parts they report on. A report belongs to a part sent on the
+// same port with the same message reference and the same recipient within the window before
+// the report: references wrap at 256, and every run and modem restart counts them again, so
+// several parts may qualify. The service centre's time stamp says when it took the message:
+// the part sent closest to it wins. A report without one goes to the latest part sent before
+// it arrived. Reports that match nothing are kept, never dropped.
 class DeliveryMatcher
 {
 public:
@@ -50,7 +69,7 @@ public:
     bool addReport(const QString& port, const StatusReport& report, const QDateTime& receivedAt);
 
     // The row's state; nullopt for a row none of whose parts asked for a report.
-    std::optional<RowDelivery> rowDelivery(std::int64_t row) const;
+    std::optional<RowDelivery> rowDelivery(const DeliveryRowId& row) const;
 
     struct UnmatchedReport
     {
@@ -61,6 +80,7 @@ public:
     const std::vector<UnmatchedReport>& unmatched() const { return m_unmatched; }
     // Parts still without a final report (those the modem gave no reference for included).
     std::size_t pendingParts() const { return m_pendingParts; }
+    std::size_t pendingParts(std::uint64_t run) const;
 
 private:
     static constexpr std::size_t NoPart = std::size_t(-1);
@@ -90,9 +110,10 @@ private:
     std::vector<PartState> m_parts;
     QHash<QString, int> m_portIds;
     std::unordered_map<std::uint64_t, std::size_t> m_latestWithKey;
-    std::unordered_map<std::int64_t, std::size_t> m_latestOfRow;
+    std::unordered_map<DeliveryRowId, std::size_t, DeliveryRowIdHash> m_latestOfRow;
     std::vector<UnmatchedReport> m_unmatched;
     std::size_t m_pendingParts = 0;
+    std::unordered_map<std::uint64_t, std::size_t> m_pendingOfRun;
 };
 
 // Whether two numbers name the same phone: the same digits, or the same last nine digits when

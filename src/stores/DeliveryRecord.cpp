@@ -8,7 +8,8 @@ namespace {
 
 constexpr QChar kBel = u'\x07';
 constexpr QChar kVt = u'\x0B';
-constexpr qsizetype kPartFields = 8;
+constexpr qsizetype kOldPartFields = 8;
+constexpr qsizetype kPartFields = 11;
 constexpr qsizetype kReportFields = 8;
 
 QString field(QString text)
@@ -49,7 +50,17 @@ std::optional<DeliveryRecordEntry> partOf(const QStringList& f)
     const auto count = numberOf(f[7], 1, 255);
     if (!rowOk || !reference || !part || !count)
         return std::nullopt;
-    return DeliveryPartRecord{row, f[2], *reference, f[4], timeOf(f[5]), *part, *count};
+    DeliveryPartRecord record{row,   f[2],   *reference, f[4],    timeOf(f[5]),
+                              *part, *count, 0,          QDate(), QString()};
+    if (f.size() == kOldPartFields)
+        return record;
+    bool runOk = false;
+    record.run = f[8].toULongLong(&runOk);
+    record.day = f[9].isEmpty() ? QDate() : QDate::fromString(f[9], Qt::ISODate);
+    record.messageKey = f[10];
+    if (!runOk || (!f[9].isEmpty() && !record.day.isValid()))
+        return std::nullopt;
+    return record;
 }
 
 std::optional<DeliveryRecordEntry> reportOf(const QStringList& f)
@@ -72,7 +83,9 @@ QString ToLine(const DeliveryRecordEntry& entry)
         return join({QStringLiteral("P"), QString::number(part->row), field(part->port),
                      QString::number(part->messageReference), field(part->recipient),
                      timeText(part->sentAt), QString::number(part->part),
-                     QString::number(part->partCount)});
+                     QString::number(part->partCount), QString::number(part->run),
+                     part->day.isValid() ? part->day.toString(Qt::ISODate) : QString(),
+                     field(part->messageKey)});
     const auto& report = std::get<DeliveryReportRecord>(entry);
     return join({QStringLiteral("R"), field(report.port), QString::number(report.messageReference),
                  field(report.recipient), QString::number(report.status),
@@ -86,7 +99,7 @@ std::optional<DeliveryRecordEntry> FromLine(QStringView line)
     if (!text.startsWith(kBel))
         return std::nullopt;
     const QStringList fields = text.mid(1).split(kVt);
-    if (fields.front() == u"P" && fields.size() == kPartFields)
+    if (fields.front() == u"P" && (fields.size() == kPartFields || fields.size() == kOldPartFields))
         return partOf(fields);
     if (fields.front() == u"R" && fields.size() == kReportFields)
         return reportOf(fields);

@@ -30,7 +30,7 @@ protected:
     void sent(const QString& port, int reference, const QString& recipient, std::int64_t row,
               int part = 1, int partCount = 1, const QDateTime& at = Start)
     {
-        matcher.addSentPart({row, port, reference, recipient, at, part, partCount});
+        matcher.addSentPart({row, port, reference, recipient, at, part, partCount, 0, {}, {}});
     }
 
     bool report(const QString& port, int reference, const QString& recipient, int status,
@@ -39,7 +39,7 @@ protected:
         return matcher.addReport(port, reportFor(reference, recipient, status, taken), taken);
     }
 
-    State stateOf(std::int64_t row) const { return matcher.rowDelivery(row).value().state; }
+    State stateOf(std::int64_t row) const { return matcher.rowDelivery({0, row}).value().state; }
 
     DeliveryMatcher matcher;
 };
@@ -58,7 +58,7 @@ TEST_F(DeliveryMatcherTest, AReportMarksOnlyThePartOfItsPortReferenceAndRecipien
     EXPECT_EQ(stateOf(3), State::Pending);
     ASSERT_EQ(matcher.unmatched().size(), 1u);
     EXPECT_EQ(matcher.unmatched()[0].port, "COM3");
-    EXPECT_FALSE(matcher.rowDelivery(99).has_value());
+    EXPECT_FALSE(matcher.rowDelivery({0, 99}).has_value());
 }
 
 TEST_F(DeliveryMatcherTest, AWrappedReferenceGoesToTheLatestPartInTheWindow)
@@ -93,7 +93,7 @@ TEST_F(DeliveryMatcherTest, ALongMessageIsDeliveredWhenEveryPartIsAndFailsWithOn
 
     EXPECT_TRUE(report("COM3", 31, Bob, 0x00));
     EXPECT_TRUE(report("COM3", 32, Bob, 0x46));
-    const RowDelivery failed = matcher.rowDelivery(2).value();
+    const RowDelivery failed = matcher.rowDelivery({0, 2}).value();
     EXPECT_EQ(failed.state, State::NotDelivered);
     EXPECT_EQ(deliveryText(failed), "Not delivered: validity period expired");
 }
@@ -109,7 +109,34 @@ TEST_F(DeliveryMatcherTest, StillTryingIsReplacedByTheFinalReportButNotTheOtherW
     EXPECT_TRUE(report("COM3", 1, Alice, 0x21)); // a late copy of the earlier one
     EXPECT_EQ(stateOf(1), State::Delivered);
     EXPECT_TRUE(report("COM3", 2, Bob, 0x63));
-    EXPECT_EQ(deliveryText(*matcher.rowDelivery(2)), "Not delivered: service rejected");
+    EXPECT_EQ(deliveryText(*matcher.rowDelivery({0, 2})), "Not delivered: service rejected");
+}
+
+// Every run (and every restart of a modem) counts references from where the modem stands, so
+// two runs may send the same reference to the same phone; read back from the store, each
+// report still marks the part whose submission the service centre stamped.
+TEST(DeliveryMatcherRunsTest, TwoRunsWithOneReferenceForOneNumberDoNotMix)
+{
+    const QDateTime second = Start.addSecs(600);
+    for (const bool laterFirst : {false, true}) {
+        DeliveryMatcher matcher;
+        matcher.addSentPart({0, "COM3", 5, Alice, Start, 1, 1, 11, {}, {}});
+        matcher.addSentPart({0, "COM3", 5, Alice, second, 1, 1, 22, {}, {}});
+        const StatusReport early = reportFor(5, Alice, 0x46, Start.addSecs(2));
+        const StatusReport late = reportFor(5, Alice, 0x00, second.addSecs(2));
+        const QDateTime arrived = second.addSecs(3600);
+        if (laterFirst) {
+            EXPECT_TRUE(matcher.addReport("COM3", late, arrived));
+            EXPECT_TRUE(matcher.addReport("COM3", early, arrived));
+        } else {
+            EXPECT_TRUE(matcher.addReport("COM3", early, arrived));
+            EXPECT_TRUE(matcher.addReport("COM3", late, arrived));
+        }
+        EXPECT_EQ(matcher.rowDelivery({11, 0})->state, State::NotDelivered) << laterFirst;
+        EXPECT_EQ(matcher.rowDelivery({22, 0})->state, State::Delivered) << laterFirst;
+        EXPECT_EQ(matcher.pendingParts(11), 0u);
+        EXPECT_FALSE(matcher.rowDelivery({33, 0}).has_value());
+    }
 }
 
 TEST(SameRecipientTest, ComparesDigitsAndTheSubscriberNumber)

@@ -106,8 +106,8 @@ TEST(SendQueueModelTest, TheDeliveryColumnFollowsTheReports)
     ASSERT_EQ(model.columnCount(), QueueColumnCount + 1);
     EXPECT_EQ(model.headerData(QueueColumnCount, Qt::Horizontal).toString(), "Delivery");
     const QDateTime sent(QDate(2026, 12, 10), QTime(9, 0), Qt::UTC);
-    deliveries.partsSent(0, "3", "+447700900001", {7, 8}, sent);
-    deliveries.partsSent(1, "3", "+447700900002", {9}, sent);
+    deliveries.partsSent(0, "3", "+447700900001", "hi", {7, 8}, sent);
+    deliveries.partsSent(1, "3", "+447700900002", "hi", {9}, sent);
 
     StatusReport report;
     report.messageReference = 7;

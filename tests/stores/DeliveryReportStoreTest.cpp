@@ -14,15 +14,34 @@ const QString kBel = QStringLiteral("\x07");
 const QString kVt = QStringLiteral("\x0B");
 const QDateTime kSent(QDate(2026, 3, 1), QTime(10, 0, 0, 250), QTimeZone(3600));
 
-const DeliveryPartRecord kPart{42, "COM3", 7, "+447700900123", kSent, 2, 3};
+const DeliveryPartRecord kPart{42,
+                               "COM3",
+                               7,
+                               "+447700900123",
+                               kSent,
+                               2,
+                               3,
+                               0xFEDCBA9876543210ULL,
+                               kSent.date(),
+                               "0123456789abcdef"};
 const DeliveryReportRecord kReport{"COM3",           255, "+447700900123", 0x46,
                                    kSent.addSecs(5), {},  kSent.addSecs(9)};
 
 TEST(DeliveryRecordTest, LinesRoundTripInTheStoresFieldFormat)
 {
-    EXPECT_EQ(DeliveryRecord::ToLine(kPart),
-              kBel + "P" + kVt + "42" + kVt + "COM3" + kVt + "7" + kVt + "+447700900123" + kVt +
-                  "2026-03-01T10:00:00.250+01:00" + kVt + "2" + kVt + "3");
+    const QString oldLine = kBel + "P" + kVt + "42" + kVt + "COM3" + kVt + "7" + kVt +
+                            "+447700900123" + kVt + "2026-03-01T10:00:00.250+01:00" + kVt + "2" +
+                            kVt + "3";
+    EXPECT_EQ(DeliveryRecord::ToLine(kPart), oldLine + kVt + "18364758544493064720" + kVt +
+                                                 "2026-03-01" + kVt + "0123456789abcdef");
+    // A part written before runs had ids: run 0, no sent-items key.
+    const auto old = DeliveryRecord::FromLine(oldLine);
+    ASSERT_TRUE(old.has_value());
+    const DeliveryPartRecord& oldPart = std::get<DeliveryPartRecord>(*old);
+    EXPECT_EQ(oldPart.run, 0u);
+    EXPECT_EQ(oldPart.row, 42);
+    EXPECT_FALSE(oldPart.day.isValid());
+    EXPECT_TRUE(oldPart.messageKey.isEmpty());
     for (const DeliveryRecordEntry& entry :
          {DeliveryRecordEntry(kPart), DeliveryRecordEntry(kReport)}) {
         const std::optional<DeliveryRecordEntry> back =
@@ -45,9 +64,10 @@ TEST(DeliveryRecordTest, RefusesLinesThatAreNotWholeRecords)
     const QString part = DeliveryRecord::ToLine(kPart);
     const QString inputs[] = {
         QString(),
-        part.left(part.size() - 2),                                // cut short: one field fewer
-        part.mid(1),                                               // no BEL
-        QString(part).replace(kVt + "7" + kVt, kVt + "256" + kVt), // no octet
+        part.left(part.lastIndexOf(kVt)),                              // cut short: one field fewer
+        QString(part).replace("2026-03-01" + kVt, "2026-13-01" + kVt), // no day
+        part.mid(1),                                                   // no BEL
+        QString(part).replace(kVt + "7" + kVt, kVt + "256" + kVt),     // no octet
         QString(part).replace(kBel + "P", kBel + "X"),
         kBel + "R" + kVt + "COM3",
     };
