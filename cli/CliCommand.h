@@ -22,3 +22,4 @@ int runImportCommand(const QStringList& arguments);
 int runScanCommand(const QStringList& arguments);
 int runSendCommand(const QStringList& arguments);
 int runPinCommand(const QStringList& arguments);
+int runReportsCommand(const QStringList& arguments);

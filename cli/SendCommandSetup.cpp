@@ -85,7 +85,8 @@ SendCommandOptions SendCommandOptions::declare(QCommandLineParser& parser)
     o.waitReports = QCommandLineOption(
         "wait-reports",
         tr("With --delivery-reports: after the run, wait up to SECONDS for the reports still "
-           "out before the rows are printed."),
+           "out before the rows are printed. Reports that come later are read by "
+           "\"quillon-cli reports\"."),
         tr("SECONDS"));
     o.resendUnconfirmed = QCommandLineOption(
         "resend-unconfirmed", tr("Retry rounds also send the rows whose modem never confirmed "

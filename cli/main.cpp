@@ -37,6 +37,11 @@ constexpr std::array commands = {
     CliCommand{"send",
                QT_TRANSLATE_NOOP("quillon-cli", "send a recipient file through one or more modems"),
                runSendCommand},
+    CliCommand{
+        "reports",
+        QT_TRANSLATE_NOOP("quillon-cli",
+                          "read the modems' delivery reports and print each sent row's state"),
+        runReportsCommand},
 };
 
 void printUsage(FILE* stream)

@@ -6,7 +6,8 @@ MainWindowSession::MainWindowSession(const DataFolder& data, const Clock& clock,
     : m_data(data), m_clock(clock), m_ports(std::move(ports)),
       m_submitter(clock, m_references, &m_sendOptions, &m_devices.details()),
       m_probe(m_ports, clock), m_sentItems(data), m_templateStore(data),
-      m_sentTemplates(m_templateStore), m_reportStore(data), m_channels(m_ports, clock)
+      m_sentTemplates(m_templateStore), m_reportStore(data),
+      m_sentItemDeliveries(m_reportStore, m_devices, m_ports, clock), m_channels(m_ports, clock)
 {}
 
 SendingContext MainWindowSession::sendingContext(Prompter& prompter, RunHost* host,

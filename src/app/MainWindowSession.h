@@ -12,6 +12,7 @@
 #include "sending/RunOptions.h"
 #include "sending/RunState.h"
 #include "sending/SendingContext.h"
+#include "sending/SentItemsDeliverySource.h"
 #include "sending/SentTemplates.h"
 #include "stores/DeliveryReportStore.h"
 #include "stores/ExclusionSet.h"
@@ -47,6 +48,7 @@ public:
     SentItemStore& sentItems() { return m_sentItems; }
     TemplateStore& templateStore() { return m_templateStore; }
     SentTemplates& sentTemplates() { return m_sentTemplates; }
+    SentItemsDeliveries& sentItemDeliveries() { return m_sentItemDeliveries; }
 
     // A sending run's view of all this; the run takes its own snapshot of the exclusion set.
     SendingContext sendingContext(Prompter& prompter, RunHost* host,
@@ -72,6 +74,7 @@ private:
     TemplateStore m_templateStore;
     SentTemplates m_sentTemplates;
     DeliveryReportStore m_reportStore;
+    SentItemsDeliverySource m_sentItemDeliveries;
     // The reports of the last run that asked for them; replaced when the next run starts.
     std::unique_ptr<DeliveryTracker> m_deliveries;
     ModemChannelTable m_channels; // last: the table is made once everything else stands

@@ -93,6 +93,9 @@ ExportResult WriteSentItems(const QString& path, const ExportTable& items, const
                    recordLine(QStringLiteral("Status"), EscapedText(cells.value(3))) +
                    recordLine(QStringLiteral("Number"), EscapedText(cells.value(0))) +
                    recordLine(QStringLiteral("Message"), MessageText(cells.value(1))) +
+                   (cells.size() > 4
+                        ? recordLine(QStringLiteral("Delivery"), EscapedText(cells.value(4)))
+                        : QString()) +
                    u"</td></table></td></tr>"_s);
     }
     return file.finish();

@@ -4,6 +4,7 @@
 #include "exports/HtmlExportWriter.h"
 #include "exports/TextExportWriter.h"
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -43,10 +44,21 @@ std::vector<SentItem> SelectSentItems(const std::vector<SentItem>& records,
 }
 
 ExportOutcome ExportSentItems(Exporter& exporter, const std::vector<SentItem>& records,
-                              const SentItemsExportOptions& options)
+                              const SentItemsExportOptions& options,
+                              const std::vector<QString>& deliveries)
 {
-    auto selected =
-        std::make_shared<const std::vector<SentItem>>(SelectSentItems(records, options));
+    const bool withDelivery = deliveries.size() == records.size() &&
+                              std::any_of(deliveries.begin(), deliveries.end(),
+                                          [](const QString& text) { return !text.isEmpty(); });
+    auto selected = std::make_shared<std::vector<QStringList>>();
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        const SentItem& item = records[i];
+        if (!IsSentItemSelected(item, options))
+            continue;
+        selected->push_back({item.number, item.message, item.date, item.status});
+        if (withDelivery)
+            selected->back().append(deliveries[i]);
+    }
     if (selected->empty()) {
         exporter.prompter().inform(Exporter::tr("Message"),
                                    Exporter::tr("There is no record for selected duration."),
@@ -60,11 +72,10 @@ ExportOutcome ExportSentItems(Exporter& exporter, const std::vector<SentItem>& r
     job.formats = {options.format};
     job.table.columns = {QStringLiteral("Number"), QStringLiteral("Message"),
                          QStringLiteral("Date"), QStringLiteral("Status")};
+    if (withDelivery)
+        job.table.columns.append(QStringLiteral("Delivery"));
     job.table.rowCount = qsizetype(selected->size());
-    job.table.row = [selected](qsizetype i) {
-        const SentItem& item = (*selected)[size_t(i)];
-        return QStringList{item.number, item.message, item.date, item.status};
-    };
+    job.table.row = [selected](qsizetype i) { return (*selected)[size_t(i)]; };
     job.successText = Exporter::tr("Sent Items have been exported successfully.");
     job.textWriter = [start, end](const QString& path, const ExportTable& table) {
         return TextExport::WriteSentItems(path, table, start, end);

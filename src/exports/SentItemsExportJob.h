@@ -28,6 +28,8 @@ std::vector<SentItem> SelectSentItems(const std::vector<SentItem>& records,
 
 // The sent items of the period that pass the status choice, numbered from 1, in the one format
 // chosen beforehand. When none is selected, says "There is no record for selected duration."
-// and writes no file.
+// and writes no file. `deliveries` are the records' "Delivery" texts in their order (see
+// SentItemsExport): when any of them is not empty, a "Delivery" column follows "Status".
 ExportOutcome ExportSentItems(Exporter& exporter, const std::vector<SentItem>& records,
-                              const SentItemsExportOptions& options);
+                              const SentItemsExportOptions& options,
+                              const std::vector<QString>& deliveries = {});

@@ -61,7 +61,8 @@ ExportResult WriteSentItems(const QString& path, const ExportTable& items, const
         Number,
         Message,
         Date,
-        Status
+        Status,
+        Delivery
     };
     TextExportFile file(path, TextExportFile::Encoding::Utf16WithMark);
     file.write(ruleLine());
@@ -76,6 +77,8 @@ ExportResult WriteSentItems(const QString& path, const ExportTable& items, const
         file.write(u"Status\t: "_s + cell(cells, Status) + kEnd);
         file.write(u"Number\t: "_s + cell(cells, Number) + kEnd);
         file.write(u"Message\t: "_s + cell(cells, Message) + kEnd);
+        if (cells.size() > Delivery)
+            file.write(u"Delivery\t: "_s + cell(cells, Delivery) + kEnd);
         file.write(ruleLine());
     }
     return file.finish();

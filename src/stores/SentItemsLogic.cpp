@@ -3,6 +3,7 @@
 #include "base/Prompter.h"
 #include "stores/DataFolder.h"
 #include "stores/SentItemStore.h"
+#include "stores/StoreHooks.h"
 
 namespace {
 
@@ -29,6 +30,34 @@ void SentItemsLogic::showRecords(std::vector<SentItem> records)
     m_model.setRecords(std::move(records));
 }
 
+std::vector<QString> SentItemsLogic::readDeliveries(const std::vector<SentItem>& records) const
+{
+    if (!m_deliveries)
+        return {};
+    return m_deliveries->deliveryTexts(records);
+}
+
+DeliveryReadSummary SentItemsLogic::readReports()
+{
+    return m_deliveries ? m_deliveries->readReports() : DeliveryReadSummary{};
+}
+
+void SentItemsLogic::reportReading(const DeliveryReadSummary& summary)
+{
+    if (summary.modems == 0) {
+        m_prompter.inform(caption(), tr("No device is confirmed. Confirm the devices in Device "
+                                        "Settings to read their delivery reports."));
+        return;
+    }
+    QString text =
+        tr("Delivery reports read: %1 from %2 device(s).").arg(summary.reports).arg(summary.modems);
+    if (!summary.failures.isEmpty())
+        text += QStringLiteral("\n\n") + tr("Not read:") + u'\n' + summary.failures.join(u'\n');
+    m_prompter.inform(caption(), text,
+                      summary.failures.isEmpty() ? Prompter::Icon::Information
+                                                 : Prompter::Icon::Warning);
+}
+
 QString SentItemsLogic::totalItemsText() const
 {
     return tr("Total Items : ") + QString::number(m_model.rowCount());
@@ -43,10 +72,17 @@ QString SentItemsLogic::detailsText(const std::vector<int>& selectedRows) const
 {
     if (selectedRows.size() != 1)
         return {};
-    const SentItem& item = m_model.record(selectedRows.front());
-    return tr("Number") + "\t:  " + item.number + "\r\n\r\n" + tr("Message") +
-           "\t:  " + item.message + "\r\n\r\n" + tr("Date") + "\t:  " + item.date + "\r\n\r\n" +
-           tr("Status") + "\t:  " + item.status;
+    const int row = selectedRows.front();
+    const SentItem& item = m_model.record(row);
+    QString text = tr("Number") + "\t:  " + item.number + "\r\n\r\n" + tr("Message") +
+                   "\t:  " + item.message + "\r\n\r\n" + tr("Date") + "\t:  " + item.date +
+                   "\r\n\r\n" + tr("Status") + "\t:  " + item.status;
+    const QString delivery =
+        m_model.data(m_model.index(row, SentItemsModel::DeliveryColumn), Qt::DisplayRole)
+            .toString();
+    if (!delivery.isEmpty())
+        text += "\r\n\r\n" + tr("Delivery") + "\t:  " + delivery;
+    return text;
 }
 
 bool SentItemsLogic::checkClearSelected(const std::vector<int>& selectedRows)
@@ -58,9 +94,10 @@ bool SentItemsLogic::checkClearSelected(const std::vector<int>& selectedRows)
     return false;
 }
 
-void SentItemsLogic::removeRows(std::vector<SentItem> kept)
+void SentItemsLogic::removeRows(std::vector<SentItem> kept, std::vector<QString> keptDeliveries)
 {
     m_model.setRecords(std::move(kept));
+    m_model.setDeliveries(std::move(keptDeliveries));
     m_changed = true;
 }
 

@@ -10,6 +10,8 @@
 
 class Prompter;
 class SentItemStore;
+class SentItemsDeliveries;
+struct DeliveryReadSummary;
 
 // What the recipient list made of the sent items it was handed.
 enum class ComposerInsertResult
@@ -33,6 +35,11 @@ class SentItemsLogic
 public:
     SentItemsLogic(SentItemStore& store, Prompter& prompter);
 
+    // Where the "Delivery" column and "Read Delivery Reports" come from (the sending side);
+    // without it the column stays empty and the command does nothing.
+    void setDeliveries(SentItemsDeliveries* deliveries) { m_deliveries = deliveries; }
+    bool hasDeliveries() const { return m_deliveries != nullptr; }
+
     SentItemsModel& model() { return m_model; }
     const SentItemsModel& model() const { return m_model; }
 
@@ -40,6 +47,14 @@ public:
     // puts what it read into the list. An unreadable file leaves the list empty, silently.
     std::vector<SentItem> readStore() const;
     void showRecords(std::vector<SentItem> records);
+    // The column's texts for these records (off the UI thread), then into the list.
+    std::vector<QString> readDeliveries(const std::vector<SentItem>& records) const;
+    void showDeliveries(std::vector<QString> texts) { m_model.setDeliveries(std::move(texts)); }
+
+    // "Read Delivery Reports": readReports() asks the modems (off the UI thread); the window
+    // then shows the column again and reportReading() says what was read.
+    DeliveryReadSummary readReports();
+    void reportReading(const DeliveryReadSummary& summary);
 
     QString totalItemsText() const;
     static QString selectedItemsText(int count);
@@ -49,7 +64,7 @@ public:
     // "Clear Selected": false, after saying why, when nothing is selected. The window then
     // builds recordsWithout() in a background job and hands the result to removeRows().
     bool checkClearSelected(const std::vector<int>& selectedRows);
-    void removeRows(std::vector<SentItem> kept);
+    void removeRows(std::vector<SentItem> kept, std::vector<QString> keptDeliveries = {});
 
     // "Clear All": asks, and on Yes empties the list and the file at once. True when cleared.
     bool clearAll();
@@ -69,6 +84,7 @@ public:
 private:
     SentItemStore& m_store;
     Prompter& m_prompter;
+    SentItemsDeliveries* m_deliveries = nullptr;
     SentItemsModel m_model;
     bool m_changed = false;
 };

@@ -26,6 +26,9 @@ QVariant SentItemsModel::data(const QModelIndex& index, int role) const
         return item.date;
     case StatusColumn:
         return item.status;
+    case DeliveryColumn:
+        return std::size_t(index.row()) < m_deliveries.size() ? m_deliveries[index.row()]
+                                                              : QString();
     }
     return {};
 }
@@ -43,6 +46,8 @@ QVariant SentItemsModel::headerData(int section, Qt::Orientation orientation, in
         return QCoreApplication::translate("SentItemsModel", "Date");
     case StatusColumn:
         return QCoreApplication::translate("SentItemsModel", "Status");
+    case DeliveryColumn:
+        return QCoreApplication::translate("SentItemsModel", "Delivery");
     }
     return {};
 }
@@ -51,21 +56,21 @@ void SentItemsModel::setRecords(std::vector<SentItem> records)
 {
     beginResetModel();
     m_records = std::move(records);
+    m_deliveries.clear();
     endResetModel();
 }
 
-std::vector<SentItem> SentItemsModel::Without(const std::vector<SentItem>& records,
-                                              const std::vector<int>& rows)
+void SentItemsModel::setDeliveries(std::vector<QString> texts)
 {
-    std::vector<SentItem> kept;
-    kept.reserve(records.size() - std::min(rows.size(), records.size()));
-    auto skip = rows.begin();
-    for (std::size_t i = 0; i < records.size(); ++i) {
-        if (skip != rows.end() && std::size_t(*skip) == i) {
-            ++skip;
-            continue;
-        }
-        kept.push_back(records[i]);
-    }
-    return kept;
+    if (texts.size() != m_records.size())
+        return;
+    m_deliveries = std::move(texts);
+    if (!m_records.empty())
+        emit dataChanged(index(0, DeliveryColumn), index(rowCount() - 1, DeliveryColumn));
+}
+
+bool SentItemsModel::anyDelivery() const
+{
+    return std::any_of(m_deliveries.begin(), m_deliveries.end(),
+                       [](const QString& text) { return !text.isEmpty(); });
 }

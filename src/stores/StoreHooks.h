@@ -31,11 +31,35 @@ public:
 };
 
 // "Export" of the sent-items window: the exports provide it. While it runs, the window's Close,
-// Clear Selected and Export do nothing.
+// Clear Selected and Export do nothing. `deliveries` are the records' "Delivery" texts, in
+// their order ("" for a record no report was asked for; empty when the window has none).
 class SentItemsExport
 {
 public:
     virtual ~SentItemsExport() = default;
-    virtual void exportSentItems(QWidget* parent, const std::vector<SentItem>& records) = 0;
+    virtual void exportSentItems(QWidget* parent, const std::vector<SentItem>& records,
+                                 const std::vector<QString>& deliveries) = 0;
     virtual bool isRunning() const = 0;
+};
+
+// What reading the modems for delivery reports found.
+struct DeliveryReadSummary
+{
+    int modems = 0;       // modems asked
+    int reports = 0;      // reports taken from them
+    QStringList failures; // "COM3: <why>" for each modem that could not be read
+};
+
+// The "Delivery" column of the sent-items window and its "Read Delivery Reports": the sending
+// side provides them, from the delivery-report store and the confirmed modems. Both block for
+// as long as the disk or the modems take: the window calls them off the UI thread.
+class SentItemsDeliveries
+{
+public:
+    virtual ~SentItemsDeliveries() = default;
+    // The "Delivery" texts of the records, in their order: "" for a record no report was
+    // asked for, else "Pending", "Delivered" or "Not delivered: <reason>".
+    virtual std::vector<QString> deliveryTexts(const std::vector<SentItem>& records) = 0;
+    // Takes the reports the confirmed modems hold into the delivery-report store.
+    virtual DeliveryReadSummary readReports() = 0;
 };

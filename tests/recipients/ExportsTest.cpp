@@ -241,3 +241,51 @@ TEST_F(ExportsTest, ProcessStatusesKeepTheirColumnsAndTheChosenRows)
 }
 
 } // namespace
+
+// The sent-items export gains a "Delivery" column once any record of the window asked for a
+// report; records without one get an empty cell.
+TEST_F(ExportsTest, SentItemsGainTheDeliveryColumnWhenAnyRecordAskedForAReport)
+{
+    std::vector<QString> reported(kSentItems.size());
+    reported[2] = "Not delivered: validity period expired";
+    const std::vector<QString> none(kSentItems.size());
+    const struct
+    {
+        const std::vector<QString>* deliveries;
+        QList<QStringList> sheet;
+    } cases[] = {
+        {&reported,
+         {{"Number", "Message", "Date", "Status", "Delivery"},
+          {"222", "second", "01/05/2026", "Error : +CMS ERROR: 500", ""},
+          {"333", "third", "15/05/2026", "Message sent to device.",
+           "Not delivered: validity period expired"},
+          {"444", "fourth", "31/05/2026", "Error : +CME ERROR: 10", ""},
+          {"777", "seventh", "20/05/2026", "Message sent successfully. ", ""}}},
+        {&none,
+         {{"Number", "Message", "Date", "Status"},
+          {"222", "second", "01/05/2026", "Error : +CMS ERROR: 500"},
+          {"333", "third", "15/05/2026", "Message sent to device."},
+          {"444", "fourth", "31/05/2026", "Error : +CME ERROR: 10"},
+          {"777", "seventh", "20/05/2026", "Message sent successfully. "}}},
+    };
+    for (const auto& c : cases) {
+        FakeExportDesk each;
+        each.dialog.choose(at("items"), 0);
+        ASSERT_EQ(ExportSentItems(each.exporter, kSentItems,
+                                  may(StatusChoice::All, ExportFormat::Xlsx), *c.deliveries),
+                  ExportOutcome::Written);
+        const ReadWorkbook book = ReadXlsx(at("items.xlsx"));
+        ASSERT_TRUE(book.opened);
+        EXPECT_EQ(book.sheets.at(0).rows, c.sheet);
+    }
+
+    desk.dialog.choose(at("items"), 0);
+    ASSERT_EQ(ExportSentItems(desk.exporter, kSentItems, may(StatusChoice::Succeeded), reported),
+              ExportOutcome::Written);
+    const QByteArray bytes = ReadBytes(at("items.txt"));
+    const QString text = QString::fromUtf16(
+        reinterpret_cast<const char16_t*>(bytes.constData() + 2), (bytes.size() - 2) / 2);
+    EXPECT_TRUE(text.contains("Message\t: third\r\nDelivery\t: Not delivered: validity period "
+                              "expired\r\n"))
+        << text.toStdString();
+}

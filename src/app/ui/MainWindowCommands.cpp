@@ -162,6 +162,7 @@ void CKORV_QuillonDlg::onSentItems()
     window.setComposerHandler(
         [this](const std::vector<SentItem>& items) { return m_logic->insertSentItems(items); });
     window.setExport(&m_exports);
+    window.setDeliveries(&m_session.sentItemDeliveries());
     window.exec();
 }
 

@@ -64,9 +64,10 @@ void ExportCommands::exportTemplates(QWidget* parent, const QStringList& newestF
     });
 }
 
-void ExportCommands::exportSentItems(QWidget* parent, const std::vector<SentItem>& records)
+void ExportCommands::exportSentItems(QWidget* parent, const std::vector<SentItem>& records,
+                                     const std::vector<QString>& deliveries)
 {
-    withExporter(parent, [parent, &records](Exporter& exporter, Prompter& prompter) {
+    withExporter(parent, [parent, &records, &deliveries](Exporter& exporter, Prompter& prompter) {
         StatusChoiceDialog choice(
             [&prompter, &records](StatusChoice each) {
                 return CheckStatusChoice(prompter, each, qsizetype(records.size()),
@@ -79,7 +80,7 @@ void ExportCommands::exportSentItems(QWidget* parent, const std::vector<SentItem
         CExport_Option options(logic, parent);
         if (options.exec() != QDialog::Accepted)
             return;
-        ExportSentItems(exporter, records, options.options());
+        ExportSentItems(exporter, records, options.options(), deliveries);
     });
 }
 

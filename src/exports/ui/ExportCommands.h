@@ -40,7 +40,8 @@ public:
     void exportExclusionList(QWidget* parent, const QStringList& numbers);
     void exportTemplates(QWidget* parent, const QStringList& newestFirst) override;
     // The status choice and the export options, then the export.
-    void exportSentItems(QWidget* parent, const std::vector<SentItem>& records) override;
+    void exportSentItems(QWidget* parent, const std::vector<SentItem>& records,
+                         const std::vector<QString>& deliveries) override;
     // The sending run's "Export": the status choice, then the export of the chosen rows.
     void exportProcessStatuses(QWidget* parent, const std::vector<ProcessStatusRow>& rows,
                                bool withRetry);

@@ -49,6 +49,7 @@ CSent_Items::CSent_Items(SentItemStore& store, Prompter* prompter, QWidget* pare
     m_list->setColumnWidth(SentItemsModel::DateColumn, 100);
     m_list->setColumnWidth(SentItemsModel::StatusColumn,
                            FitWidth(*m_list->horizontalHeader(), SentItemsModel::StatusColumn, 0));
+    m_list->setColumnWidth(SentItemsModel::DeliveryColumn, 160);
     FillWithColumn(*m_list->horizontalHeader(), SentItemsModel::MessageColumn);
     m_list->setContextMenuPolicy(Qt::CustomContextMenu);
     m_menu->addAction(tr("Send selected items to SMS Composer."), this,
@@ -69,11 +70,14 @@ CSent_Items::CSent_Items(SentItemStore& store, Prompter* prompter, QWidget* pare
     m_composerButton = addButton(buttons, tr("Send selected items to SMS Composer"),
                                  &CSent_Items::onSendToComposer);
     m_exportButton = addButton(buttons, tr("Export"), &CSent_Items::onExport);
+    m_reportsButton =
+        addButton(buttons, tr("Read Delivery Reports"), &CSent_Items::onReadDeliveryReports);
     buttons->addStretch();
     addButton(buttons, tr("Close"), &CSent_Items::onClose);
     m_composerButton->setEnabled(false);
     m_menu->actions().first()->setEnabled(false);
     m_exportButton->setEnabled(false);
+    m_reportsButton->setEnabled(false);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_list, 3);
@@ -108,6 +112,12 @@ void CSent_Items::setExport(SentItemsExport* exporter)
 {
     m_export = exporter;
     m_exportButton->setEnabled(exporter != nullptr);
+}
+
+void CSent_Items::setDeliveries(SentItemsDeliveries* deliveries)
+{
+    m_logic.setDeliveries(deliveries);
+    m_reportsButton->setEnabled(deliveries != nullptr);
 }
 
 QString CSent_Items::totalItemsText() const
@@ -161,15 +171,22 @@ void CSent_Items::startLoading()
 {
     m_busy = true;
     auto records = std::make_shared<std::vector<SentItem>>();
+    auto deliveries = std::make_shared<std::vector<QString>>();
     QPointer<CSent_Items> self(this);
     SentItemStore& store = m_store;
+    const SentItemsLogic& logic = m_logic;
     RunBackgroundJob(
-        this, [&store, records] { store.Load(*records); },
-        [self, records] {
+        this,
+        [&store, &logic, records, deliveries] {
+            store.Load(*records);
+            *deliveries = logic.readDeliveries(*records);
+        },
+        [self, records, deliveries] {
             if (!self)
                 return;
             self->m_busy = false;
             self->m_logic.showRecords(std::move(*records));
+            self->m_logic.showDeliveries(std::move(*deliveries));
             self->refreshCounters();
             self->m_list->setFocus();
             if (self->m_logic.model().rowCount() > 0)
@@ -188,17 +205,20 @@ void CSent_Items::onClearSelected()
         return;
     m_busy = true;
     auto kept = std::make_shared<std::vector<SentItem>>();
+    auto keptDeliveries = std::make_shared<std::vector<QString>>();
     QPointer<CSent_Items> self(this);
     RunBackgroundJob(
         this,
-        [all = m_logic.model().records(), rows = std::move(rows), kept] {
+        [all = m_logic.model().records(), deliveries = m_logic.model().deliveries(),
+         rows = std::move(rows), kept, keptDeliveries] {
             *kept = SentItemsModel::Without(all, rows);
+            *keptDeliveries = SentItemsModel::Without(deliveries, rows);
         },
-        [self, kept] {
+        [self, kept, keptDeliveries] {
             if (!self)
                 return;
             self->m_busy = false;
-            self->m_logic.removeRows(std::move(*kept));
+            self->m_logic.removeRows(std::move(*kept), std::move(*keptDeliveries));
             self->m_details->clear();
             self->refreshCounters();
         });
@@ -229,7 +249,33 @@ void CSent_Items::onExport()
     if (isBusy() || !m_export)
         return;
     if (m_logic.checkExport())
-        m_export->exportSentItems(this, m_logic.model().records());
+        m_export->exportSentItems(this, m_logic.model().records(), m_logic.model().deliveries());
+}
+
+void CSent_Items::onReadDeliveryReports()
+{
+    if (isBusy() || !m_logic.hasDeliveries())
+        return;
+    m_busy = true;
+    auto summary = std::make_shared<DeliveryReadSummary>();
+    auto deliveries = std::make_shared<std::vector<QString>>();
+    QPointer<CSent_Items> self(this);
+    SentItemsLogic& logic = m_logic;
+    RunBackgroundJob(
+        this,
+        [&logic, records = m_logic.model().records(), summary, deliveries] {
+            *summary = logic.readReports();
+            *deliveries = logic.readDeliveries(records);
+        },
+        [self, summary, deliveries] {
+            if (!self)
+                return;
+            self->m_busy = false;
+            self->m_logic.showDeliveries(std::move(*deliveries));
+            self->onSelectionChanged();
+            self->m_logic.reportReading(*summary);
+        },
+        tr("Reading delivery reports, Please wait..."));
 }
 
 void CSent_Items::onClose()

@@ -14,6 +14,7 @@ class QPlainTextEdit;
 class QPushButton;
 class QTableView;
 class SentItemStore;
+class SentItemsDeliveries;
 class SentItemsExport;
 
 // The "Sent Items" window over SentItemsLogic. It loads the log in a background job when first
@@ -32,6 +33,9 @@ public:
     // export provider. Their commands do nothing until they are given.
     void setComposerHandler(SentItemsToComposer handler);
     void setExport(SentItemsExport* exporter);
+    // Where the "Delivery" column and "Read Delivery Reports" come from; set before the window
+    // is shown.
+    void setDeliveries(SentItemsDeliveries* deliveries);
 
     SentItemsLogic& logic() { return m_logic; }
     QTableView* list() const { return m_list; }
@@ -46,6 +50,7 @@ public slots:
     void onClearAll();
     void onSendToComposer();
     void onExport();
+    void onReadDeliveryReports();
     void onClose() override;
 
 protected:
@@ -70,6 +75,7 @@ private:
     QMenu* m_menu;
     QPushButton* m_composerButton = nullptr;
     QPushButton* m_exportButton = nullptr;
+    QPushButton* m_reportsButton = nullptr;
     bool m_busy = false;
     bool m_loaded = false;
 };

@@ -1,6 +1,7 @@
 #include "stores/DataFolder.h"
 #include "stores/SentItemStore.h"
 #include "stores/SentItemsModel.h"
+#include "stores/StoreHooks.h"
 #include "stores/ui/SentItems.h"
 #include "support/FileBytes.h"
 #include "support/ScriptedPrompter.h"
@@ -12,6 +13,7 @@
 #include <QMenu>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <atomic>
 #include <gtest/gtest.h>
 
 namespace {
@@ -67,8 +69,8 @@ TEST_F(SentItemsWindowTest, AWholeNumberShowsAndTheMessageTakesTheFreeWidth)
     EXPECT_GT(header->sectionSize(SentItemsModel::NumberColumn),
               list->fontMetrics().horizontalAdvance("+447700900123456"));
     const auto rightEdge = [&] {
-        return header->sectionViewportPosition(SentItemsModel::StatusColumn) +
-               header->sectionSize(SentItemsModel::StatusColumn);
+        const int last = SentItemsModel::ColumnCount - 1; // "Delivery"
+        return header->sectionViewportPosition(last) + header->sectionSize(last);
     };
     EXPECT_EQ(rightEdge(), list->viewport()->width()); // every column in view, nothing left over
     const int message = header->sectionSize(SentItemsModel::MessageColumn);
@@ -116,6 +118,62 @@ TEST_F(SentItemsWindowTest, TheContextMenuHandsSelectedRowsToTheComposer)
     EXPECT_EQ(prompter.shown().last().text,
               "Selected sent items inserted in SMS Composer successfully.");
     EXPECT_EQ(window.selectedItemsText(), "Selected Items : 0");
+}
+
+// The column comes from the sending side in the background; "Read Delivery Reports" asks it
+// to read the modems, then shows the column again and says what was read.
+class FakeDeliveries : public SentItemsDeliveries
+{
+public:
+    std::vector<QString> deliveryTexts(const std::vector<SentItem>& records) override
+    {
+        std::vector<QString> texts(records.size());
+        texts[1] = read ? "Delivered" : "Pending";
+        return texts;
+    }
+    DeliveryReadSummary readReports() override
+    {
+        read = true;
+        return {2, 1, {"COM4: No modem"}};
+    }
+    std::atomic<bool> read = false;
+};
+
+TEST(SentItemsDeliveryWindowTest, ReadDeliveryReportsRefreshesTheColumn)
+{
+    QTemporaryDir dir;
+    DataFolder data{dir.path()};
+    SentItemStore store{data};
+    for (const char* number : {"1", "2"})
+        ASSERT_TRUE(store.Append(number, "m", "Message sent successfully.", QDate(2026, 3, 4)));
+    ScriptedPrompter prompter;
+    FakeDeliveries deliveries;
+    CSent_Items window{store, &prompter};
+    window.setDeliveries(&deliveries);
+    const auto settle = [&] {
+        while (window.isBusy())
+            QApplication::processEvents(QEventLoop::AllEvents, 5);
+        QApplication::processEvents();
+    };
+    window.show();
+    settle();
+    const QAbstractItemModel& model = *window.list()->model();
+    const auto cell = [&](int row) {
+        return model.data(model.index(row, SentItemsModel::DeliveryColumn)).toString();
+    };
+    EXPECT_EQ(model.headerData(SentItemsModel::DeliveryColumn, Qt::Horizontal).toString(),
+              "Delivery");
+    EXPECT_EQ(cell(0), "");
+    EXPECT_EQ(cell(1), "Pending");
+
+    window.onReadDeliveryReports();
+    settle();
+    EXPECT_TRUE(deliveries.read);
+    EXPECT_EQ(cell(1), "Delivered");
+    ASSERT_FALSE(prompter.shown().isEmpty());
+    EXPECT_EQ(prompter.shown().last().text,
+              "Delivery reports read: 1 from 2 device(s).\n\nNot read:\nCOM4: No modem");
+    window.onClose();
 }
 
 } // namespace
