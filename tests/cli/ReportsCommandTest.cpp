@@ -39,7 +39,7 @@ protected:
 
 TEST_F(ReportsCommandTest, AReportThatCameAfterTheRunIsReadOnDemandAndMarksItsSentItem)
 {
-    modems.start({"reports-stored,report-delay=6000,report=*1:delivered,report=*2:expired"});
+    modems.start({"reports-stored,report-delay=10000,report=*1:delivered,report=*2:expired"});
     const QString list = home.filePath("list.txt");
     {
         QFile file(list);
@@ -64,7 +64,7 @@ TEST_F(ReportsCommandTest, AReportThatCameAfterTheRunIsReadOnDemandAndMarksItsSe
         QThread::msleep(500);
         read = cli({"reports", "--port", "COM1"});
         ASSERT_EQ(read.exitCode, 0) << read.err.toStdString();
-    } while (linesOf(read.out, "item") != expected && waited.elapsed() < 30000);
+    } while (linesOf(read.out, "item") != expected && waited.elapsed() < 40000);
     EXPECT_EQ(linesOf(read.out, "item"), expected) << read.out.toStdString();
     EXPECT_EQ(linesOf(read.out, "row").size(), 2) << read.out.toStdString();
     EXPECT_TRUE(linesOf(read.out, "unmatched").isEmpty()) << read.out.toStdString();
