@@ -30,11 +30,10 @@ void SentItemsLogic::showRecords(std::vector<SentItem> records)
     m_model.setRecords(std::move(records));
 }
 
-std::vector<QString> SentItemsLogic::readDeliveries(const std::vector<SentItem>& records) const
+std::vector<QString> SentItemsLogic::deliveryTextsFrom(SentItemsDeliveries* deliveries,
+                                                       const std::vector<SentItem>& records)
 {
-    if (!m_deliveries)
-        return {};
-    return m_deliveries->deliveryTexts(records);
+    return deliveries ? deliveries->deliveryTexts(records) : std::vector<QString>{};
 }
 
 DeliveryReadSummary SentItemsLogic::readReports()

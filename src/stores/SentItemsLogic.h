@@ -48,7 +48,14 @@ public:
     std::vector<SentItem> readStore() const;
     void showRecords(std::vector<SentItem> records);
     // The column's texts for these records (off the UI thread), then into the list.
-    std::vector<QString> readDeliveries(const std::vector<SentItem>& records) const;
+    std::vector<QString> readDeliveries(const std::vector<SentItem>& records) const
+    {
+        return deliveryTextsFrom(m_deliveries, records);
+    }
+    // The same for a job that may outlive the window: it holds the source, not the logic.
+    static std::vector<QString> deliveryTextsFrom(SentItemsDeliveries* deliveries,
+                                                  const std::vector<SentItem>& records);
+    SentItemsDeliveries* deliveries() const { return m_deliveries; }
     void showDeliveries(std::vector<QString> texts) { m_model.setDeliveries(std::move(texts)); }
 
     // "Read Delivery Reports": readReports() asks the modems (off the UI thread); the window

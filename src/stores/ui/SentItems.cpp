@@ -174,12 +174,12 @@ void CSent_Items::startLoading()
     auto deliveries = std::make_shared<std::vector<QString>>();
     QPointer<CSent_Items> self(this);
     SentItemStore& store = m_store;
-    const SentItemsLogic& logic = m_logic;
+    SentItemsDeliveries* source = m_logic.deliveries();
     RunBackgroundJob(
         this,
-        [&store, &logic, records, deliveries] {
+        [&store, source, records, deliveries] {
             store.Load(*records);
-            *deliveries = logic.readDeliveries(*records);
+            *deliveries = SentItemsLogic::deliveryTextsFrom(source, *records);
         },
         [self, records, deliveries] {
             if (!self)
@@ -260,12 +260,13 @@ void CSent_Items::onReadDeliveryReports()
     auto summary = std::make_shared<DeliveryReadSummary>();
     auto deliveries = std::make_shared<std::vector<QString>>();
     QPointer<CSent_Items> self(this);
-    SentItemsLogic& logic = m_logic;
+    // The source belongs to the application: the job may outlive the window.
+    SentItemsDeliveries* source = m_logic.deliveries();
     RunBackgroundJob(
         this,
-        [&logic, records = m_logic.model().records(), summary, deliveries] {
-            *summary = logic.readReports();
-            *deliveries = logic.readDeliveries(records);
+        [source, records = m_logic.model().records(), summary, deliveries] {
+            *summary = source->readReports();
+            *deliveries = SentItemsLogic::deliveryTextsFrom(source, records);
         },
         [self, summary, deliveries] {
             if (!self)
