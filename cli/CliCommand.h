@@ -23,3 +23,6 @@ int runScanCommand(const QStringList& arguments);
 int runSendCommand(const QStringList& arguments);
 int runPinCommand(const QStringList& arguments);
 int runReportsCommand(const QStringList& arguments);
+int runEnqueueCommand(const QStringList& arguments);
+int runServeCommand(const QStringList& arguments);
+int runOutboxCommand(const QStringList& arguments);

@@ -129,10 +129,11 @@ QString SendCommandOptions::helpText(const QCommandLineParser& parser)
         parser, tr("Usage: quillon-cli send --file FILE (--port COM<n>... | --all) [OPTIONS]"));
 }
 
-QString SendSettings::read(const QCommandLineParser& parser, const SendCommandOptions& o)
+QString SendSettings::read(const QCommandLineParser& parser, const SendCommandOptions& o,
+                           bool needsFile)
 {
     file = parser.value(o.file);
-    if (file.isEmpty())
+    if (file.isEmpty() && needsFile)
         return tr("--file FILE is required.");
     hasMessage = parser.isSet(o.message);
     message = parser.value(o.message);
@@ -445,7 +446,23 @@ void SendSession::fillDeviceState(const QList<Confirmed>& confirmed)
 
 SendingContext SendSession::context()
 {
-    SendingContext context{m_state, m_options,  m_devices,    m_channels,  m_submitter,
+    return context(m_submitter);
+}
+
+void SendSession::replaceRecipients(std::vector<RecipientRow> rows, bool flash, bool unicode)
+{
+    m_recipients.clear();
+    m_recipients.insertRecipients(0, std::move(rows));
+    m_sendOptions.setFlash(flash);
+    m_sendOptions.setUnicode(unicode);
+    m_devices.setQuotaTotalMessages(m_recipients.count());
+    if (m_settings.useExclusionRules && m_exclusions.isEmpty())
+        LoadExclusionSet(m_exclusions, true, m_data, m_prompter);
+}
+
+SendingContext SendSession::context(MessageSubmitter& submitter)
+{
+    SendingContext context{m_state, m_options,  m_devices,    m_channels,  submitter,
                            m_clock, m_prompter, m_recipients, m_exclusions};
     context.sentItems = &m_sentItems;
     context.templates = &m_templates;

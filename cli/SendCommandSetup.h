@@ -98,8 +98,10 @@ struct SendSettings
     bool saveToTemplates = false;
     unsigned clockFactor = 1;
 
-    // An error text, empty when everything is usable.
-    QString read(const QCommandLineParser& parser, const SendCommandOptions& options);
+    // An error text, empty when everything is usable. Commands that take their rows from
+    // elsewhere need no --file.
+    QString read(const QCommandLineParser& parser, const SendCommandOptions& options,
+                 bool needsFile = true);
 };
 
 // Answers the run's questions without a user: a stop is never asked for here.
@@ -139,6 +141,14 @@ public:
     QString confirmDevices(QTextStream& err);
 
     SendingContext context();
+    // The same with another submitter in front of the modems' own.
+    SendingContext context(MessageSubmitter& submitter);
+    MessageSubmitter& modemSubmitter() { return m_submitter; }
+    const RecipientList& recipients() const { return m_recipients; }
+
+    // For a command that sends rows from elsewhere, one run after another: the rows of the next
+    // run and their message kind.
+    void replaceRecipients(std::vector<RecipientRow> rows, bool flash, bool unicode);
 
     // With --delivery-reports: waits while the finished run looks at the devices, until every
     // sent row has its final report or the seconds are over, then returns each row's delivery text

@@ -42,6 +42,16 @@ constexpr std::array commands = {
         QT_TRANSLATE_NOOP("quillon-cli",
                           "read the modems' delivery reports and print each sent row's state"),
         runReportsCommand},
+    CliCommand{"enqueue",
+               QT_TRANSLATE_NOOP("quillon-cli", "add a recipient file's rows to the shared outbox"),
+               runEnqueueCommand},
+    CliCommand{"serve",
+               QT_TRANSLATE_NOOP("quillon-cli",
+                                 "send the shared outbox's rows through this computer's modems"),
+               runServeCommand},
+    CliCommand{"outbox",
+               QT_TRANSLATE_NOOP("quillon-cli", "print the shared outbox's rows and counts"),
+               runOutboxCommand},
 };
 
 void printUsage(FILE* stream)

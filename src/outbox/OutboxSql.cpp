@@ -1,0 +1,131 @@
+#include "outbox/OutboxSql.h"
+
+namespace OutboxSql {
+
+namespace {
+
+bool postgres(OutboxAddress::Kind kind)
+{
+    return kind == OutboxAddress::Kind::Postgresql;
+}
+
+QString withNow(QString statement, OutboxAddress::Kind kind)
+{
+    return statement.replace(QStringLiteral("{now}"), now(kind));
+}
+
+} // namespace
+
+QString now(OutboxAddress::Kind kind)
+{
+    return postgres(kind) ? QStringLiteral("CAST(EXTRACT(EPOCH FROM now()) AS BIGINT)")
+                          : QStringLiteral("CAST(strftime('%s','now') AS INTEGER)");
+}
+
+QStringList createSchema(OutboxAddress::Kind kind)
+{
+    const QString key = postgres(kind) ? QStringLiteral("BIGSERIAL PRIMARY KEY")
+                                       : QStringLiteral("INTEGER PRIMARY KEY AUTOINCREMENT");
+    const QString stamp = QStringLiteral("BIGINT NOT NULL DEFAULT (") + now(kind) + u')';
+    return {
+        QStringLiteral("CREATE TABLE IF NOT EXISTS campaigns (id %1, name TEXT NOT NULL UNIQUE, "
+                       "created_at %2)")
+            .arg(key, stamp),
+        QStringLiteral(
+            "CREATE TABLE IF NOT EXISTS outbox (id %1, number TEXT NOT NULL, text TEXT NOT NULL, "
+            "flash INTEGER NOT NULL DEFAULT 0, unicode INTEGER NOT NULL DEFAULT 0, "
+            "campaign TEXT NOT NULL DEFAULT '', priority INTEGER NOT NULL DEFAULT 0, "
+            "not_before BIGINT NOT NULL DEFAULT 0, state TEXT NOT NULL DEFAULT 'queued', "
+            "claimed_by TEXT, lease_until BIGINT, attempts INTEGER NOT NULL DEFAULT 0, "
+            "result TEXT, sent_at BIGINT, port TEXT, message_references TEXT, delivery TEXT, "
+            "created_at %2)")
+            .arg(key, stamp),
+        QStringLiteral("CREATE INDEX IF NOT EXISTS outbox_due ON outbox (state, priority, id)"),
+        QStringLiteral("CREATE INDEX IF NOT EXISTS outbox_leases ON outbox (claimed_by)"),
+        QStringLiteral("CREATE TABLE IF NOT EXISTS inbox (id %1, number TEXT NOT NULL, "
+                       "text TEXT NOT NULL, received_at BIGINT, port TEXT, read_by TEXT, "
+                       "created_at %2)")
+            .arg(key, stamp),
+    };
+}
+
+QString claim(OutboxAddress::Kind kind)
+{
+    // One statement: the rows picked are the rows leased, also with several instances.
+    return withNow(
+        QStringLiteral(
+            "UPDATE outbox SET state = 'claimed', claimed_by = :instance, "
+            "lease_until = {now} + :lease, attempts = attempts + 1 WHERE id IN (SELECT id FROM "
+            "outbox WHERE state = 'queued' AND not_before <= {now} ORDER BY priority DESC, id "
+            "LIMIT :limit%1) RETURNING id, number, text, flash, unicode, campaign, priority, "
+            "not_before, attempts")
+            .arg(postgres(kind) ? QStringLiteral(" FOR UPDATE SKIP LOCKED") : QString()),
+        kind);
+}
+
+QString markSubmitting(OutboxAddress::Kind kind)
+{
+    return withNow(QStringLiteral("UPDATE outbox SET state = 'submitting' WHERE id = :id AND "
+                                  "claimed_by = :instance AND state IN ('claimed', 'submitting') "
+                                  "AND lease_until >= {now}"),
+                   kind);
+}
+
+QString finish(OutboxAddress::Kind kind)
+{
+    return withNow(QStringLiteral("UPDATE outbox SET state = :state, result = :result, port = "
+                                  ":port, message_references = :refs, sent_at = CASE WHEN :sent "
+                                  "= 1 THEN {now} ELSE NULL END, lease_until = NULL WHERE id = "
+                                  ":id AND claimed_by = :instance AND state IN ('claimed', "
+                                  "'submitting')"),
+                   kind);
+}
+
+QString giveBack()
+{
+    return QStringLiteral("UPDATE outbox SET state = 'queued', claimed_by = NULL, lease_until = "
+                          "NULL WHERE id = :id AND claimed_by = :instance AND state = 'claimed'");
+}
+
+QString renewLeases(OutboxAddress::Kind kind)
+{
+    return withNow(QStringLiteral("UPDATE outbox SET lease_until = {now} + :lease WHERE "
+                                  "claimed_by = :instance AND state IN ('claimed', 'submitting')"),
+                   kind);
+}
+
+QString expireSubmitting(OutboxAddress::Kind kind)
+{
+    return withNow(QStringLiteral("UPDATE outbox SET state = 'unknown', result = :result, "
+                                  "lease_until = NULL WHERE state = 'submitting' AND lease_until "
+                                  "< {now}"),
+                   kind);
+}
+
+QString expireClaimed(OutboxAddress::Kind kind)
+{
+    return withNow(QStringLiteral("UPDATE outbox SET state = 'queued', claimed_by = NULL, "
+                                  "lease_until = NULL WHERE state = 'claimed' AND lease_until < "
+                                  "{now}"),
+                   kind);
+}
+
+QString insertMessage()
+{
+    return QStringLiteral("INSERT INTO outbox (number, text, flash, unicode, campaign, priority, "
+                          "not_before) VALUES (:number, :text, :flash, :unicode, :campaign, "
+                          ":priority, :notBefore)");
+}
+
+QString insertCampaign(OutboxAddress::Kind)
+{
+    return QStringLiteral("INSERT INTO campaigns (name) VALUES (:name) ON CONFLICT (name) DO "
+                          "NOTHING");
+}
+
+QString counts()
+{
+    return QStringLiteral("SELECT state, COUNT(*) FROM outbox GROUP BY state");
+}
+
+} // namespace OutboxSql

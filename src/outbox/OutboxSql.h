@@ -1,0 +1,34 @@
+#pragma once
+
+#include "outbox/OutboxAddress.h"
+
+#include <QString>
+#include <QStringList>
+
+// The statements of the outbox in the dialect of its database. Times are whole seconds since
+// 1970 taken from the database's own clock, so instances on several computers agree on leases.
+namespace OutboxSql {
+
+inline constexpr int SchemaVersion = 1;
+
+// The database's clock, as an SQL expression.
+QString now(OutboxAddress::Kind kind);
+// The tables of the current schema, created when missing.
+QStringList createSchema(OutboxAddress::Kind kind);
+
+// Claims up to :limit queued rows due now for :instance, leased for :lease seconds, returning
+// them (id, number, text, flash, unicode, campaign, priority, not_before, attempts).
+QString claim(OutboxAddress::Kind kind);
+// Turns a claimed row to submitting while this instance still holds its lease.
+QString markSubmitting(OutboxAddress::Kind kind);
+QString finish(OutboxAddress::Kind kind);
+QString giveBack();
+QString renewLeases(OutboxAddress::Kind kind);
+// Rows whose lease ran out: submitting ones become unknown, claimed ones queued again.
+QString expireSubmitting(OutboxAddress::Kind kind);
+QString expireClaimed(OutboxAddress::Kind kind);
+QString insertMessage();
+QString insertCampaign(OutboxAddress::Kind kind);
+QString counts();
+
+} // namespace OutboxSql
