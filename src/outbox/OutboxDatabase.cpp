@@ -23,6 +23,12 @@ QString connectionName(const void* owner)
     return QStringLiteral("quillon-outbox-%1").arg(quintptr(owner), 0, 16);
 }
 
+// A null QString binds as NULL; the outbox's text columns are NOT NULL.
+QString notNull(const QString& text)
+{
+    return text.isNull() ? QStringLiteral("") : text;
+}
+
 QString unknownResult()
 {
     return QStringLiteral("Error : Outcome unknown (the program stopped during the submission).");
@@ -65,6 +71,7 @@ OutboxDatabase::OutboxDatabase(const OutboxAddress& address)
 
 OutboxDatabase::~OutboxDatabase()
 {
+    m_prepared.clear();
     {
         QSqlDatabase database = QSqlDatabase::database(m_connection, false);
         database.close();
@@ -173,11 +180,11 @@ void OutboxDatabase::enqueue(const std::vector<OutboxMessage>& messages)
             run(campaign, QStringLiteral("campaign"));
             lastCampaign = message.campaign;
         }
-        insert.bindValue(QStringLiteral(":number"), message.number);
-        insert.bindValue(QStringLiteral(":text"), message.text);
+        insert.bindValue(QStringLiteral(":number"), notNull(message.number));
+        insert.bindValue(QStringLiteral(":text"), notNull(message.text));
         insert.bindValue(QStringLiteral(":flash"), message.flash ? 1 : 0);
         insert.bindValue(QStringLiteral(":unicode"), message.unicode ? 1 : 0);
-        insert.bindValue(QStringLiteral(":campaign"), message.campaign);
+        insert.bindValue(QStringLiteral(":campaign"), notNull(message.campaign));
         insert.bindValue(QStringLiteral(":priority"), message.priority);
         insert.bindValue(QStringLiteral(":notBefore"), qint64(message.notBefore));
         run(insert, QStringLiteral("insert"));
@@ -185,12 +192,24 @@ void OutboxDatabase::enqueue(const std::vector<OutboxMessage>& messages)
     transaction.commit();
 }
 
+QSqlQuery& OutboxDatabase::prepared(const QString& statement)
+{
+    std::unique_ptr<QSqlQuery>& query = m_prepared[statement];
+    if (!query) {
+        query = std::make_unique<QSqlQuery>(QSqlDatabase::database(m_connection));
+        if (!query->prepare(statement)) {
+            const QString error = query->lastError().text();
+            query.reset();
+            throw OutboxError(OutboxError::Kind::Statement, tr("Outbox: %1").arg(error));
+        }
+    }
+    return *query;
+}
+
 std::vector<OutboxRow> OutboxDatabase::claim(const QString& instance, int limit, int leaseSeconds)
 {
-    QSqlDatabase database = QSqlDatabase::database(m_connection);
-    Transaction transaction(database);
-    QSqlQuery query(database);
-    query.prepare(OutboxSql::claim(m_address.kind));
+    // One statement, so no transaction of its own: the rows it picks are the rows it leases.
+    QSqlQuery& query = prepared(OutboxSql::claim(m_address.kind));
     query.bindValue(QStringLiteral(":instance"), instance);
     query.bindValue(QStringLiteral(":lease"), leaseSeconds);
     query.bindValue(QStringLiteral(":limit"), limit);
@@ -210,7 +229,6 @@ std::vector<OutboxRow> OutboxDatabase::claim(const QString& instance, int limit,
         rows.push_back(std::move(row));
     }
     query.finish();
-    transaction.commit();
     // RETURNING gives no order; the queue keeps the outbox's.
     std::sort(rows.begin(), rows.end(), [](const OutboxRow& a, const OutboxRow& b) {
         return a.message.priority != b.message.priority ? a.message.priority > b.message.priority
@@ -221,8 +239,7 @@ std::vector<OutboxRow> OutboxDatabase::claim(const QString& instance, int limit,
 
 bool OutboxDatabase::markSubmitting(std::int64_t id, const QString& instance)
 {
-    QSqlQuery query(QSqlDatabase::database(m_connection));
-    query.prepare(OutboxSql::markSubmitting(m_address.kind));
+    QSqlQuery& query = prepared(OutboxSql::markSubmitting(m_address.kind));
     query.bindValue(QStringLiteral(":id"), qint64(id));
     query.bindValue(QStringLiteral(":instance"), instance);
     run(query, QStringLiteral("submission"));
@@ -231,11 +248,9 @@ bool OutboxDatabase::markSubmitting(std::int64_t id, const QString& instance)
 
 bool OutboxDatabase::finish(std::int64_t id, const QString& instance, const OutboxOutcome& outcome)
 {
-    QSqlQuery query(QSqlDatabase::database(m_connection));
-    if (outcome.state == QLatin1String(OutboxState::Queued)) {
-        query.prepare(OutboxSql::giveBack());
-    } else {
-        query.prepare(OutboxSql::finish(m_address.kind));
+    const bool back = outcome.state == QLatin1String(OutboxState::Queued);
+    QSqlQuery& query = prepared(back ? OutboxSql::giveBack() : OutboxSql::finish(m_address.kind));
+    if (!back) {
         query.bindValue(QStringLiteral(":state"), outcome.state);
         query.bindValue(QStringLiteral(":result"), outcome.result);
         query.bindValue(QStringLiteral(":port"), outcome.port);
@@ -251,8 +266,7 @@ bool OutboxDatabase::finish(std::int64_t id, const QString& instance, const Outb
 
 void OutboxDatabase::renewLeases(const QString& instance, int leaseSeconds)
 {
-    QSqlQuery query(QSqlDatabase::database(m_connection));
-    query.prepare(OutboxSql::renewLeases(m_address.kind));
+    QSqlQuery& query = prepared(OutboxSql::renewLeases(m_address.kind));
     query.bindValue(QStringLiteral(":lease"), leaseSeconds);
     query.bindValue(QStringLiteral(":instance"), instance);
     run(query, QStringLiteral("lease"));

@@ -3,7 +3,10 @@
 #include "outbox/OutboxAddress.h"
 #include "outbox/OutboxRow.h"
 
+#include <QSqlQuery>
 #include <QString>
+#include <map>
+#include <memory>
 #include <vector>
 
 class QSqlQuery;
@@ -42,7 +45,10 @@ private:
     void migrate();
     void run(QSqlQuery& query, const QString& what);
     void exec(const QString& statement);
+    // The statement prepared once for the connection's life.
+    QSqlQuery& prepared(const QString& statement);
 
     OutboxAddress m_address;
     QString m_connection;
+    std::map<QString, std::unique_ptr<QSqlQuery>> m_prepared;
 };

@@ -1,5 +1,6 @@
 #include "outbox/OutboxSubmitter.h"
 
+#include "base/StatusTexts.h"
 #include "outbox/OutboxError.h"
 #include "outbox/OutboxLink.h"
 
@@ -36,6 +37,20 @@ QString OutboxSubmitter::references(std::int64_t id) const
     return m_references.value(id);
 }
 
+// A message the modem took is final whatever the rest of the run does: written at once, so an
+// instance that dies now leaves it sent, not unknown.
+void OutboxSubmitter::recordSent(std::int64_t id, int port, const QString& references)
+{
+    const OutboxOutcome outcome{OutboxState::Sent, StatusTexts::sentStatus(),
+                                QStringLiteral("COM%1").arg(port), references};
+    try {
+        m_link.call(
+            [&](OutboxDatabase& database) { return database.finish(id, m_instance, outcome); });
+    } catch (const OutboxError&) {
+        // Written again when the run ends.
+    }
+}
+
 SubmitOutcome OutboxSubmitter::submit(ModemChannel& channel, int port, int messageMode,
                                       const SendRequest& request,
                                       const std::function<bool()>& stopRequested)
@@ -70,7 +85,12 @@ SubmitOutcome OutboxSubmitter::submit(ModemChannel& channel, int port, int messa
     QStringList texts;
     for (int reference : references)
         texts.append(QString::number(reference));
-    std::lock_guard lock(m_mutex);
-    m_references.insert(id, texts.join(u','));
+    const QString joined = texts.join(u',');
+    {
+        std::lock_guard lock(m_mutex);
+        m_references.insert(id, joined);
+    }
+    if (outcome == SubmitOutcome::Sent)
+        recordSent(id, port, joined);
     return outcome;
 }

@@ -31,6 +31,7 @@ public:
 
 private:
     static QString keyOf(const QString& number, const QString& text);
+    void recordSent(std::int64_t id, int port, const QString& references);
 
     MessageSubmitter& m_inner;
     OutboxLink& m_link;

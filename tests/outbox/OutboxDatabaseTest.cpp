@@ -53,7 +53,7 @@ protected:
         dropTables(address); // the suite's tests share one server
     }
 
-    static std::vector<OutboxMessage> messages(int count, const QString& campaign = "c")
+    static std::vector<OutboxMessage> messages(int count, const QString& campaign = {})
     {
         std::vector<OutboxMessage> list;
         for (int i = 0; i < count; ++i)
