@@ -164,8 +164,8 @@ TEST_F(ServeCommandTest, ThreeInstancesOnPostgresqlFinishTheRowsOfOneKilledMidRu
     if (database.isEmpty())
         GTEST_SKIP() << "no PostgreSQL server for the tests";
     const int instances = sizeFrom("QUILLON_SERVE_INSTANCES", 3);
-    const int perInstance = sizeFrom("QUILLON_SERVE_MODEMS", 2);
-    const int rows = sizeFrom("QUILLON_SERVE_ROWS", 900);
+    const int perInstance = sizeFrom("QUILLON_SERVE_MODEMS", 8);
+    const int rows = sizeFrom("QUILLON_SERVE_ROWS", 3000);
     modems.start(QStringList(instances * perInstance, QString()));
     // The suite's server is new for each run of the suite, with a database for this test.
     const CliRun empty = cli({"outbox", "--database", database});
