@@ -92,7 +92,7 @@ void BM_ServeBatches(benchmark::State& state)
     const OutboxAddress address = benchAddress(folder);
     std::vector<std::unique_ptr<OutboxLink>> links;
     for (int i = 0; i < instances; ++i)
-        links.push_back(std::make_unique<OutboxLink>(address));
+        links.push_back(std::make_unique<OutboxLink>(address, int(state.range(2))));
     std::int64_t done = 0;
     for (auto _ : state) {
         state.PauseTiming();
@@ -137,8 +137,11 @@ void BM_ServeBatches(benchmark::State& state)
 }
 
 BENCHMARK(BM_ServeBatches)
-    ->Args({3, 32})
-    ->Args({1, 32})
+    ->ArgNames({"instances", "workers", "connections"})
+    ->Args({3, 32, 1})
+    ->Args({3, 32, 4})
+    ->Args({1, 32, 1})
+    ->Args({1, 32, 4})
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime()
     ->Iterations(2);

@@ -238,7 +238,10 @@ int runServeCommand(const QStringList& arguments)
     QTextStream err(stderr);
     std::unique_ptr<OutboxLink> link;
     try {
-        link = std::make_unique<OutboxLink>(*address);
+        // The workers' marks commit together over several connections on a server; an SQLite
+        // file takes one writer at a time, so more connections only wait on each other there.
+        const bool server = address->kind == OutboxAddress::Kind::Postgresql;
+        link = std::make_unique<OutboxLink>(*address, server ? 4 : 1);
     } catch (const OutboxError& error) {
         err << "quillon-cli serve: " << error.text() << '\n';
         return 1;

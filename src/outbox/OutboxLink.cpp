@@ -1,26 +1,37 @@
 #include "outbox/OutboxLink.h"
 
-OutboxLink::OutboxLink(const OutboxAddress& address)
+#include <algorithm>
+
+OutboxLink::OutboxLink(const OutboxAddress& address, int connections)
 {
-    std::promise<void> opened;
-    std::future<void> ready = opened.get_future();
-    m_thread = std::thread([this, address, &opened] { serve(address, opened); });
-    try {
-        ready.get();
-    } catch (...) {
-        m_thread.join();
-        throw;
+    for (int i = 0; i < std::max(1, connections); ++i) {
+        std::promise<void> opened;
+        std::future<void> ready = opened.get_future();
+        m_threads.emplace_back([this, address, &opened] { serve(address, opened); });
+        try {
+            ready.get();
+        } catch (...) {
+            close();
+            throw;
+        }
     }
 }
 
 OutboxLink::~OutboxLink()
+{
+    close();
+}
+
+void OutboxLink::close()
 {
     {
         std::lock_guard lock(m_mutex);
         m_closing = true;
     }
     m_wake.notify_all();
-    m_thread.join();
+    for (std::thread& thread : m_threads)
+        if (thread.joinable())
+            thread.join();
 }
 
 void OutboxLink::post(std::function<void(OutboxDatabase&)> job)

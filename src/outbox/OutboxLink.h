@@ -11,15 +11,17 @@
 #include <memory>
 #include <mutex>
 #include <thread>
+#include <vector>
 
-// The outbox connection on a thread of its own, for callers on any thread (the sending workers
-// mark their rows from theirs): each call runs there in turn and its result or OutboxError
-// comes back to the caller.
+// Connections to the outbox, each on a thread of its own, for callers on any thread (the sending
+// workers mark their rows from theirs): a call runs on the next free connection and its result
+// or OutboxError comes back to the caller. Several connections let the database commit the
+// workers' rows together rather than one after another.
 class OutboxLink
 {
 public:
     // Throws OutboxError when the database cannot be opened.
-    explicit OutboxLink(const OutboxAddress& address);
+    explicit OutboxLink(const OutboxAddress& address, int connections = 1);
     ~OutboxLink();
     OutboxLink(const OutboxLink&) = delete;
     OutboxLink& operator=(const OutboxLink&) = delete;
@@ -36,10 +38,11 @@ public:
 private:
     void post(std::function<void(OutboxDatabase&)> job);
     void serve(const OutboxAddress& address, std::promise<void>& opened);
+    void close();
 
     std::mutex m_mutex;
     std::condition_variable m_wake;
     std::deque<std::function<void(OutboxDatabase&)>> m_jobs;
     bool m_closing = false;
-    std::thread m_thread;
+    std::vector<std::thread> m_threads;
 };
