@@ -26,3 +26,4 @@ int runReportsCommand(const QStringList& arguments);
 int runEnqueueCommand(const QStringList& arguments);
 int runServeCommand(const QStringList& arguments);
 int runOutboxCommand(const QStringList& arguments);
+int runJournalCommand(const QStringList& arguments);

@@ -7,6 +7,8 @@
 #include "sending/QueueText.h"
 #include "sending/RowPredicates.h"
 #include "sending/SendingRun.h"
+#include "stores/DataFolder.h"
+#include "stores/RunJournal.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -134,9 +136,21 @@ int runSendCommand(const QStringList& arguments)
     QTextStream out(stdout);
     QTextStream err(stderr);
     CQuillonApp app(StartupEnvironment::ofThisProcess(), clock);
+    RunJournalContent journal;
+    if (settings.resume) {
+        FileError error;
+        if (!RunJournal(app.dataFolder()).load(journal, &error)) {
+            err << "quillon-cli send: " << FileErrorText(error) << '\n';
+            return 1;
+        }
+        if (journal.isUnfinished())
+            settings.applyJournalOptions(journal.begin->options);
+    }
     SendSession session(settings, app.dataFolder(), clock);
-    if (const QString error = session.loadRecipients(err); !error.isEmpty()) {
-        err << "quillon-cli send: " << error << '\n';
+    const QString loadError =
+        settings.resume ? session.loadJournalRows(journal, out) : session.loadRecipients(err);
+    if (!loadError.isEmpty()) {
+        err << "quillon-cli send: " << loadError << '\n';
         return 1;
     }
     if (const QString error = session.resolveNonGsmRows(err); !error.isEmpty()) {
@@ -149,6 +163,7 @@ int runSendCommand(const QStringList& arguments)
     }
     if (const int signalNumber = stopSignals.received())
         return StopSignals::exitStatusFor(signalNumber);
+    session.recordRun();
     SendingRun run(session.context());
     run.open();
     follow(run, settings.resendUnconfirmed, stopSignals, out);

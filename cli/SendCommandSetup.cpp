@@ -18,7 +18,10 @@
 #include "stores/ExclusionSet.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QFile>
+#include <QUrlQuery>
+#include <algorithm>
 
 namespace {
 
@@ -120,6 +123,15 @@ SendCommandOptions SendCommandOptions::declare(QCommandLineParser& parser)
                        o.saveTemplates,  o.clockFactor});
     parser.addOptions({o.fast, o.resendUnconfirmed});
     parser.addOptions({o.deliveryReports, o.waitReports});
+    o.resume = QCommandLineOption(
+        "resume", tr("Take up the run that stopped without reaching its end (a crash, a power "
+                     "cut, a kill) from its journal: its rows and options, no --file. Rows with "
+                     "an outcome keep it; rows whose submission was under way get \"Error : "
+                     "Outcome unknown (the program stopped during the submission).\"."));
+    o.resendUnknown = QCommandLineOption(
+        "resend-unknown", tr("With --resume: send the rows whose outcome is unknown again (they "
+                             "may have been sent already)."));
+    parser.addOptions({o.resume, o.resendUnknown});
     return o;
 }
 
@@ -133,7 +145,13 @@ QString SendSettings::read(const QCommandLineParser& parser, const SendCommandOp
                            bool needsFile)
 {
     file = parser.value(o.file);
-    if (file.isEmpty() && needsFile)
+    resume = parser.isSet(o.resume);
+    resendUnknown = parser.isSet(o.resendUnknown);
+    if (resendUnknown && !resume)
+        return tr("--resend-unknown needs --resume.");
+    if (resume && !file.isEmpty())
+        return tr("--resume takes the rows from the journal: give no --file.");
+    if (file.isEmpty() && !resume && needsFile)
         return tr("--file FILE is required.");
     hasMessage = parser.isSet(o.message);
     message = parser.value(o.message);
@@ -226,6 +244,54 @@ QString SendSettings::read(const QCommandLineParser& parser, const SendCommandOp
     return {};
 }
 
+QString SendSettings::journalOptions() const
+{
+    QUrlQuery query;
+    const auto flag = [](bool on) { return on ? QStringLiteral("1") : QStringLiteral("0"); };
+    query.addQueryItem("retries", QString::number(retries));
+    query.addQueryItem("skip-duplicates", flag(skipDuplicates));
+    query.addQueryItem("use-exclusion-rules", flag(useExclusionRules));
+    query.addQueryItem("save-sent-items", flag(saveSentItems));
+    query.addQueryItem("save-to-templates", flag(saveToTemplates));
+    query.addQueryItem("unicode", flag(unicode));
+    query.addQueryItem("notification", flag(flash));
+    query.addQueryItem("fast", flag(fast));
+    query.addQueryItem("delivery-reports", flag(deliveryReports));
+    query.addQueryItem("non-gsm", nonGsm == NonGsm::Unicode   ? QStringLiteral("unicode")
+                                  : nonGsm == NonGsm::Replace ? QStringLiteral("replace")
+                                                              : QStringLiteral("refuse"));
+    query.addQueryItem("pause-every", pauseEvery);
+    query.addQueryItem("pause-for", pauseFor);
+    return query.toString(QUrl::FullyEncoded);
+}
+
+void SendSettings::applyJournalOptions(const QString& text)
+{
+    const QUrlQuery query(text);
+    const auto flag = [&](const char* key, bool& value) {
+        if (query.hasQueryItem(key))
+            value = query.queryItemValue(key) == u"1";
+    };
+    if (query.hasQueryItem("retries"))
+        retries = std::clamp(query.queryItemValue("retries").toInt(), 0, 10);
+    flag("skip-duplicates", skipDuplicates);
+    flag("use-exclusion-rules", useExclusionRules);
+    flag("save-sent-items", saveSentItems);
+    flag("save-to-templates", saveToTemplates);
+    flag("unicode", unicode);
+    flag("notification", flash);
+    flag("fast", fast);
+    flag("delivery-reports", deliveryReports);
+    const QString mode = query.queryItemValue("non-gsm");
+    nonGsm = mode == u"unicode"   ? NonGsm::Unicode
+             : mode == u"replace" ? NonGsm::Replace
+                                  : NonGsm::Refuse;
+    pauseEvery = query.queryItemValue("pause-every", QUrl::FullyDecoded);
+    pauseFor = query.queryItemValue("pause-for", QUrl::FullyDecoded);
+    if (pauseEvery.isEmpty() != pauseFor.isEmpty())
+        pauseEvery.clear(), pauseFor.clear();
+}
+
 void StreamPrompter::inform(const QString& caption, const QString& text, Icon)
 {
     m_err << caption << ": " << text << '\n' << Qt::flush;
@@ -235,7 +301,7 @@ SendSession::SendSession(const SendSettings& settings, const DataFolder& data, c
     : m_settings(settings), m_data(data), m_clock(clock), m_ports(PortMap::fromEnvironment()),
       m_channels(m_ports, clock),
       m_submitter(clock, m_references, &m_sendOptions, &m_devices.details()), m_sentItems(data),
-      m_templateStore(data), m_templates(m_templateStore), m_reportStore(data)
+      m_templateStore(data), m_templates(m_templateStore), m_reportStore(data), m_journal(data)
 {
     m_options.skipDuplicates = settings.skipDuplicates;
     m_options.useExclusionRules = settings.useExclusionRules;
@@ -277,6 +343,56 @@ QString SendSession::loadRecipients(QTextStream& err)
     if (m_settings.saveToTemplates)
         m_templates.reload();
     return {};
+}
+
+QString SendSession::loadJournalRows(const RunJournalContent& journal, QTextStream& out)
+{
+    if (!journal.isUnfinished())
+        return tr("the journal holds no unfinished run to resume");
+    std::vector<SentItem> sinceBegin;
+    if (m_settings.saveSentItems) {
+        std::vector<SentItem> records;
+        m_sentItems.Load(records);
+        const auto skip =
+            std::min<std::size_t>(records.size(), std::size_t(journal.begin->sentItemsBefore));
+        sinceBegin.assign(std::make_move_iterator(records.begin() + qsizetype(skip)),
+                          std::make_move_iterator(records.end()));
+    }
+    m_resume = PlanResume(journal, m_settings.resendUnknown, sinceBegin);
+    std::vector<RecipientRow> rows;
+    rows.reserve(journal.rows.size());
+    for (const JournalRowState& row : journal.rows)
+        rows.push_back({row.number, row.text});
+    m_recipients.insertRecipients(0, std::move(rows));
+    if (m_settings.useExclusionRules)
+        LoadExclusionSet(m_exclusions, true, m_data, m_prompter);
+    if (m_settings.saveToTemplates)
+        m_templates.reload();
+    const int rowCount = int(m_resume->rows.size());
+    out << tr("Resuming run %1: %2 rows, %3 with an outcome, %4 of them unknown, %5 to send.")
+               .arg(journal.begin->run)
+               .arg(rowCount)
+               .arg(m_resume->doneRows)
+               .arg(m_resume->unknown.size())
+               .arg(rowCount - m_resume->doneRows)
+        << '\n'
+        << Qt::flush;
+    return {};
+}
+
+void SendSession::recordRun()
+{
+    JournalRecorder::Setup setup;
+    setup.options = m_settings.journalOptions();
+    setup.resuming = m_resume.has_value();
+    setup.run = quint64(QDateTime::currentMSecsSinceEpoch());
+    setup.sentItemsBefore = 0;
+    if (!setup.resuming && m_settings.saveSentItems) {
+        std::vector<SentItem> records;
+        m_sentItems.Load(records);
+        setup.sentItemsBefore = qint64(records.size());
+    }
+    m_recorder = std::make_unique<JournalRecorder>(m_journal, std::move(setup), nullptr);
 }
 
 QString SendSession::resolveNonGsmRows(QTextStream& err)
@@ -466,6 +582,8 @@ SendingContext SendSession::context(MessageSubmitter& submitter)
                            m_clock, m_prompter, m_recipients, m_exclusions};
     context.sentItems = &m_sentItems;
     context.templates = &m_templates;
+    context.journal = m_recorder.get();
+    context.resume = m_resume ? &*m_resume : nullptr;
     if (m_settings.deliveryReports) {
         if (!m_deliveries)
             m_deliveries = std::make_unique<DeliveryTracker>(&m_reportStore);

@@ -8,13 +8,16 @@
 #include "recipients/RecipientBatch.h"
 #include "recipients/RecipientList.h"
 #include "sending/DeliveryTracker.h"
+#include "sending/JournalRecorder.h"
 #include "sending/ModemChannelTable.h"
 #include "sending/ModemSubmitter.h"
+#include "sending/ResumePlan.h"
 #include "sending/RunOptions.h"
 #include "sending/RunState.h"
 #include "sending/SendingContext.h"
 #include "sending/SentTemplates.h"
 #include "stores/DeliveryReportStore.h"
+#include "stores/RunJournal.h"
 #include "stores/SentItemStore.h"
 #include "stores/TemplateStore.h"
 
@@ -56,6 +59,8 @@ struct SendCommandOptions
     QCommandLineOption saveSentItems{"save-sent-items"};
     QCommandLineOption saveTemplates{"save-to-templates"};
     QCommandLineOption clockFactor{"clock-factor"};
+    QCommandLineOption resume{"resume"};
+    QCommandLineOption resendUnknown{"resend-unknown"};
 
     static SendCommandOptions declare(QCommandLineParser& parser);
     static QString helpText(const QCommandLineParser& parser);
@@ -97,11 +102,18 @@ struct SendSettings
     bool saveSentItems = false;
     bool saveToTemplates = false;
     unsigned clockFactor = 1;
+    // Take up the unfinished run of the journal: its rows and options, the ports given here.
+    bool resume = false;
+    bool resendUnknown = false; // rows whose submission the crash cut into go again
 
     // An error text, empty when everything is usable. Commands that take their rows from
     // elsewhere need no --file.
     QString read(const QCommandLineParser& parser, const SendCommandOptions& options,
                  bool needsFile = true);
+
+    // The options a resumed run sends with, as the journal keeps them, and back.
+    QString journalOptions() const;
+    void applyJournalOptions(const QString& text);
 };
 
 // Answers the run's questions without a user: a stop is never asked for here.
@@ -139,6 +151,12 @@ public:
     // Probes the chosen ports (or every port with --all), reads their details and fills the
     // device lists and records as a confirmation of devices does.
     QString confirmDevices(QTextStream& err);
+    // For --resume: the rows of the journal's unfinished run become the recipients, and the
+    // plan says what each row keeps. An error text when there is no unfinished run.
+    QString loadJournalRows(const RunJournalContent& journal, QTextStream& out);
+    // The run records itself in the journal: a new one from the start, a resumed one from
+    // where its journal ends.
+    void recordRun();
 
     SendingContext context();
     // The same with another submitter in front of the modems' own.
@@ -188,4 +206,7 @@ private:
     SentTemplates m_templates;
     DeliveryReportStore m_reportStore;
     std::unique_ptr<DeliveryTracker> m_deliveries;
+    RunJournal m_journal;
+    std::unique_ptr<JournalRecorder> m_recorder;
+    std::optional<ResumePlan> m_resume;
 };

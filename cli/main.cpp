@@ -52,6 +52,10 @@ constexpr std::array commands = {
     CliCommand{"outbox",
                QT_TRANSLATE_NOOP("quillon-cli", "print the shared outbox's rows and counts"),
                runOutboxCommand},
+    CliCommand{"journal",
+               QT_TRANSLATE_NOOP("quillon-cli",
+                                 "print or export the run journal, what became of each row"),
+               runJournalCommand},
 };
 
 void printUsage(FILE* stream)

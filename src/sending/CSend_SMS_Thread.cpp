@@ -10,6 +10,7 @@
 #include "sending/QueueText.h"
 #include "sending/RowPredicates.h"
 #include "sending/RunOptions.h"
+#include "sending/RunRecorder.h"
 #include "sending/RunState.h"
 #include "sending/RunTimers.h"
 #include "sending/SendingRun.h"
@@ -207,6 +208,10 @@ CSend_SMS_Thread::Step CSend_SMS_Thread::processRow(int row, bool& progressed)
 
     const Verdict verdict = verdictFor(number, row);
     if (verdict != Verdict::None && markVerdict(row, verdict)) {
+        if (RunRecorder* journal = m_run.context().journal)
+            journal->outcome(
+                row, verdict == Verdict::Excluded ? QueueText::Excluded() : QueueText::Skipped(),
+                m_portText);
         progressed = true;
         state.ProcessedCount++;
         m_run.UpdateProgress(m_setup.rowCount, m_setup.generation);
@@ -217,6 +222,9 @@ CSend_SMS_Thread::Step CSend_SMS_Thread::processRow(int row, bool& progressed)
     if (!claim(row, claimedNumber, message))
         return Step::NextRow;
     progressed = true;
+    // On disk before the modem hears of it: after a crash this row's outcome is unknown.
+    if (RunRecorder* journal = m_run.context().journal)
+        journal->submitting(row, m_portText);
 
     bool deviceGone = false;
     const QString result = submit(claimedNumber, message, deviceGone);
@@ -390,6 +398,8 @@ void CSend_SMS_Thread::recordOutcome(int row, const QString& result)
     if (written == Written::Nothing)
         return;
     if (written == Written::Outcome) {
+        if (RunRecorder* journal = m_run.context().journal)
+            journal->outcome(row, result, m_portText);
         state.ProcessedCount++;
         if (!failed)
             m_run.trace(QString::number(m_sentCount));

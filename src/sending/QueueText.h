@@ -45,6 +45,12 @@ inline QString GenericError()
 {
     return QStringLiteral("Error : +CMS ERROR: 500");
 }
+// A row whose submission was under way when the program stopped: the message may be on the
+// air or not.
+inline QString OutcomeUnknown()
+{
+    return QStringLiteral("Error : Outcome unknown (the program stopped during the submission).");
+}
 inline QString Zero()
 {
     return QStringLiteral("0");

@@ -41,7 +41,8 @@ bool IsFailed(const QueueRow& row)
 
 bool IsUnconfirmed(const QueueRow& row)
 {
-    return IsFailed(row) && row[StatusColumn].contains(UnconfirmedErrorText());
+    return IsFailed(row) && (row[StatusColumn].contains(UnconfirmedErrorText()) ||
+                             row[StatusColumn] == QueueText::OutcomeUnknown());
 }
 
 bool IsLogged(const QueueRow& row)

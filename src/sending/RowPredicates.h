@@ -14,7 +14,8 @@ bool IsWaiting(const QueueRow& row);
 bool IsBusy(const QueueRow& row);
 // "Status" contains "Error".
 bool IsFailed(const QueueRow& row);
-// Failed with no confirmation from the modem: the message may have been sent.
+// Failed with no confirmation from the modem, or the program stopped during its submission:
+// the message may have been sent.
 bool IsUnconfirmed(const QueueRow& row);
 // The sent-item record has been written.
 bool IsLogged(const QueueRow& row);

@@ -5,8 +5,10 @@
 #include "sending/CSend_SMS_Thread.h"
 #include "sending/ModemChannelTable.h"
 #include "sending/QueueText.h"
+#include "sending/ResumePlan.h"
 #include "sending/RowPredicates.h"
 #include "sending/RunOptions.h"
+#include "sending/RunRecorder.h"
 #include "sending/RunState.h"
 #include "sending/RunTexts.h"
 #include "sending/RunTimers.h"
@@ -124,6 +126,8 @@ bool SendingRun::fillQueue()
     if (state.RetryRound != 0)
         return false;
     m_queue.clear();
+    if (m_context.resume)
+        return fillQueueFromJournal();
     const RecipientList& recipients = m_context.recipients;
     const int total = recipients.count();
     m_display.change([total](RunView& v) { v.progressMax = total; });
@@ -151,6 +155,39 @@ bool SendingRun::fillQueue()
             });
         }
     }
+    if (m_context.journal)
+        m_context.journal->begun(m_queue.rows(0, m_queue.rowCount()));
+    return true;
+}
+
+bool SendingRun::fillQueueFromJournal()
+{
+    const ResumePlan& plan = *m_context.resume;
+    const int total = int(plan.rows.size());
+    m_display.change([total](RunView& v) { v.progressMax = total; });
+    if (m_context.state.Mark_To_Stop_All == 1 || m_stopRequested) {
+        m_timers->stopActivity();
+        return false;
+    }
+    m_queue.append(plan.rows);
+    m_display.change([total](RunView& v) {
+        v.progressValue = total;
+        v.progressText = QStringLiteral("%1 / %1").arg(total);
+    });
+    RunRecorder* journal = m_context.journal;
+    if (journal) {
+        journal->begun(m_queue.rows(0, total));
+        for (int row : plan.alreadyLogged)
+            journal->logged(row);
+        for (int row : plan.unknown)
+            journal->outcome(row, QueueText::OutcomeUnknown(),
+                             plan.rows[std::size_t(row)][UsePortColumn]);
+    }
+    if (m_context.options.saveSentItems)
+        for (int row : plan.toLog)
+            logRow(
+                row, [](const QueueRow&) { return true; },
+                QStringLiteral("---\nsent item file not open-=5=--\n"), false);
     return true;
 }
 
@@ -212,6 +249,9 @@ void SendingRun::resetForFirstDevice(bool retryRound)
     if (retryRound)
         return;
     state.ProcessedCount = 0;
+    if (m_context.resume)
+        state.ProcessedCount =
+            m_queue.countRows([](const QueueRow& r) { return !RowPredicates::IsWaiting(r); });
     const int rows = m_queue.rowCount();
     const QString text = QStringLiteral("1 / %1 Message or %2%")
                              .arg(rows)

@@ -6,6 +6,7 @@
 #include "sending/QueueText.h"
 #include "sending/RowPredicates.h"
 #include "sending/RunOptions.h"
+#include "sending/RunRecorder.h"
 #include "sending/RunState.h"
 #include "sending/RunTexts.h"
 #include "sending/RunTimers.h"
@@ -180,6 +181,8 @@ bool SendingRun::logRow(int row, const std::function<bool(const QueueRow&)>& eli
         trace(failureTrace);
         return false;
     }
+    if (m_context.journal)
+        m_context.journal->logged(row);
     if (alsoTemplate && m_context.options.saveToTemplates &&
         !copy[MessageColumn].trimmed().isEmpty())
         keepTemplate(copy[MessageColumn]);
@@ -296,6 +299,9 @@ void SendingRun::finalize()
                 i, [](const QueueRow&) { return true; },
                 QStringLiteral("---\nsent item file not open-=1=--\n"), false);
     }
+    // Once its rows are logged, the run no longer needs taking up again.
+    if (label == RunTexts::Finish() && m_context.journal && !m_journalFinished.exchange(true))
+        m_context.journal->finished();
     if (label == RunTexts::Finish() && m_context.state.Mark_To_Stop_All == 1) {
         m_queue.updateAll([](int, QueueRow& row) {
             if (row[CurrentStatusColumn].contains(QueueText::RetryPrefix))

@@ -15,12 +15,14 @@ class MessageSubmitter;
 class ModemChannelTable;
 class Prompter;
 class RecipientList;
+class RunRecorder;
 class RunState;
 class SentItemStore;
 class SentTemplates;
 class DeliveryTracker;
 class ProcessStatusExport;
 class QWidget;
+struct ResumePlan;
 struct RunOptions;
 
 // What the main window does for a sending run besides holding its data.
@@ -66,6 +68,12 @@ struct SendingContext
     // modems, keep each part's reference and hand it the reports their modems print.
     DeliveryTracker* deliveries = nullptr;
     RunHost* host = nullptr;
+    // Told of every row's submission, outcome and sent-items record, for a journal a crashed
+    // run can be taken up again from. Null: nothing is recorded.
+    RunRecorder* journal = nullptr;
+    // Set for a run taken up again from its journal: the queue starts from these rows, in
+    // place of the recipient list's.
+    const ResumePlan* resume = nullptr;
     // Diagnostic texts; they carry no behaviour. Null: dropped.
     std::function<void(const QString&)> trace;
 };

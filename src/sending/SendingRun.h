@@ -103,6 +103,7 @@ private:
     bool prepareRetryRound();
     bool askResendUnconfirmed(int rows);
     bool fillQueue();
+    bool fillQueueFromJournal();
     void launchWorkers(bool retryRound);
     void launchDevice(int index, const QString& label, int deviceCount, bool retryRound,
                       bool& first);
@@ -153,6 +154,7 @@ private:
     std::atomic<int> m_liveWorkers{0};
     std::atomic<std::uint64_t> m_startTime{0};
     std::atomic<int> m_resendAnswer{-1}; // -1 none yet, 0 no, 1 yes
+    std::atomic<bool> m_journalFinished{false};
 
     // The controller and finishing threads end by the run's flags (m_stopRequested, m_closed,
     // Mark_To_Stop_All), not by their stop tokens; a thread replaced while still ending is
