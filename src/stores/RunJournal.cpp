@@ -143,8 +143,20 @@ bool RunJournal::resume(FileError* error)
 bool RunJournal::append(const JournalEntry& entry, bool sync, FileError* error)
 {
     const QByteArray bytes = recordBytes(entry);
-    std::lock_guard lock(m_mutex);
-    return writeLocked(bytes, sync, error);
+    int fd = -1;
+    {
+        std::lock_guard lock(m_mutex);
+        if (!writeLocked(bytes, false, error))
+            return false;
+        fd = m_fd;
+    }
+    // Synced outside the lock: the workers' syncs overlap, and the system may serve several
+    // with one flush. The file is closed only once no worker writes any more.
+    if (sync && ::fdatasync(fd) != 0) {
+        setError(error, false);
+        return false;
+    }
+    return true;
 }
 
 bool RunJournal::load(RunJournalContent& content, FileError* error) const

@@ -12,7 +12,8 @@ class DataFolder;
 // record file the run appends to as it goes (see RunJournalRecord). Starting a new run moves
 // the journal before it to "RunJournalPrevious.korv". The file stays open for appends between
 // begin() or resume() and close(); every append is one write, so a crash leaves at most the
-// last record cut short, which reading ignores. Appends from several threads are serialised.
+// last record cut short, which reading ignores. Appends from several threads are serialised;
+// close() must not race them.
 class RunJournal
 {
 public:
