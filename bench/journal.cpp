@@ -18,7 +18,7 @@ void BM_JournalPerMessage(benchmark::State& state)
     QTemporaryDir dir;
     const DataFolder data(dir.path());
     RunJournal journal(data);
-    JournalRecorder recorder(journal, {"retries=0", 0, false, syncOutcomes, 1}, nullptr);
+    JournalRecorder recorder(journal, {"retries=0", {}, false, syncOutcomes, 1}, nullptr);
     constexpr int Rows = 2000;
     std::vector<QueueRow> rows(Rows);
     for (int i = 0; i < Rows; ++i) {

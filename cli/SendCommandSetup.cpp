@@ -386,12 +386,12 @@ void SendSession::recordRun()
     setup.options = m_settings.journalOptions();
     setup.resuming = m_resume.has_value();
     setup.run = quint64(QDateTime::currentMSecsSinceEpoch());
-    setup.sentItemsBefore = 0;
-    if (!setup.resuming && m_settings.saveSentItems) {
-        std::vector<SentItem> records;
-        m_sentItems.Load(records);
-        setup.sentItemsBefore = qint64(records.size());
-    }
+    if (m_settings.saveSentItems)
+        setup.countSentItems = [this] {
+            std::vector<SentItem> records;
+            m_sentItems.Load(records);
+            return qint64(records.size());
+        };
     m_recorder = std::make_unique<JournalRecorder>(m_journal, std::move(setup), nullptr);
 }
 

@@ -7,6 +7,7 @@
 #include "base/Prompter.h"
 #include "exports/ExportServices.h"
 #include "recipients/LoadFileMsg.h"
+#include "stores/DataFolder.h"
 
 #include <QFileInfo>
 
@@ -50,6 +51,50 @@ MainWindowLogic::MainWindowLogic(CQuillonApp& app, MainWindowSession& session, S
 void MainWindowLogic::initialise()
 {
     m_app.dataFolder().EnsureDataFolder();
+}
+
+QString MainWindowLogic::resumeQuestionText(int rows, int withOutcome, int unknown)
+{
+    QString text = tr("The last sending run stopped before it finished: %1 of its %2 messages "
+                      "have an outcome.")
+                       .arg(withOutcome)
+                       .arg(rows);
+    if (unknown > 0)
+        text += u' ' + tr("%n message(s) were being sent when it stopped; they are marked "
+                          "\"Outcome unknown\" and not sent again.",
+                          nullptr, unknown);
+    return text + QStringLiteral("\n\n") + tr("Resume the campaign?");
+}
+
+bool MainWindowLogic::offerUnfinishedRun()
+{
+    const RunJournalContent& journal = m_session.journalAtStart().journal;
+    if (!journal.isUnfinished())
+        return false;
+    int withOutcome = 0, unknown = 0;
+    for (const JournalRowState& row : journal.rows) {
+        withOutcome += row.status ? 1 : 0;
+        unknown += row.outcomeUnknown() ? 1 : 0;
+    }
+    const QString question = resumeQuestionText(int(journal.rows.size()), withOutcome, unknown);
+    if (m_services.prompter.confirm(tr("Confirm"), question, Prompter::Icon::Question))
+        return m_session.resumeRun();
+    FileError error;
+    if (!m_session.setRunAside(&error))
+        m_services.prompter.inform(tr("Message"), FileErrorText(error),
+                                   Prompter::Icon::Information);
+    return false;
+}
+
+std::vector<ProcessStatusRow> MainWindowLogic::lastRunRows()
+{
+    if (isBusy())
+        return {};
+    std::vector<ProcessStatusRow> rows = m_session.lastRunRows();
+    if (rows.empty())
+        m_services.prompter.inform(tr("Message"), tr("No sending run has been recorded yet."),
+                                   Prompter::Icon::Information);
+    return rows;
 }
 
 bool MainWindowLogic::isBusy() const

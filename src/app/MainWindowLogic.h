@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/MainWindowOptions.h"
+#include "exports/ProcessStatusExport.h"
 #include "recipients/NumberRule.h"
 #include "recipients/RecipientCommands.h"
 #include "sending/SendPreparation.h"
@@ -73,6 +74,17 @@ public:
 
     // "Send selected items to SMS Composer" of the sent-items window.
     ComposerInsertResult insertSentItems(const std::vector<SentItem>& items);
+
+    // At start-up, when the last run stopped before its end (a crash, a power cut): one
+    // question, whether to resume it. Yes puts its rows into the list, and Send takes the run
+    // up; No sets it aside (its journal stays for "Last Run"). True when the list was
+    // replaced.
+    bool offerUnfinishedRun();
+    static QString resumeQuestionText(int rows, int withOutcome, int unknown);
+
+    // "Last Run": the rows of the last run for the status export; nothing while busy, and
+    // nothing, after saying so, when no run was recorded.
+    std::vector<ProcessStatusRow> lastRunRows();
 
 private:
     bool openFile(const QString& path) const;

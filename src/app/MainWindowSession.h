@@ -6,9 +6,11 @@
 #include "modem/SendOptions.h"
 #include "recipients/RecipientList.h"
 #include "sending/DeliveryTracker.h"
+#include "sending/JournalRecorder.h"
 #include "sending/ModemChannelTable.h"
 #include "sending/ModemSubmitter.h"
 #include "sending/PortProbe.h"
+#include "sending/ResumePlan.h"
 #include "sending/RunOptions.h"
 #include "sending/RunState.h"
 #include "sending/SendingContext.h"
@@ -16,11 +18,22 @@
 #include "sending/SentTemplates.h"
 #include "stores/DeliveryReportStore.h"
 #include "stores/ExclusionSet.h"
+#include "stores/RunJournal.h"
 #include "stores/SentItemStore.h"
 #include "stores/TemplateStore.h"
 
+#include <future>
+
 class Clock;
 class DataFolder;
+
+// The run journal as the window found it when it opened, with the sent-items records written
+// since that run began (to tell which of its rows' records are in the log already).
+struct JournalAtStart
+{
+    RunJournalContent journal;
+    std::vector<SentItem> sentItemsSinceBegin;
+};
 
 // What the main window holds for the length of the run and hands to the parts that act on it:
 // the recipient list, the options the sending side reads, the device lists, the 32 modem
@@ -57,6 +70,20 @@ public:
     // The templates reload of Send: the file error text when the file cannot be opened.
     std::optional<QString> reloadSentTemplates();
 
+    // The journal as the window found it. It is read on a thread of its own from the
+    // session's start; this waits for that reading.
+    const JournalAtStart& journalAtStart();
+    // Takes up the unfinished run of journalAtStart(): its rows replace the recipient list,
+    // and the next Send resumes it while the list still holds exactly those rows (rows with an
+    // outcome keep it, rows whose submission was cut into are marked unknown). False when
+    // there is no unfinished run.
+    bool resumeRun();
+    // The unfinished run is not taken up: the journal says so and stays for its export.
+    bool setRunAside(FileError* error = nullptr);
+    // The rows of the last run as its status export writes them; empty when no run has a
+    // journal.
+    std::vector<ProcessStatusRow> lastRunRows() const;
+
 private:
     const DataFolder& m_data;
     const Clock& m_clock;
@@ -77,5 +104,11 @@ private:
     SentItemsDeliverySource m_sentItemDeliveries;
     // The reports of the last run that asked for them; replaced when the next run starts.
     std::unique_ptr<DeliveryTracker> m_deliveries;
+    RunJournal m_journal;
+    std::future<JournalAtStart> m_journalReading;
+    std::optional<JournalAtStart> m_journalAtStart;
+    std::optional<ResumePlan> m_resume;      // taken up by the next Send
+    std::optional<ResumePlan> m_runningPlan; // the plan of the run under way
+    std::unique_ptr<JournalRecorder> m_recorder;
     ModemChannelTable m_channels; // last: the table is made once everything else stands
 };

@@ -25,7 +25,7 @@ void JournalRecorder::begun(const std::vector<QueueRow>& rows)
     for (std::size_t i = 0; i < rows.size(); ++i)
         journalRows.push_back({int(i), rows[i][NumberColumn], rows[i][MessageColumn], QString()});
     const JournalBegin begin{m_setup.run, m_setup.options, int(rows.size()),
-                             m_setup.sentItemsBefore};
+                             m_setup.countSentItems ? m_setup.countSentItems() : 0};
     if (!m_journal.begin(begin, journalRows))
         failed("begin");
 }

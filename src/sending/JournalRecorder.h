@@ -15,8 +15,10 @@ class JournalRecorder : public RunRecorder
 public:
     struct Setup
     {
-        QString options;        // written into the begin record
-        qint64 sentItemsBefore; // records the sent-items log holds as the run begins
+        QString options; // written into the begin record
+        // How many records the sent-items log holds as the run begins; asked on the run's
+        // controller thread, as a long log takes a while to count. Null: 0.
+        std::function<qint64()> countSentItems;
         bool resuming = false;
         bool syncOutcomes = false;
         std::uint64_t run = 0;

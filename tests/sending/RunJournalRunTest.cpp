@@ -51,7 +51,7 @@ TEST_F(RunJournalRunTest, ARunRecordsEveryRowBeforeItsSubmissionAndAfterItsOutco
                 ThrowModemError("+CMS ERROR: 38");
             return SubmitOutcome::Sent;
         });
-    JournalRecorder recorder(journal, {"save-sent-items=1", 0, false, false, 42}, nullptr);
+    JournalRecorder recorder(journal, {"save-sent-items=1", {}, false, false, 42}, nullptr);
     run = std::make_unique<SendingRun>([&] {
         SendingContext c = context();
         c.journal = &recorder;
@@ -130,7 +130,7 @@ TEST_P(ResumeTest, RowsKeepTheirOutcomesAndOnlyTheRestIsSent)
         list.push_back({row.number, row.text});
     recipients(list);
     useDevices({{3, 1}, {5, 1}});
-    JournalRecorder recorder(journal, {"", 0, true, false, 0}, nullptr);
+    JournalRecorder recorder(journal, {"", {}, true, false, 0}, nullptr);
     run = std::make_unique<SendingRun>([&] {
         SendingContext c = context();
         c.journal = &recorder;

@@ -51,6 +51,9 @@ CKORV_QuillonDlg::CKORV_QuillonDlg(CQuillonApp& app, ProcessTable& processes, QW
     refreshCharacters();
     resize(1100, 720);
     m_number->setFocus();
+    // Once the window is up (and a test has given its prompter): the question about a run that
+    // stopped before its end.
+    QTimer::singleShot(0, this, &CKORV_QuillonDlg::offerUnfinishedRun);
 }
 
 CKORV_QuillonDlg::~CKORV_QuillonDlg()
@@ -217,6 +220,10 @@ QLayout* CKORV_QuillonDlg::buildCommandRow()
                                  tr("Keep lists of numbers that are never to receive messages.")));
     row->addWidget(commandButton("sentItemsButton", tr("Sent Items"), "mail-mark-read",
                                  QStyle::SP_FileDialogInfoView, &CKORV_QuillonDlg::onSentItems));
+    row->addWidget(commandButton("lastRunButton", tr("Last Run"), "document-save-as",
+                                 QStyle::SP_DialogSaveButton, &CKORV_QuillonDlg::onLastRun,
+                                 tr("Export the statuses of the last sending run, as its journal "
+                                    "kept them.")));
     row->addStretch();
     row->addWidget(commandButton("helpButton", tr("Help"), "help-contents",
                                  QStyle::SP_DialogHelpButton, &CKORV_QuillonDlg::onHelp));

@@ -90,6 +90,8 @@ public slots:
     void onViewTemplates();
     void onSend();
     void onSentItems();
+    void onLastRun();
+    void offerUnfinishedRun();
     void onReset();
     void onExit();
     void onHelp();

@@ -166,6 +166,19 @@ void CKORV_QuillonDlg::onSentItems()
     window.exec();
 }
 
+void CKORV_QuillonDlg::onLastRun()
+{
+    const std::vector<ProcessStatusRow> rows = m_logic->lastRunRows();
+    if (!rows.empty() && !m_exports.isRunning())
+        m_exports.exportProcessStatuses(this, rows, false);
+}
+
+void CKORV_QuillonDlg::offerUnfinishedRun()
+{
+    if (m_logic->offerUnfinishedRun())
+        refreshTotal();
+}
+
 void CKORV_QuillonDlg::onReset()
 {
     if (!m_logic->reset())
