@@ -24,7 +24,8 @@ ResumePlan PlanResume(const RunJournalContent& journal, bool resendUnknown,
                       const std::vector<SentItem>& sentItemsSinceBegin)
 {
     ResumePlan plan;
-    // Records in the log that no journal mark accounts for, by what they say.
+    // Records in the log that no journal mark accounts for, by what they say; below 0 where
+    // marks outnumber records (a power cut took records the journal's marks outlived).
     QHash<QString, int> unaccounted;
     for (const SentItem& item : sentItemsSinceBegin)
         ++unaccounted[keyOf(item.number, item.message, item.status)];
@@ -48,15 +49,21 @@ ResumePlan PlanResume(const RunJournalContent& journal, bool resendUnknown,
             row[CurrentStatusColumn] = QueueText::DoneOn(portLabel(port));
             if (state.logged)
                 row[SentItemColumn] = QueueText::LoggedMarker();
+            int& balance = unaccounted[keyOf(state.number, state.text, row[StatusColumn])];
+            if (state.logged && balance < 0) {
+                ++balance;
+                row[SentItemColumn].clear();
+            }
             ++plan.doneRows;
             if (unknown)
                 plan.unknown.push_back(int(i));
         } else {
             row[UseStatusColumn] = row[CurrentStatusColumn] = QueueText::WaitToDispatch();
         }
-        if (state.status && !state.logged && RowPredicates::HasLoggableStatus(row)) {
+        if (state.status && row[SentItemColumn].isEmpty() &&
+            RowPredicates::HasLoggableStatus(row)) {
             int& surplus = unaccounted[keyOf(state.number, state.text, *state.status)];
-            if (surplus > 0) {
+            if (surplus > 0 && !state.logged) {
                 --surplus;
                 row[SentItemColumn] = QueueText::LoggedMarker();
                 plan.alreadyLogged.push_back(int(i));

@@ -13,7 +13,8 @@ struct ResumePlan
     // outcome keep it ("Done"), rows whose submission was under way when the program stopped
     // carry QueueText::OutcomeUnknown() unless they are to be sent again, the others wait.
     std::vector<QueueRow> rows;
-    // Rows whose outcome was sent and whose sent-items record is missing: written once as
+    // Rows whose outcome was sent and whose sent-items record is missing (never written, or
+    // marked written in the journal but lost from the log by a power cut): written once as
     // the resumed run starts.
     std::vector<int> toLog;
     // Rows whose sent-items record is in the log although the journal has no mark for it

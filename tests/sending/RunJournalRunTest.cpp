@@ -84,14 +84,15 @@ class ResumeTest : public RunJournalRunTest, public ::testing::WithParamInterfac
 {
 protected:
     // Rows: 0 sent and logged; 1 sent, its record missing; 2 sent, its record written but not
-    // marked; 3 submitted without outcome; 4 never reached; 5 failed; 6 skipped.
+    // marked; 3 submitted without outcome; 4 never reached; 5 failed; 6 skipped; 7 sent and
+    // marked, its record lost by a power cut.
     void writeJournal()
     {
         sentItems.Append("older", "run", kSent, QDate::currentDate());
         std::vector<JournalRow> rows;
-        for (int i = 0; i < 7; ++i)
+        for (int i = 0; i < 8; ++i)
             rows.push_back({i, QString::number(2000 + i), QStringLiteral("text %1").arg(i), {}});
-        ASSERT_TRUE(journal.begin({9, "", 7, 1}, rows));
+        ASSERT_TRUE(journal.begin({9, "", 8, 1}, rows));
         const auto sent = [&](int row, const char* port) {
             journal.append(JournalSubmitting{row, port}, true);
             journal.append(JournalOutcome{row, kSent, port}, false);
@@ -106,6 +107,8 @@ protected:
         journal.append(JournalSubmitting{5, "3"}, true);
         journal.append(JournalOutcome{5, "Error : +CMS ERROR: 38", "3"}, false);
         journal.append(JournalOutcome{6, "Skipped.", "5"}, false);
+        sent(7, "5");
+        journal.append(JournalLogged{7}, false);
         journal.close();
     }
 };
@@ -119,10 +122,10 @@ TEST_P(ResumeTest, RowsKeepTheirOutcomesAndOnlyTheRestIsSent)
     std::vector<SentItem> records = sentItemRecords();
     records.erase(records.begin(), records.begin() + content.begin->sentItemsBefore);
     const ResumePlan plan = PlanResume(content, resendUnknown, records);
-    EXPECT_EQ(plan.toLog, std::vector<int>{1});
+    EXPECT_EQ(plan.toLog, (std::vector<int>{1, 7}));
     EXPECT_EQ(plan.alreadyLogged, std::vector<int>{2});
     EXPECT_EQ(plan.unknown.size(), resendUnknown ? 0u : 1u);
-    EXPECT_EQ(plan.doneRows, resendUnknown ? 5 : 6);
+    EXPECT_EQ(plan.doneRows, resendUnknown ? 6 : 7);
 
     options.saveSentItems = true;
     std::vector<RecipientRow> list;
@@ -148,7 +151,7 @@ TEST_P(ResumeTest, RowsKeepTheirOutcomesAndOnlyTheRestIsSent)
     EXPECT_EQ(submitted, expected);
     const QStringList status = column(StatusColumn);
     EXPECT_EQ(status, QStringList({kSent, kSent, kSent, resendUnknown ? kSent : kUnknown, kSent,
-                                   "Error : +CMS ERROR: 38", "Skipped."}));
+                                   "Error : +CMS ERROR: 38", "Skipped.", kSent}));
     EXPECT_EQ(column(CurrentStatusColumn)[0], "Done (COM3)");
 
     // One sent-items record per sent row, the older run's left alone; the failed and unknown
@@ -162,11 +165,12 @@ TEST_P(ResumeTest, RowsKeepTheirOutcomesAndOnlyTheRestIsSent)
                                                  {"2002", 1},
                                                  {"2003", 1},
                                                  {"2004", 1},
-                                                 {"2005", 1}}));
+                                                 {"2005", 1},
+                                                 {"2007", 1}}));
     content = journalContent();
     EXPECT_TRUE(content.finished);
     EXPECT_EQ(content.rows[3].status, resendUnknown ? kSent : kUnknown);
-    for (int row : {0, 1, 2, 3, 4, 5})
+    for (int row : {0, 1, 2, 3, 4, 5, 7})
         EXPECT_TRUE(content.rows[std::size_t(row)].logged) << row;
 }
 
