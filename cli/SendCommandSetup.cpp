@@ -54,7 +54,8 @@ SendCommandOptions SendCommandOptions::declare(QCommandLineParser& parser)
            "--delivery-reports the delivery state) and the tally. Exits 0 when "
            "the run finished, whatever its rows' outcomes. SIGINT or SIGTERM stops the run as "
            "the window's Stop does (the rows and the tally are still printed; exit 130 or 143); "
-           "a second signal ends it at once."));
+           "a second signal ends it at once. Every run keeps a journal in the data folder, from "
+           "which --resume takes up a run that stopped before its end."));
     o.help.setDescription(tr("Show this help."));
     o.file = QCommandLineOption(
         "file",
@@ -138,7 +139,8 @@ SendCommandOptions SendCommandOptions::declare(QCommandLineParser& parser)
 QString SendCommandOptions::helpText(const QCommandLineParser& parser)
 {
     return SubcommandHelpText(
-        parser, tr("Usage: quillon-cli send --file FILE (--port COM<n>... | --all) [OPTIONS]"));
+        parser, tr("Usage: quillon-cli send (--file FILE | --resume) (--port COM<n>... | --all) "
+                   "[OPTIONS]"));
 }
 
 QString SendSettings::read(const QCommandLineParser& parser, const SendCommandOptions& o,

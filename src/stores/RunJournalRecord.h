@@ -21,7 +21,8 @@ struct JournalBegin
     bool operator==(const JournalBegin&) const = default;
 };
 
-// One row of the run, in queue order.
+// One row of the run, in queue order. `flags` is room for per-row sending options; the runs
+// of this version write it empty and read any text back unchanged.
 struct JournalRow
 {
     int row = 0;
