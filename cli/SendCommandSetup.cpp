@@ -22,6 +22,7 @@
 #include <QFile>
 #include <QUrlQuery>
 #include <algorithm>
+#include <cstdio>
 
 namespace {
 
@@ -394,7 +395,11 @@ void SendSession::recordRun()
             m_sentItems.Load(records);
             return qint64(records.size());
         };
-    m_recorder = std::make_unique<JournalRecorder>(m_journal, std::move(setup), nullptr);
+    m_recorder =
+        std::make_unique<JournalRecorder>(m_journal, std::move(setup), [](const QString& text) {
+            // From any of the run's threads: one whole line, through stdio's own lock.
+            std::fprintf(stderr, "quillon-cli send: %s\n", text.toLocal8Bit().constData());
+        });
 }
 
 QString SendSession::resolveNonGsmRows(QTextStream& err)

@@ -9,8 +9,10 @@ JournalRecorder::JournalRecorder(RunJournal& journal, Setup setup,
 
 void JournalRecorder::failed(const char* what) const
 {
-    if (m_trace)
-        m_trace(QStringLiteral("Run journal: cannot write the %1 record").arg(what));
+    if (m_trace && !m_failed.exchange(true))
+        m_trace(QStringLiteral("Run journal: cannot write the %1 record; a crash from here on "
+                               "may lose which rows went")
+                    .arg(QString::fromLatin1(what)));
 }
 
 void JournalRecorder::begun(const std::vector<QueueRow>& rows)

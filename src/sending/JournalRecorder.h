@@ -2,6 +2,7 @@
 
 #include "sending/RunRecorder.h"
 
+#include <atomic>
 #include <functional>
 
 class RunJournal;
@@ -23,7 +24,8 @@ public:
         bool syncOutcomes = false;
         std::uint64_t run = 0;
     };
-    // trace gets a text when the journal cannot be written; the run goes on without it.
+    // trace gets a text the first time the journal cannot be written (a full disk, say); the
+    // run goes on without it.
     JournalRecorder(RunJournal& journal, Setup setup, std::function<void(const QString&)> trace);
 
     void begun(const std::vector<QueueRow>& rows) override;
@@ -38,4 +40,5 @@ private:
     RunJournal& m_journal;
     Setup m_setup;
     std::function<void(const QString&)> m_trace;
+    mutable std::atomic<bool> m_failed{false};
 };

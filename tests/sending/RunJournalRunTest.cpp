@@ -211,3 +211,22 @@ TEST_F(RunJournalRunTest, ARetryRoundAsksBeforeSendingAnUnknownRowAgain)
 }
 
 } // namespace
+
+namespace {
+
+// A journal that cannot be written (here: never opened) is reported once, not per message.
+TEST(JournalRecorderTest, AJournalThatCannotBeWrittenIsReportedOnce)
+{
+    QTemporaryDir dir;
+    const DataFolder data(dir.path());
+    RunJournal journal(data);
+    QStringList traces;
+    JournalRecorder recorder(journal, {}, [&](const QString& text) { traces.append(text); });
+    recorder.submitting(0, "3");
+    recorder.outcome(0, kSent, "3");
+    recorder.submitting(1, "3");
+    ASSERT_EQ(traces.size(), 1);
+    EXPECT_TRUE(traces[0].startsWith("Run journal: cannot write the submission record"));
+}
+
+} // namespace
