@@ -137,14 +137,22 @@ int runSendCommand(const QStringList& arguments)
     QTextStream err(stderr);
     CQuillonApp app(StartupEnvironment::ofThisProcess(), clock);
     RunJournalContent journal;
+    FileError journalError;
+    const bool journalRead = RunJournal(app.dataFolder()).load(journal, &journalError);
     if (settings.resume) {
-        FileError error;
-        if (!RunJournal(app.dataFolder()).load(journal, &error)) {
-            err << "quillon-cli send: " << FileErrorText(error) << '\n';
+        if (!journalRead) {
+            err << "quillon-cli send: " << FileErrorText(journalError) << '\n';
             return 1;
         }
         if (journal.isUnfinished())
             settings.applyJournalOptions(journal.begin->options);
+    } else if (journalRead && journal.isUnfinished()) {
+        err << "quillon-cli send: "
+            << tr("the unfinished run %1 is not resumed (--resume would); once this run begins "
+                  "its journal is the previous one (quillon-cli journal --previous)")
+                   .arg(journal.begin->run)
+            << '\n'
+            << Qt::flush;
     }
     SendSession session(settings, app.dataFolder(), clock);
     const QString loadError =
