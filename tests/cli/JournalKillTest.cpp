@@ -90,8 +90,10 @@ TEST_F(JournalKillTest, KilledRunsResumeWithoutSendingAnyRowTwice)
     bool done = false;
     while (!done) {
         const RunJournalContent before = journal();
+        // A kill that came after the run's end (while the child printed its rows).
+        if (child > 0 && before.finished)
+            break;
         const bool resume = before.isUnfinished();
-        ASSERT_FALSE(before.hasRun() && !resume && child > 0 && killed < kills && !before.finished);
         QProcess process;
         startChild(process, resume ? QStringList{"--resume"} : fresh, ++child);
         if (killed < kills) {
