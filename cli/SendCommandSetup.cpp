@@ -372,12 +372,15 @@ QString SendSession::loadJournalRows(const RunJournalContent& journal, QTextStre
     if (m_settings.saveToTemplates)
         m_templates.reload();
     const int rowCount = int(m_resume->rows.size());
-    out << tr("Resuming run %1: %2 rows, %3 with an outcome, %4 of them unknown, %5 to send.")
+    out << tr("Resuming run %1: %2 rows, %3 with an outcome, %4 of them unknown, %5 to send; "
+              "%6 sent-item records missing, %7 found written.")
                .arg(journal.begin->run)
                .arg(rowCount)
                .arg(m_resume->doneRows)
                .arg(m_resume->unknown.size())
                .arg(rowCount - m_resume->doneRows)
+               .arg(m_resume->toLog.size())
+               .arg(m_resume->alreadyLogged.size())
         << '\n'
         << Qt::flush;
     return {};

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QThread>
 #include <gtest/gtest.h>
@@ -55,10 +56,27 @@ protected:
         return content;
     }
 
-    QString childError(int child) const
+    QString childError(int child) const { return childFile("err", child); }
+    QString childFile(const char* kind, int child) const
     {
-        QFile file(home.filePath(QStringLiteral("err-%1.txt").arg(child)));
+        QFile file(home.filePath(QStringLiteral("%1-%2.txt").arg(kind).arg(child)));
         return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    }
+    // The sent-item records the resuming children found missing, and found written without
+    // the journal's mark.
+    std::pair<int, int> sentItemRepairs(int children) const
+    {
+        const QRegularExpression line(
+            "; (\\d+) sent-item records missing, (\\d+) found written\\.");
+        int missing = 0, found = 0;
+        for (int child = 1; child <= children; ++child) {
+            const QRegularExpressionMatch match = line.match(childFile("out", child));
+            if (match.hasMatch()) {
+                missing += match.captured(1).toInt();
+                found += match.captured(2).toInt();
+            }
+        }
+        return {missing, found};
     }
 
     SimulatedModems modems;
@@ -161,11 +179,14 @@ TEST_F(JournalKillTest, KilledRunsResumeWithoutSendingAnyRowTwice)
     EXPECT_EQ(duplicates, 0);
     EXPECT_EQ(int(items.size()), rowCount);
     EXPECT_EQ(killed, kills);
+    const auto repairs = sentItemRepairs(child);
     std::cout << "kills " << killed << " (" << killsBeforeStart
               << " before the child sent anything), children " << child << ", rows " << rowCount
               << ", sent " << sentRows << ", unknown " << unknownRows << " (" << unknownOnAir
               << " of them on the air), duplicates " << duplicates << ", messages on the air "
-              << modems.air().size() << ", sent-item records " << items.size() << std::endl;
+              << modems.air().size() << ", sent-item records " << items.size() << " ("
+              << repairs.first << " written on resuming, " << repairs.second
+              << " found written without their mark)" << std::endl;
 }
 
 } // namespace
