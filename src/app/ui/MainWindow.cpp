@@ -224,6 +224,10 @@ QLayout* CKORV_QuillonDlg::buildCommandRow()
                                  QStyle::SP_DialogSaveButton, &CKORV_QuillonDlg::onLastRun,
                                  tr("Export the statuses of the last sending run, as its journal "
                                     "kept them.")));
+    row->addWidget(commandButton(
+        "sharedOutboxButton", tr("Shared Outbox"), "network-server", QStyle::SP_DriveNetIcon,
+        &CKORV_QuillonDlg::onSharedOutbox,
+        tr("Send the list through the modems of other computers that share an outbox.")));
     row->addStretch();
     row->addWidget(commandButton("helpButton", tr("Help"), "help-contents",
                                  QStyle::SP_DialogHelpButton, &CKORV_QuillonDlg::onHelp));

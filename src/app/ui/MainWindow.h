@@ -89,6 +89,7 @@ public slots:
     void onExclusionWizard();
     void onViewTemplates();
     void onSend();
+    void onSharedOutbox();
     void onSentItems();
     void onLastRun();
     void offerUnfinishedRun();

@@ -2,6 +2,8 @@
 #include "app/ui/DevicePanel.h"
 #include "app/ui/MainWindow.h"
 #include "app/ui/OptionsPanel.h"
+#include "modem/SendOptions.h"
+#include "outbox/ui/SharedOutboxDialog.h"
 #include "recipients/RecipientListExport.h"
 #include "recipients/ui/CFill_Msg_In_List.h"
 #include "recipients/ui/CManually_Multiple_Num_Add.h"
@@ -152,6 +154,18 @@ void CKORV_QuillonDlg::focusAfterRefusal()
     case SendPreparation::Focus::None:
         break;
     }
+}
+
+void CKORV_QuillonDlg::onSharedOutbox()
+{
+    if (m_logic->isBusy())
+        return;
+    const MainWindowOptions& options = m_logic->options();
+    SharedOutboxDialog dialog({m_app.dataFolder(), m_session.recipients(),
+                               options.messageType == QLatin1String(SendOptions::NotificationType),
+                               options.unicode},
+                              m_prompter, this);
+    dialog.exec();
 }
 
 void CKORV_QuillonDlg::onSentItems()

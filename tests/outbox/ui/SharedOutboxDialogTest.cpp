@@ -1,0 +1,86 @@
+#include "outbox/ui/SharedOutboxDialog.h"
+
+#include "outbox/OutboxLink.h"
+#include "outbox/SharedOutboxSetting.h"
+#include "recipients/RecipientList.h"
+#include "stores/DataFolder.h"
+#include "support/ScriptedPrompter.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+class SharedOutboxDialogTest : public ::testing::Test
+{
+protected:
+    SharedOutboxDialogTest()
+    {
+        list.insertRecipients(0, {{"+447700900001", "one"}, {"+447700900002", "two"}});
+    }
+
+    std::vector<OutboxEntry> outboxRows() const
+    {
+        OutboxAddress address;
+        address.file = outboxFile;
+        return OutboxLink(address).call([](OutboxDatabase& d) { return d.entries(); });
+    }
+
+    QTemporaryDir home;
+    DataFolder data{home.path()};
+    RecipientList list;
+    ScriptedPrompter prompter;
+    QString outboxFile = home.filePath("shared.sqlite");
+};
+
+TEST_F(SharedOutboxDialogTest, SavedAddressSendsTheListThroughTheOutbox)
+{
+    SharedOutboxDialog dialog({data, list, true, false}, prompter);
+    EXPECT_FALSE(dialog.sendButton()->isEnabled()); // nothing set yet
+    dialog.addressBox()->setText(outboxFile);
+    EXPECT_FALSE(dialog.sendButton()->isEnabled()); // not saved
+    dialog.saveButton()->click();
+    EXPECT_EQ(SharedOutboxSetting(data).address(), outboxFile);
+    ASSERT_TRUE(dialog.sendButton()->isEnabled());
+
+    prompter.answer(true);
+    dialog.sendButton()->click();
+    const std::vector<OutboxEntry> rows = outboxRows();
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[0].number, "+447700900001");
+    EXPECT_EQ(rows[1].state, "queued");
+    ASSERT_EQ(prompter.shown().size(), 2);
+    EXPECT_TRUE(prompter.shown()[0].text.startsWith("Add the 2 rows of the list"));
+    EXPECT_EQ(prompter.shown()[1].text, "2 rows were added to the shared outbox.");
+
+    // Reopened, the dialog shows the saved address.
+    SharedOutboxDialog again({data, list, false, false}, prompter);
+    EXPECT_EQ(again.addressBox()->text(), outboxFile);
+}
+
+TEST_F(SharedOutboxDialogTest, BadAddressesAndUnreachableOutboxesAddNothing)
+{
+    SharedOutboxDialog dialog({data, list, false, false}, prompter);
+    dialog.addressBox()->setText("mysql://somewhere/db");
+    dialog.saveButton()->click();
+    EXPECT_TRUE(SharedOutboxSetting(data).address().isEmpty());
+    ASSERT_EQ(prompter.shown().size(), 1);
+    EXPECT_EQ(prompter.shown()[0].icon, Prompter::Icon::Warning);
+
+    dialog.addressBox()->setText(home.filePath("no-such-folder/o.sqlite"));
+    dialog.saveButton()->click();
+    prompter.answer(true);
+    dialog.sendButton()->click();
+    ASSERT_EQ(prompter.shown().size(), 3);
+    EXPECT_TRUE(prompter.shown()[2].text.startsWith("Nothing was added to the shared outbox"))
+        << prompter.shown()[2].text.toStdString();
+    EXPECT_EQ(prompter.shown()[2].icon, Prompter::Icon::Error);
+
+    prompter.answer(false); // No: nothing happens
+    dialog.sendButton()->click();
+    EXPECT_EQ(prompter.shown().size(), 4);
+}
+
+} // namespace
