@@ -158,7 +158,7 @@ TEST_F(JournalKillTest, KilledRunsResumeWithoutSendingAnyRowTwice)
 
     const QString sent = "Message sent successfully.";
     const QString unknown = "Error : Outcome unknown (the program stopped during the submission).";
-    int sentRows = 0, unknownRows = 0, duplicates = 0, unknownOnAir = 0;
+    int sentRows = 0, unknownRows = 0, failedRows = 0, duplicates = 0, unknownOnAir = 0;
     for (const JournalRowState& row : end.rows) {
         const QString number = digitsOf(row.number);
         ASSERT_TRUE(row.status.has_value()) << row.number.toStdString();
@@ -167,25 +167,30 @@ TEST_F(JournalKillTest, KilledRunsResumeWithoutSendingAnyRowTwice)
         if (*row.status == sent) {
             ++sentRows;
             EXPECT_EQ(air, 1) << row.number.toStdString();
-        } else {
-            EXPECT_EQ(*row.status, unknown) << row.number.toStdString();
+        } else if (*row.status == unknown) {
             ++unknownRows;
             unknownOnAir += air;
+            EXPECT_LE(air, 1) << row.number.toStdString();
+        } else {
+            // A loaded machine makes a modem miss its answer now and then: the row fails.
+            EXPECT_TRUE(row.status->startsWith("Error : ")) << row.status->toStdString();
+            ++failedRows;
             EXPECT_LE(air, 1) << row.number.toStdString();
         }
         EXPECT_EQ(records[number], (std::map<QString, int>{{*row.status, 1}}))
             << row.number.toStdString();
     }
     EXPECT_EQ(duplicates, 0);
+    EXPECT_LE(failedRows, rowCount / 20);
     EXPECT_EQ(int(items.size()), rowCount);
     EXPECT_EQ(killed, kills);
     const auto repairs = sentItemRepairs(child);
     std::cout << "kills " << killed << " (" << killsBeforeStart
               << " before the child sent anything), children " << child << ", rows " << rowCount
-              << ", sent " << sentRows << ", unknown " << unknownRows << " (" << unknownOnAir
-              << " of them on the air), duplicates " << duplicates << ", messages on the air "
-              << modems.air().size() << ", sent-item records " << items.size() << " ("
-              << repairs.first << " written on resuming, " << repairs.second
+              << ", sent " << sentRows << ", failed " << failedRows << ", unknown " << unknownRows
+              << " (" << unknownOnAir << " of them on the air), duplicates " << duplicates
+              << ", messages on the air " << modems.air().size() << ", sent-item records "
+              << items.size() << " (" << repairs.first << " written on resuming, " << repairs.second
               << " found written without their mark)" << std::endl;
 }
 
