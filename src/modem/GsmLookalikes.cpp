@@ -122,6 +122,27 @@ std::optional<QString> nearestGsmOf(char32_t character)
     return nearestOfDecomposition(character);
 }
 
+std::vector<LookalikeEntry> lookalikeTable()
+{
+    std::vector<LookalikeEntry> table;
+    table.reserve(std::size(lookalikes));
+    for (const Lookalike& entry : lookalikes)
+        table.push_back(
+            {entry.character, QString::fromUtf16(entry.nearest.data(),
+                                                 static_cast<qsizetype>(entry.nearest.size()))});
+    return table;
+}
+
+std::optional<QString> replaceLookalikes(const QString& text)
+{
+    if (!holdsNonGsmCharacters(text))
+        return std::nullopt;
+    GsmReplacement replaced = replaceWithNearestGsm(text);
+    if (replaced.unknown > 0)
+        return std::nullopt;
+    return std::move(replaced.text);
+}
+
 bool holdsNonGsmCharacters(const QString& text)
 {
     return !std::all_of(text.cbegin(), text.cend(),

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 #include <optional>
+#include <vector>
 
 // The nearest GSM characters of characters the GSM alphabet (with its escape table) cannot
 // carry: í becomes i, ł becomes l, curly quotes straight ones, a non-breaking space a space,
@@ -25,6 +26,21 @@ struct GsmReplacement
 // characters. A text the alphabet carries whole comes back unchanged; a surrogate pair counts
 // as one character.
 GsmReplacement replaceWithNearestGsm(const QString& text);
+
+// The look-alike table: characters the alphabet lacks that no decomposition leads to a GSM
+// letter, with what they become. In order of character.
+struct LookalikeEntry
+{
+    char32_t character;
+    QString nearest;
+};
+std::vector<LookalikeEntry> lookalikeTable();
+
+// The text with every character the alphabet lacks replaced by its nearest GSM characters,
+// when every such character has some: the text then goes whole in the GSM alphabet. nullopt
+// when the text holds none, or holds one with nothing near (it needs UCS2 whatever is
+// replaced, so it is best left as written).
+std::optional<QString> replaceLookalikes(const QString& text);
 
 // Whether the alphabet cannot carry some character of the text.
 bool holdsNonGsmCharacters(const QString& text);

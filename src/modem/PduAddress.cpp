@@ -11,6 +11,14 @@ char16_t fieldCharacter(QChar c)
 
 } // namespace
 
+int destinationAddressOctets(QStringView number)
+{
+    if (number.isEmpty())
+        return 1;
+    const qsizetype digits = number.front() == u'+' ? number.size() - 1 : number.size();
+    return 2 + static_cast<int>((digits + 1) / 2);
+}
+
 void appendAddress(HexBuilder& out, QStringView number, bool smscFlavour)
 {
     if (number.isEmpty()) {

@@ -12,4 +12,7 @@ class HexBuilder;
 // (any beyond Latin-1 as "?").
 QString EncodeAddress(const QString& number, bool smscFlavour);
 
+// The octets of the destination-flavour field appendAddress writes for number.
+int destinationAddressOctets(QStringView number);
+
 void appendAddress(HexBuilder& out, QStringView number, bool smscFlavour);

@@ -20,7 +20,7 @@ std::vector<PduSegment> splitGsmSegments(const QString& text)
     for (const QChar c : text) {
         const GsmCode code = GsmCodeOf(c);
         const int width = code.escape ? 2 : 1;
-        if (septets + width > GsmSeptetsPerPart)
+        if (gsmPartFull(septets, width))
             closeSegment();
         if (code.escape)
             packer.push(GsmEscape);
@@ -32,15 +32,21 @@ std::vector<PduSegment> splitGsmSegments(const QString& text)
     return segments;
 }
 
+qsizetype ucs2PartUnits(QStringView text, qsizetype start)
+{
+    qsizetype units = std::min<qsizetype>(Ucs2UnitsPerPart, text.size() - start);
+    const qsizetype end = start + units;
+    if (end < text.size() && text[end - 1].isHighSurrogate() && text[end].isLowSurrogate())
+        --units;
+    return units;
+}
+
 std::vector<PduSegment> splitUcs2Segments(const QString& text)
 {
     std::vector<PduSegment> segments;
     qsizetype start = 0;
     while (start < text.size()) {
-        qsizetype units = std::min<qsizetype>(Ucs2UnitsPerPart, text.size() - start);
-        const qsizetype end = start + units;
-        if (end < text.size() && text[end - 1].isHighSurrogate() && text[end].isLowSurrogate())
-            --units;
+        const qsizetype units = ucs2PartUnits(text, start);
         HexBuilder data(units * 4);
         for (qsizetype i = start; i < start + units; ++i)
             data.codeUnit(text[i].unicode());

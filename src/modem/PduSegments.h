@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringView>
 #include <vector>
 
 // The user data of a long message cut into the parts of a concatenated SMS. Every part starts
@@ -15,6 +16,19 @@ struct PduSegment
     QString userData; // hex digits
     int units = 0;    // septets (GSM) or UTF-16 code units (UCS2)
 };
+
+// The cutting rules, shared with the counting of parts (MessageCount.h) so that a count and
+// the parts on the air cannot differ.
+
+// Whether a character of width septets (2 for an escape pair) opens a new part after a part
+// already holding septets.
+constexpr bool gsmPartFull(int septets, int width)
+{
+    return septets + width > GsmSeptetsPerPart;
+}
+
+// The UTF-16 code units of the UCS2 part that starts at start.
+qsizetype ucs2PartUnits(QStringView text, qsizetype start);
 
 // Parts of at most 152 septets. A character's escape pair never straddles two parts: a
 // receiver decodes each part on its own and would show the pair's halves as a space and the

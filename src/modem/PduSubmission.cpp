@@ -2,24 +2,30 @@
 
 #include "modem/GsmAlphabet.h"
 #include "modem/GsmLookalikes.h"
+#include "modem/PduAddress.h"
 
 namespace {
 
 std::optional<EncodedPdu> singlePdu(const QString& text, const QString& number, const QString& smsc,
                                     PduOptions options)
 {
-    const bool shortEnough = options.unicode ? text.size() <= MaxSingleUcs2Characters
-                                             : text.size() <= MaxSingleGsmCharacters &&
-                                                   gsmSeptetCount(text) <= MaxSingleGsmSeptets;
-    if (!shortEnough)
+    const qsizetype septets = options.unicode ? 0 : gsmSeptetCount(text);
+    if (!fitsSingleMessage(options.unicode, text.size(), septets, number))
         return std::nullopt;
-    EncodedPdu pdu = EncodeSubmitPdu(text, number, smsc, options);
-    if (pdu.tpduLength >= SingleTpduOctetLimit)
-        return std::nullopt;
-    return pdu;
+    return EncodeSubmitPdu(text, number, smsc, options);
 }
 
 } // namespace
+
+bool fitsSingleMessage(bool unicode, qsizetype length, qsizetype septets, QStringView number)
+{
+    if (unicode ? length > MaxSingleUcs2Characters
+                : length > MaxSingleGsmCharacters || septets > MaxSingleGsmSeptets)
+        return false;
+    // First octet, message reference, protocol, coding, validity and length: six octets.
+    const qsizetype userData = unicode ? 2 * length : (septets * 7 + 7) / 8;
+    return 6 + destinationAddressOctets(number) + userData < SingleTpduOctetLimit;
+}
 
 QString prepareMessageText(const QString& text)
 {

@@ -3,6 +3,7 @@
 #include "modem/PduEncoder.h"
 
 #include <QString>
+#include <QStringView>
 #include <optional>
 #include <vector>
 
@@ -17,6 +18,10 @@ constexpr int MaxConcatenatedParts = 255;
 // A composed message as it goes on the air: every CR LF becomes a single LF. Lengths are
 // counted after this.
 QString prepareMessageText(const QString& text);
+
+// Whether a prepared text of length UTF-16 units (septets of them in GSM) goes as one plain
+// SMS-SUBMIT to number: the limits above, and its TPDU under SingleTpduOctetLimit octets.
+bool fitsSingleMessage(bool unicode, qsizetype length, qsizetype septets, QStringView number);
 
 // What PDU mode submits for one message, in order.
 struct PduSubmission

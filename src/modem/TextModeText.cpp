@@ -9,7 +9,7 @@ namespace {
 
 constexpr int MaxSingleSmsSeptets = 160;
 
-qsizetype gsmSliceLength(const QString& text, qsizetype from)
+qsizetype gsmSliceLength(QStringView text, qsizetype from)
 {
     qsizetype length = 0;
     int septets = 0;
@@ -23,7 +23,7 @@ qsizetype gsmSliceLength(const QString& text, qsizetype from)
     return length;
 }
 
-qsizetype ucs2SliceLength(const QString& text, qsizetype from)
+qsizetype ucs2SliceLength(QStringView text, qsizetype from)
 {
     qsizetype length = std::min<qsizetype>(TextModeUcs2SliceCharacters, text.size() - from);
     if (from + length < text.size() && text.at(from + length - 1).isHighSurrogate())
@@ -45,12 +45,17 @@ QByteArray CsmpCommand(bool flash, bool unicode, bool statusReport)
     return "AT+CSMP=" + firstOctet + ",255,0," + QByteArray::number(dcs) + "\r";
 }
 
+qsizetype textModeSliceLength(QStringView text, qsizetype from, bool unicode)
+{
+    return unicode ? ucs2SliceLength(text, from) : gsmSliceLength(text, from);
+}
+
 QStringList textModeSlices(const QString& text, bool unicode)
 {
     QStringList slices;
     qsizetype from = 0;
     do {
-        const qsizetype length = unicode ? ucs2SliceLength(text, from) : gsmSliceLength(text, from);
+        const qsizetype length = textModeSliceLength(text, from, unicode);
         slices.append(text.mid(from, length));
         from += length;
     } while (from < text.size());

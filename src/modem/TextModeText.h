@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 
 // Slice sizes of a long text-mode message: each slice goes as an SMS of its own, without a
 // concatenation header.
@@ -24,3 +25,6 @@ QByteArray CsmpCommand(bool flash, bool unicode, bool statusReport = false);
 // slice also stays within the 160 septets of one SMS (escaped characters count twice), and a
 // UCS2 slice never ends inside a surrogate pair, so every slice arrives readable.
 QStringList textModeSlices(const QString& text, bool unicode);
+
+// The length of the slice textModeSlices cuts at from.
+qsizetype textModeSliceLength(QStringView text, qsizetype from, bool unicode);

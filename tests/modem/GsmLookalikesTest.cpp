@@ -98,3 +98,43 @@ TEST(GsmLookalikesTest, InvisibleCharactersAreShownByTheirCode)
 }
 
 } // namespace
+
+TEST(ReplaceLookalikesTest, EveryTableEntryBecomesItsGsmText)
+{
+    const std::vector<LookalikeEntry> table = lookalikeTable();
+    ASSERT_FALSE(table.empty());
+    for (const LookalikeEntry& entry : table) {
+        const QString character = QString::fromUcs4(&entry.character, 1);
+        SCOPED_TRACE(shownCharacter(character).toStdString());
+        EXPECT_FALSE(holdsNonGsmCharacters(entry.nearest));
+        EXPECT_TRUE(holdsNonGsmCharacters(character));
+        const std::optional<QString> replaced =
+            replaceLookalikes(QStringLiteral("x") + character + QStringLiteral("{é}"));
+        ASSERT_TRUE(replaced.has_value());
+        EXPECT_EQ(*replaced, QStringLiteral("x") + entry.nearest + QStringLiteral("{é}"));
+    }
+}
+
+// Every character of the basic plane beside a look-alike: a GSM character stays as it was, a
+// character with nothing near leaves the whole text as written.
+TEST(ReplaceLookalikesTest, NothingOutsideTheTableChanges)
+{
+    const QString quote = QStringLiteral("\u201C");
+    for (char32_t c = 0; c <= 0xFFFF; ++c) {
+        if (QChar::isSurrogate(c))
+            continue;
+        const QString character = QString::fromUcs4(&c, 1);
+        const std::optional<QString> replaced = replaceLookalikes(quote + character);
+        if (isGsmCharacter(static_cast<char16_t>(c))) {
+            ASSERT_EQ(replaced, QStringLiteral("\"") + character)
+                << std::hex << static_cast<unsigned>(c);
+        } else if (!nearestGsmOf(c)) {
+            ASSERT_EQ(replaced, std::nullopt) << std::hex << static_cast<unsigned>(c);
+        } else {
+            ASSERT_TRUE(replaced.has_value()) << std::hex << static_cast<unsigned>(c);
+            ASSERT_FALSE(holdsNonGsmCharacters(*replaced)) << std::hex << static_cast<unsigned>(c);
+        }
+    }
+    EXPECT_EQ(replaceLookalikes(gsmRepertoire), std::nullopt) << "nothing to replace";
+    EXPECT_EQ(replaceLookalikes(QStringLiteral("\u201Cok\u201D \U0001F44D")), std::nullopt);
+}

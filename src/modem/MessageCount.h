@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+// How many SMS a message takes on the air, counted by the rules the senders cut it with
+// (PduSubmission.h, PduSegments.h, TextModeText.h) without encoding it, so that a count shown
+// before a send and the parts sent cannot differ.
+
+enum class MessageEncoding
+{
+    Gsm7,
+    Ucs2
+};
+
+struct MessageCountOptions
+{
+    bool unicode = false;  // "Enable non-English (Unicode) characters support"
+    bool textMode = false; // the modem sends in text mode: UCS2 only where the text needs it
+};
+
+struct MessageCount
+{
+    MessageEncoding encoding = MessageEncoding::Gsm7;
+    int parts = 1;      // at least one, even for an empty text
+    int characters = 0; // as the receiver sees them: a surrogate pair is one
+    int units = 0;      // septets (GSM, an escaped character counting two) or UTF-16 units
+    // The text as written holds characters the GSM alphabet lacks.
+    bool outsideGsm = false;
+    // More parts than a concatenation header can count: PDU mode refuses such a message.
+    bool tooLong = false;
+
+    bool operator==(const MessageCount&) const = default;
+};
+
+// The count of a message as composed (CR LF still in it) sent to number. With the Unicode
+// option off a text goes in GSM with its characters outside the alphabet replaced by their
+// nearest ones, as the senders do.
+MessageCount countMessage(const QString& text, QStringView number, MessageCountOptions options);
