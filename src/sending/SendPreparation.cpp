@@ -61,7 +61,7 @@ std::optional<DeviceCheckPlan> SendPreparation::send(const SendInputs& inputs)
     if (state.RunOpen == 1)
         return std::nullopt;
     m_preparing = true;
-    DeviceCheckPlan plan = planFor(quotaPath);
+    DeviceCheckPlan plan = PlanDeviceCheck(m_deps.devices, quotaPath);
     m_deps.devices.setDeviceList({}, -1);
     return plan;
 }
@@ -194,9 +194,8 @@ void SendPreparation::closeSlots(bool quotaPath)
     m_deps.channels.closeSlots(slotCount);
 }
 
-DeviceCheckPlan SendPreparation::planFor(bool quotaPath) const
+DeviceCheckPlan PlanDeviceCheck(const DeviceState& devices, bool quotaPath)
 {
-    const DeviceState& devices = m_deps.devices;
     DeviceCheckPlan plan;
     plan.quotaPath = quotaPath;
     plan.notedChoice = devices.chosenLabel();

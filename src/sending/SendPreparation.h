@@ -52,6 +52,11 @@ struct DeviceCheckPlan
     int deviceCount = 0; // quota path: DeviceCount, the number every device failed against
 };
 
+// The devices a send would probe: on the plain path those of the device choice list (the
+// chosen one, or all of them for "All Device"); on the quota path those of the quota records in
+// use with a quota.
+DeviceCheckPlan PlanDeviceCheck(const DeviceState& devices, bool quotaPath);
+
 struct DeviceCheckOutcome
 {
     DeviceCheckPlan plan;
@@ -129,7 +134,6 @@ private:
     bool nonGsmQuestion(bool unicode);
     void reloadLists();
     void closeSlots(bool quotaPath);
-    DeviceCheckPlan planFor(bool quotaPath) const;
     bool refuse(const QString& text, Focus focus);
     bool answerFailures(const DeviceCheckOutcome& outcome);
 
