@@ -27,3 +27,4 @@ int runEnqueueCommand(const QStringList& arguments);
 int runServeCommand(const QStringList& arguments);
 int runOutboxCommand(const QStringList& arguments);
 int runJournalCommand(const QStringList& arguments);
+int runPreviewCommand(const QStringList& arguments);

@@ -167,6 +167,7 @@ public:
     // For a command that sends rows from elsewhere, one run after another: the rows of the next
     // run and their message kind.
     void replaceRecipients(std::vector<RecipientRow> rows, bool flash, bool unicode);
+    RecipientList& recipients() { return m_recipients; }
 
     // With --delivery-reports: waits while the finished run looks at the devices, until every
     // sent row has its final report or the seconds are over, then returns each row's delivery text

@@ -56,6 +56,10 @@ constexpr std::array commands = {
                QT_TRANSLATE_NOOP("quillon-cli",
                                  "print or export the run journal, what became of each row"),
                runJournalCommand},
+    CliCommand{"preview",
+               QT_TRANSLATE_NOOP("quillon-cli",
+                                 "print the SMS parts, time and cost sending a file would take"),
+               runPreviewCommand},
 };
 
 void printUsage(FILE* stream)

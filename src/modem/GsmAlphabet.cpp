@@ -54,9 +54,9 @@ GsmCode gsmNonAsciiCode(char16_t c)
     return entry ? entry->code : GsmUnknownCode;
 }
 
-bool isGsmCharacter(char16_t c)
+bool isGsmNonAscii(char16_t c)
 {
-    return c < gsmAsciiTable.size() ? isGsmAscii(c) : nonAsciiEntry(c) != nullptr;
+    return nonAsciiEntry(c) != nullptr;
 }
 
 namespace {

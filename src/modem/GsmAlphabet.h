@@ -58,8 +58,13 @@ inline constexpr GsmAsciiTable gsmAsciiTable = makeGsmAsciiTable();
 
 GsmCode gsmNonAsciiCode(char16_t c);
 
+bool isGsmNonAscii(char16_t c);
+
 // Whether the alphabet or its escape table carries the character.
-bool isGsmCharacter(char16_t c);
+inline bool isGsmCharacter(char16_t c)
+{
+    return c < gsmAsciiTable.size() ? isGsmAscii(c) : isGsmNonAscii(c);
+}
 
 // The septet of one character; "?" for a character outside the alphabet. Texts are made GSM
 // with their nearest characters (GsmLookalikes.h) before they come here.

@@ -159,6 +159,12 @@ GsmReplacement replaceWithNearestGsm(const QString& text)
     GsmReplacement result;
     result.text.reserve(composed.size());
     for (qsizetype i = 0; i < composed.size();) {
+        // Most characters of such a text are GSM ones: kept without building a string each.
+        if (const QChar c = composed.at(i); isGsmCharacter(c.unicode())) {
+            result.text.append(c);
+            ++i;
+            continue;
+        }
         const char32_t character = codePointAt(composed, i);
         if (std::optional<QString> nearest = nearestGsmOf(character)) {
             result.text.append(*nearest);

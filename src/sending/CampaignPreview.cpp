@@ -6,6 +6,7 @@
 #include "recipients/RecipientList.h"
 
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -15,6 +16,28 @@ constexpr int RowsNamed = 10;
 QString tr(const char* text)
 {
     return QCoreApplication::translate("CampaignPreview", text);
+}
+
+// What the look-alike table does to one text.
+struct LookalikeCount
+{
+    bool replaceable = false;
+    QStringList characters;
+    int ucs2Parts = 0;
+    int gsmParts = 0;
+};
+
+LookalikeCount lookalikeCountOf(const RecipientRow& row, bool textMode)
+{
+    LookalikeCount count;
+    const std::optional<QString> replaced = replaceLookalikes(row.Message);
+    if (!replaced)
+        return count;
+    count.replaceable = true;
+    count.characters = nonGsmCharacters(row.Message);
+    count.ucs2Parts = countMessage(row.Message, row.Number, {true, textMode}).parts;
+    count.gsmParts = countMessage(*replaced, row.Number, {false, textMode}).parts;
+    return count;
 }
 
 // Counting a list of a million rows that share one text counts it once: the count depends on
@@ -30,11 +53,20 @@ public:
         if (!m_valid || octets != m_octets ||
             !(row.Message.isSharedWith(m_text) || row.Message == m_text)) {
             m_count = countMessage(row.Message, row.Number, m_options);
+            m_lookalikes.reset();
             m_text = row.Message;
             m_octets = octets;
             m_valid = true;
         }
         return m_count;
+    }
+
+    // Of the row count() was last given.
+    const LookalikeCount& lookalikes(const RecipientRow& row)
+    {
+        if (!m_lookalikes)
+            m_lookalikes = lookalikeCountOf(row, m_options.textMode);
+        return *m_lookalikes;
     }
 
 private:
@@ -43,6 +75,7 @@ private:
     QString m_text;
     int m_octets = 0;
     MessageCount m_count;
+    std::optional<LookalikeCount> m_lookalikes;
 };
 
 struct ModemLoad
@@ -64,17 +97,16 @@ ModemLoad* freeFirst(std::vector<ModemLoad>& loads)
     return chosen;
 }
 
-void noteLookalikes(LookalikeRows& found, int index, const RecipientRow& row, bool textMode)
+void noteLookalikes(LookalikeRows& found, int index, const LookalikeCount& count)
 {
-    const std::optional<QString> replaced = replaceLookalikes(row.Message);
-    if (!replaced)
+    if (!count.replaceable)
         return;
     found.rows.append(index);
-    for (const QString& character : nonGsmCharacters(row.Message))
+    for (const QString& character : count.characters)
         if (!found.characters.contains(character))
             found.characters.append(character);
-    found.ucs2Parts += countMessage(row.Message, row.Number, {true, textMode}).parts;
-    found.gsmParts += countMessage(*replaced, row.Number, {false, textMode}).parts;
+    found.ucs2Parts += count.ucs2Parts;
+    found.gsmParts += count.gsmParts;
 }
 
 QString rowNumbers(const QList<int>& rows)
@@ -122,7 +154,7 @@ CampaignPreview previewCampaign(int rowCount, const std::function<const Recipien
         }
         const MessageCount& count = load->counts.count(row);
         if (count.outsideGsm)
-            noteLookalikes(preview.lookalikes, i, row, load->modem.messageMode == 2);
+            noteLookalikes(preview.lookalikes, i, load->counts.lookalikes(row));
         ++load->share.rows;
         ++sent;
         if (count.tooLong) {

@@ -1,0 +1,66 @@
+#include "recipients/RecipientList.h"
+#include "sending/CampaignPreview.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+constexpr int Rows = 1'000'000;
+
+// A list of a million rows in the main window's own list, numbers all different.
+RecipientList& listOf(bool distinctTexts, const QString& extra)
+{
+    static RecipientList list;
+    list.clear();
+    const QString shared =
+        QStringLiteral("Dear customer, your appointment is confirmed for Monday at 10:30. "
+                       "Reply STOP to opt out.") +
+        extra;
+    std::vector<RecipientRow> rows;
+    rows.reserve(Rows);
+    for (int i = 0; i < Rows; ++i) {
+        const QString number = QStringLiteral("+4477009%1").arg(i, 7, 10, QLatin1Char('0'));
+        rows.push_back({number, distinctTexts ? QStringLiteral("Dear customer %1, your "
+                                                               "appointment is confirmed for "
+                                                               "Monday at 10:30. Reply STOP to "
+                                                               "opt out.%2")
+                                                    .arg(i)
+                                                    .arg(extra)
+                                              : shared});
+    }
+    list.insertRecipients(0, std::move(rows));
+    return list;
+}
+
+void run(benchmark::State& state, const RecipientList& list)
+{
+    PreviewSettings settings;
+    settings.modems = {{QStringLiteral("COM1 - a"), 1, -1},
+                       {QStringLiteral("COM2 - b"), 1, 400'000},
+                       {QStringLiteral("COM3 - c"), 2, -1}};
+    settings.pacing = {false, 100, 60'000};
+    for (auto _ : state)
+        benchmark::DoNotOptimize(previewCampaign(list, settings));
+    state.SetItemsProcessed(state.iterations() * list.count());
+}
+
+void BM_PreviewMillionRowsOneText(benchmark::State& state)
+{
+    run(state, listOf(false, QString()));
+}
+BENCHMARK(BM_PreviewMillionRowsOneText)->Unit(benchmark::kMillisecond);
+
+void BM_PreviewMillionRowsDistinctTexts(benchmark::State& state)
+{
+    run(state, listOf(true, QString()));
+}
+BENCHMARK(BM_PreviewMillionRowsDistinctTexts)->Unit(benchmark::kMillisecond);
+
+// Every row with a curly quote: each is also checked for its look-alike replacement.
+void BM_PreviewMillionRowsDistinctLookalikes(benchmark::State& state)
+{
+    run(state, listOf(true, QStringLiteral(" \u201CThanks\u201D")));
+}
+BENCHMARK(BM_PreviewMillionRowsDistinctLookalikes)->Unit(benchmark::kMillisecond);
+
+} // namespace
