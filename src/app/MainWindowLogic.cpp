@@ -8,6 +8,8 @@
 #include "exports/ExportServices.h"
 #include "recipients/LoadFileMsg.h"
 #include "stores/DataFolder.h"
+#include "sending/PreviewInputs.h"
+#include "stores/PreviewChoiceStore.h"
 
 #include <QFileInfo>
 
@@ -16,7 +18,8 @@ namespace {
 SendPreparation::Dependencies preparationDependencies(MainWindowSession& session,
                                                       const MainWindowLogic::Services& services,
                                                       Prompter& prompter,
-                                                      std::function<void()> tickUnicode)
+                                                      std::function<void()> tickUnicode,
+                                                      std::function<bool()> previewStep)
 {
     return {session.runState(),
             session.runOptions(),
@@ -31,7 +34,8 @@ SendPreparation::Dependencies preparationDependencies(MainWindowSession& session
             },
             [&session] { return session.reloadSentTemplates(); },
             {},
-            std::move(tickUnicode)};
+            std::move(tickUnicode),
+            std::move(previewStep)};
 }
 
 } // namespace
@@ -39,11 +43,18 @@ SendPreparation::Dependencies preparationDependencies(MainWindowSession& session
 MainWindowLogic::MainWindowLogic(CQuillonApp& app, MainWindowSession& session, Services services)
     : m_app(app), m_session(session), m_services(services),
       m_recipientCommands(session.recipients(), services.prompter),
-      m_preparation(preparationDependencies(session, services, services.prompter, [this] {
-          MainWindowOptions ticked = m_options;
-          ticked.unicode = true;
-          setOptions(ticked);
-      }))
+      m_preparation(preparationDependencies(
+          session, services, services.prompter,
+          [this] {
+              MainWindowOptions ticked = m_options;
+              ticked.unicode = true;
+              setOptions(ticked);
+          },
+          [this] {
+              if (!m_previewWindow || !PreviewChoiceStore(m_app.dataFolder()).load().showOnSend)
+                  return true;
+              return m_previewWindow->showPreview(true);
+          }))
 {
     PublishOptions(m_options, session.runOptions(), session.sendOptions());
 }
@@ -126,6 +137,16 @@ SendInputs MainWindowLogic::sendInputs(const QString& numberBox, const QString& 
             m_options.retriesOn,
             m_options.retryCount,
             m_options.unicode};
+}
+
+PreviewSettings MainWindowLogic::previewSettings()
+{
+    PreviewSettings settings;
+    settings.unicode = m_options.unicode;
+    settings.pacing = previewPacingOf(m_options.fastSending, m_options.delayedDelivery,
+                                      m_options.pauseEvery, m_options.pauseFor);
+    settings.modems = previewModemsOf(m_session.devices(), m_options.quotaManagement);
+    return settings;
 }
 
 bool MainWindowLogic::reset()

@@ -4,6 +4,7 @@
 #include "exports/ProcessStatusExport.h"
 #include "recipients/NumberRule.h"
 #include "recipients/RecipientCommands.h"
+#include "sending/CampaignPreview.h"
 #include "sending/SendPreparation.h"
 #include "stores/SentItemsLogic.h"
 
@@ -15,6 +16,14 @@ class FileOpener;
 class MainWindowSession;
 class ProcessTable;
 class Prompter;
+
+// Shows the campaign preview window; as a step of Send, true when sending is to go on.
+class CampaignPreviewWindow
+{
+public:
+    virtual ~CampaignPreviewWindow() = default;
+    virtual bool showPreview(bool sendStep) = 0;
+};
 
 // What the main window does, without its widgets: the options and what reads them, the busy
 // rule, Reset, Exit, Help and the hand-over of sent items to the recipient list.
@@ -68,6 +77,11 @@ public:
     QString userGuidePath() const;
     void setFileOpener(FileOpener& opener) { m_services.opener = &opener; }
 
+    // What the preview counts with: the chosen modems and the options in force now.
+    PreviewSettings previewSettings();
+    // Send shows the preview through window unless "Don't show again" was chosen; null: never.
+    void setPreviewWindow(CampaignPreviewWindow* window) { m_previewWindow = window; }
+
     // "Click here Quota Management" before its dialog: false, after saying so, for an empty
     // list.
     bool canOpenQuota();
@@ -93,5 +107,6 @@ private:
     Services m_services;
     MainWindowOptions m_options;
     RecipientCommands m_recipientCommands;
+    CampaignPreviewWindow* m_previewWindow = nullptr;
     SendPreparation m_preparation;
 };

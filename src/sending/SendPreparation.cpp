@@ -52,7 +52,8 @@ std::optional<DeviceCheckPlan> SendPreparation::send(const SendInputs& inputs)
     state.RetryRound = 0;
     state.RetryRoundActive = 0;
 
-    if (!devicesSelected(quotaPath) || !checksPass(inputs) || !composerQuestion(inputs.composer) ||
+    if (!devicesSelected(quotaPath) || !checksPass(inputs) ||
+        (m_deps.previewStep && !m_deps.previewStep()) || !composerQuestion(inputs.composer) ||
         !nonGsmQuestion(inputs.unicode))
         return std::nullopt;
     reloadLists();

@@ -99,6 +99,9 @@ public:
         // Ticks "Enable non-English (Unicode) characters support" when the user chooses to send
         // rows the GSM alphabet cannot carry as Unicode.
         std::function<void()> tickUnicode;
+        // The campaign preview, after the checks and before the composer question; false ends
+        // the send there. Empty: no preview.
+        std::function<bool()> previewStep;
     };
 
     explicit SendPreparation(Dependencies dependencies);

@@ -5,6 +5,7 @@
 #include "app/QuillonApp.h"
 #include "base/Clock.h"
 #include "exports/ExportServices.h"
+#include "stores/PreviewChoiceStore.h"
 #include "support/FileBytes.h"
 #include "support/ScriptedPrompter.h"
 
@@ -262,3 +263,43 @@ TEST_F(MainWindowLogicTest, SentItemsComeInThroughTheNumberCheck)
 }
 
 } // namespace
+
+namespace {
+
+class CountingPreview : public CampaignPreviewWindow
+{
+public:
+    bool showPreview(bool sendStep) override
+    {
+        shown.push_back(sendStep);
+        return answer;
+    }
+    std::vector<bool> shown;
+    bool answer = true;
+};
+
+} // namespace
+
+TEST_F(MainWindowLogicTest, SendShowsThePreviewUntilDontShowAgain)
+{
+    session.recipients().insertRecipient(0, {"+447700900001", "x"});
+    session.devices().setChoiceList({{"COM3 - Modem", 3}}, 0);
+    session.devices().setDeviceModeList({2});
+    question.answer = ComposerChangeQuestion::Answer::ContinueAnyway;
+    CountingPreview preview;
+    logic.setPreviewWindow(&preview);
+
+    preview.answer = false;
+    EXPECT_FALSE(logic.sendPreparation().send(logic.sendInputs("", "x")).has_value());
+    EXPECT_EQ(preview.shown, std::vector<bool>{true});
+
+    ASSERT_TRUE(PreviewChoiceStore(app.dataFolder()).save({0.02, false}));
+    EXPECT_TRUE(logic.sendPreparation().send(logic.sendInputs("", "x")).has_value());
+    EXPECT_EQ(preview.shown.size(), 1u) << "\"Don't show again\" skips it";
+
+    const PreviewSettings settings = logic.previewSettings();
+    ASSERT_EQ(settings.modems.size(), 1);
+    EXPECT_EQ(settings.modems.front().label, "COM3 - Modem");
+    EXPECT_EQ(settings.modems.front().messageMode, 2);
+    EXPECT_EQ(settings.modems.front().quota, -1);
+}

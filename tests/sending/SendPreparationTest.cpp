@@ -102,7 +102,13 @@ struct MainWindowSide
                                  [this] { ++exclusionReloads; },
                                  [] { return std::optional<QString>(); },
                                  {},
-                                 [this] { ++unicodeTicks; }}};
+                                 [this] { ++unicodeTicks; },
+                                 [this] {
+                                     previewAt.push_back(question.asked);
+                                     return previewAnswer;
+                                 }}};
+    std::vector<int> previewAt; // composer questions asked before each preview
+    bool previewAnswer = true;
 };
 
 class SendPreparationTest : public ::testing::Test, public MainWindowSide
@@ -359,3 +365,21 @@ TEST_F(SendPreparationTest, QuotaPathSkipsUnusedDevicesAndNamesAnEmptyResult)
 }
 
 } // namespace
+
+TEST_F(SendPreparationTest, ThePreviewComesAfterTheChecksAndBeforeTheComposerQuestion)
+{
+    inputs.composer.clear();
+    EXPECT_FALSE(sendThrough());
+    EXPECT_TRUE(previewAt.empty()) << "a refused check shows no preview";
+
+    inputs.composer = QStringLiteral("changed");
+    previewAnswer = false;
+    EXPECT_FALSE(sendThrough());
+    EXPECT_EQ(previewAt, std::vector<int>{0});
+    EXPECT_EQ(question.asked, 0) << "a preview closed with Cancel ends the send";
+
+    previewAnswer = true;
+    EXPECT_TRUE(sendThrough());
+    EXPECT_EQ(previewAt, (std::vector<int>{0, 0}));
+    EXPECT_EQ(question.asked, 1);
+}

@@ -1,5 +1,6 @@
 #include "app/ui/MainWindow.h"
 
+#include "app/ComposerParts.h"
 #include "app/ComposerWarning.h"
 #include "app/QuillonApp.h"
 #include "app/ui/AppIcons.h"
@@ -42,6 +43,7 @@ CKORV_QuillonDlg::CKORV_QuillonDlg(CQuillonApp& app, ProcessTable& processes, QW
     setWindowIcon(ProgramIcon());
     setWindowFlags(Qt::Window | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
     setSizeGripEnabled(true);
+    m_logic->setPreviewWindow(this);
     buildLayout();
     connectControls();
     m_options->showOptions(m_logic->options());
@@ -179,6 +181,11 @@ QWidget* CKORV_QuillonDlg::buildComposerArea()
     m_characters = new QLabel(box);
     m_characters->setMinimumWidth(1);
     row->addWidget(m_characters);
+    m_parts = new QLabel(box);
+    m_parts->setObjectName(QStringLiteral("composerParts"));
+    m_parts->setMinimumWidth(1);
+    m_parts->setToolTip(tr("The SMS this text takes in PDU mode, and their alphabet."));
+    row->addWidget(m_parts);
     row->addStretch();
     row->addWidget(commandButton("viewTemplatesButton", tr("View Templates"),
                                  "document-open-recent", QStyle::SP_FileDialogListView,
@@ -238,6 +245,9 @@ QLayout* CKORV_QuillonDlg::buildCommandRow()
                                  tr("Empty the list and the composer and turn every option off.")));
     row->addWidget(commandButton("exitButton", tr("Exit"), "application-exit",
                                  QStyle::SP_DialogCloseButton, &CKORV_QuillonDlg::onExit));
+    row->addWidget(commandButton("previewButton", tr("Campaign Preview"), "document-preview",
+                                 QStyle::SP_FileDialogContentsView, &CKORV_QuillonDlg::onPreview,
+                                 tr("The SMS parts, time and cost the list would take.")));
     QPushButton* send = commandButton("sendButton", tr("Send"), "mail-send", QStyle::SP_MediaPlay,
                                       &CKORV_QuillonDlg::onSend,
                                       tr("Check the list and the devices, then send every row."));
@@ -317,6 +327,7 @@ void CKORV_QuillonDlg::refreshTotal()
 void CKORV_QuillonDlg::refreshCharacters()
 {
     m_characters->setText(UpdateCharacterCount(m_composer->text()));
+    m_parts->setText(ComposerPartsText(m_composer->text(), m_logic->options().unicode));
     const QString warning =
         ComposerCharacterWarning(m_composer->text(), m_logic->options().unicode);
     m_characterWarning->setText(warning);

@@ -31,7 +31,7 @@ class WaitPopup;
 // The main window of the program: the recipient list, the composer, the sending options and
 // the devices, and one control per command, each handed to the part that owns it. Escape never
 // closes it; closing asks first. A thin view over MainWindowLogic.
-class CKORV_QuillonDlg : public QDialog, public RunHost
+class CKORV_QuillonDlg : public QDialog, public RunHost, public CampaignPreviewWindow
 {
     Q_OBJECT
 
@@ -90,6 +90,7 @@ public slots:
     void onViewTemplates();
     void onSend();
     void onSharedOutbox();
+    void onPreview();
     void onSentItems();
     void onLastRun();
     void offerUnfinishedRun();
@@ -100,6 +101,9 @@ public slots:
     // What a wait timer does at each tick.
     void onWaitTimer(WaitTimer timer);
     void reject() override;
+
+    // The campaign preview window over the list and the options in force.
+    bool showPreview(bool sendStep) override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -139,6 +143,7 @@ private:
     std::unique_ptr<PlainTextComposer> m_composerAccess;
     QLabel* m_total = nullptr;
     QLabel* m_characters = nullptr;
+    QLabel* m_parts = nullptr;
     QLabel* m_warningIcon = nullptr;
     QLabel* m_characterWarning = nullptr;
     OptionsPanel* m_options = nullptr;

@@ -13,6 +13,7 @@
 #include "recipients/ui/MessageEdit.h"
 #include "recipients/ui/RecipientTableView.h"
 #include "sending/ui/CQuota_Dlg.h"
+#include "sending/ui/CampaignPreviewDlg.h"
 #include "stores/ui/ExclusionSetLoader.h"
 #include "stores/ui/SentItems.h"
 #include "stores/ui/ViewTemplates.h"
@@ -134,6 +135,21 @@ void CKORV_QuillonDlg::onSend()
     m_options->showOptions(m_logic->options());
     refreshCharacters();
     m_devices->refresh();
+}
+
+void CKORV_QuillonDlg::onPreview()
+{
+    if (m_logic->isBusy())
+        return;
+    showPreview(false);
+}
+
+bool CKORV_QuillonDlg::showPreview(bool sendStep)
+{
+    const PreviewChoiceStore store(m_app.dataFolder());
+    CampaignPreviewDlg dialog(m_session.recipients(), m_logic->previewSettings(), store, sendStep,
+                              this);
+    return dialog.exec() == QDialog::Accepted;
 }
 
 void CKORV_QuillonDlg::focusAfterRefusal()

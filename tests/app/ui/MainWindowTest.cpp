@@ -16,6 +16,7 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSplitter>
@@ -397,3 +398,19 @@ TEST_F(MainWindowTest, ClearingAfterSendingFromAnotherThreadEmptiesTheFields)
 }
 
 } // namespace
+
+TEST_F(MainWindowTest, ComposerShowsItsPartsAndThePreviewOpensFromTheWindow)
+{
+    window.composer()->setPlainText(QString(161, u'a'));
+    auto* parts = window.findChild<QLabel*>("composerParts");
+    ASSERT_NE(parts, nullptr);
+    EXPECT_EQ(parts->text(), "2 SMS, GSM 7-bit");
+    window.composer()->setPlainText("Caf\u00E9 \u201Cx\u201D");
+    EXPECT_EQ(parts->text(), "1 SMS, GSM 7-bit") << "sent with the nearest GSM letters";
+    window.optionsPanel()->unicode()->setChecked(true);
+    EXPECT_EQ(parts->text(), "1 SMS, UCS2");
+
+    addRows({"5550001"});
+    EXPECT_EQ(closingModals([&] { button("previewButton")->click(); }),
+              QStringList{"CampaignPreviewDlg"});
+}

@@ -170,7 +170,12 @@ TEST_F(ScreenshotTour, DISABLED_EveryWindow)
     picture("CQuota_Dlg", "quota");
     window->devicePanel()->quotaButton()->click();
 
-    // A run to its end, then its window.
+    // A run to its end, then its window; the preview comes first.
+    driver.on("CampaignPreviewDlg", [this](QWidget* preview) {
+        if (!shot.count("campaign-preview"))
+            shoot(preview, "campaign-preview");
+        clickLater(named<QPushButton>(preview, "continueButton"));
+    });
     driver.on("CSend_Msg_Info", [](QWidget* question) {
         clickLater(named<QPushButton>(question, "continueButton"));
     });
