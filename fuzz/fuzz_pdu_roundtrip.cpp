@@ -47,6 +47,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     PduOptions options;
     options.flash = control & 1;
     options.unicode = control & 2;
+    options.nationalLanguages = control & 8;
     const QString number = QString::fromUtf8(input.field('\n'));
     const QString smsc = QString::fromUtf8(input.field('\n'));
     // UTF-16 reaches lone surrogates, which UTF-8 input cannot.

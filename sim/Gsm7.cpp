@@ -1,5 +1,7 @@
 #include "sim/Gsm7.h"
 
+#include "sim/NationalTables.h"
+
 #include <QList>
 #include <array>
 #include <utility>
@@ -74,16 +76,30 @@ void appendSeptetsOf(char32_t ch, Septets& out)
 
 QString decodeSeptets(const Septets& septets)
 {
+    return decodeSeptets(septets, 0, 0);
+}
+
+QString decodeSeptets(const Septets& septets, int lockingShift, int singleShift)
+{
     QString text;
     text.reserve(static_cast<qsizetype>(septets.size()));
     for (std::size_t i = 0; i < septets.size(); ++i) {
         const quint8 code = septets[i] & 0x7F;
         if (code != kGsmEscape) {
-            text.append(QChar(kDefaultAlphabet[code]));
+            text.append(
+                QChar(lockingShiftChar(lockingShift, code).value_or(kDefaultAlphabet[code])));
             continue;
         }
-        if (i + 1 < septets.size())
-            text.append(QChar(extensionChar(septets[++i] & 0x7F)));
+        if (i + 1 >= septets.size())
+            continue;
+        const quint8 shifted = septets[++i] & 0x7F;
+        if (const auto own = singleShiftChar(singleShift, shifted))
+            text.append(QChar(*own));
+        else if (singleShift != 0 && shifted != kGsmEscape)
+            text.append(
+                QChar(lockingShiftChar(lockingShift, shifted).value_or(kDefaultAlphabet[shifted])));
+        else
+            text.append(QChar(extensionChar(shifted)));
     }
     return text;
 }

@@ -17,6 +17,9 @@ inline constexpr quint8 kGsmEscape = 0x1B;
 // (a pair cut at the end of a concatenated part) shows nothing.
 QString decodeSeptets(const Septets& septets);
 
+// The same read with the national language tables the header named (0: the default table).
+QString decodeSeptets(const Septets& septets, int lockingShift, int singleShift);
+
 // The septets a modem would send for a text: extension characters as escape pairs, characters
 // outside the alphabet as '?'.
 Septets encodeSeptets(const QString& text);

@@ -143,6 +143,12 @@ bool readHeader(const QByteArray& header, DecodedSubmit& pdu)
         pos += length;
         if ((element.id == 0x00 || element.id == 0x08) && !readConcatenation(element, pdu))
             return false;
+        if (element.id == 0x24 || element.id == 0x25) {
+            if (element.data.size() != 1)
+                return false;
+            (element.id == 0x24 ? pdu.singleShift : pdu.lockingShift) =
+                static_cast<quint8>(element.data[0]);
+        }
         pdu.header.push_back(element);
     }
     return true;
@@ -227,7 +233,7 @@ std::optional<DecodedSubmit> decodeSubmitPdu(const QByteArray& hex, bool hasSmsc
             return fail("user data header longer than the user data");
         pdu.septets =
             unpackSeptets(userData, headerSeptets * 7, pdu.userDataLength - headerSeptets);
-        pdu.text = decodeSeptets(pdu.septets);
+        pdu.text = decodeSeptets(pdu.septets, pdu.lockingShift, pdu.singleShift);
         return pdu;
     }
 
@@ -257,7 +263,9 @@ QString reassembleText(std::vector<DecodedSubmit> parts)
         Septets septets;
         for (const auto& pdu : parts)
             septets.insert(septets.end(), pdu.septets.begin(), pdu.septets.end());
-        return decodeSeptets(septets);
+        return parts.empty()
+                   ? QString()
+                   : decodeSeptets(septets, parts.front().lockingShift, parts.front().singleShift);
     }
     if (allOf(Alphabet::Ucs2)) {
         // Joined as octets so a surrogate pair cut between parts comes out whole.

@@ -45,6 +45,8 @@ struct DecodedSubmit
     int userDataLength = 0;             // TP-UDL as sent (septets or octets, header included)
     std::vector<HeaderElement> header;
     std::optional<Concatenation> concatenation;
+    int lockingShift = 0; // national language tables the header names, 0 for the default
+    int singleShift = 0;
     Septets septets;    // GSM 7-bit text septets after the header
     QByteArray payload; // 8-bit or UCS2 octets after the header
     QString text;

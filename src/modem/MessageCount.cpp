@@ -2,6 +2,7 @@
 
 #include "modem/GsmAlphabet.h"
 #include "modem/GsmLookalikes.h"
+#include "modem/NationalPdus.h"
 #include "modem/PduSegments.h"
 #include "modem/PduSubmission.h"
 #include "modem/TextModeText.h"
@@ -106,6 +107,16 @@ MessageCount countMessage(const QString& text, QStringView number, MessageCountO
 
     MessageCount count;
     count.outsideGsm = outsideGsm;
+    if (unicode && outsideGsm && options.nationalLanguages && !options.textMode) {
+        if (const std::optional<NationalPlan> plan = planNationalMessage(prepared, number)) {
+            count.tables = plan->tables;
+            count.parts = plan->parts;
+            count.characters = static_cast<int>(prepared.size());
+            count.units = static_cast<int>(plan->septets);
+            count.tooLong = count.parts > MaxConcatenatedParts;
+            return count;
+        }
+    }
     count.encoding = unicode ? MessageEncoding::Ucs2 : MessageEncoding::Gsm7;
     const qsizetype length = prepared.size();
     count.characters = static_cast<int>(unicode ? length - surrogatePairs(prepared) : length);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "modem/NationalLanguageTables.h"
+
 #include <QString>
 #include <QStringView>
 
@@ -17,11 +19,14 @@ struct MessageCountOptions
 {
     bool unicode = false;  // "Enable non-English (Unicode) characters support"
     bool textMode = false; // the modem sends in text mode: UCS2 only where the text needs it
+    // "Use national language tables where they save parts" (PDU mode only)
+    bool nationalLanguages = false;
 };
 
 struct MessageCount
 {
     MessageEncoding encoding = MessageEncoding::Gsm7;
+    ShiftTables tables; // GSM 7-bit with national language tables
     int parts = 1;      // at least one, even for an empty text
     int characters = 0; // as the receiver sees them: a surrogate pair is one
     int units = 0;      // septets (GSM, an escaped character counting two) or UTF-16 units

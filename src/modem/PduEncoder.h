@@ -12,6 +12,9 @@ struct PduOptions
     bool flash = false;        // message class 0, shown at once and not stored
     bool unicode = false;      // UCS2 instead of the GSM 7-bit alphabet
     bool statusReport = false; // ask the network for a status report (TP-SRR)
+    // With unicode: a text a national language table carries goes in GSM 7-bit with that
+    // table when it takes fewer parts than in UCS2.
+    bool nationalLanguages = false;
 };
 
 struct EncodedPdu

@@ -2,6 +2,7 @@
 
 #include "modem/GsmAlphabet.h"
 #include "modem/GsmLookalikes.h"
+#include "modem/NationalPdus.h"
 #include "modem/PduAddress.h"
 
 namespace {
@@ -42,6 +43,15 @@ std::optional<PduSubmission> encodeMessagePdus(const QString& text, const QStrin
     const QString prepared = options.unicode ? prepareMessageText(text)
                                              : replaceWithNearestGsm(prepareMessageText(text)).text;
     const QString smscNumber = smsc.trimmed();
+    if (options.unicode && options.nationalLanguages) {
+        if (const std::optional<NationalPlan> plan = planNationalMessage(prepared, number)) {
+            if (plan->parts > MaxConcatenatedParts)
+                return std::nullopt;
+            return PduSubmission{
+                plan->concatenated,
+                encodeNationalPdus(prepared, number, smscNumber, reference, options, *plan)};
+        }
+    }
     if (std::optional<EncodedPdu> single = singlePdu(prepared, number, smscNumber, options))
         return PduSubmission{false, {std::move(*single)}};
 

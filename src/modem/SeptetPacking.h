@@ -24,6 +24,8 @@ class SeptetPacker
 {
 public:
     explicit SeptetPacker(HexBuilder& out) : m_out(out) {}
+    // After a user-data header: the first septet starts fillBits (0 to 6) into the next octet.
+    SeptetPacker(HexBuilder& out, int fillBits) : m_out(out), m_bitCount(fillBits) {}
 
     void push(std::uint8_t septet)
     {

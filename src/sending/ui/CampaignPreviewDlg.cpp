@@ -124,9 +124,8 @@ void CampaignPreviewDlg::onReplace()
     const std::int64_t before = m_preview.parts;
     const int changed = replaceLookalikeCharacters(m_list, m_preview.lookalikes.rows);
     refresh();
-    m_replaced->setText(tr("Replaced in %1 rows: %2 parts fewer")
-                            .arg(changed)
-                            .arg(before - m_preview.parts));
+    m_replaced->setText(
+        tr("Replaced in %1 rows: %2 parts fewer").arg(changed).arg(before - m_preview.parts));
 }
 
 // A store that cannot be written leaves the window working with what was entered.

@@ -138,9 +138,8 @@ TEST_F(WholeFlowTest, ScanTypeImportSendAndExport)
         }
     });
     // The preview of Send goes on as it is.
-    driver.on("CampaignPreviewDlg", [](QWidget* preview) {
-        clickLater(named<QPushButton>(preview, "continueButton"));
-    });
+    driver.on("CampaignPreviewDlg",
+              [](QWidget* preview) { clickLater(named<QPushButton>(preview, "continueButton")); });
     // Every row already carries the composer text: the change question goes on as it is.
     driver.on("CSend_Msg_Info", [](QWidget* question) {
         clickLater(named<QPushButton>(question, "continueButton"));

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "modem/GsmAlphabet.h"
+
+#include <QString>
+#include <QStringView>
+#include <cstdint>
+#include <vector>
+
+// The national language tables of the GSM 7-bit alphabet (3GPP TS 23.038): a locking shift
+// table replaces the default alphabet, a single shift table the extension table reached by the
+// escape septet. A message names the tables it uses in its user-data header.
+
+enum class NationalLanguage : std::uint8_t
+{
+    None = 0, // the default alphabet or extension table
+    Turkish = 1,
+    Spanish = 2, // a single shift table only
+    Portuguese = 3,
+};
+
+struct ShiftTables
+{
+    NationalLanguage locking = NationalLanguage::None;
+    NationalLanguage single = NationalLanguage::None;
+
+    bool isDefault() const
+    {
+        return locking == NationalLanguage::None && single == NationalLanguage::None;
+    }
+    // Octets of the header elements naming the tables: three for each table not the default.
+    int headerOctets() const
+    {
+        return (locking != NationalLanguage::None ? 3 : 0) +
+               (single != NationalLanguage::None ? 3 : 0);
+    }
+    bool operator==(const ShiftTables&) const = default;
+};
+
+// Header element identifiers.
+constexpr std::uint8_t SingleShiftElement = 0x24;
+constexpr std::uint8_t LockingShiftElement = 0x25;
+
+// Every pair of tables a message may use other than the default one, the simpler first.
+std::vector<ShiftTables> nationalTableChoices();
+
+// Septets of one character in the tables: 1 from the locking shift table, 2 (escape and code)
+// from the single shift table, 0 when neither has it.
+int nationalWidth(char16_t c, ShiftTables tables);
+
+// The septets of a text the tables carry whole (check with nationalWidth first); a character
+// they lack goes as "?".
+Septets toNationalSeptets(QStringView text, ShiftTables tables);
+
+// The text a receiver shows for septets read with the tables.
+QString nationalSeptetsToText(const Septets& septets, ShiftTables tables);
