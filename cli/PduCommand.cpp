@@ -54,14 +54,17 @@ int runPduCommand(const QStringList& arguments)
                                            tr("Encode the text as UCS2."));
     const QCommandLineOption flashOption(QStringLiteral("flash"),
                                          tr("Send as a flash message (class 0)."));
-    parser.addOptions({toOption, smscOption, unicodeOption, flashOption});
+    const QCommandLineOption nationalOption(
+        QStringLiteral("national-languages"),
+        tr("With --unicode: use national language tables where they save parts."));
+    parser.addOptions({toOption, smscOption, unicodeOption, flashOption, nationalOption});
     parser.addPositionalArgument(QStringLiteral("TEXT"), tr("The message text."));
 
     if (!parser.parse(arguments))
         return refuse(parser.errorText());
     if (PrintHelpIfAsked(parser, helpOption,
                          tr("Usage: quillon-cli pdu --to NUMBER [--smsc NUMBER] [--unicode] "
-                            "[--flash] TEXT")))
+                            "[--flash] [--national-languages] TEXT")))
         return 0;
     const QString number = parser.value(toOption);
     if (!parser.isSet(toOption))
@@ -78,6 +81,7 @@ int runPduCommand(const QStringList& arguments)
     PduOptions options;
     options.unicode = parser.isSet(unicodeOption);
     options.flash = parser.isSet(flashOption);
+    options.nationalLanguages = parser.isSet(nationalOption);
     ConcatReferenceCounter references;
     const std::optional<PduSubmission> submission =
         encodeMessagePdus(texts.front(), number, smsc, references.next(), options);

@@ -47,6 +47,8 @@ struct PreviewOptions
                                tr("Replace look-alike characters first, in the rows that then "
                                   "go whole in the GSM alphabet.")};
     QCommandLineOption unicode{"unicode", tr("Enable non-English (Unicode) characters.")};
+    QCommandLineOption national{"national-languages",
+                                tr("Use national language tables where they save parts.")};
     QCommandLineOption fast{"fast", tr("Send as fast as each modem answers.")};
     QCommandLineOption modems{"modems", tr("Number of modems sharing the rows (default 1)."),
                               tr("N"), QStringLiteral("1")};
@@ -79,8 +81,8 @@ int runPreviewCommand(const QStringList& arguments)
     const QCommandLineOption help = parser.addHelpOption();
     const PreviewOptions o;
     parser.addOptions({o.file, o.message, o.sheet, o.numberColumn, o.messageColumn, o.price,
-                       o.replace, o.unicode, o.fast, o.modems, o.textMode, o.quota, o.pauseEvery,
-                       o.pauseFor});
+                       o.replace, o.unicode, o.national, o.fast, o.modems, o.textMode, o.quota,
+                       o.pauseEvery, o.pauseFor});
     if (!parser.parse(arguments))
         return refuse(parser.errorText());
     if (PrintHelpIfAsked(parser, help,
@@ -130,6 +132,7 @@ int runPreviewCommand(const QStringList& arguments)
     }
     PreviewSettings preview;
     preview.unicode = parser.isSet(o.unicode);
+    preview.nationalLanguages = parser.isSet(o.national);
     preview.pacing = previewPacingOf(parser.isSet(o.fast), parser.isSet(o.pauseEvery),
                                      parser.value(o.pauseEvery), parser.value(o.pauseFor));
     for (int i = 1; i <= *modemCount; ++i)

@@ -82,6 +82,9 @@ SendCommandOptions SendCommandOptions::declare(QCommandLineParser& parser)
     o.type = QCommandLineOption("type", tr("Message type: standard or notification (flash)."),
                                 tr("TYPE"), "standard");
     o.unicode = QCommandLineOption("unicode", tr("Enable non-English (Unicode) characters."));
+    o.nationalLanguages = QCommandLineOption(
+        "national-languages",
+        tr("Use national language tables where they save parts (PDU mode, with --unicode)."));
     o.fast = QCommandLineOption(
         "fast", tr("Send as fast as each modem answers (no designed waits beyond its answer)."));
     o.deliveryReports = QCommandLineOption(
@@ -123,7 +126,7 @@ SendCommandOptions SendCommandOptions::declare(QCommandLineParser& parser)
                        o.quota,          o.type,       o.unicode,  o.nonGsm,  o.skipDuplicates,
                        o.exclusionRules, o.pauseEvery, o.pauseFor, o.retries, o.saveSentItems,
                        o.saveTemplates,  o.clockFactor});
-    parser.addOptions({o.fast, o.resendUnconfirmed});
+    parser.addOptions({o.fast, o.resendUnconfirmed, o.nationalLanguages});
     parser.addOptions({o.deliveryReports, o.waitReports});
     o.resume = QCommandLineOption(
         "resume", tr("Take up the run that stopped without reaching its end (a crash, a power "
@@ -208,6 +211,7 @@ QString SendSettings::read(const QCommandLineParser& parser, const SendCommandOp
         return tr("--type is standard or notification.");
     flash = type == u"notification";
     unicode = parser.isSet(o.unicode);
+    nationalLanguages = parser.isSet(o.nationalLanguages);
     fast = parser.isSet(o.fast);
     deliveryReports = parser.isSet(o.deliveryReports);
     if (parser.isSet(o.waitReports)) {
@@ -315,6 +319,7 @@ SendSession::SendSession(const SendSettings& settings, const DataFolder& data, c
     m_options.quotaManagement = !settings.quotas.isEmpty();
     m_sendOptions.setFlash(settings.flash);
     m_sendOptions.setUnicode(settings.unicode);
+    m_sendOptions.setNationalLanguages(settings.nationalLanguages);
     m_sendOptions.setFast(settings.fast);
     m_sendOptions.setDeliveryReports(settings.deliveryReports);
     m_state.setPauseTexts(settings.pauseEvery, settings.pauseFor);

@@ -46,6 +46,7 @@ struct SendCommandOptions
     QCommandLineOption quota{"quota"};
     QCommandLineOption type{"type"};
     QCommandLineOption unicode{"unicode"};
+    QCommandLineOption nationalLanguages{"national-languages"};
     QCommandLineOption fast{"fast"};
     QCommandLineOption deliveryReports{"delivery-reports"};
     QCommandLineOption waitReports{"wait-reports"};
@@ -82,6 +83,7 @@ struct SendSettings
     QMap<int, int> quotas;    // port to manual quota
     bool flash = false;
     bool unicode = false;
+    bool nationalLanguages = false;
     bool fast = false;
     bool deliveryReports = false;
     int waitReportsSeconds = 0; // after the run, how long to wait for outstanding reports

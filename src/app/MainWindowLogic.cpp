@@ -143,6 +143,7 @@ PreviewSettings MainWindowLogic::previewSettings()
 {
     PreviewSettings settings;
     settings.unicode = m_options.unicode;
+    settings.nationalLanguages = m_options.nationalLanguages;
     settings.pacing = previewPacingOf(m_options.fastSending, m_options.delayedDelivery,
                                       m_options.pauseEvery, m_options.pauseFor);
     settings.modems = previewModemsOf(m_session.devices(), m_options.quotaManagement);

@@ -52,6 +52,7 @@ void PublishOptions(const MainWindowOptions& options, RunOptions& run, SendOptio
     send.setUnicode(options.unicode);
     send.setFast(options.fastSending);
     send.setDeliveryReports(options.deliveryReports);
+    send.setNationalLanguages(options.nationalLanguages);
     run.skipDuplicates = options.skipDuplicates;
     run.useExclusionRules = options.useExclusionRules;
     run.delayedDelivery = options.delayedDelivery;

@@ -23,6 +23,7 @@ struct MainWindowOptions
     QString pauseFor;               // "for" T
     bool fastSending = false;       // "Send as fast as each modem answers"
     bool deliveryReports = false;   // "Request delivery reports"
+    bool nationalLanguages = false; // "Use national language tables where they save parts"
     bool retriesOn = false;         // "Retry attempts on Failed SMS"
     QString retryCount;             // "1" to "10"
     bool useExclusionRules = false; // "Use Exclusion Rules"

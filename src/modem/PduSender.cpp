@@ -55,9 +55,9 @@ SubmissionOutcome SendPduStreamMode(ModemChannel& port, const SendRequest& reque
     sendCommand(port, "AT+CSMS=0\r");
     sendCommand(port, "AT+CMGF=0\r");
 
-    const std::optional<PduSubmission> submission =
-        encodeMessagePdus(request.text, request.number, request.customSmsc, reference,
-                          {true, flags.flash, flags.unicode, flags.deliveryReports});
+    const std::optional<PduSubmission> submission = encodeMessagePdus(
+        request.text, request.number, request.customSmsc, reference,
+        {true, flags.flash, flags.unicode, flags.deliveryReports, flags.nationalLanguages});
     // Past 255 parts a concatenation header cannot count them; no editor lets a text get there.
     if (!submission)
         RaiseModemError(QStringLiteral("+CMS ERROR: 500"));

@@ -23,15 +23,19 @@ public:
     void setFast(bool on) { m_fast = on; }
     // "Request delivery reports": every submission asks the network for a status report.
     void setDeliveryReports(bool on) { m_deliveryReports = on; }
+    // "Use national language tables where they save parts" (PDU mode only).
+    void setNationalLanguages(bool on) { m_nationalLanguages = on; }
 
     bool flash() const { return m_flash; }
     bool unicode() const { return m_unicode; }
     bool fast() const { return m_fast; }
     bool deliveryReports() const { return m_deliveryReports; }
+    bool nationalLanguages() const { return m_nationalLanguages; }
 
 private:
     std::atomic<bool> m_flash{false};
     std::atomic<bool> m_unicode{false};
     std::atomic<bool> m_fast{false};
     std::atomic<bool> m_deliveryReports{false};
+    std::atomic<bool> m_nationalLanguages{false};
 };

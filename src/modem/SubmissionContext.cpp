@@ -9,7 +9,7 @@ MessageFlags messageFlagsFor(const SendRequest& request, const SubmissionContext
     if (request.plainOptions != 0 || !context.options)
         return {};
     return {context.options->flash(), context.options->unicode(),
-            context.options->deliveryReports()};
+            context.options->deliveryReports(), context.options->nationalLanguages()};
 }
 
 bool sendsFast(const SubmissionContext& context)

@@ -43,6 +43,7 @@ struct MessageFlags
     bool flash = false;
     bool unicode = false;
     bool deliveryReports = false;
+    bool nationalLanguages = false;
 };
 
 // The main window's options at this moment, or both off for a plain-options request.

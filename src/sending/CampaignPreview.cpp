@@ -139,8 +139,10 @@ CampaignPreview previewCampaign(int rowCount, const std::function<const Recipien
         settings.modems.isEmpty() ? QList<PreviewModem>{PreviewModem{}} : settings.modems;
     loads.reserve(static_cast<std::size_t>(modems.size()));
     for (const PreviewModem& modem : modems)
-        loads.push_back({modem, CountCache({settings.unicode, modem.messageMode == 2}),
-                         ModemShare{modem.label}});
+        loads.push_back(
+            {modem,
+             CountCache({settings.unicode, modem.messageMode == 2, settings.nationalLanguages}),
+             ModemShare{modem.label}});
 
     CampaignPreview preview;
     preview.rows = rowCount;

@@ -36,7 +36,8 @@ struct PreviewPacing
 
 struct PreviewSettings
 {
-    bool unicode = false; // "Enable non-English (Unicode) characters support"
+    bool unicode = false;           // "Enable non-English (Unicode) characters support"
+    bool nationalLanguages = false; // "Use national language tables where they save parts"
     PreviewPacing pacing;
     QList<PreviewModem> modems; // empty: one modem in PDU mode without a quota
 };

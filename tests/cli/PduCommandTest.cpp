@@ -6,7 +6,7 @@ namespace {
 
 TEST(CliHelpTest, EverySubcommandLaysOutItsHelpOneWay)
 {
-    for (const char* command : {"pdu", "info", "send-one", "import", "scan", "send"}) {
+    for (const char* command : {"pdu", "info", "send-one", "import", "scan", "send", "preview"}) {
         SCOPED_TRACE(command);
         const CliRun run = runCli({command, "--help"});
         EXPECT_EQ(run.exitCode, 0);
@@ -94,3 +94,17 @@ TEST(PduCommandTest, RefusesBadInputWithExitCode2)
 }
 
 } // namespace
+
+TEST(PduCommandTest, NationalLanguageTablesWhereTheySaveParts)
+{
+    const QString turkish = QString(100, u'\u0131');
+    const CliRun ucs2 = runCli({"pdu", "--to", "+441234567890", "--unicode", turkish});
+    EXPECT_EQ(ucs2.out.count(u'\n'), 2) << "two UCS2 parts";
+    const CliRun national =
+        runCli({"pdu", "--to", "+441234567890", "--unicode", "--national-languages", turkish});
+    ASSERT_EQ(national.exitCode, 0) << national.err.toStdString();
+    const QStringList lines = national.out.trimmed().split(u'\n');
+    ASSERT_EQ(lines.size(), 1);
+    // One message with a header (0x51), GSM coding, 105 septets, the Turkish locking shift.
+    EXPECT_TRUE(lines[0].contains(QLatin1String("00008F6903250101"))) << lines[0].toStdString();
+}

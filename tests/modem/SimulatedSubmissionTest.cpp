@@ -253,6 +253,33 @@ QList<QByteArray> textTranscript(const QByteArray& csmp, const QList<QByteArray>
                              "AT+CMEE=1\r", "AT+CSCA=\"+447785016005\",145\r"};
 }
 
+// "Use national language tables where they save parts": PDU mode sends a Turkish text in the
+// Turkish tables, in two parts in place of UCS2's four; text mode, which has no header to name
+// them in, keeps UCS2.
+TEST_F(SimulatedSubmissionTest, NationalLanguageTablesGoOnTheAirInPduModeOnly)
+{
+    startModem();
+    options.setUnicode(true);
+    options.setNationalLanguages(true);
+    const QString text =
+        QStringLiteral("\u0130stanbul'da bulu\u015Fal\u0131m, \u011Fece. ").repeated(8);
+    const std::size_t before = air().size();
+    EXPECT_EQ(send(Mode::Pdu, text), SubmissionOutcome::Sent);
+    const std::vector<sim::AirMessage> all = air();
+    const std::vector<sim::AirMessage> sent(all.begin() + qsizetype(before), all.end());
+    ASSERT_EQ(sent.size(), 2u);
+    EXPECT_EQ(airText(sent), text);
+    for (const sim::AirMessage& message : sent) {
+        EXPECT_EQ(message.dcs, 0);
+        EXPECT_TRUE(message.pdu.contains(QLatin1String("240101"))) << "the Turkish single shift";
+    }
+
+    const std::size_t textBefore = air().size();
+    EXPECT_EQ(send(Mode::Text, text), SubmissionOutcome::Sent);
+    ASSERT_GT(air().size(), textBefore);
+    EXPECT_EQ(air().back().dcs, 8);
+}
+
 // With the Unicode option on, a text the GSM alphabet covers still goes as GSM text, in a
 // character set that carries all of it. The cases run in order on one modem, which keeps the
 // set the case before chose.

@@ -327,7 +327,8 @@ void CKORV_QuillonDlg::refreshTotal()
 void CKORV_QuillonDlg::refreshCharacters()
 {
     m_characters->setText(UpdateCharacterCount(m_composer->text()));
-    m_parts->setText(ComposerPartsText(m_composer->text(), m_logic->options().unicode));
+    m_parts->setText(ComposerPartsText(m_composer->text(), m_logic->options().unicode,
+                                       m_logic->options().nationalLanguages));
     const QString warning =
         ComposerCharacterWarning(m_composer->text(), m_logic->options().unicode);
     m_characterWarning->setText(warning);

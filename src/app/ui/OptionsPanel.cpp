@@ -46,6 +46,11 @@ OptionsPanel::OptionsPanel(QWidget* parent)
     m_unicode = addCheck(tr("Enable non-English (Unicode) characters support"),
                          tr("Send the text as UCS2, so every script can be used; a message then "
                             "holds 70 characters instead of 160."));
+    m_national = addCheck(tr("Use national language tables where they save parts"),
+                          tr("In PDU mode, a Unicode text that the Turkish, Spanish or "
+                             "Portuguese tables of the GSM alphabet carry goes in those tables "
+                             "when that takes fewer messages; phones without them may show some "
+                             "letters wrongly."));
     m_skipDuplicates = addCheck(tr("Skip Duplicate Numbers"),
                                 tr("Refuse a number that is already in the list, and send to "
                                    "every number only once."));
@@ -107,6 +112,7 @@ MainWindowOptions OptionsPanel::options() const
     MainWindowOptions o;
     o.messageType = chosen(m_messageType);
     o.unicode = m_unicode->isChecked();
+    o.nationalLanguages = m_national->isChecked();
     o.skipDuplicates = m_skipDuplicates->isChecked();
     o.delayedDelivery = m_delayed->isChecked();
     o.pauseEvery = chosen(m_pauseEvery);
@@ -127,6 +133,7 @@ void OptionsPanel::showOptions(const MainWindowOptions& o)
     m_showing = true;
     choose(m_messageType, o.messageType);
     m_unicode->setChecked(o.unicode);
+    m_national->setChecked(o.nationalLanguages);
     m_skipDuplicates->setChecked(o.skipDuplicates);
     m_delayed->setChecked(o.delayedDelivery);
     choose(m_pauseEvery, o.pauseEvery);

@@ -23,6 +23,7 @@ public:
 
     QComboBox* messageType() const { return m_messageType; }
     QCheckBox* unicode() const { return m_unicode; }
+    QCheckBox* nationalLanguages() const { return m_national; }
     QCheckBox* skipDuplicates() const { return m_skipDuplicates; }
     QCheckBox* delayedDelivery() const { return m_delayed; }
     QComboBox* pauseEvery() const { return m_pauseEvery; }
@@ -46,6 +47,7 @@ private:
 
     QComboBox* m_messageType;
     QCheckBox* m_unicode;
+    QCheckBox* m_national;
     QCheckBox* m_skipDuplicates;
     QCheckBox* m_delayed;
     QComboBox* m_pauseEvery;

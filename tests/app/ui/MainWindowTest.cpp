@@ -409,6 +409,12 @@ TEST_F(MainWindowTest, ComposerShowsItsPartsAndThePreviewOpensFromTheWindow)
     EXPECT_EQ(parts->text(), "1 SMS, GSM 7-bit") << "sent with the nearest GSM letters";
     window.optionsPanel()->unicode()->setChecked(true);
     EXPECT_EQ(parts->text(), "1 SMS, UCS2");
+    window.composer()->setPlainText(QString(100, u'\u0131'));
+    EXPECT_EQ(parts->text(), "2 SMS, UCS2");
+    window.optionsPanel()->nationalLanguages()->setChecked(true);
+    ASSERT_TRUE(window.logic().options().nationalLanguages);
+    EXPECT_TRUE(window.session().sendOptions().nationalLanguages());
+    EXPECT_EQ(parts->text(), "1 SMS, GSM 7-bit with national tables");
 
     addRows({"5550001"});
     EXPECT_EQ(closingModals([&] { button("previewButton")->click(); }),
