@@ -414,7 +414,7 @@ QString SendSession::resolveNonGsmRows(QTextStream& err)
 {
     if (m_settings.unicode)
         return {};
-    const NonGsmRows found = findNonGsmRows(m_recipients);
+    const NonGsmRows found = findNonGsmRows(m_recipients, m_settings.nationalLanguages);
     if (found.isEmpty())
         return {};
     const QString rows = describeNonGsmRows(found);

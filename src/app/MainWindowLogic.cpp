@@ -136,7 +136,8 @@ SendInputs MainWindowLogic::sendInputs(const QString& numberBox, const QString& 
             m_options.delayedDelivery,
             m_options.retriesOn,
             m_options.retryCount,
-            m_options.unicode};
+            m_options.unicode,
+            m_options.nationalLanguages};
 }
 
 PreviewSettings MainWindowLogic::previewSettings()

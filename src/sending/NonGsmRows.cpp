@@ -14,10 +14,11 @@ QString tr(const char* text)
     return QCoreApplication::translate("NonGsmRows", text);
 }
 
-int partCount(const QString& text, const QString& number, bool unicode)
+int partCount(const QString& text, const QString& number, bool unicode, bool nationalLanguages)
 {
     PduOptions options;
     options.unicode = unicode;
+    options.nationalLanguages = nationalLanguages;
     const auto submission = encodeMessagePdus(text, number, QString(), 0, options);
     return submission ? static_cast<int>(submission->pdus.size()) : MaxConcatenatedParts + 1;
 }
@@ -32,7 +33,7 @@ QString firstOf(const QStringList& items, int count, const QString& separator)
 
 } // namespace
 
-NonGsmRows findNonGsmRows(const RecipientList& list)
+NonGsmRows findNonGsmRows(const RecipientList& list, bool nationalLanguages)
 {
     NonGsmRows found;
     for (int i = 0; i < list.count(); ++i) {
@@ -45,8 +46,8 @@ NonGsmRows findNonGsmRows(const RecipientList& list)
             if (!found.characters.contains(character))
                 found.characters.append(character);
         found.unknown += replaceWithNearestGsm(row.Message).unknown;
-        found.gsmParts += partCount(row.Message, row.Number, false);
-        found.unicodeParts += partCount(row.Message, row.Number, true);
+        found.gsmParts += partCount(row.Message, row.Number, false, false);
+        found.unicodeParts += partCount(row.Message, row.Number, true, nationalLanguages);
     }
     return found;
 }

@@ -21,7 +21,9 @@ struct NonGsmRows
     bool isEmpty() const { return rows.isEmpty(); }
 };
 
-NonGsmRows findNonGsmRows(const RecipientList& list);
+// With nationalLanguages the Unicode count is that of PDU mode with the national language
+// tables where they save parts.
+NonGsmRows findNonGsmRows(const RecipientList& list, bool nationalLanguages = false);
 
 // What the user does about such rows.
 enum class NonGsmChoice

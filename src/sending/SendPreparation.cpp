@@ -54,7 +54,7 @@ std::optional<DeviceCheckPlan> SendPreparation::send(const SendInputs& inputs)
 
     if (!devicesSelected(quotaPath) || !checksPass(inputs) ||
         (m_deps.previewStep && !m_deps.previewStep()) || !composerQuestion(inputs.composer) ||
-        !nonGsmQuestion(inputs.unicode))
+        !nonGsmQuestion(inputs))
         return std::nullopt;
     reloadLists();
     closeSlots(quotaPath);
@@ -152,11 +152,11 @@ bool SendPreparation::composerQuestion(const QString& composer)
 
 // After the composer question, which may write the composer text into the rows: the rows are
 // then as they will be sent.
-bool SendPreparation::nonGsmQuestion(bool unicode)
+bool SendPreparation::nonGsmQuestion(const SendInputs& inputs)
 {
-    if (unicode)
+    if (inputs.unicode)
         return true;
-    const NonGsmRows found = findNonGsmRows(m_deps.recipients);
+    const NonGsmRows found = findNonGsmRows(m_deps.recipients, inputs.nationalLanguages);
     if (found.isEmpty())
         return true;
     switch (askAboutNonGsmRows(m_deps.prompter, found)) {

@@ -39,8 +39,9 @@ struct SendInputs
     QString pauseFor;   // "for" list text
     bool delayedDelivery = false;
     bool retriesOn = false;
-    QString retryCount;   // "1" to "10"
-    bool unicode = false; // "Enable non-English (Unicode) characters support"
+    QString retryCount;             // "1" to "10"
+    bool unicode = false;           // "Enable non-English (Unicode) characters support"
+    bool nationalLanguages = false; // "Use national language tables where they save parts"
 };
 
 // The devices the preparation thread probes.
@@ -134,7 +135,7 @@ private:
     bool devicesSelected(bool quotaPath);
     bool checksPass(const SendInputs& inputs);
     bool composerQuestion(const QString& composer);
-    bool nonGsmQuestion(bool unicode);
+    bool nonGsmQuestion(const SendInputs& inputs);
     void reloadLists();
     void closeSlots(bool quotaPath);
     bool refuse(const QString& text, Focus focus);

@@ -383,3 +383,20 @@ TEST_F(SendPreparationTest, ThePreviewComesAfterTheChecksAndBeforeTheComposerQue
     EXPECT_EQ(previewAt, (std::vector<int>{0, 0}));
     EXPECT_EQ(question.asked, 1);
 }
+
+TEST_F(SendPreparationTest, TheUnicodeCountOfTheQuestionUsesTheNationalTablesWhenOn)
+{
+    list.clear();
+    list.insertRecipient(0, {"0700", QString(100, u'\u0131')});
+    for (const bool national : {false, true}) {
+        SCOPED_TRACE(national);
+        inputs.nationalLanguages = national;
+        prompter.choice(2); // back to the list
+        EXPECT_FALSE(sendThrough());
+        ASSERT_FALSE(prompter.shown().isEmpty());
+        EXPECT_TRUE(prompter.shown().last().text.contains(
+            national ? "these rows take 1 SMS in place of 1."
+                     : "these rows take 2 SMS in place of 1."))
+            << prompter.shown().last().text.toStdString();
+    }
+}
