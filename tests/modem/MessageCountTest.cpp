@@ -175,3 +175,48 @@ TEST(CountMessageTest, AgreesWithTheEncoderOverRandomTexts)
             break;
     }
 }
+
+TEST(CountMessageTest, BoundariesWithNationalLanguageTables)
+{
+    using L = NationalLanguage;
+    const QString dotless = QStringLiteral("\u0131"); // Turkish locking table
+    const QString acute = QStringLiteral("\u00E1");   // Spanish single shift table
+    const struct
+    {
+        const char* name;
+        QString text;
+        int parts;
+        ShiftTables tables;
+        int units;
+    } cases[] = {
+        // One header element: 5 septets with its fill bits, 155 left.
+        {"155 septets, one element", dotless.repeated(155), 1, {L::Turkish, L::None}, 155},
+        {"156 septets, one element", dotless.repeated(156), 2, {L::Turkish, L::None}, 156},
+        // A long message: 12 header septets, 148 a part.
+        {"two full parts", dotless.repeated(296), 2, {L::Turkish, L::None}, 296},
+        {"one septet more", dotless.repeated(297), 3, {L::Turkish, L::None}, 297},
+        // Two elements: 8 header septets, 152 left; the escape pair counts two.
+        {"152 septets, two elements",
+         dotless.repeated(150) + acute,
+         1,
+         {L::Turkish, L::Spanish},
+         152},
+        {"153 septets, two elements",
+         dotless.repeated(151) + acute,
+         2,
+         {L::Turkish, L::Spanish},
+         153},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const MessageCount count = countMessage(c.text, Mobile, {true, false, true});
+        EXPECT_EQ(count.encoding, MessageEncoding::Gsm7);
+        EXPECT_EQ(count.parts, c.parts);
+        EXPECT_EQ(count.tables, c.tables);
+        EXPECT_EQ(count.units, c.units);
+        const auto pdus =
+            encodeMessagePdus(c.text, Mobile, QString(), 1, {true, false, true, false, true});
+        ASSERT_TRUE(pdus.has_value());
+        EXPECT_EQ(static_cast<int>(pdus->pdus.size()), c.parts);
+    }
+}
