@@ -177,15 +177,20 @@ QWidget* CKORV_QuillonDlg::buildComposerArea()
     m_composerAccess = std::make_unique<PlainTextComposer>(*m_composer);
     layout->addWidget(m_composer, 1);
 
-    auto* row = new QHBoxLayout;
+    // The counts on a line of their own: beside the buttons a narrow composer would squeeze
+    // them out of sight.
+    auto* counts = new QHBoxLayout;
     m_characters = new QLabel(box);
     m_characters->setMinimumWidth(1);
-    row->addWidget(m_characters);
+    counts->addWidget(m_characters);
     m_parts = new QLabel(box);
     m_parts->setObjectName(QStringLiteral("composerParts"));
     m_parts->setMinimumWidth(1);
     m_parts->setToolTip(tr("The SMS this text takes in PDU mode, and their alphabet."));
-    row->addWidget(m_parts);
+    counts->addWidget(m_parts, 1);
+    layout->addLayout(counts);
+
+    auto* row = new QHBoxLayout;
     row->addStretch();
     row->addWidget(commandButton("viewTemplatesButton", tr("View Templates"),
                                  "document-open-recent", QStyle::SP_FileDialogListView,

@@ -192,8 +192,8 @@ TEST_F(ScreenshotTour, DISABLED_EveryWindow)
     named<QPushButton>(window.get(), "sendButton")->click();
     processUntil([this] { return shot.count("sending") && !QApplication::activeModalWidget(); });
 
-    for (const char* name :
-         {"main-window", "connection-wizard", "device-settings", "connection-test", "sending"})
+    for (const char* name : {"main-window", "connection-wizard", "device-settings",
+                             "connection-test", "campaign-preview", "sending"})
         EXPECT_TRUE(shot.count(name)) << name;
     std::cout << "Pictured:";
     for (const QString& name : shot)
