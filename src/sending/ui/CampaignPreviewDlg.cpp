@@ -1,6 +1,7 @@
 #include "sending/ui/CampaignPreviewDlg.h"
 
 #include "recipients/RecipientList.h"
+#include "widgets/BackgroundJob.h"
 
 #include <QCheckBox>
 #include <QDoubleValidator>
@@ -10,6 +11,14 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <vector>
+
+namespace {
+
+// A longer list is counted off the UI thread, behind the wait pop-up.
+constexpr int RowsCountedInline = 20000;
+
+} // namespace
 
 CampaignPreviewDlg::CampaignPreviewDlg(RecipientList& list, PreviewSettings settings,
                                        const PreviewChoiceStore& store, bool sendStep,
@@ -103,7 +112,24 @@ QString CampaignPreviewDlg::replacementText() const
 
 void CampaignPreviewDlg::refresh()
 {
-    m_preview = previewCampaign(m_list, m_settings);
+    if (m_list.count() <= RowsCountedInline) {
+        m_preview = previewCampaign(m_list, m_settings);
+    } else {
+        // The rows as they are now: the count runs on its own thread and reads only these.
+        std::vector<RecipientRow> rows;
+        rows.reserve(static_cast<std::size_t>(m_list.count()));
+        for (int i = 0; i < m_list.count(); ++i)
+            rows.push_back(m_list.at(i));
+        const PreviewSettings settings = m_settings;
+        CampaignPreview counted;
+        RunBackgroundJobAndWait(isVisible() ? this : parentWidget(), [&rows, &settings, &counted] {
+            counted = previewCampaign(
+                static_cast<int>(rows.size()),
+                [&rows](int i) -> const RecipientRow& { return rows[static_cast<std::size_t>(i)]; },
+                settings);
+        });
+        m_preview = std::move(counted);
+    }
     m_summary->setText(summaryText());
     m_replace->setEnabled(!m_preview.lookalikes.rows.isEmpty());
 }

@@ -90,3 +90,14 @@ TEST_F(CampaignPreviewDlgTest, AsASendStepContinueGoesOnAndCancelStops)
                   QString(name) == "continueButton" ? QDialog::Accepted : QDialog::Rejected);
     }
 }
+
+TEST_F(CampaignPreviewDlgTest, ALongListIsCountedOffTheUiThread)
+{
+    std::vector<RecipientRow> rows(25000, RecipientRow{"+447700900003", "hi"});
+    list.insertRecipients(0, std::move(rows));
+    QWidget parent;
+    const CampaignPreviewDlg dialog(list, settings, store, true, &parent);
+    EXPECT_EQ(dialog.preview().rows, 25002);
+    EXPECT_EQ(dialog.preview().parts, 25003);
+    EXPECT_TRUE(parent.isEnabled()) << "enabled again after the count";
+}
