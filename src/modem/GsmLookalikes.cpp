@@ -158,11 +158,15 @@ GsmReplacement replaceWithNearestGsm(const QString& text)
     const QString composed = text.normalized(QString::NormalizationForm_C);
     GsmReplacement result;
     result.text.reserve(composed.size());
+    const QStringView view(composed);
     for (qsizetype i = 0; i < composed.size();) {
-        // Most characters of such a text are GSM ones: kept without building a string each.
-        if (const QChar c = composed.at(i); isGsmCharacter(c.unicode())) {
-            result.text.append(c);
-            ++i;
+        // Most characters of such a text are GSM ones: kept a run at a time.
+        qsizetype end = i;
+        while (end < composed.size() && isGsmCharacter(view[end].unicode()))
+            ++end;
+        if (end > i) {
+            result.text.append(view.mid(i, end - i));
+            i = end;
             continue;
         }
         const char32_t character = codePointAt(composed, i);

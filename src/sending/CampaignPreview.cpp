@@ -27,7 +27,9 @@ struct LookalikeCount
     int gsmParts = 0;
 };
 
-LookalikeCount lookalikeCountOf(const RecipientRow& row, bool textMode)
+// gsmParts: the row's count without the Unicode option when known, which is that of the
+// replaced text whenever every character has a near one.
+LookalikeCount lookalikeCountOf(const RecipientRow& row, bool textMode, std::optional<int> gsmParts)
 {
     LookalikeCount count;
     const std::optional<QString> replaced = replaceLookalikes(row.Message);
@@ -36,7 +38,8 @@ LookalikeCount lookalikeCountOf(const RecipientRow& row, bool textMode)
     count.replaceable = true;
     count.characters = nonGsmCharacters(row.Message);
     count.ucs2Parts = countMessage(row.Message, row.Number, {true, textMode}).parts;
-    count.gsmParts = countMessage(*replaced, row.Number, {false, textMode}).parts;
+    count.gsmParts =
+        gsmParts ? *gsmParts : countMessage(*replaced, row.Number, {false, textMode}).parts;
     return count;
 }
 
@@ -65,7 +68,9 @@ public:
     const LookalikeCount& lookalikes(const RecipientRow& row)
     {
         if (!m_lookalikes)
-            m_lookalikes = lookalikeCountOf(row, m_options.textMode);
+            m_lookalikes =
+                lookalikeCountOf(row, m_options.textMode,
+                                 m_options.unicode ? std::nullopt : std::optional(m_count.parts));
         return *m_lookalikes;
     }
 
