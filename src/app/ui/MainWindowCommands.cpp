@@ -149,6 +149,7 @@ bool CKORV_QuillonDlg::showPreview(bool sendStep)
     const PreviewChoiceStore store(m_app.dataFolder());
     CampaignPreviewDlg dialog(m_session.recipients(), m_logic->previewSettings(), store, sendStep,
                               this);
+    dialog.setSelectedRows(m_list->selectedRows());
     return dialog.exec() == QDialog::Accepted;
 }
 

@@ -60,6 +60,10 @@ CampaignPreviewDlg::CampaignPreviewDlg(RecipientList& list, PreviewSettings sett
     m_replaced->setObjectName(QStringLiteral("replacedText"));
     replaceRow->addWidget(m_replaced, 1);
     layout->addLayout(replaceRow);
+    m_selectedOnly = new QCheckBox(this);
+    m_selectedOnly->setObjectName(QStringLiteral("selectedRowsOnly"));
+    m_selectedOnly->setHidden(true);
+    layout->addWidget(m_selectedOnly);
 
     m_dontShow = new QCheckBox(tr("Don't show again"), this);
     m_dontShow->setObjectName(QStringLiteral("dontShowAgain"));
@@ -145,10 +149,20 @@ void CampaignPreviewDlg::onDontShowAgain(bool ticked)
     save();
 }
 
+void CampaignPreviewDlg::setSelectedRows(QList<int> rows)
+{
+    m_selected = std::move(rows);
+    m_selectedOnly->setText(tr("Only the selected rows (%1)").arg(m_selected.size()));
+    m_selectedOnly->setHidden(m_selected.isEmpty());
+}
+
 void CampaignPreviewDlg::onReplace()
 {
     const std::int64_t before = m_preview.parts;
-    const int changed = replaceLookalikeCharacters(m_list, m_preview.lookalikes.rows);
+    QList<int> rows = m_preview.lookalikes.rows;
+    if (m_selectedOnly->isChecked())
+        rows.removeIf([this](int row) { return !m_selected.contains(row); });
+    const int changed = replaceLookalikeCharacters(m_list, rows);
     refresh();
     m_replaced->setText(
         tr("Replaced in %1 rows: %2 parts fewer").arg(changed).arg(before - m_preview.parts));

@@ -23,6 +23,10 @@ public:
     CampaignPreviewDlg(RecipientList& list, PreviewSettings settings,
                        const PreviewChoiceStore& store, bool sendStep, QWidget* parent = nullptr);
 
+    // The rows selected in the list: "Only the selected rows" then limits the replacement to
+    // them.
+    void setSelectedRows(QList<int> rows);
+
     const CampaignPreview& preview() const { return m_preview; }
     QString summaryText() const;
     QString replacementText() const;
@@ -44,4 +48,6 @@ private:
     QPushButton* m_replace = nullptr;
     QLabel* m_replaced = nullptr;
     QCheckBox* m_dontShow = nullptr;
+    QCheckBox* m_selectedOnly = nullptr;
+    QList<int> m_selected;
 };

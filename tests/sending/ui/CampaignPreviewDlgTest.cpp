@@ -101,3 +101,19 @@ TEST_F(CampaignPreviewDlgTest, ALongListIsCountedOffTheUiThread)
     EXPECT_EQ(dialog.preview().parts, 25003);
     EXPECT_TRUE(parent.isEnabled()) << "enabled again after the count";
 }
+
+TEST_F(CampaignPreviewDlgTest, TheReplacementCanKeepToTheSelectedRows)
+{
+    list.insertRecipient(2, {"+447700900004", QStringLiteral("y").repeated(100) + "\u2019s"});
+    CampaignPreviewDlg dialog(list, settings, store, false);
+    auto* selectedOnly = child<QCheckBox>(dialog, "selectedRowsOnly");
+    EXPECT_TRUE(selectedOnly->isHidden()) << "nothing selected";
+    dialog.setSelectedRows({2});
+    EXPECT_FALSE(selectedOnly->isHidden());
+    EXPECT_EQ(selectedOnly->text(), "Only the selected rows (1)");
+    selectedOnly->setChecked(true);
+    child<QPushButton>(dialog, "replaceLookalikesButton")->click();
+    EXPECT_EQ(list.at(2).Message, QStringLiteral("y").repeated(100) + "'s");
+    EXPECT_EQ(list.at(0).Message, QStringLiteral("x").repeated(100) + "\u2019s") << "not selected";
+    EXPECT_EQ(dialog.replacementText(), "Replaced in 1 rows: 1 parts fewer");
+}
