@@ -7,8 +7,8 @@
 #include "base/Prompter.h"
 #include "exports/ExportServices.h"
 #include "recipients/LoadFileMsg.h"
-#include "stores/DataFolder.h"
 #include "sending/PreviewInputs.h"
+#include "stores/DataFolder.h"
 #include "stores/PreviewChoiceStore.h"
 
 #include <QFileInfo>
