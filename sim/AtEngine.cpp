@@ -211,14 +211,23 @@ void AtEngine::scheduleReport(const AirMessage& message)
     m_state.comingReports.push_back(std::move(report));
 }
 
+void AtEngine::receiveControlLine(const QString& line)
+{
+    for (InboxEntry& entry : inboxEntriesFor(line, m_state.smsc, m_state.nextInboundReference,
+                                             QDateTime::currentDateTime()))
+        m_state.receive(std::move(entry));
+}
+
 std::optional<int> AtEngine::msUntilNextReport() const
 {
+    // A report or indication waits while a command line or a message body is being typed.
+    const bool busy = m_mode == InputMode::Body || !m_line.isEmpty();
+    if (!m_state.pendingIndications.isEmpty())
+        return busy ? 20 : 0;
     if (m_state.comingReports.empty())
         return std::nullopt;
     const auto left = std::chrono::ceil<std::chrono::milliseconds>(
         m_state.comingReports.front().due - std::chrono::steady_clock::now());
-    // A report waits while a command line or a message body is being typed.
-    const bool busy = m_mode == InputMode::Body || !m_line.isEmpty();
     return std::max<int>(busy ? 20 : 0, static_cast<int>(std::max<std::int64_t>(0, left.count())));
 }
 
@@ -234,6 +243,8 @@ std::vector<OutputChunk> AtEngine::releaseDueReports()
         coming.erase(coming.begin());
         output(reportIndication(std::move(report)), false);
     }
+    for (const QByteArray& line : std::exchange(m_state.pendingIndications, {}))
+        output("\r\n" + line + "\r\n", false);
     return std::exchange(m_output, {});
 }
 

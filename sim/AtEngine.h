@@ -42,9 +42,14 @@ public:
     // True once the modem is to disappear; it then takes no more input.
     bool vanishing() const { return m_vanishing; }
 
-    // Milliseconds until the next status report is due; nothing when none is coming.
+    // A line of the modem's control FIFO (see inboxEntriesFor): the message arrives in "SM".
+    // Throws SimError for a line it cannot read.
+    void receiveControlLine(const QString& line);
+
+    // Milliseconds until the next status report or "+CMTI" is due; nothing when none is coming.
     std::optional<int> msUntilNextReport() const;
-    // The reports that fell due: "+CDS:" lines, or "+CDSI:" for reports put in the store.
+    // The reports that fell due: "+CDS:" lines, or "+CDSI:" for reports put in the store; and
+    // the "+CMTI:" lines of messages that came.
     std::vector<OutputChunk> releaseDueReports();
 
 private:

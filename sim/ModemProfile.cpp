@@ -172,6 +172,7 @@ const std::map<QString, Setter>& setters()
         {"report",
          [](const Item& i, ModemProfile& p) { p.reportOutcomes.append(toReportRule(i)); }},
         {"reports-stored", [](const Item&, ModemProfile& p) { p.reportsStored = true; }},
+        {"storage", [](const Item& i, ModemProfile& p) { p.storage = toInt(i, 1, 1000); }},
     };
     return table;
 }
@@ -251,7 +252,10 @@ QString profileItemsHelp()
               "                            (default 500), for messages that ask for one and\n"
               "                            once AT+CNMI chose where reports go\n"
               "  reports-stored            AT+CNMI offers stored reports (+CDSI, read with\n"
-              "                            AT+CMGL/AT+CMGR in \"SR\") instead of routed +CDS\n");
+              "                            AT+CMGL/AT+CMGR in \"SR\") instead of routed +CDS\n"
+              "  storage=N                 places for received messages in \"SM\" (default\n"
+              "                            30); messages that come while it is full wait\n"
+              "                            until AT+CMGD frees a place\n");
 }
 
 } // namespace sim

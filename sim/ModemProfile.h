@@ -54,6 +54,8 @@ struct ModemProfile
     int reportDelayMs = 500;
     QStringList reportOutcomes; // "PATTERN:OUTCOME", first match wins; none matching: delivered
     bool reportsStored = false; // AT+CNMI offers stored reports (+CDSI) instead of routed ones
+
+    int storage = 30; // places for received messages in "SM"
 };
 
 // The profile a modem on the given port starts from; identities differ per port.

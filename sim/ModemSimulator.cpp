@@ -52,6 +52,11 @@ std::filesystem::path ModemSimulator::linkPath(int port) const
     return m_options.portsDir / ("COM" + std::to_string(port));
 }
 
+std::filesystem::path ModemSimulator::controlPath(int port) const
+{
+    return m_options.portsDir / ("COM" + std::to_string(port) + ".sms");
+}
+
 std::string ModemSimulator::devicePath(int port) const
 {
     const SimulatedModem* modem = find(port);

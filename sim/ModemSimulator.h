@@ -30,6 +30,7 @@ public:
 
     std::vector<int> ports() const;
     std::filesystem::path linkPath(int port) const;
+    std::filesystem::path controlPath(int port) const; // the modem's control FIFO
     std::string devicePath(int port) const;
     bool present(int port) const; // false once the modem vanished or when not simulated
 

@@ -30,6 +30,27 @@ void ModemState::factoryReset()
     textParameters = TextParameters{};
 }
 
+void ModemState::receive(InboxEntry entry)
+{
+    heldByNetwork.push_back(std::move(entry));
+    deliverHeld();
+}
+
+void ModemState::deliverHeld()
+{
+    int index = 1;
+    while (!heldByNetwork.empty() && index <= profile.storage) {
+        if (inbox.count(index)) {
+            ++index;
+            continue;
+        }
+        inbox[index] = std::move(heldByNetwork.front());
+        heldByNetwork.pop_front();
+        if (newMessageIndication != 0)
+            pendingIndications.append("+CMTI: \"SM\"," + QByteArray::number(index));
+    }
+}
+
 bool ModemState::supportsCharset(const QString& name) const
 {
     return profile.charsets.contains(name, Qt::CaseInsensitive);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "sim/AtParser.h"
+#include "sim/Inbox.h"
 #include "sim/ModemProfile.h"
 
 #include <QByteArray>
@@ -8,6 +9,7 @@
 #include <QList>
 #include <QString>
 #include <chrono>
+#include <deque>
 #include <map>
 #include <optional>
 #include <vector>
@@ -87,6 +89,17 @@ struct ModemState
     std::vector<StatusReportEntry> comingReports;   // in the order they fall due
     std::map<int, StatusReportEntry> storedReports; // "SR" by index
     int nextStoredIndex = 1;
+    int newMessageIndication = 0;         // AT+CNMI <mt>: 0 none, else "+CMTI" for each
+    std::map<int, InboxEntry> inbox;      // "SM" by index, 1 to profile.storage
+    std::deque<InboxEntry> heldByNetwork; // came while "SM" was full: delivered as it frees
+    QList<QByteArray> pendingIndications; // "+CMTI" lines not printed yet
+    int nextInboundReference = 1;
+
+    // Puts a received part in the lowest free place of "SM" and announces it; holds it back
+    // when "SM" is full, as the network does until the phone has room.
+    void receive(InboxEntry entry);
+    // Moves held-back parts into places that came free.
+    void deliverHeld();
 };
 
 // What a command answers: information lines, then a final result; a submission instead waits

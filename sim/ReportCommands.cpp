@@ -1,5 +1,6 @@
 #include "sim/ModemState.h"
 #include "sim/StatusReports.h"
+#include "sim/TextModeCodec.h"
 
 namespace sim {
 
@@ -7,7 +8,6 @@ namespace {
 
 using Kind = AtCommand::Kind;
 
-constexpr int kOperationNotAllowed = 302;
 constexpr int kOperationNotSupported = 303;
 constexpr int kInvalidIndex = 321;
 constexpr int kStoreSize = 50;
@@ -25,8 +25,8 @@ CommandOutcome newMessageIndications(const AtCommand& command, ModemState& state
     case Kind::Test:
         return CommandOutcome::ok({cnmiRanges(state)});
     case Kind::Read:
-        return CommandOutcome::ok(
-            {"+CNMI: 2,1,0," + QByteArray::number(state.reportDestination) + ",0"});
+        return CommandOutcome::ok({"+CNMI: 2," + QByteArray::number(state.newMessageIndication) +
+                                   ",0," + QByteArray::number(state.reportDestination) + ",0"});
     case Kind::Action:
         return CommandOutcome::error();
     case Kind::Set:
@@ -35,6 +35,13 @@ CommandOutcome newMessageIndications(const AtCommand& command, ModemState& state
     if (command.args.size() > kCnmiParameters)
         return CommandOutcome::cmsError(kOperationNotSupported);
     int ds = state.reportDestination;
+    int mt = state.newMessageIndication;
+    if (command.args.size() >= 2) {
+        const std::optional<int> value = argumentNumber(command.args[1]);
+        if (!value || *value < 0 || *value > 3)
+            return CommandOutcome::cmsError(kOperationNotSupported);
+        mt = *value;
+    }
     if (command.args.size() >= 4) {
         const std::optional<int> value = argumentNumber(command.args[3]);
         const int offered = state.profile.reportsStored ? 2 : 1;
@@ -43,15 +50,27 @@ CommandOutcome newMessageIndications(const AtCommand& command, ModemState& state
         ds = *value;
     }
     state.reportDestination = ds;
+    state.newMessageIndication = mt;
     return CommandOutcome::ok();
 }
 
-QByteArray storeCounts(const ModemState& state)
+bool readingReports(const ModemState& state)
 {
-    const QByteArray used = QByteArray::number(
-        state.readStore == QLatin1String("SR") ? int(state.storedReports.size()) : 0);
-    const QByteArray total = QByteArray::number(kStoreSize);
-    return used + "," + total + ",0," + total + ",0," + total;
+    return state.readStore == QLatin1String("SR");
+}
+
+QByteArray storeCounts(const ModemState& state, bool named)
+{
+    const QByteArray inbox = QByteArray::number(int(state.inbox.size())) + "," +
+                             QByteArray::number(state.profile.storage);
+    const QByteArray first = readingReports(state)
+                                 ? QByteArray::number(int(state.storedReports.size())) + "," +
+                                       QByteArray::number(kStoreSize)
+                                 : inbox;
+    if (!named)
+        return first + "," + inbox + "," + inbox;
+    return "\"" + state.readStore.toLatin1() + "\"," + first + ",\"SM\"," + inbox + ",\"SM\"," +
+           inbox;
 }
 
 CommandOutcome preferredStores(const AtCommand& command, ModemState& state)
@@ -62,8 +81,7 @@ CommandOutcome preferredStores(const AtCommand& command, ModemState& state)
                                        ? "+CPMS: (\"SM\",\"SR\"),(\"SM\"),(\"SM\")"
                                        : "+CPMS: (\"SM\"),(\"SM\"),(\"SM\")"});
     case Kind::Read:
-        return CommandOutcome::ok(
-            {"+CPMS: \"" + state.readStore.toLatin1() + "\"," + storeCounts(state)});
+        return CommandOutcome::ok({"+CPMS: " + storeCounts(state, true)});
     case Kind::Action:
         return CommandOutcome::error();
     case Kind::Set:
@@ -76,7 +94,7 @@ CommandOutcome preferredStores(const AtCommand& command, ModemState& state)
         !(store == QLatin1String("SR") && state.profile.reportsStored))
         return CommandOutcome::cmsError(kOperationNotSupported);
     state.readStore = store;
-    return CommandOutcome::ok({"+CPMS: " + storeCounts(state)});
+    return CommandOutcome::ok({"+CPMS: " + storeCounts(state, false)});
 }
 
 QByteArray statusText(const StatusReportEntry& report)
@@ -95,16 +113,28 @@ QList<QByteArray> storedReportLines(const QByteArray& head, const StatusReportEn
     return {head + statusText(report) + "," + statusReportTextFields(report)};
 }
 
-bool listed(const AtCommand& command, const StatusReportEntry& report, const ModemState& state)
+template <typename Entry>
+bool listed(const AtCommand& command, const Entry& entry, const ModemState& state)
 {
     if (command.args.empty())
-        return !report.read;
+        return !entry.read;
     if (state.messageFormat == 0) {
         const std::optional<int> stat = argumentNumber(command.args[0]);
-        return stat && (*stat == 4 || *stat == (report.read ? 1 : 0));
+        return stat && (*stat == 4 || *stat == (entry.read ? 1 : 0));
     }
     const QByteArray stat = command.args[0].text.toUpper();
-    return stat == "ALL" || ("\"" + stat + "\"") == statusText(report);
+    return stat == "ALL" || stat == (entry.read ? "REC READ" : "REC UNREAD");
+}
+
+// The lines of one received message after its "+CMGL: <index>," or "+CMGR: ".
+QList<QByteArray> inboxLines(const QByteArray& head, const InboxEntry& entry,
+                             const ModemState& state)
+{
+    if (state.messageFormat == 0)
+        return {head + QByteArray::number(entry.read ? 1 : 0) + ",," +
+                    QByteArray::number(entry.tpduLength),
+                entry.pdu};
+    return textModeInboxLines(head, entry, state.charset);
 }
 
 CommandOutcome listMessages(const AtCommand& command, ModemState& state)
@@ -112,8 +142,15 @@ CommandOutcome listMessages(const AtCommand& command, ModemState& state)
     if (command.kind == Kind::Test || command.kind == Kind::Read)
         return CommandOutcome::ok();
     QList<QByteArray> lines;
-    if (state.readStore != QLatin1String("SR"))
-        return CommandOutcome::ok();
+    if (!readingReports(state)) {
+        for (auto& [index, entry] : state.inbox) {
+            if (!listed(command, entry, state))
+                continue;
+            lines += inboxLines("+CMGL: " + QByteArray::number(index) + ",", entry, state);
+            entry.read = true;
+        }
+        return CommandOutcome::ok(lines);
+    }
     for (auto& [index, report] : state.storedReports) {
         if (!listed(command, report, state))
             continue;
@@ -131,6 +168,14 @@ CommandOutcome readMessage(const AtCommand& command, ModemState& state)
         command.args.size() == 1 ? argumentNumber(command.args[0]) : std::nullopt;
     if (command.kind != Kind::Set || !index)
         return CommandOutcome::error();
+    if (!readingReports(state)) {
+        const auto entry = state.inbox.find(*index);
+        if (entry == state.inbox.end())
+            return CommandOutcome::cmsError(kInvalidIndex);
+        QList<QByteArray> lines = inboxLines("+CMGR: ", entry->second, state);
+        entry->second.read = true;
+        return CommandOutcome::ok(lines);
+    }
     const auto found = state.storedReports.find(*index);
     if (state.readStore != QLatin1String("SR") || found == state.storedReports.end())
         return CommandOutcome::cmsError(kInvalidIndex);
@@ -147,10 +192,16 @@ CommandOutcome deleteMessage(const AtCommand& command, ModemState& state)
         command.args.empty() ? std::nullopt : argumentNumber(command.args[0]);
     if (command.kind != Kind::Set || !index)
         return CommandOutcome::error();
-    if (state.readStore != QLatin1String("SR"))
-        return CommandOutcome::cmsError(kOperationNotAllowed);
     const std::optional<int> flag =
         command.args.size() > 1 ? argumentNumber(command.args[1]) : std::optional<int>(0);
+    if (!readingReports(state)) {
+        if (flag == 4)
+            state.inbox.clear();
+        else
+            state.inbox.erase(*index);
+        state.deliverHeld();
+        return CommandOutcome::ok();
+    }
     if (flag == 4)
         state.storedReports.clear();
     else

@@ -2,11 +2,14 @@
 
 #include "sim/SimError.h"
 
+#include <QTextStream>
 #include <array>
 #include <cerrno>
 #include <chrono>
+#include <fcntl.h>
 #include <poll.h>
 #include <sys/eventfd.h>
+#include <sys/stat.h>
 #include <utility>
 
 namespace sim {
@@ -30,15 +33,25 @@ SimulatedModem::SimulatedModem(int port, const std::filesystem::path& portsDir,
       m_submissionLatencyMs(profile.submissionLatencyMs < 0 ? profile.latencyMs
                                                             : profile.submissionLatencyMs),
       m_lateMs(profile.lateMs), m_lateEvery(profile.lateEvery), m_trickle(profile.trickle),
-      m_stop(::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK))
+      m_stop(::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK)), m_controlPath(m_linkPath.string() + ".sms")
 {
     if (!m_stop.valid())
         throw SimError("eventfd failed");
+    std::error_code ignored;
+    std::filesystem::remove(m_controlPath, ignored);
+    if (::mkfifo(m_controlPath.c_str(), 0600) != 0)
+        throw SimError("mkfifo failed for " + m_controlPath.string());
+    // Opened for writing too, so the FIFO never reads as ended between two writers.
+    m_control.reset(::open(m_controlPath.c_str(), O_RDWR | O_NONBLOCK | O_CLOEXEC));
+    if (!m_control.valid())
+        throw SimError("cannot open " + m_controlPath.string());
 }
 
 SimulatedModem::~SimulatedModem()
 {
     stop();
+    std::error_code ignored;
+    std::filesystem::remove(m_controlPath, ignored);
 }
 
 QString SimulatedModem::portName() const
@@ -67,9 +80,13 @@ void SimulatedModem::run()
     for (;;) {
         QByteArray input = std::exchange(m_carried, {});
         if (input.isEmpty()) {
-            const Wait waited = wait(POLLIN, m_engine.msUntilNextReport().value_or(-1));
+            const Wait waited = wait(POLLIN, m_engine.msUntilNextReport().value_or(-1), true);
             if (waited == Wait::Stop)
                 return;
+            if (waited == Wait::Control) {
+                readControl();
+                continue;
+            }
             if (waited == Wait::Elapsed && writeChunks(m_engine.releaseDueReports()) == Wait::Stop)
                 return;
             if (waited != Wait::Ready)
@@ -94,7 +111,27 @@ void SimulatedModem::run()
     }
 }
 
-SimulatedModem::Wait SimulatedModem::wait(short masterEvents, int timeoutMs)
+void SimulatedModem::readControl()
+{
+    std::array<char, 4096> buffer{};
+    ssize_t length = 0;
+    while ((length = ::read(m_control.get(), buffer.data(), buffer.size())) > 0)
+        m_controlLine.append(buffer.data(), length);
+    qsizetype end = 0;
+    while ((end = m_controlLine.indexOf('\n')) >= 0) {
+        const QString line = QString::fromUtf8(m_controlLine.left(end)).trimmed();
+        m_controlLine.remove(0, end + 1);
+        if (line.isEmpty())
+            continue;
+        try {
+            m_engine.receiveControlLine(line);
+        } catch (const SimError& error) {
+            QTextStream(stderr) << portName() << ": " << error.what() << ": " << line << "\n";
+        }
+    }
+}
+
+SimulatedModem::Wait SimulatedModem::wait(short masterEvents, int timeoutMs, bool watchControl)
 {
     using Clock = std::chrono::steady_clock;
     const auto deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
@@ -104,10 +141,11 @@ SimulatedModem::Wait SimulatedModem::wait(short masterEvents, int timeoutMs)
             const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now());
             remaining = static_cast<int>(std::max<std::int64_t>(0, left.count()));
         }
-        std::array<pollfd, 3> fds = {{{m_stop.get(), POLLIN, 0},
+        std::array<pollfd, 4> fds = {{{m_stop.get(), POLLIN, 0},
                                       {m_pty.watch(), POLLIN, 0},
+                                      {watchControl ? m_control.get() : -1, POLLIN, 0},
                                       {m_pty.master(), masterEvents, 0}}};
-        const int ready = ::poll(fds.data(), masterEvents ? 3 : 2, remaining);
+        const int ready = ::poll(fds.data(), masterEvents ? 4 : 3, remaining);
         if (ready < 0 && errno == EINTR)
             continue;
         if (ready < 0 || fds[0].revents)
@@ -116,7 +154,9 @@ SimulatedModem::Wait SimulatedModem::wait(short masterEvents, int timeoutMs)
             afterHostClosed();
             return Wait::HostClosed;
         }
-        if (masterEvents && fds[2].revents)
+        if (fds[2].revents)
+            return Wait::Control;
+        if (masterEvents && fds[3].revents)
             return Wait::Ready;
         if (ready == 0)
             return Wait::Elapsed;

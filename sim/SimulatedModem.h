@@ -31,6 +31,9 @@ public:
     int port() const { return m_port; }
     QString portName() const;
     const std::filesystem::path& linkPath() const { return m_linkPath; }
+    // The FIFO that takes control lines for this modem (see inboxEntriesFor): the link path
+    // with ".sms" added.
+    const std::filesystem::path& controlPath() const { return m_controlPath; }
     std::string devicePath() const { return m_pty.devicePath(); }
     bool present() const { return m_present; } // false once it vanished
 
@@ -40,11 +43,13 @@ private:
         Ready,
         Elapsed,
         HostClosed,
-        Stop
+        Stop,
+        Control, // a control line can be read (only when asked to watch for one)
     };
 
     void run();
-    Wait wait(short masterEvents, int timeoutMs);
+    Wait wait(short masterEvents, int timeoutMs, bool watchControl = false);
+    void readControl();
     Wait writeAll(const QByteArray& bytes);
     Wait writeChunks(const std::vector<OutputChunk>& chunks);
     void afterHostClosed();
@@ -64,7 +69,10 @@ private:
     bool m_trickle;
     int m_answers = 0;
     UniqueFd m_stop;
-    QByteArray m_carried; // input read while handling a close that belongs to the next session
+    std::filesystem::path m_controlPath;
+    UniqueFd m_control;
+    QByteArray m_controlLine; // a control line read in part
+    QByteArray m_carried;     // input read while handling a close that belongs to the next session
     std::thread m_thread;
     std::atomic<bool> m_present{true};
 };

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "modem/StoredMessages.h"
+
+#include <QString>
+#include <optional>
+
+class ModemChannel;
+
+// One look at the modem's storage of received messages.
+struct StorageListing
+{
+    QString store;                 // where new messages go, "SM" when the modem names none
+    std::optional<StorageUse> use; // its counts before the listing, when the modem gave them
+    StoredMessageList list;
+};
+
+// Selects the storage new messages go to (AT+CPMS? then AT+CPMS="<mem3>") and lists all it
+// holds (AT+CMGL=4 in PDU mode, AT+CMGL="ALL" in text mode, where `charset` is the AT+CSCS
+// set). nullopt when the modem refused the listing.
+std::optional<StorageListing> listReceivedMessages(ModemChannel& channel, bool pduMode,
+                                                   const QString& charset = {});
+
+// AT+CMGD=<index> in the storage listed last; true when the modem took it.
+bool deleteStoredMessage(ModemChannel& channel, int index);
