@@ -28,3 +28,4 @@ int runServeCommand(const QStringList& arguments);
 int runOutboxCommand(const QStringList& arguments);
 int runJournalCommand(const QStringList& arguments);
 int runPreviewCommand(const QStringList& arguments);
+int runInboxCommand(const QStringList& arguments);

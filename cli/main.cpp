@@ -60,6 +60,10 @@ constexpr std::array commands = {
                QT_TRANSLATE_NOOP("quillon-cli",
                                  "print the SMS parts, time and cost sending a file would take"),
                runPreviewCommand},
+    CliCommand{"inbox",
+               QT_TRANSLATE_NOOP("quillon-cli",
+                                 "read the messages the modems received and print the inbox"),
+               runInboxCommand},
 };
 
 void printUsage(FILE* stream)

@@ -53,9 +53,12 @@ QString codingText(InboxPart::Coding coding)
 
 QString InboxPart::duplicateKey() const
 {
+    // The instant, not its text: a time read back from the file may name its zone otherwise.
     return QStringList{port,
                        sender,
-                       timeText(serviceCentreTime),
+                       serviceCentreTime.isValid()
+                           ? QString::number(serviceCentreTime.toMSecsSinceEpoch())
+                           : QString(),
                        QString::number(reference),
                        QString::number(part),
                        lineEnds(text)}
