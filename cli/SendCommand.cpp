@@ -181,6 +181,8 @@ int runSendCommand(const QStringList& arguments)
         deliveries = session.waitForReports(int(rows.size()), settings.waitReportsSeconds,
                                             [&stopSignals] { return stopSignals.received() != 0; });
     printRows(rows, deliveries, out);
+    for (const QString& number : session.optedOut())
+        err << tr("Opted out: %1").arg(number) << '\n';
     const int signalNumber = stopSignals.received();
     return signalNumber ? StopSignals::exitStatusFor(signalNumber) : 0;
 }

@@ -137,6 +137,22 @@ SendCommandOptions SendCommandOptions::declare(QCommandLineParser& parser)
         "resend-unknown", tr("With --resume: send the rows whose outcome is unknown again (they "
                              "may have been sent already)."));
     parser.addOptions({o.resume, o.resendUnknown});
+    o.optOut = QCommandLineOption(
+        "opt-out", tr("Add numbers that reply STOP to an exclusion list: replies are read "
+                      "between submissions and later rows to such a number end \"Excluded.\"."));
+    o.optOutKeywords = QCommandLineOption(
+        "opt-out-keywords",
+        tr("The replies that opt out, comma-separated, each matched as a whole message with "
+           "letter case and surrounding blanks ignored (default \"%1\").")
+            .arg(OptOutSettings::defaultKeywords().join(u',')),
+        tr("LIST"));
+    o.optOutList = QCommandLineOption(
+        "opt-out-list",
+        tr("The exclusion list the numbers go to, created (and put in use) when missing "
+           "(default \"%1\").")
+            .arg(OptOutSettings::defaultListName()),
+        tr("NAME"));
+    parser.addOptions({o.optOut, o.optOutKeywords, o.optOutList});
     return o;
 }
 
@@ -223,6 +239,23 @@ QString SendSettings::read(const QCommandLineParser& parser, const SendCommandOp
             return tr("--wait-reports needs --delivery-reports.");
     }
     resendUnconfirmed = parser.isSet(o.resendUnconfirmed);
+    optOut.enabled = parser.isSet(o.optOut);
+    if (parser.isSet(o.optOutKeywords)) {
+        optOut.keywords.clear();
+        for (const QString& keyword : parser.value(o.optOutKeywords).split(u','))
+            if (!keyword.trimmed().isEmpty())
+                optOut.keywords.append(keyword.trimmed());
+        if (optOut.keywords.isEmpty())
+            return tr("--opt-out-keywords takes at least one keyword.");
+    }
+    if (parser.isSet(o.optOutList)) {
+        optOut.listName = parser.value(o.optOutList).trimmed();
+        if (optOut.listName.isEmpty() || optOut.listName.size() > 50 ||
+            !IsReservedFileName(optOut.listName)) // true: the name may be a file name
+            return tr("--opt-out-list \"%1\" cannot be a list name.").arg(optOut.listName);
+    }
+    if ((parser.isSet(o.optOutKeywords) || parser.isSet(o.optOutList)) && !optOut.enabled)
+        return tr("--opt-out-keywords and --opt-out-list need --opt-out.");
     const QString nonGsmText = parser.value(o.nonGsm);
     if (nonGsmText == u"unicode")
         nonGsm = NonGsm::Unicode;
@@ -308,7 +341,8 @@ SendSession::SendSession(const SendSettings& settings, const DataFolder& data, c
     : m_settings(settings), m_data(data), m_clock(clock), m_ports(PortMap::fromEnvironment()),
       m_channels(m_ports, clock),
       m_submitter(clock, m_references, &m_sendOptions, &m_devices.details()), m_sentItems(data),
-      m_templateStore(data), m_templates(m_templateStore), m_reportStore(data), m_journal(data)
+      m_templateStore(data), m_templates(m_templateStore), m_reportStore(data), m_journal(data),
+      m_inbox(data)
 {
     m_options.skipDuplicates = settings.skipDuplicates;
     m_options.useExclusionRules = settings.useExclusionRules;
@@ -604,7 +638,17 @@ SendingContext SendSession::context(MessageSubmitter& submitter)
             m_deliveries = std::make_unique<DeliveryTracker>(&m_reportStore);
         context.deliveries = m_deliveries.get();
     }
+    if (m_settings.optOut.enabled) {
+        if (!m_optOut)
+            m_optOut = std::make_unique<OptOutWatch>(m_inbox, m_data, m_settings.optOut);
+        context.optOut = m_optOut.get();
+    }
     return context;
+}
+
+QStringList SendSession::optedOut() const
+{
+    return m_optOut ? m_optOut->optedOut() : QStringList();
 }
 
 QStringList SendSession::waitForReports(int rowCount, int seconds,

@@ -12,12 +12,15 @@
 #include "sending/ModemChannelTable.h"
 #include "sending/ModemSubmitter.h"
 #include "sending/ResumePlan.h"
+#include "sending/OptOutWatch.h"
 #include "sending/RunOptions.h"
 #include "sending/RunState.h"
 #include "sending/SendingContext.h"
 #include "sending/SentTemplates.h"
 #include "stores/DeliveryReportStore.h"
 #include "stores/RunJournal.h"
+#include "stores/InboxStore.h"
+#include "stores/OptOutReplies.h"
 #include "stores/SentItemStore.h"
 #include "stores/TemplateStore.h"
 
@@ -50,6 +53,9 @@ struct SendCommandOptions
     QCommandLineOption fast{"fast"};
     QCommandLineOption deliveryReports{"delivery-reports"};
     QCommandLineOption waitReports{"wait-reports"};
+    QCommandLineOption optOut{"opt-out"};
+    QCommandLineOption optOutKeywords{"opt-out-keywords"};
+    QCommandLineOption optOutList{"opt-out-list"};
     QCommandLineOption resendUnconfirmed{"resend-unconfirmed"};
     QCommandLineOption nonGsm{"non-gsm"};
     QCommandLineOption skipDuplicates{"skip-duplicates"};
@@ -88,6 +94,7 @@ struct SendSettings
     bool deliveryReports = false;
     int waitReportsSeconds = 0; // after the run, how long to wait for outstanding reports
     bool resendUnconfirmed = false;
+    OptOutSettings optOut; // "Add numbers that reply STOP to an exclusion list"
     // Rows the GSM alphabet cannot carry while Unicode is off: refused (nothing is sent), sent
     // as Unicode, or sent with their nearest GSM letters.
     enum class NonGsm
@@ -170,6 +177,8 @@ public:
     // run and their message kind.
     void replaceRecipients(std::vector<RecipientRow> rows, bool flash, bool unicode);
     RecipientList& recipients() { return m_recipients; }
+    // The senders that opted out during the run, in order; empty without --opt-out.
+    QStringList optedOut() const;
 
     // With --delivery-reports: waits while the finished run looks at the devices, until every
     // sent row has its final report or the seconds are over, then returns each row's delivery text
@@ -212,4 +221,6 @@ private:
     RunJournal m_journal;
     std::unique_ptr<JournalRecorder> m_recorder;
     std::optional<ResumePlan> m_resume;
+    InboxStore m_inbox;
+    std::unique_ptr<OptOutWatch> m_optOut;
 };

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <optional>
+#include <vector>
 
 class ModemChannel;
 
@@ -20,6 +21,14 @@ struct StorageListing
 // set). nullopt when the modem refused the listing.
 std::optional<StorageListing> listReceivedMessages(ModemChannel& channel, bool pduMode,
                                                    const QString& charset = {});
+
+// Makes the modem announce each new message with "+CMTI" (AT+CNMI <mt> 1) where it allows
+// that, keeping its other AT+CNMI values, so where delivery reports go stays as it was set.
+// True when the modem announces new messages afterwards.
+bool setUpNewMessageIndications(ModemChannel& channel);
+
+// The values of an "AT+CNMI?" answer, "+CNMI: 2,1,0,0,0"; nullopt when it has none.
+std::optional<std::vector<int>> parseCnmiValues(const QString& answer);
 
 // AT+CMGD=<index> in the storage listed last; true when the modem took it.
 bool deleteStoredMessage(ModemChannel& channel, int index);

@@ -2,11 +2,14 @@
 
 #include "base/StatusTexts.h"
 #include "modem/CSMSException.h"
+#include "modem/InboxCommands.h"
 #include "modem/ModemChannel.h"
 #include "modem/ModemCommands.h"
 #include "modem/ReportRouting.h"
 #include "modem/SubmissionStatus.h"
 #include "sending/DeliveryTracker.h"
+#include "sending/InboxReading.h"
+#include "sending/OptOutWatch.h"
 #include "sending/QueueText.h"
 #include "sending/RowPredicates.h"
 #include "sending/RunOptions.h"
@@ -22,6 +25,7 @@
 namespace {
 
 constexpr std::uint32_t IdleMs = 1000;
+constexpr int RepliesReadEvery = 20;
 
 // A failing system call of the channel (the device was unplugged or never opened), as opposed
 // to an error the modem replied.
@@ -124,6 +128,7 @@ void CSend_SMS_Thread::sendLoop()
     m_pauseEvery = ParsePauseEvery(m_run.state().PauseEveryText());
     m_pauseLength = ParsePauseFor(m_run.state().PauseForText());
     setUpDeliveryReports();
+    setUpReplies();
 
     int start = m_setup.Index;
     while (!quotaUsedUp() && !shouldEnd() && AnyRowPending()) {
@@ -177,12 +182,61 @@ void CSend_SMS_Thread::setUpDeliveryReports()
     }
 }
 
+void CSend_SMS_Thread::setUpReplies()
+{
+    if (!m_run.context().optOut)
+        return;
+    try {
+        const bool announced = setUpNewMessageIndications(m_channel);
+        const bool pduMode = m_setup.messageMode == 1;
+        (void)(pduMode ? SelectPduMode(m_channel) : SelectTextMode(m_channel));
+        // Replies that came while no run had the modem open count too.
+        readReplies();
+        m_run.trace(
+            QStringLiteral("COM%1 new messages: %2")
+                .arg(m_setup.Port_Num)
+                .arg(announced ? QStringLiteral("announced") : QStringLiteral("not announced")));
+    } catch (const CSMSException&) {
+        // The first submission meets the same trouble and reports it on its row.
+    }
+}
+
+// Every message the modem holds, stored and then deleted; a keyword excludes its sender from
+// the rows not sent yet. Raises CSMSException as the channel does.
+void CSend_SMS_Thread::readReplies()
+{
+    OptOutWatch& optOut = *m_run.context().optOut;
+    ReadInbox(m_channel, m_setup.messageMode == 1, QStringLiteral("COM%1").arg(m_setup.Port_Num),
+              optOut.inbox(), true, [&optOut](const InboxPart& part) { optOut.partStored(part); });
+}
+
 // Between submissions, never inside one: the reports the modem printed meanwhile, and those
-// it announced as stored, read and deleted here.
-void CSend_SMS_Thread::takeDeliveryReports()
+// it announced as stored, read and deleted here; then the messages it announced.
+void CSend_SMS_Thread::betweenSubmissions()
 {
     try {
-        TakeReports(m_channel, m_setup.messageMode == 1, m_portText, *m_run.context().deliveries);
+        OptOutWatch* optOut = m_run.context().optOut;
+        // A command makes the channel read what the modem printed since the submission
+        // ended: a "+CMTI" then is not left to the next submission's clean start.
+        if (optOut)
+            (void)sendCommand(m_channel, "AT\r");
+        const QList<QByteArray> lines = m_channel.takeUnsolicited();
+        if (DeliveryTracker* deliveries = m_run.context().deliveries) {
+            const QDateTime now = QDateTime::currentDateTime();
+            const auto stored = deliveries->takeLines(m_portText, lines, now);
+            if (!stored.empty())
+                ReadAnnouncedReports(m_channel, m_setup.messageMode == 1, m_portText, stored,
+                                     *deliveries, now);
+        }
+        // An announcement can still be lost (a modem that drops it while busy): every so many
+        // submissions the storage is read anyway.
+        if (optOut && (++m_submissionsSinceReading >= RepliesReadEvery ||
+                       std::any_of(lines.begin(), lines.end(), [](const QByteArray& line) {
+                           return parseCmtiLine(QString::fromLatin1(line)).has_value();
+                       }))) {
+            m_submissionsSinceReading = 0;
+            readReplies();
+        }
     } catch (const CSMSException&) {
         // A broken channel shows at the next submission, which reports it on its row.
     }
@@ -231,13 +285,12 @@ CSend_SMS_Thread::Step CSend_SMS_Thread::processRow(int row, bool& progressed)
     if (!alive())
         return Step::NextRow;
     recordOutcome(row, result);
-    if (DeliveryTracker* deliveries = m_run.context().deliveries) {
-        if (StatusTexts::isSentStatus(result))
-            deliveries->partsSent(row, m_portText, claimedNumber, message, m_references,
-                                  QDateTime::currentDateTime());
-        if (!deviceGone)
-            takeDeliveryReports();
-    }
+    DeliveryTracker* deliveries = m_run.context().deliveries;
+    if (deliveries && StatusTexts::isSentStatus(result))
+        deliveries->partsSent(row, m_portText, claimedNumber, message, m_references,
+                              QDateTime::currentDateTime());
+    if (!deviceGone && (deliveries || m_run.context().optOut))
+        betweenSubmissions();
     if (deviceGone) {
         // The port is gone, or its modem stays silent: this worker stops so the other modems
         // finish the list.
@@ -279,8 +332,10 @@ bool CSend_SMS_Thread::ownsPortOf(const QueueRow& row) const
 CSend_SMS_Thread::Verdict CSend_SMS_Thread::verdictFor(const QString& number, int row) const
 {
     const RunOptions& options = m_run.context().options;
+    const OptOutWatch* optOut = m_run.context().optOut;
     const bool excluded =
-        options.useExclusionRules && m_run.context().exclusions.IsExcluded(number);
+        (options.useExclusionRules && m_run.context().exclusions.IsExcluded(number)) ||
+        (optOut && optOut->hasOptedOut(number));
     if (excluded)
         return Verdict::Excluded;
     if (options.skipDuplicates) {

@@ -94,7 +94,9 @@ private:
     void pause(std::int64_t milliseconds);
     void idle(std::uint32_t ms);
     void setUpDeliveryReports();
-    void takeDeliveryReports();
+    void setUpReplies();
+    void readReplies();
+    void betweenSubmissions();
 
     SendingRun& m_run;
     WorkerSetup m_setup;
@@ -110,7 +112,8 @@ private:
     bool m_quotaReached = false;
     bool m_deviceGone = false; // the port vanished, or stayed silent after it was opened again
     SilentModemRecovery m_recovery;
-    std::vector<int> m_references; // of the message just submitted, when reports are asked
+    std::vector<int> m_references;     // of the message just submitted, when reports are asked
+    int m_submissionsSinceReading = 0; // of replies, when opt-out replies are read
     // The worker ends by the run's flags and its quit request, not by the thread's stop token.
     StoppableThread m_thread;
 };

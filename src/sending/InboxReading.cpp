@@ -104,11 +104,12 @@ InboxReading ReadInbox(ModemChannel& channel, bool pduMode, const QString& port,
             if (added == InboxStore::AddResult::Added) {
                 ++reading.stored;
                 reading.added.push_back(part);
-                if (afterStoring)
-                    afterStoring(part);
             } else {
                 ++reading.duplicates;
             }
+            // A copy kept before counts as well: what it asked for may not have been done.
+            if (afterStoring)
+                afterStoring(part);
             // Stored first, deleted after: a failure in between gives it twice, never loses it.
             if (deleteAfterStoring && deleteStoredMessage(channel, stored.index))
                 ++deleted;

@@ -28,7 +28,8 @@ struct InboxReading
     QString error;                // why the modem could not be read; empty when it was
 };
 
-// Called after each part is stored and before the modem's copy is deleted.
+// Called for each part once the store holds it (stored now, or a copy kept earlier) and before
+// the modem's copy is deleted.
 using AfterStoring = std::function<void(const InboxPart&)>;
 
 // Takes every received message the modem holds into the store: lists the storage, stores

@@ -20,6 +20,7 @@ class RunState;
 class SentItemStore;
 class SentTemplates;
 class DeliveryTracker;
+class OptOutWatch;
 class ProcessStatusExport;
 class QWidget;
 struct ResumePlan;
@@ -67,6 +68,9 @@ struct SendingContext
     // Set when the run asks for status reports: the workers set up report routing on their
     // modems, keep each part's reference and hand it the reports their modems print.
     DeliveryTracker* deliveries = nullptr;
+    // Set when numbers that reply with an opt-out keyword are excluded: the workers have their
+    // modems announce new messages, read them between submissions and exclude the senders.
+    OptOutWatch* optOut = nullptr;
     RunHost* host = nullptr;
     // Told of every row's submission, outcome and sent-items record, for a journal a crashed
     // run can be taken up again from. Null: nothing is recorded.
