@@ -57,6 +57,7 @@ MainWindowLogic::MainWindowLogic(CQuillonApp& app, MainWindowSession& session, S
           }))
 {
     PublishOptions(m_options, session.runOptions(), session.sendOptions());
+    session.setOptOut(optOutSettingsOf(m_options));
 }
 
 void MainWindowLogic::initialise()
@@ -119,6 +120,7 @@ bool MainWindowLogic::setOptions(const MainWindowOptions& options)
     const bool exclusionsTicked = options.useExclusionRules && !m_options.useExclusionRules;
     m_options = options;
     PublishOptions(m_options, m_session.runOptions(), m_session.sendOptions());
+    m_session.setOptOut(optOutSettingsOf(m_options));
     return exclusionsTicked;
 }
 

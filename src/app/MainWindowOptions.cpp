@@ -46,6 +46,15 @@ MainWindowOptions MainWindowOptions::afterReset() const
     return reset;
 }
 
+OptOutSettings optOutSettingsOf(const MainWindowOptions& options)
+{
+    OptOutSettings settings;
+    settings.enabled = options.optOut;
+    settings.keywords = options.optOutKeywords;
+    settings.listName = options.optOutList;
+    return settings;
+}
+
 void PublishOptions(const MainWindowOptions& options, RunOptions& run, SendOptions& send)
 {
     send.setMessageType(options.messageType);

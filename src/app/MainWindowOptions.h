@@ -1,5 +1,7 @@
 #pragma once
 
+#include "stores/OptOutReplies.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -31,6 +33,10 @@ struct MainWindowOptions
     bool saveToTemplates = false;   // "Save sent message to Templates"
     bool clearAfterSending = false; // "Clear all fields after sending SMS"
     bool quotaManagement = false;   // the box beside "Click here Quota Management"
+    // "Add numbers that reply STOP to an exclusion list", its keywords and the list.
+    bool optOut = false;
+    QStringList optOutKeywords = OptOutSettings::defaultKeywords();
+    QString optOutList = OptOutSettings::defaultListName();
 
     bool operator==(const MainWindowOptions&) const = default;
 
@@ -38,6 +44,9 @@ struct MainWindowOptions
     // it belongs to the quota assignment rather than to the sending options.
     MainWindowOptions afterReset() const;
 };
+
+// The opt-out settings the options give a run.
+OptOutSettings optOutSettingsOf(const MainWindowOptions& options);
 
 // Copies the options into what the sending side and the modem layer read while they act.
 void PublishOptions(const MainWindowOptions& options, RunOptions& run, SendOptions& send);

@@ -58,6 +58,7 @@ MainWindowSession::MainWindowSession(const DataFolder& data, const Clock& clock,
       m_probe(m_ports, clock), m_sentItems(data), m_templateStore(data),
       m_sentTemplates(m_templateStore), m_reportStore(data),
       m_sentItemDeliveries(m_reportStore, m_devices, m_ports, clock), m_journal(data),
+      m_inbox(data),
       m_channels(m_ports, clock)
 {
     m_journalReading =
@@ -94,6 +95,10 @@ SendingContext MainWindowSession::sendingContext(Prompter& prompter, RunHost* ho
     m_recorder = std::make_unique<JournalRecorder>(m_journal, std::move(setup), context.trace);
     context.journal = m_recorder.get();
     context.resume = m_runningPlan ? &*m_runningPlan : nullptr;
+    if (m_optOut.enabled) {
+        m_optOutWatch = std::make_unique<OptOutWatch>(m_inbox, m_data, m_optOut);
+        context.optOut = m_optOutWatch.get();
+    }
     return context;
 }
 

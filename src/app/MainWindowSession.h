@@ -9,6 +9,7 @@
 #include "sending/JournalRecorder.h"
 #include "sending/ModemChannelTable.h"
 #include "sending/ModemSubmitter.h"
+#include "sending/OptOutWatch.h"
 #include "sending/PortProbe.h"
 #include "sending/ResumePlan.h"
 #include "sending/RunOptions.h"
@@ -19,6 +20,8 @@
 #include "stores/DeliveryReportStore.h"
 #include "stores/ExclusionSet.h"
 #include "stores/RunJournal.h"
+#include "stores/InboxStore.h"
+#include "stores/OptOutReplies.h"
 #include "stores/SentItemStore.h"
 #include "stores/TemplateStore.h"
 
@@ -62,6 +65,10 @@ public:
     TemplateStore& templateStore() { return m_templateStore; }
     SentTemplates& sentTemplates() { return m_sentTemplates; }
     SentItemsDeliveries& sentItemDeliveries() { return m_sentItemDeliveries; }
+    InboxStore& inbox() { return m_inbox; }
+    // "Add numbers that reply STOP to an exclusion list", as the next run reads it.
+    void setOptOut(const OptOutSettings& settings) { m_optOut = settings; }
+    const OptOutSettings& optOut() const { return m_optOut; }
 
     // A sending run's view of all this; the run takes its own snapshot of the exclusion set.
     SendingContext sendingContext(Prompter& prompter, RunHost* host,
@@ -110,5 +117,9 @@ private:
     std::optional<ResumePlan> m_resume;      // taken up by the next Send
     std::optional<ResumePlan> m_runningPlan; // the plan of the run under way
     std::unique_ptr<JournalRecorder> m_recorder;
+    InboxStore m_inbox;
+    OptOutSettings m_optOut;
+    // The replies of the last run that read them; replaced when the next run starts.
+    std::unique_ptr<OptOutWatch> m_optOutWatch;
     ModemChannelTable m_channels; // last: the table is made once everything else stands
 };

@@ -32,6 +32,8 @@ bool isOptOutReply(const QString& text, const QStringList& keywords)
 bool AddToExclusionList(const DataFolder& folder, const QString& listName, const QString& number,
                         FileError* error)
 {
+    if (listName.trimmed().isEmpty() || !IsReservedFileName(listName)) // true: a usable name
+        return false;
     folder.EnsureDataFolder();
     const ExclusionStore store(folder);
     QStringList names;

@@ -25,6 +25,7 @@ bool isOptOutReply(const QString& text, const QStringList& keywords);
 
 // Adds a number to the exclusion list of that name, unless the list holds it already (letter
 // case ignored). A list that does not exist yet is created and put in use, so the next runs
-// that use exclusion rules skip the number too.
+// that use exclusion rules skip the number too. False, and nothing written, for a name that
+// cannot be a file name.
 bool AddToExclusionList(const DataFolder& folder, const QString& listName, const QString& number,
                         FileError* error = nullptr);

@@ -5,6 +5,7 @@
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
@@ -27,6 +28,16 @@ void choose(QComboBox* list, const QString& text)
 QString chosen(const QComboBox* list)
 {
     return list->currentIndex() < 0 ? QString() : list->currentText();
+}
+
+// Keywords as the box shows them: comma-separated, each trimmed.
+QStringList keywordsIn(const QString& text)
+{
+    QStringList keywords;
+    for (const QString& keyword : text.split(u','))
+        if (!keyword.trimmed().isEmpty())
+            keywords.append(keyword.trimmed());
+    return keywords;
 }
 
 } // namespace
@@ -89,14 +100,41 @@ OptionsPanel::OptionsPanel(QWidget* parent)
                                tr("Keep every sent text as a template unless it is one already."));
     m_clearAfter = addCheck(tr("Clear all fields after sending SMS"),
                             tr("Empty the list, the number box and the composer once a run ends."));
+
+    m_optOut = addCheck(tr("Add numbers that reply STOP to an exclusion list"),
+                        tr("Read the modems' messages between submissions; a number whose reply "
+                           "is one of the keywords goes to the list at once, and its rows not "
+                           "sent yet end \"Excluded.\"."));
+    m_optOutKeywords = new QLineEdit(this);
+    m_optOutKeywords->setObjectName(QStringLiteral("optOutKeywords"));
+    m_optOutKeywords->setToolTip(tr("Comma-separated; a reply must be one of them as a whole, "
+                                    "letter case and surrounding blanks ignored."));
+    m_optOutList = new QLineEdit(this);
+    m_optOutList->setObjectName(QStringLiteral("optOutList"));
+    m_optOutList->setMaxLength(50);
+    m_optOutList->setToolTip(tr("Created, and put in use, when it does not exist."));
+    auto* optOutRows = new QFormLayout;
+    optOutRows->setContentsMargins(24, 0, 0, 0);
+    optOutRows->addRow(tr("Keywords :"), m_optOutKeywords);
+    optOutRows->addRow(tr("Exclusion list :"), m_optOutList);
+    layout->addLayout(optOutRows);
     layout->addStretch();
+    showOptOutTexts(MainWindowOptions{});
 
     choose(m_messageType, QLatin1String("Standard SMS"));
     for (QCheckBox* box : findChildren<QCheckBox*>())
         connect(box, &QCheckBox::toggled, this, &OptionsPanel::onChanged);
     for (QComboBox* list : findChildren<QComboBox*>())
         connect(list, &QComboBox::currentIndexChanged, this, &OptionsPanel::onChanged);
+    for (QLineEdit* edit : {m_optOutKeywords, m_optOutList})
+        connect(edit, &QLineEdit::textEdited, this, &OptionsPanel::onChanged);
     enableLists();
+}
+
+void OptionsPanel::showOptOutTexts(const MainWindowOptions& o)
+{
+    m_optOutKeywords->setText(o.optOutKeywords.join(QLatin1String(", ")));
+    m_optOutList->setText(o.optOutList);
 }
 
 QCheckBox* OptionsPanel::addCheck(const QString& text, const QString& tip)
@@ -125,6 +163,11 @@ MainWindowOptions OptionsPanel::options() const
     o.saveSentItems = m_saveSent->isChecked();
     o.saveToTemplates = m_saveTemplates->isChecked();
     o.clearAfterSending = m_clearAfter->isChecked();
+    o.optOut = m_optOut->isChecked();
+    o.optOutKeywords = keywordsIn(m_optOutKeywords->text());
+    // An emptied name box stands for the usual list.
+    const QString list = m_optOutList->text().trimmed();
+    o.optOutList = list.isEmpty() ? OptOutSettings::defaultListName() : list;
     return o;
 }
 
@@ -146,6 +189,8 @@ void OptionsPanel::showOptions(const MainWindowOptions& o)
     m_saveSent->setChecked(o.saveSentItems);
     m_saveTemplates->setChecked(o.saveToTemplates);
     m_clearAfter->setChecked(o.clearAfterSending);
+    m_optOut->setChecked(o.optOut);
+    showOptOutTexts(o);
     enableLists();
     m_showing = false;
 }
@@ -168,4 +213,6 @@ void OptionsPanel::enableLists()
     m_pauseEvery->setEnabled(m_delayed->isChecked());
     m_pauseFor->setEnabled(m_delayed->isChecked());
     m_retryCount->setEnabled(m_retries->isChecked());
+    m_optOutKeywords->setEnabled(m_optOut->isChecked());
+    m_optOutList->setEnabled(m_optOut->isChecked());
 }

@@ -6,6 +6,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QLineEdit;
 
 // The sending options of the main window. The pause and retry lists are enabled only while
 // their option is ticked.
@@ -36,6 +37,9 @@ public:
     QCheckBox* clearAfterSending() const { return m_clearAfter; }
     QCheckBox* fastSending() const { return m_fast; }
     QCheckBox* deliveryReports() const { return m_deliveryReports; }
+    QCheckBox* optOut() const { return m_optOut; }
+    QLineEdit* optOutKeywords() const { return m_optOutKeywords; }
+    QLineEdit* optOutList() const { return m_optOutList; }
 
 signals:
     void changed();
@@ -44,6 +48,7 @@ private:
     QCheckBox* addCheck(const QString& text, const QString& tip);
     void onChanged();
     void enableLists();
+    void showOptOutTexts(const MainWindowOptions& options);
 
     QComboBox* m_messageType;
     QCheckBox* m_unicode;
@@ -60,5 +65,8 @@ private:
     QCheckBox* m_clearAfter;
     QCheckBox* m_fast;
     QCheckBox* m_deliveryReports;
+    QCheckBox* m_optOut;
+    QLineEdit* m_optOutKeywords;
+    QLineEdit* m_optOutList;
     bool m_showing = false;
 };

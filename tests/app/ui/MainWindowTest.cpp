@@ -17,6 +17,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSplitter>
@@ -170,6 +171,36 @@ TEST_F(MainWindowTest, TickedOptionsReachTheirReaders)
     EXPECT_TRUE(window.session().runOptions().quotaManagement);
     EXPECT_TRUE(options->pauseEvery()->isEnabled());
     EXPECT_EQ(window.logic().sendInputs({}, {}).retryCount, "1");
+}
+
+TEST_F(MainWindowTest, OptOutOptionsReachTheNextRun)
+{
+    OptionsPanel* options = window.optionsPanel();
+    EXPECT_FALSE(options->optOut()->isChecked());
+    EXPECT_FALSE(options->optOutKeywords()->isEnabled());
+    EXPECT_EQ(options->optOutKeywords()->text(), "STOP, STOP ALL, UNSUBSCRIBE, CANCEL, END, QUIT");
+    EXPECT_EQ(options->optOutList()->text(), "Opted out");
+    EXPECT_EQ(window.session().sendingContext(prompter, nullptr).optOut, nullptr);
+
+    options->optOut()->setChecked(true);
+    EXPECT_TRUE(options->optOutKeywords()->isEnabled());
+    options->optOutKeywords()->setText(" halt ,, quit,");
+    options->optOutKeywords()->textEdited(options->optOutKeywords()->text());
+    options->optOutList()->setText("Replies");
+    options->optOutList()->textEdited(options->optOutList()->text());
+    const OptOutSettings& settings = window.session().optOut();
+    EXPECT_TRUE(settings.enabled);
+    EXPECT_EQ(settings.keywords, (QStringList{"halt", "quit"}));
+    EXPECT_EQ(settings.listName, "Replies");
+    EXPECT_NE(window.session().sendingContext(prompter, nullptr).optOut, nullptr);
+
+    // An emptied list box stands for the usual list; a reset turns the option off.
+    options->optOutList()->setText("");
+    options->optOutList()->textEdited({});
+    EXPECT_EQ(window.session().optOut().listName, "Opted out");
+    options->showOptions(window.logic().options().afterReset());
+    EXPECT_FALSE(options->optOutList()->isEnabled());
+    EXPECT_EQ(options->optOutList()->text(), "Opted out");
 }
 
 TEST_F(MainWindowTest, EscapeInAnyControlLeavesTheWindowOpen)
