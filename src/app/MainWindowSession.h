@@ -7,6 +7,7 @@
 #include "recipients/RecipientList.h"
 #include "sending/DeliveryTracker.h"
 #include "sending/JournalRecorder.h"
+#include "sending/InboxModemSource.h"
 #include "sending/ModemChannelTable.h"
 #include "sending/ModemSubmitter.h"
 #include "sending/OptOutWatch.h"
@@ -66,6 +67,7 @@ public:
     SentTemplates& sentTemplates() { return m_sentTemplates; }
     SentItemsDeliveries& sentItemDeliveries() { return m_sentItemDeliveries; }
     InboxStore& inbox() { return m_inbox; }
+    InboxModemReader& inboxReader() { return m_inboxReader; }
     // "Add numbers that reply STOP to an exclusion list", as the next run reads it.
     void setOptOut(const OptOutSettings& settings) { m_optOut = settings; }
     const OptOutSettings& optOut() const { return m_optOut; }
@@ -118,6 +120,7 @@ private:
     std::optional<ResumePlan> m_runningPlan; // the plan of the run under way
     std::unique_ptr<JournalRecorder> m_recorder;
     InboxStore m_inbox;
+    InboxModemSource m_inboxReader;
     OptOutSettings m_optOut;
     // The replies of the last run that read them; replaced when the next run starts.
     std::unique_ptr<OptOutWatch> m_optOutWatch;

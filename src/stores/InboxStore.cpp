@@ -67,3 +67,26 @@ bool InboxStore::Load(std::vector<InboxPart>& parts) const
     std::lock_guard lock(m_mutex);
     return readParts(path(), parts);
 }
+
+QString InboxStore::seenPath() const
+{
+    return m_folder.folder() + QStringLiteral("/InboxSeen.korv");
+}
+
+QDateTime InboxStore::seenUntil() const
+{
+    std::lock_guard lock(m_mutex);
+    QStringList lines;
+    if (!QFileInfo::exists(seenPath()) || !RecordFile::ReadLines(seenPath(), lines) ||
+        lines.isEmpty())
+        return {};
+    return QDateTime::fromString(lines.front().trimmed(), Qt::ISODateWithMs);
+}
+
+bool InboxStore::setSeenUntil(const QDateTime& time, FileError* error)
+{
+    std::lock_guard lock(m_mutex);
+    m_folder.EnsureDataFolder();
+    return RecordFile::Rewrite(seenPath(), {time.toString(Qt::ISODateWithMs)},
+                               RecordFile::LineEnd::CRLF, error);
+}

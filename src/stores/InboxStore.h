@@ -36,6 +36,12 @@ public:
 
     QString path() const;
 
+    // Until when the inbox window has shown the messages: later ones are unread. Invalid when
+    // it never showed any. Kept in a file of its own beside the inbox.
+    QDateTime seenUntil() const;
+    bool setSeenUntil(const QDateTime& time, FileError* error = nullptr);
+    QString seenPath() const;
+
 private:
     bool loadKeys();
 

@@ -63,3 +63,20 @@ public:
     // Takes the reports the confirmed modems hold into the delivery-report store.
     virtual DeliveryReadSummary readReports() = 0;
 };
+
+// What reading the modems for received messages found.
+struct InboxReadSummary
+{
+    int modems = 0;       // modems asked
+    int messages = 0;     // new parts stored
+    QStringList failures; // "COM3: <why>" for each modem that could not be read
+};
+
+// "Read Messages" of the inbox window: the sending side provides it with the modems of the
+// device choice list. Runs off the UI thread.
+class InboxModemReader
+{
+public:
+    virtual ~InboxModemReader() = default;
+    virtual InboxReadSummary readMessages() = 0;
+};

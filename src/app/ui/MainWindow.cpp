@@ -240,6 +240,10 @@ QLayout* CKORV_QuillonDlg::buildCommandRow()
         "sharedOutboxButton", tr("Shared Outbox"), "network-server", QStyle::SP_DriveNetIcon,
         &CKORV_QuillonDlg::onSharedOutbox,
         tr("Send the list through the modems of other computers that share an outbox.")));
+    row->addWidget(commandButton("inboxButton", tr("Inbox"), "mail-folder-inbox",
+                                 QStyle::SP_DirOpenIcon, &CKORV_QuillonDlg::onInbox,
+                                 tr("The messages the modems received, with the last sent item "
+                                    "to each sender.")));
     row->addStretch();
     row->addWidget(commandButton("helpButton", tr("Help"), "help-contents",
                                  QStyle::SP_DialogHelpButton, &CKORV_QuillonDlg::onHelp));

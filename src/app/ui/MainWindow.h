@@ -94,6 +94,7 @@ public slots:
     void onSentItems();
     void onLastRun();
     void offerUnfinishedRun();
+    void onInbox();
     void onReset();
     void onExit();
     void onHelp();

@@ -15,6 +15,7 @@
 #include "sending/ui/CQuota_Dlg.h"
 #include "sending/ui/CampaignPreviewDlg.h"
 #include "stores/ui/ExclusionSetLoader.h"
+#include "stores/ui/InboxWindow.h"
 #include "stores/ui/SentItems.h"
 #include "stores/ui/ViewTemplates.h"
 #include "widgets/CSpecialEdit.h"
@@ -208,6 +209,19 @@ void CKORV_QuillonDlg::offerUnfinishedRun()
 {
     if (m_logic->offerUnfinishedRun())
         refreshTotal();
+}
+
+void CKORV_QuillonDlg::onInbox()
+{
+    // Not during a run: its workers read the same modems.
+    if (!m_logic->canOpenSentItems())
+        return;
+    CInbox window(m_session.inbox(), m_session.sentItems(), m_session.clock(), dialogPrompter(),
+                  this);
+    window.setComposerHandler(
+        [this](const std::vector<SentItem>& items) { return m_logic->insertSentItems(items); });
+    window.setReader(&m_session.inboxReader());
+    window.exec();
 }
 
 void CKORV_QuillonDlg::onReset()

@@ -1,0 +1,170 @@
+#include "stores/ui/InboxWindow.h"
+
+#include "base/Clock.h"
+#include "stores/DataFolder.h"
+#include "stores/InboxStore.h"
+#include "stores/SentItemStore.h"
+#include "stores/StoreHooks.h"
+#include "support/ScriptedPrompter.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QFont>
+#include <QItemSelectionModel>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+class FakeReader : public InboxModemReader
+{
+public:
+    explicit FakeReader(InboxStore& store) : m_store(store) {}
+    InboxReadSummary readMessages() override
+    {
+        InboxPart part;
+        part.port = u"COM2"_s;
+        part.sender = u"+447700900003"_s;
+        part.receivedAt = QDateTime::currentDateTime();
+        part.text = u"new one"_s;
+        m_store.Add(part);
+        return {1, 1, {u"COM3: no answer"_s}};
+    }
+
+private:
+    InboxStore& m_store;
+};
+
+InboxPart part(const QString& sender, const QString& text, const QDateTime& received,
+               int reference = -1, int count = 1, int number = 1)
+{
+    InboxPart p;
+    p.port = u"COM1"_s;
+    p.sender = sender;
+    p.serviceCentreTime = received.addSecs(-5);
+    p.receivedAt = received;
+    p.reference = reference;
+    p.partCount = count;
+    p.part = number;
+    p.text = text;
+    return p;
+}
+
+class InboxWindowTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        const QDateTime now = QDateTime::currentDateTime();
+        ASSERT_EQ(inbox.Add(part(u"+447700900001"_s, u"STOP"_s, now.addDays(-3))),
+                  InboxStore::AddResult::Added);
+        ASSERT_EQ(inbox.Add(part(u"+447700900002"_s, u"first "_s, now.addSecs(-60), 7, 2, 1)),
+                  InboxStore::AddResult::Added);
+        ASSERT_EQ(inbox.Add(part(u"+447700900002"_s, u"second"_s, now.addSecs(-50), 7, 2, 2)),
+                  InboxStore::AddResult::Added);
+        ASSERT_TRUE(sent.Append(u"447700900001"_s, u"older offer"_s,
+                                u"Message sent successfully."_s, QDate(2026, 3, 1)));
+        ASSERT_TRUE(sent.Append(u"447700900001"_s, u"our offer"_s, u"Message sent successfully."_s,
+                                QDate(2026, 3, 4)));
+    }
+
+    void open(CInbox& window)
+    {
+        window.show();
+        while (window.isBusy())
+            QApplication::processEvents(QEventLoop::AllEvents, 5);
+        QApplication::processEvents();
+    }
+
+    QString cell(const CInbox& window, int row, int column) const
+    {
+        return window.model().index(row, column).data().toString();
+    }
+
+    QTemporaryDir dir;
+    DataFolder data{dir.path()};
+    InboxStore inbox{data};
+    SentItemStore sent{data};
+    Clock clock;
+    ScriptedPrompter prompter;
+};
+
+TEST_F(InboxWindowTest, ShowsMessagesNewestFirstWithTheLastSentItemAndUnreadOnesBold)
+{
+    CInbox window(inbox, sent, clock, &prompter);
+    open(window);
+    ASSERT_EQ(window.model().rowCount(), 2);
+    EXPECT_EQ(cell(window, 0, InboxModel::NumberColumn), "+447700900002");
+    EXPECT_EQ(cell(window, 0, InboxModel::MessageColumn), "first second");
+    EXPECT_EQ(cell(window, 0, InboxModel::ModemColumn), "COM1");
+    EXPECT_EQ(cell(window, 1, InboxModel::MessageColumn), "STOP");
+    EXPECT_EQ(cell(window, 1, InboxModel::RepliesToColumn), "04/03/2026: our offer");
+    EXPECT_TRUE(cell(window, 0, InboxModel::RepliesToColumn).isEmpty());
+    EXPECT_TRUE(window.list()->model()->index(0, 0).data(Qt::FontRole).value<QFont>().bold());
+    EXPECT_EQ(window.totalText(), "Total Messages : 2, unread 2");
+
+    // Closed, they are read; the next opening shows them plain.
+    window.onClose();
+    CInbox again(inbox, sent, clock, &prompter);
+    open(again);
+    EXPECT_EQ(again.totalText(), "Total Messages : 2, unread 0");
+    EXPECT_FALSE(again.list()->model()->index(0, 0).data(Qt::FontRole).isValid());
+}
+
+TEST_F(InboxWindowTest, FiltersByTheDayReceived)
+{
+    CInbox window(inbox, sent, clock, &prompter);
+    open(window);
+    EXPECT_FALSE(window.fromDate()->isEnabled());
+    window.dateFilter()->setChecked(true);
+    EXPECT_TRUE(window.fromDate()->isEnabled());
+    const QDate longOnesDay = QDateTime::currentDateTime().addSecs(-50).date();
+    window.fromDate()->setDate(longOnesDay);
+    window.toDate()->setDate(longOnesDay);
+    ASSERT_EQ(window.model().rowCount(), 1);
+    EXPECT_EQ(cell(window, 0, InboxModel::MessageColumn), "first second");
+    window.fromDate()->setDate(QDate::currentDate().addDays(-3));
+    window.toDate()->setDate(QDate::currentDate().addDays(-3));
+    ASSERT_EQ(window.model().rowCount(), 1);
+    EXPECT_EQ(cell(window, 0, InboxModel::MessageColumn), "STOP");
+    window.dateFilter()->setChecked(false);
+    EXPECT_EQ(window.model().rowCount(), 2);
+}
+
+TEST_F(InboxWindowTest, HandsSelectedMessagesToTheComposerAndReadsTheModems)
+{
+    CInbox window(inbox, sent, clock, &prompter);
+    std::vector<SentItem> handed;
+    window.setComposerHandler([&handed](const std::vector<SentItem>& items) {
+        handed = items;
+        return ComposerInsertResult::ListGrew;
+    });
+    FakeReader reader(inbox);
+    window.setReader(&reader);
+    open(window);
+
+    window.onSendToComposer();
+    ASSERT_EQ(prompter.shown().size(), 1); // nothing selected
+    window.list()->selectionModel()->select(
+        window.model().index(1, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    window.onSendToComposer();
+    ASSERT_EQ(handed.size(), 1u);
+    EXPECT_EQ(handed[0].number, "+447700900001");
+    EXPECT_EQ(handed[0].message, "STOP");
+
+    window.onReadMessages();
+    while (window.isBusy())
+        QApplication::processEvents(QEventLoop::AllEvents, 5);
+    ASSERT_EQ(window.model().rowCount(), 3);
+    EXPECT_EQ(cell(window, 0, InboxModel::MessageColumn), "new one");
+    ASSERT_EQ(prompter.shown().size(), 2);
+    EXPECT_TRUE(prompter.shown().back().text.contains(u"Messages read: 1 new from 1 device(s)."_s))
+        << prompter.shown().back().text.toStdString();
+    EXPECT_TRUE(prompter.shown().back().text.contains(u"COM3: no answer"_s));
+}
+
+} // namespace
