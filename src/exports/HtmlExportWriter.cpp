@@ -101,4 +101,27 @@ ExportResult WriteSentItems(const QString& path, const ExportTable& items, const
     return file.finish();
 }
 
+ExportResult WriteInbox(const QString& path, const ExportTable& messages)
+{
+    TextExportFile file(path, TextExportFile::Encoding::Utf16WithMark);
+    file.write(u"<html><head><title>[ Quillon - Inbox ]</title>"_s + kStyles +
+               u"<tr><td height=40 align=center class=style1>[ Quillon - Inbox ]</td></tr>"
+               u"</table><br><br><table width=1100 border=1 align=center "
+               u"cellpadding=0 cellspacing=0 bordercolor=#000000><tr><th height = 30 bgcolor = "
+               u"#647dbe align = Left class =style3>Inbox:</th></tr>"_s);
+    for (qsizetype i = 0; i < messages.rowCount && file.ok(); ++i) {
+        const QStringList cells = messages.row(i);
+        file.write(u"<tr><td  height = 50 class = style2><table><tr><td width=60>S.No.</td><td>"
+                   u":&nbsp;&nbsp;</td><td>"_s +
+                   QString::number(i + 1) +
+                   recordLine(QStringLiteral("Number"), EscapedText(cells.value(0))) +
+                   recordLine(QStringLiteral("Message"), MessageText(cells.value(1))) +
+                   recordLine(QStringLiteral("Received"), EscapedText(cells.value(2))) +
+                   recordLine(QStringLiteral("Modem"), EscapedText(cells.value(3))) +
+                   recordLine(QStringLiteral("Last sent item"), MessageText(cells.value(4))) +
+                   u"</td></table></td></tr>"_s);
+    }
+    return file.finish();
+}
+
 } // namespace HtmlExport

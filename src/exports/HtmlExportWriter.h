@@ -20,4 +20,8 @@ ExportResult WriteTemplates(const QString& path, const ExportTable& templates);
 ExportResult WriteSentItems(const QString& path, const ExportTable& items, const QString& startDate,
                             const QString& endDate);
 
+// Received messages with the columns Number, Message, Received, Modem, Last sent item,
+// numbered from 1.
+ExportResult WriteInbox(const QString& path, const ExportTable& messages);
+
 } // namespace HtmlExport

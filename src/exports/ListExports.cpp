@@ -37,3 +37,17 @@ ExportOutcome ExportTemplates(Exporter& exporter, const QStringList& templates)
     job.htmlWriter = HtmlExport::WriteTemplates;
     return exporter.run(job);
 }
+
+ExportOutcome ExportInbox(Exporter& exporter, const QList<QStringList>& rows)
+{
+    ExportJob job;
+    job.formats = {ExportFormat::Xls, ExportFormat::Xlsx, ExportFormat::Txt, ExportFormat::Html};
+    job.table = ExportTable::fromRows({QStringLiteral("Number"), QStringLiteral("Message"),
+                                       QStringLiteral("Received"), QStringLiteral("Modem"),
+                                       QStringLiteral("Last sent item")},
+                                      rows);
+    job.successText = Exporter::tr("Inbox has been exported successfully.");
+    job.textWriter = TextExport::WriteInbox;
+    job.htmlWriter = HtmlExport::WriteInbox;
+    return exporter.run(job);
+}

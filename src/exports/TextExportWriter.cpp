@@ -2,6 +2,8 @@
 
 #include "exports/TextExportFile.h"
 
+#include <iterator>
+
 using namespace Qt::StringLiterals;
 
 namespace TextExport {
@@ -79,6 +81,24 @@ ExportResult WriteSentItems(const QString& path, const ExportTable& items, const
         file.write(u"Message\t: "_s + cell(cells, Message) + kEnd);
         if (cells.size() > Delivery)
             file.write(u"Delivery\t: "_s + cell(cells, Delivery) + kEnd);
+        file.write(ruleLine());
+    }
+    return file.finish();
+}
+
+ExportResult WriteInbox(const QString& path, const ExportTable& messages)
+{
+    static const QString labels[] = {u"Number\t: "_s, u"Message\t: "_s, u"Received\t: "_s,
+                                     u"Modem\t: "_s, u"Last sent item\t: "_s};
+    TextExportFile file(path, TextExportFile::Encoding::Utf16WithMark);
+    file.write(ruleLine());
+    file.write(u"\r\n\t\t\t\t\t\t[ Quillon - Inbox ]\r\n\r\n"_s);
+    file.write(ruleLine());
+    for (qsizetype i = 0; i < messages.rowCount && file.ok(); ++i) {
+        const QStringList cells = messages.row(i);
+        file.write(u"S.No.\t: "_s + QString::number(i + 1) + kEnd);
+        for (qsizetype column = 0; column < std::size(labels); ++column)
+            file.write(labels[column] + cell(cells, column) + kEnd);
         file.write(ruleLine());
     }
     return file.finish();

@@ -19,4 +19,8 @@ ExportResult WriteTemplates(const QString& path, const ExportTable& templates);
 ExportResult WriteSentItems(const QString& path, const ExportTable& items, const QString& startDate,
                             const QString& endDate);
 
+// Received messages with the columns Number, Message, Received, Modem, Last sent item,
+// numbered from 1, as UTF-16 text with the byte-order mark.
+ExportResult WriteInbox(const QString& path, const ExportTable& messages);
+
 } // namespace TextExport

@@ -99,6 +99,9 @@ DeliverMessage textMessage(const QList<QString>& fields, const QString& body, bo
                body.size() % 4 == 0) {
         message.coding = MessageCoding::Ucs2;
     }
+    // Data that is not whole octets of hex cannot be shown as data: it shows as it came.
+    if (message.coding == MessageCoding::EightBit && (!isHex(body) || body.size() % 2 != 0))
+        message.coding = MessageCoding::Gsm7;
     if (message.coding == MessageCoding::Ucs2 ||
         (ucs2Charset && message.coding == MessageCoding::Gsm7)) {
         const std::optional<QString> decoded = fromUcs2Hex(body);
@@ -178,7 +181,7 @@ StoredMessageList parseStoredMessageList(const QString& answer, bool pduMode,
             continue;
         const QList<QString> fields = splitTextModeFields(QStringView(line).mid(prefix.size()));
         const std::optional<int> index = numberField(fields.value(0));
-        if (!index)
+        if (!index || *index < 0) // no place a deletion could name
             continue;
         bool unreadable = false;
         std::optional<StoredMessage> stored =

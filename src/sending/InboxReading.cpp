@@ -91,14 +91,15 @@ InboxReading ReadInbox(ModemChannel& channel, bool pduMode, const QString& port,
             reading.error = QStringLiteral("the modem did not list its messages");
             break;
         }
-        reading.left = static_cast<int>(listing->list.unreadable.size());
+        // Each listing shows all the modem still holds: the last one says what is left.
+        int left = static_cast<int>(listing->list.unreadable.size());
         const QDateTime now = QDateTime::currentDateTime();
         int deleted = 0;
         for (const StoredMessage& stored : listing->list.messages) {
             const InboxPart part = inboxPartOf(stored.message, port, now);
             const InboxStore::AddResult added = store.Add(part);
             if (added == InboxStore::AddResult::Failed) {
-                ++reading.left;
+                ++left;
                 continue;
             }
             if (added == InboxStore::AddResult::Added) {
@@ -114,8 +115,9 @@ InboxReading ReadInbox(ModemChannel& channel, bool pduMode, const QString& port,
             if (deleteAfterStoring && deleteStoredMessage(channel, stored.index))
                 ++deleted;
             else
-                ++reading.left;
+                ++left;
         }
+        reading.left = left;
         const bool wasFull = listing->use && listing->use->full();
         if (!deleteAfterStoring || deleted == 0 || !wasFull)
             break;

@@ -80,3 +80,13 @@ public:
     virtual ~InboxModemReader() = default;
     virtual InboxReadSummary readMessages() = 0;
 };
+
+// "Export" of the inbox window: the exports provide it. `rows` are the window's lines as it
+// shows them: Number, Message, Received, Modem, Last sent item.
+class InboxExport
+{
+public:
+    virtual ~InboxExport() = default;
+    virtual void exportInbox(QWidget* parent, const QList<QStringList>& rows) = 0;
+    virtual bool isRunning() const = 0;
+};

@@ -99,3 +99,25 @@ TEST_F(HtmlExportWriterTest, SentItemsAreRowsOfRecordTablesWithEveryTextEscaped)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(HtmlExportWriterTest, InboxMessagesAreRecordTablesWithEveryTextEscaped)
+{
+    const ExportTable messages =
+        ExportTable::fromRows({"Number", "Message", "Received", "Modem", "Last sent item"},
+                              {{"+4412", "<b>STOP</b>", "06/05/2026 10:00:00", "COM1", "a & b"}});
+    ASSERT_TRUE(HtmlExport::WriteInbox(path(), messages).ok());
+    const QString text = page();
+    EXPECT_TRUE(text.startsWith("<html><head><title>[ Quillon - Inbox ]</title>"));
+    const QString record =
+        QStringLiteral("</td><tr><td width=60>%1</td><td>:&nbsp;&nbsp;</td><td>");
+    EXPECT_TRUE(text.endsWith("</td><td>1" + record.arg("Number") + "+4412" +
+                              record.arg("Message") + "&lt;b&gt;STOP&lt;/b&gt;" +
+                              record.arg("Received") + "06/05/2026 10:00:00" + record.arg("Modem") +
+                              "COM1" + record.arg("Last sent item") +
+                              "a&nbsp;&amp;&nbsp;b</td></table></td></tr>"))
+        << text.toStdString();
+}
+
+} // namespace

@@ -74,6 +74,26 @@ TEST_F(TextExportWriterTest, SentItemsAreNumberedFromOneUnderTheirPeriod)
     EXPECT_EQ(ReadBytes(path()), Utf16Bytes(expected));
 }
 
+TEST_F(TextExportWriterTest, InboxMessagesAreNumberedFromOne)
+{
+    const ExportTable messages = ExportTable::fromRows(
+        {"Number", "Message", "Received", "Modem", "Last sent item"},
+        {{"+4412", "STOP", "06/05/2026 10:00:00", "COM1", "05/05/2026: Offer"},
+         {"Bank", "Две\nстроки", "07/05/2026 11:00:00", "COM2", ""}});
+    ASSERT_TRUE(TextExport::WriteInbox(path(), messages).ok());
+
+    const QString expected =
+        kRule + "\r\n\t\t\t\t\t\t[ Quillon - Inbox ]\r\n\r\n" + kRule +
+        "S.No.\t: 1\r\nNumber\t: +4412\r\nMessage\t: STOP\r\nReceived\t: 06/05/2026 10:00:00\r\n"
+        "Modem\t: COM1\r\nLast sent item\t: 05/05/2026: Offer\r\n" +
+        kRule +
+        QString::fromUtf8("S.No.\t: 2\r\nNumber\t: Bank\r\nMessage\t: Две\nстроки\r\n"
+                          "Received\t: 07/05/2026 11:00:00\r\nModem\t: COM2\r\n"
+                          "Last sent item\t: \r\n") +
+        kRule;
+    EXPECT_EQ(ReadBytes(path()), Utf16Bytes(expected));
+}
+
 TEST_F(TextExportWriterTest, LongListsAreWrittenWhole)
 {
     constexpr qsizetype count = 5000; // far more text than is gathered before each write

@@ -221,6 +221,7 @@ void CKORV_QuillonDlg::onInbox()
     window.setComposerHandler(
         [this](const std::vector<SentItem>& items) { return m_logic->insertSentItems(items); });
     window.setReader(&m_session.inboxReader());
+    window.setExport(&m_exports);
     window.exec();
 }
 

@@ -84,6 +84,11 @@ void ExportCommands::exportSentItems(QWidget* parent, const std::vector<SentItem
     });
 }
 
+void ExportCommands::exportInbox(QWidget* parent, const QList<QStringList>& rows)
+{
+    withExporter(parent, [&rows](Exporter& exporter, Prompter&) { ExportInbox(exporter, rows); });
+}
+
 void ExportCommands::exportProcessStatuses(QWidget* parent,
                                            const std::vector<ProcessStatusRow>& rows,
                                            bool withRetry)

@@ -27,7 +27,7 @@ struct ExportSeams
 
 // The five exports as the windows start them. Each runs over the window it was started from:
 // its dialogs and messages belong to that window, which is disabled while the file is written.
-class ExportCommands : public TemplatesExport, public SentItemsExport
+class ExportCommands : public TemplatesExport, public SentItemsExport, public InboxExport
 {
 public:
     ExportCommands() = default;
@@ -42,6 +42,7 @@ public:
     // The status choice and the export options, then the export.
     void exportSentItems(QWidget* parent, const std::vector<SentItem>& records,
                          const std::vector<QString>& deliveries) override;
+    void exportInbox(QWidget* parent, const QList<QStringList>& rows) override;
     // The sending run's "Export": the status choice, then the export of the chosen rows.
     void exportProcessStatuses(QWidget* parent, const std::vector<ProcessStatusRow>& rows,
                                bool withRetry);

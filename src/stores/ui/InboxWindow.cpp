@@ -116,10 +116,12 @@ CInbox::CInbox(InboxStore& inbox, SentItemStore& sentItems, const Clock& clock, 
     m_readButton = addButton(buttons, tr("Read Messages"), &CInbox::onReadMessages);
     m_composerButton =
         addButton(buttons, tr("Send selected items to SMS Composer"), &CInbox::onSendToComposer);
+    m_exportButton = addButton(buttons, tr("Export"), &CInbox::onExport);
     buttons->addStretch();
     addButton(buttons, tr("Close"), &CInbox::onClose);
     m_readButton->setEnabled(false);
     m_composerButton->setEnabled(false);
+    m_exportButton->setEnabled(false);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(filterRow);
@@ -150,6 +152,17 @@ void CInbox::setReader(InboxModemReader* reader)
 {
     m_reader = reader;
     m_readButton->setEnabled(reader != nullptr);
+}
+
+void CInbox::setExport(InboxExport* exporter)
+{
+    m_export = exporter;
+    m_exportButton->setEnabled(exporter != nullptr);
+}
+
+bool CInbox::isBusy() const
+{
+    return m_busy || (m_export && m_export->isRunning());
 }
 
 QString CInbox::totalText() const
@@ -228,6 +241,22 @@ void CInbox::refreshRows()
     m_total->setText(totalText());
 }
 
+void CInbox::onExport()
+{
+    if (isBusy() || !m_export)
+        return;
+    if (m_model.rowCount() == 0) {
+        m_prompter.inform(caption(), tr("There is no message to export."));
+        return;
+    }
+    QList<QStringList> rows;
+    for (const InboxRow& row : m_model.rows())
+        rows.append({row.message.sender, row.message.text,
+                     InboxModel::receivedText(row.message.receivedAt), row.message.port,
+                     row.repliesTo});
+    m_export->exportInbox(this, rows);
+}
+
 void CInbox::onSendToComposer()
 {
     if (m_busy || !m_composer)
@@ -245,14 +274,14 @@ void CInbox::onSendToComposer()
 
 void CInbox::onReadMessages()
 {
-    if (m_busy || !m_reader)
+    if (isBusy() || !m_reader)
         return;
     startLoading(true);
 }
 
 void CInbox::onClose()
 {
-    if (m_busy)
+    if (isBusy())
         return;
     // Everything the window has shown is read now, filtered out or not.
     const QDateTime newest = newestReceived(

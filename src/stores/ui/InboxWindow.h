@@ -8,6 +8,7 @@
 #include <vector>
 
 class Clock;
+class InboxExport;
 class InboxModemReader;
 class InboxStore;
 class Prompter;
@@ -22,7 +23,8 @@ class SentItemStore;
 // The "Inbox" window: the received messages, newest first, with the last sent item to each
 // sender beside it. Messages that came since the window last closed are bold, long ones still
 // missing a part after the time-out italic. It reads the stores in a background job when first
-// shown; "Read Messages" reads the modems first. Escape does not close it.
+// shown; "Read Messages" reads the modems first; "Export" writes the lines shown. Escape does
+// not close it.
 class CInbox : public CloseButtonDialog
 {
     Q_OBJECT
@@ -37,6 +39,7 @@ public:
     // where "Read Messages" reads. Their commands do nothing until they are given.
     void setComposerHandler(SentItemsToComposer handler);
     void setReader(InboxModemReader* reader);
+    void setExport(InboxExport* exporter);
 
     const InboxModel& model() const { return m_model; }
     QTableView* list() const { return m_list; }
@@ -44,11 +47,12 @@ public:
     QDateEdit* fromDate() const { return m_from; }
     QDateEdit* toDate() const { return m_to; }
     QString totalText() const;
-    bool isBusy() const { return m_busy; }
+    bool isBusy() const;
 
 public slots:
     void onSendToComposer();
     void onReadMessages();
+    void onExport();
     void onClose() override;
 
 protected:
@@ -71,6 +75,7 @@ private:
     QDateTime m_seenUntil;
     SentItemsToComposer m_composer;
     InboxModemReader* m_reader = nullptr;
+    InboxExport* m_export = nullptr;
     QTableView* m_list;
     QCheckBox* m_filter;
     QDateEdit* m_from;
@@ -78,6 +83,7 @@ private:
     QLabel* m_total;
     QPushButton* m_composerButton = nullptr;
     QPushButton* m_readButton = nullptr;
+    QPushButton* m_exportButton = nullptr;
     bool m_busy = false;
     bool m_shown = false;
 };

@@ -39,6 +39,14 @@ private:
     InboxStore& m_store;
 };
 
+class FakeExport : public InboxExport
+{
+public:
+    void exportInbox(QWidget*, const QList<QStringList>& rows) override { exported = rows; }
+    bool isRunning() const override { return false; }
+    QList<QStringList> exported;
+};
+
 InboxPart part(const QString& sender, const QString& text, const QDateTime& received,
                int reference = -1, int count = 1, int number = 1)
 {
@@ -113,6 +121,29 @@ TEST_F(InboxWindowTest, ShowsMessagesNewestFirstWithTheLastSentItemAndUnreadOnes
     open(again);
     EXPECT_EQ(again.totalText(), "Total Messages : 2, unread 0");
     EXPECT_FALSE(again.list()->model()->index(0, 0).data(Qt::FontRole).isValid());
+}
+
+TEST_F(InboxWindowTest, ExportsTheLinesAsShown)
+{
+    CInbox window(inbox, sent, clock, &prompter);
+    FakeExport exporter;
+    window.setExport(&exporter);
+    open(window);
+    window.onExport();
+    ASSERT_EQ(exporter.exported.size(), 2);
+    EXPECT_EQ(exporter.exported[1], (QStringList{u"+447700900001"_s, u"STOP"_s,
+                                                 cell(window, 1, InboxModel::ReceivedColumn),
+                                                 u"COM1"_s, u"04/03/2026: our offer"_s}));
+
+    // Nothing shown, nothing to export.
+    window.dateFilter()->setChecked(true);
+    window.fromDate()->setDate(QDate(2000, 1, 1));
+    window.toDate()->setDate(QDate(2000, 1, 1));
+    exporter.exported.clear();
+    window.onExport();
+    EXPECT_TRUE(exporter.exported.isEmpty());
+    ASSERT_EQ(prompter.shown().size(), 1);
+    EXPECT_EQ(prompter.shown()[0].text, "There is no message to export.");
 }
 
 TEST_F(InboxWindowTest, FiltersByTheDayReceived)
