@@ -117,6 +117,47 @@ TEST_F(OptOutSendTest, AStopArrivingMidRunExcludesTheRestOfThatNumbersRows)
     }
 }
 
+TEST_F(OptOutSendTest, AReplyToOneModemExcludesTheRowsEveryModemSends)
+{
+    modems.start({u"cmgs-latency=60"_s, u"cmgs-latency=60"_s});
+    QStringList numbers(14, Staying);
+    for (const int row : {0, 6, 9, 13})
+        numbers[row] = Leaving;
+    const QString list = writeList(numbers);
+    QProcess process;
+    startCli(process,
+             {"send", "--clock-factor", "50", "--file", list, "--port", "COM1", "--port", "COM2",
+              "--opt-out"},
+             variables());
+    ASSERT_TRUE(process.waitForStarted());
+    const auto leavingOnAir = [this] {
+        int count = 0;
+        for (const sim::AirMessage& message : modems.air())
+            count += message.destination == Leaving ? 1 : 0;
+        return count;
+    };
+    while (leavingOnAir() == 0 && process.state() == QProcess::Running)
+        process.waitForReadyRead(10);
+    // The reply reaches the modem that did not send to the number.
+    QFile fifo(QString::fromStdString(modems.simulator().controlPath(2).string()));
+    ASSERT_TRUE(fifo.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+    ASSERT_GT(fifo.write("sms from=+447700900001 text=STOP\n"), 0);
+    fifo.close();
+    const CliRun run = finishCli(process);
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+
+    const auto rows = rowsOf(run.out);
+    ASSERT_EQ(rows.size(), 14u) << run.out.toStdString();
+    SCOPED_TRACE(run.out.toStdString());
+    for (const std::size_t later : {9u, 13u})
+        EXPECT_EQ(rows[later].second, "Excluded.") << later;
+    EXPECT_LE(leavingOnAir(), 2);
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        if (rows[i].first == Staying)
+            EXPECT_EQ(rows[i].second, "Message sent successfully.") << i;
+    }
+}
+
 TEST_F(OptOutSendTest, OnlyAWholeKeywordOptsOutAndOnlyWhenAsked)
 {
     modems.start({u"cmgs-latency=60"_s});
