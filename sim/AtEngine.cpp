@@ -30,7 +30,8 @@ CommandHandler findHandler(const QByteArray& name)
 } // namespace
 
 AtEngine::AtEngine(QString portName, ModemProfile profile, MessageSink sink)
-    : m_portName(std::move(portName)), m_state(std::move(profile)), m_sink(std::move(sink))
+    : m_portName(std::move(portName)), m_state(std::move(profile)), m_sink(std::move(sink)),
+      m_silentDeletesLeft(m_state.profile.silentDeletes)
 {}
 
 std::vector<OutputChunk> AtEngine::feed(QByteArrayView input)
@@ -101,6 +102,10 @@ void AtEngine::runLine(const QByteArray& line)
     const auto commands = parseAtCommands(QByteArrayView(line).sliced(2));
     if (!commands) {
         answer({}, "ERROR");
+        return;
+    }
+    if (m_silentDeletesLeft > 0 && !commands->empty() && commands->front().name == "+CMGD") {
+        --m_silentDeletesLeft;
         return;
     }
     QList<QByteArray> lines;

@@ -83,6 +83,7 @@ private:
     bool m_vanishing = false;
     bool m_wedged = false;
     int m_acceptedAtOpen = 0; // accepted messages before this opening of the port
+    int m_silentDeletesLeft = 0;
     std::vector<OutputChunk> m_output;
 };
 

@@ -173,6 +173,8 @@ const std::map<QString, Setter>& setters()
          [](const Item& i, ModemProfile& p) { p.reportOutcomes.append(toReportRule(i)); }},
         {"reports-stored", [](const Item&, ModemProfile& p) { p.reportsStored = true; }},
         {"storage", [](const Item& i, ModemProfile& p) { p.storage = toInt(i, 1, 1000); }},
+        {"silent-cmgd",
+         [](const Item& i, ModemProfile& p) { p.silentDeletes = toInt(i, 1, 1000000); }},
     };
     return table;
 }
@@ -255,7 +257,9 @@ QString profileItemsHelp()
               "                            AT+CMGL/AT+CMGR in \"SR\") instead of routed +CDS\n"
               "  storage=N                 places for received messages in \"SM\" (default\n"
               "                            30); messages that come while it is full wait\n"
-              "                            until AT+CMGD frees a place\n");
+              "                            until AT+CMGD frees a place\n"
+              "  silent-cmgd=N             the first N AT+CMGD get no answer and delete\n"
+              "                            nothing, as a modem that hangs mid-reading\n");
 }
 
 } // namespace sim

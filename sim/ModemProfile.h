@@ -55,7 +55,8 @@ struct ModemProfile
     QStringList reportOutcomes; // "PATTERN:OUTCOME", first match wins; none matching: delivered
     bool reportsStored = false; // AT+CNMI offers stored reports (+CDSI) instead of routed ones
 
-    int storage = 30; // places for received messages in "SM"
+    int storage = 30;      // places for received messages in "SM"
+    int silentDeletes = 0; // the first this many AT+CMGD get no answer and delete nothing
 };
 
 // The profile a modem on the given port starts from; identities differ per port.

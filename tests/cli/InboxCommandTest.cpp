@@ -108,6 +108,29 @@ TEST_F(InboxCommandTest, AMessageStoredButNotDeletedIsKnownWhenReadAgain)
     EXPECT_TRUE(empty.err.contains(u"COM1: 0 new, 0 already stored, 0 left in the modem"_s));
 }
 
+TEST_F(InboxCommandTest, AReadingKilledBetweenStoringAndDeletingLosesNothingAndKeepsOneCopy)
+{
+    modems.start({u"silent-cmgd=1"_s});
+    deliver(1, u"sms from=+447700900123 text=STOP"_s);
+    // The modem hangs on the deletion; the program is killed while it waits.
+    QProcess process;
+    startCli(process, {"inbox", "--port", "COM1", "--delete"},
+             {{"QUILLON_PORTS", modems.folder()}, {"QUILLON_HOME", home.path()}});
+    ASSERT_TRUE(process.waitForStarted());
+    QFile inbox(home.filePath(u"QUILLON_DATA/Inbox.korv"_s));
+    while (inbox.size() < 40 && process.state() == QProcess::Running)
+        process.waitForReadyRead(10);
+    ASSERT_EQ(process.state(), QProcess::Running);
+    process.kill();
+    ASSERT_TRUE(process.waitForFinished(10000));
+
+    const CliRun again = cli({"inbox", "--port", "COM1", "--delete"});
+    EXPECT_TRUE(again.err.contains(u"COM1: 0 new, 1 already stored, 0 left in the modem"_s))
+        << again.err.toStdString();
+    EXPECT_EQ(messagesFrom(again.out, u"+447700900123"_s),
+              QStringList{u"COM1|text|1|complete|STOP"_s});
+}
+
 TEST_F(InboxCommandTest, AFullStorageIsEmptiedOfWhatTheNetworkHeldBack)
 {
     modems.start({u"storage=2"_s});
