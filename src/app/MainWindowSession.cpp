@@ -58,8 +58,7 @@ MainWindowSession::MainWindowSession(const DataFolder& data, const Clock& clock,
       m_probe(m_ports, clock), m_sentItems(data), m_templateStore(data),
       m_sentTemplates(m_templateStore), m_reportStore(data),
       m_sentItemDeliveries(m_reportStore, m_devices, m_ports, clock), m_journal(data),
-      m_inbox(data), m_inboxReader(m_inbox, m_devices, m_ports, clock),
-      m_channels(m_ports, clock)
+      m_inbox(data), m_inboxReader(m_inbox, m_devices, m_ports, clock), m_channels(m_ports, clock)
 {
     m_journalReading =
         std::async(std::launch::async, [this] { return readJournal(m_journal, m_sentItems); });
