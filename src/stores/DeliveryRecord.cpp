@@ -1,40 +1,26 @@
 #include "stores/DeliveryRecord.h"
 
+#include "stores/RecordFields.h"
 #include "stores/RecordFile.h"
 
 #include <QStringList>
 
 namespace {
 
-constexpr QChar kBel = u'\x07';
-constexpr QChar kVt = u'\x0B';
+constexpr QChar kBel = RecordFields::Bel;
+constexpr QChar kVt = RecordFields::Vt;
 constexpr qsizetype kOldPartFields = 8;
 constexpr qsizetype kPartFields = 11;
 constexpr qsizetype kReportFields = 8;
 
-QString field(QString text)
+QString field(const QString& text)
 {
-    text.remove(kBel);
-    text.remove(kVt);
-    return text;
+    return RecordFields::clean(text);
 }
 
-QString timeText(const QDateTime& time)
-{
-    return time.isValid() ? time.toString(Qt::ISODateWithMs) : QString();
-}
-
-QDateTime timeOf(const QString& text)
-{
-    return text.isEmpty() ? QDateTime() : QDateTime::fromString(text, Qt::ISODateWithMs);
-}
-
-std::optional<int> numberOf(const QString& text, int min, int max)
-{
-    bool ok = false;
-    const int value = text.toInt(&ok);
-    return ok && value >= min && value <= max ? std::optional<int>(value) : std::nullopt;
-}
+using RecordFields::numberOf;
+using RecordFields::timeOf;
+using RecordFields::timeText;
 
 QString join(const QStringList& fields)
 {

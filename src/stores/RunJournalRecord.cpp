@@ -1,35 +1,22 @@
 #include "stores/RunJournalRecord.h"
 
+#include "stores/RecordFields.h"
 #include "stores/RecordFile.h"
 
 #include <QStringList>
-#include <array>
+#include <QtEndian>
+#include <vector>
+#include <zlib.h>
 
 namespace {
 
-constexpr QChar kBel = u'\x07';
-constexpr QChar kVt = u'\x0B';
+constexpr QChar kBel = RecordFields::Bel;
+constexpr QChar kVt = RecordFields::Vt;
 constexpr qsizetype kCrcDigits = 8;
 
-constexpr std::array<std::uint32_t, 256> crcTable()
+QString field(const QString& text)
 {
-    std::array<std::uint32_t, 256> table{};
-    for (std::uint32_t i = 0; i < 256; ++i) {
-        std::uint32_t c = i;
-        for (int k = 0; k < 8; ++k)
-            c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
-        table[i] = c;
-    }
-    return table;
-}
-
-constexpr std::array<std::uint32_t, 256> kCrcTable = crcTable();
-
-QString field(QString text)
-{
-    text.remove(kBel);
-    text.remove(kVt);
-    return RecordFile::ToRecordText(text);
+    return RecordFile::ToRecordText(RecordFields::clean(text));
 }
 
 QString withChecksum(QChar kind, const QStringList& fields)
@@ -123,13 +110,11 @@ namespace RunJournalRecord {
 
 std::uint32_t Crc32(QStringView text)
 {
-    std::uint32_t crc = 0xFFFFFFFFu;
-    const auto byte = [&crc](std::uint8_t b) { crc = kCrcTable[(crc ^ b) & 0xFF] ^ (crc >> 8); };
-    for (const QChar c : text) {
-        byte(std::uint8_t(c.unicode() & 0xFF));
-        byte(std::uint8_t(c.unicode() >> 8));
-    }
-    return crc ^ 0xFFFFFFFFu;
+    // Over the UTF-16 little-endian bytes, as the file holds them, whatever this machine's order.
+    std::vector<char16_t> bytes(std::size_t(text.size()));
+    qToLittleEndian<char16_t>(text.utf16(), text.size(), bytes.data());
+    return std::uint32_t(crc32(0L, reinterpret_cast<const Bytef*>(bytes.data()),
+                               uInt(bytes.size() * sizeof(char16_t))));
 }
 
 QString ToLine(const JournalEntry& entry)
