@@ -92,9 +92,10 @@ protected:
             QThread::msleep(20);
     }
 
-    // Waits until the instance holds rows it has not begun to submit, so that a kill leaves
-    // them to the others (a minute at most).
-    void waitForClaims(const QString& database, const QString& instance) const
+    // Waits until the instance holds at least `rows` rows it has not begun to submit (half a
+    // batch: it has just claimed one, so its modems cannot finish them all before the kill),
+    // so that a kill leaves them to the others (a minute at most).
+    void waitForClaims(const QString& database, const QString& instance, int rows) const
     {
         QElapsedTimer waited;
         waited.start();
@@ -105,7 +106,7 @@ protected:
                 const QStringList f = line.split('\t');
                 held += f.size() > 5 && f[2] == "claimed" && f[5] == instance ? 1 : 0;
             }
-            if (held >= 5)
+            if (held >= rows)
                 return;
         }
     }
@@ -182,7 +183,7 @@ TEST_F(ServeCommandTest, ThreeInstancesOnPostgresqlFinishTheRowsOfOneKilledMidRu
     for (int i = 0; i < instances; ++i)
         servers.push_back(serve(i + 1, 1 + i * perInstance, perInstance, database));
     waitForAir(rows / 3);
-    waitForClaims(database, "i2");
+    waitForClaims(database, "i2", 10 * perInstance);
     killHard(*servers[1]);
     for (std::size_t i = 0; i < servers.size(); ++i) {
         if (i == 1)
@@ -202,7 +203,7 @@ TEST_F(ServeCommandTest, OneInstanceOnSqliteKilledAndStartedAgainFinishesItsRows
     enqueue(rows, database);
     std::unique_ptr<QProcess> first = serve(1, 1, 2, database);
     waitForAir(rows / 3);
-    waitForClaims(database, "i1");
+    waitForClaims(database, "i1", 20);
     killHard(*first);
     std::unique_ptr<QProcess> again = serve(1, 1, 2, database, "i1-again");
     ASSERT_TRUE(again->waitForFinished(120000));
