@@ -340,6 +340,73 @@ Note:
     </message>
 </context>
 <context>
+    <name>CInbox</name>
+    <message>
+        <source>Message</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Filter by date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Inbox</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read Messages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send selected items to SMS Composer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total Messages : %1, unread %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No device is confirmed. Confirm the devices in Device Settings to read their messages.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Messages read: %1 new from %2 device(s).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not read:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading messages, Please wait...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no message to export.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select the messages to send to the composer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CKORV_QuillonDlg</name>
     <message>
         <source>KORV Quillon</source>
@@ -406,10 +473,6 @@ Note:
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Message Composer</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>The text that added numbers receive; at most 1600 characters.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -471,6 +534,50 @@ Note:
     </message>
     <message>
         <source>&lt;h3&gt;KORV Quillon %1&lt;/h3&gt;&lt;p&gt;Sends SMS in bulk through GSM modems and phones connected as serial ports.&lt;/p&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message Composer :</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The SMS this text takes in PDU mode, and their alphabet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With &quot;Enable non-English (Unicode) characters support&quot; off, Send asks whether to send such rows as Unicode or with the nearest GSM letters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last Run</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export the statuses of the last sending run, as its journal kept them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shared Outbox</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send the list through the modems of other computers that share an outbox.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Inbox</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The messages the modems received, with the last sent item to each sender.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Campaign Preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The SMS parts, time and cost the list would take.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -733,6 +840,14 @@ Do you want to update the messages in list items?</source>
         <source>Close</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Read Delivery Reports</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading delivery reports, Please wait...</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CSpecialEdit</name>
@@ -873,9 +988,78 @@ Do you want to update the messages in list items?</source>
     </message>
 </context>
 <context>
+    <name>CampaignPreviewDlg</name>
+    <message>
+        <source>Campaign Preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Price per SMS part:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Replace look-alike characters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Replace curly quotes, dashes, special spaces, ellipses, bullets and accented letters by their GSM equivalents in the rows that then need no Unicode; nothing else changes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Don&apos;t show again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send goes on without this window; it stays in the main window.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only the selected rows (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Replaced in %1 rows: %2 parts fewer</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ColumnCheckList</name>
     <message>
         <source>Select All</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ComposerParts</name>
+    <message>
+        <source>GSM 7-bit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> with national tables</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 SMS, %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ComposerWarning</name>
+    <message>
+        <source>Not in the GSM alphabet: %1 (tick &quot;Enable non-English (Unicode) characters support&quot; or replace them)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -971,6 +1155,21 @@ Are you sure to continue?</source>
     </message>
 </context>
 <context>
+    <name>DeliveryMatcher</name>
+    <message>
+        <source>Pending</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delivered</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not delivered: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>DevicePanel</name>
     <message>
         <source>USB Modem Devices</source>
@@ -1061,6 +1260,14 @@ Are you sure to continue?</source>
     </message>
     <message>
         <source>Phone No. :</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter PIN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SIM PIN :</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1162,10 +1369,6 @@ If you face difficulties in sending Unicode SMS using ‘Text Mode’, select �
         <source>Error in opening clipboard.</source>
         <translation type="unfinished"></translation>
     </message>
-    <message>
-        <source>It may take a while, Please wait...</source>
-        <translation type="unfinished"></translation>
-    </message>
 </context>
 <context>
     <name>DynamicExcelWizard</name>
@@ -1184,6 +1387,77 @@ Note:
 1. Maximum of 10 Column in a single sheet are supported at a time.
 2. Maximum of 50,000 records in a single sheet are supported.
 3. Each message may be of maximum 1600 characters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>EnqueueOptions</name>
+    <message>
+        <source>Show this help.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recipients: a workbook (.xls, .xlsx), a text file of numbers with --message, or &quot;number&lt;TAB&gt;message&quot; lines.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The message for every number of a text file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TEXT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Workbook sheet, from 1 (default 1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Workbook column of the numbers.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Workbook column of the messages.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The campaign the rows belong to.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>NAME</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rows of higher priority go first (default 0).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message type: standard or notification (flash).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TYPE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send the rows as Unicode.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send no row before this time (ISO 8601, local time unless it names a zone).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TIME</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1416,6 +1690,10 @@ Are you sure you want to continue?</source>
         <source>There is no record for selected duration.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Inbox has been exported successfully.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>FillMessageInList</name>
@@ -1518,11 +1796,30 @@ Are you sure you want to continue?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Importing contacts from file, Please wait ...</source>
+        <source>Reading contents of Excel sheet, Please wait...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>InboxModel</name>
+    <message>
+        <source>Number</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Reading contents of Excel sheet, Please wait...</source>
+        <source>Message</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Received</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Modem</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last sent item</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1552,6 +1849,25 @@ Are you sure you want to continue?</source>
         <source>Phone numbers-Messages list is empty.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The last sending run stopped before it finished: %1 of its %2 messages have an outcome.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n message(s) were being sent when it stopped; they are marked &quot;Outcome unknown&quot; and not sent again.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Resume the campaign?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No sending run has been recorded yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ManualNumberAdd</name>
@@ -1561,6 +1877,17 @@ Are you sure you want to continue?</source>
     </message>
     <message>
         <source>No item to insert in list.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ModemCliSupport</name>
+    <message>
+        <source>Expected exactly one COM&lt;n&gt; argument.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a port: use COM1 to COM512.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1594,6 +1921,22 @@ Please make sure that Drivers of your device are installed properly and the driv
     </message>
     <message>
         <source>Message</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A port could not be opened because your account has no permission to use it, so it was not searched for a modem:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>: is not accessible to normal users; ask the administrator of this computer for access.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>: are not accessible to normal users; ask the administrator of this computer for access.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>: belong to the group &quot;%1&quot;. Add your account to it (for example &quot;sudo usermod -aG %1 $USER&quot;), log out and in again, and search again.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1695,6 +2038,111 @@ Please make sure that Drivers of your device are installed properly and the driv
         <source>Empty the list, the number box and the composer once a run ends.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Use national language tables where they save parts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In PDU mode, a Unicode text that the Turkish, Spanish or Portuguese tables of the GSM alphabet carry goes in those tables when that takes fewer messages; phones without them may show some letters wrongly.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Request delivery reports</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ask the network to report whether each message reached the phone.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add numbers that reply STOP to an exclusion list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read the modems&apos; messages between submissions; a number whose reply is one of the keywords goes to the list at once, and its rows not sent yet end &quot;Excluded.&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Comma-separated; a reply must be one of them as a whole, letter case and surrounding blanks ignored.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Created, and put in use, when it does not exist.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keywords :</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exclusion list :</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>OutboxCommands</name>
+    <message>
+        <source>The outbox: an SQLite file (default: Outbox.sqlite in the data folder) or postgresql://[user@][host][:port]/database[?host=/socket/folder].</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ADDRESS</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>OutboxDatabase</name>
+    <message>
+        <source>The %1 database driver is not installed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot open the outbox database: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The outbox was made by a newer version of the program (schema %1; this one knows %2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Outbox %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Outbox: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>OutboxPush</name>
+    <message>
+        <source>Send through the shared outbox</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no recipient in the list.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No shared outbox is set. Set its database address with &quot;Shared Outbox Settings&quot; first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add the %1 rows of the list to the shared outbox? The computers that serve it send them; this computer&apos;s modems send none of them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>List of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 rows were added to the shared outbox.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing was added to the shared outbox: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PauseSettings</name>
@@ -1720,6 +2168,85 @@ Please make sure that Drivers of your device are installed properly and the driv
     </message>
     <message>
         <source>%1 Hours </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PreviewOptions</name>
+    <message>
+        <source>Recipients: a workbook (.xls, .xlsx), a text file of numbers with --message, or &quot;number&lt;TAB&gt;message&quot; lines.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The message for a file of numbers.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TEXT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Workbooks: the sheet from 1 (default 1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Workbooks: the number column from 1 (default 1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Workbooks: the message column from 1 (default 2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Price of one SMS part (default: the one kept by the preview window).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>P</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Replace look-alike characters first, in the rows that then go whole in the GSM alphabet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enable non-English (Unicode) characters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use national language tables where they save parts.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send as fast as each modem answers.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number of modems sharing the rows (default 1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The modems send in text mode.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The most messages each modem sends.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pause every N messages (with --pause-for).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pause length as the main window lists it, e.g. &quot;10 Seconds&quot;.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1776,6 +2303,10 @@ Do you want to continue?</source>
     </message>
     <message>
         <source>Currently assigned SMS Quota should not be greater than the Total number of Messages to be sent in your SMS list.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The quota of a device cannot be greater than the Total number of Messages (%1).</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1977,9 +2508,63 @@ Are you sure you want to continue?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Usage: quillon-cli send --file FILE (--port COM&lt;n&gt;... | --all) [OPTIONS]
-
-Sends every row of the file as the sending window does, printing the progress, then one line per row (number, current status, status, retry) and the tally. Exits 0 when the run finished, whatever its rows&apos; outcomes.</source>
+        <source>Sends every row of the file as the sending window does, printing the progress, then one line per row (number, current status, status, retry, and with --delivery-reports the delivery state) and the tally. Exits 0 when the run finished, whatever its rows&apos; outcomes. SIGINT or SIGTERM stops the run as the window&apos;s Stop does (the rows and the tally are still printed; exit 130 or 143); a second signal ends it at once. Every run keeps a journal in the data folder, from which --resume takes up a run that stopped before its end.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use national language tables where they save parts (PDU mode, with --unicode).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Request delivery reports: every message part asks the network for a status report.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With --delivery-reports: after the run, wait up to SECONDS for the reports still out before the rows are printed. Reports that come later are read by &quot;quillon-cli reports&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SECONDS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Without --unicode, rows with characters the GSM alphabet cannot carry are refused (nothing is sent; the default), sent as Unicode, or sent with the nearest GSM letters (&quot;?&quot; where none is near).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unicode|replace|refuse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Take up the run that stopped without reaching its end (a crash, a power cut, a kill) from its journal: its rows and options, no --file. Rows with an outcome keep it; rows whose submission was under way get &quot;Error : Outcome unknown (the program stopped during the submission).&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With --resume: send the rows whose outcome is unknown again (they may have been sent already).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add numbers that reply STOP to an exclusion list: replies are read between submissions and later rows to such a number end &quot;Excluded.&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The replies that opt out, comma-separated, each matched as a whole message with letter case and surrounding blanks ignored (default &quot;%1&quot;).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>LIST</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The exclusion list the numbers go to, created (and put in use) when missing (default &quot;%1&quot;).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>NAME</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage: quillon-cli send (--file FILE | --resume) (--port COM&lt;n&gt;... | --all) [OPTIONS]</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2080,6 +2665,13 @@ In your Quota Management Settings, No device or Selected Device has not been ass
     </message>
 </context>
 <context>
+    <name>SendQueueModel</name>
+    <message>
+        <source>Delivery</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>SendSession</name>
     <message>
         <source>%1 holds no recipient</source>
@@ -2103,6 +2695,26 @@ In your Quota Management Settings, No device or Selected Device has not been ass
     </message>
     <message>
         <source>no modem to send with</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the journal holds no unfinished run to resume</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Resuming run %1: %2 rows, %3 with an outcome, %4 of them unknown, %5 to send; %6 sent-item records missing, %7 found written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>; nothing sent. Send them with --non-gsm unicode or --non-gsm replace.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>; sent as Unicode: %1 SMS in place of %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>; sent with the nearest GSM letters (%1 without one as &quot;?&quot;).</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2164,6 +2776,38 @@ In your Quota Management Settings, No device or Selected Device has not been ass
         <source>--clock-factor takes a positive number.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>--resend-unknown needs --resume.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--resume takes the rows from the journal: give no --file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--wait-reports takes a number of seconds from 0 to 604800.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--wait-reports needs --delivery-reports.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--opt-out-keywords takes at least one keyword.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--opt-out-list &quot;%1&quot; cannot be a list name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--opt-out-keywords and --opt-out-list need --opt-out.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--non-gsm is unicode, replace or refuse.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>SendingRun</name>
@@ -2192,10 +2836,6 @@ In your Quota Management Settings, No device or Selected Device has not been ass
     </message>
     <message>
         <source>Please do not operate your modem while message sending process is going on. Operating the modem functions during the messaging process may interrupt the execution and may result errors in process.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>It may take a while, Please wait...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -2273,6 +2913,22 @@ OR
 Recipient number is skipped because of using &apos;Skip Duplicate Numbers&apos; or &apos;Exclusion List&apos; option.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>No device is confirmed. Confirm the devices in Device Settings to read their delivery reports.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delivery reports read: %1 from %2 device(s).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not read:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delivery</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>SentItemsModel</name>
@@ -2290,6 +2946,159 @@ Recipient number is skipped because of using &apos;Skip Duplicate Numbers&apos; 
     </message>
     <message>
         <source>Status</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delivery</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ServeOptions</name>
+    <message>
+        <source>This instance&apos;s name in the outbox (default host:pid).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>NAME</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Seconds a claimed row stays this instance&apos;s without a sign of life (default 60); another instance takes it after that.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SECONDS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rows claimed at a time (default 4 per modem).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Seconds between looks at an empty outbox (default 2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>End when no row of the outbox is left to send by any instance.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SharedOutboxDialog</name>
+    <message>
+        <source>Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shared Outbox</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>postgresql://host/database or an SQLite file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Computers that run &quot;quillon-cli serve&quot; on the same outbox share its rows among their modems; nothing is sent twice.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Database address:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No shared outbox is set: Send uses this computer&apos;s modems only.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 rows in the list.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The address could not be saved: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Adding the rows to the shared outbox, Please wait...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SilentModemRecovery</name>
+    <message>
+        <source>1 time-out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 time-outs in a row</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> (COM%1 did not answer: %2; the port was opened again and the modem answers)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> (COM%1 did not answer: %2; it did not recover and takes no more messages)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SimPinEntry</name>
+    <message>
+        <source>The SIM of this device does not ask for a PIN.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The device did not tell the state of its SIM.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A SIM PIN is 4 to 8 digits.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This is the SIM&apos;s last PIN try. A wrong PIN blocks the SIM, which then asks for its PUK.
+
+Are you sure you want to enter this PIN?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The SIM accepted the PIN.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The device did not answer; the try may have been counted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The SIM did not accept the PIN.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The SIM did not accept the PIN. Tries left: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SimText</name>
+    <message>
+        <source>SIM PIN required</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SIM PUK required</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SIM not inserted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not registered on a network</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2432,10 +3241,6 @@ Templates are skipped because of duplicate template already exits in the templat
 <context>
     <name>WaitTimer</name>
     <message>
-        <source>It may take a while, Please wait...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Importing contacts from file, Please wait ...</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2482,6 +3287,38 @@ Templates are skipped because of duplicate template already exits in the templat
         <source>Unknown command &quot;%1&quot;.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>enter the SIM PIN of the modem on a port, once</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>read the modems&apos; delivery reports and print each sent row&apos;s state</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>add a recipient file&apos;s rows to the shared outbox</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>send the shared outbox&apos;s rows through this computer&apos;s modems</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>print the shared outbox&apos;s rows and counts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>print or export the run journal, what became of each row</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>print the SMS parts, time and cost sending a file would take</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>read the messages the modems received and print the inbox</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>quillon-modem-sim</name>
@@ -2506,6 +3343,34 @@ Templates are skipped because of duplicate template already exits in the templat
     </message>
     <message>
         <source>Unknown profile item &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 needs a number from %2 to %3, not &quot;%4&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 needs a value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown option &quot;%1&quot; (see --help)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+Example:
+  quillon-modem-sim --ports /tmp/ports --modems 3 --log /tmp/air.jsonl \
+      --profile 2:text-only --profile 3:cms-error=500,every=3
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Profile item report needs PATTERN:delivered, expired, rejected or none</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Profile item creg takes 0, 1, 2, 3 or 5</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -2536,24 +3401,38 @@ Templates are skipped because of duplicate template already exits in the templat
                             result, e.g. urc=RING or urc=&quot;+CSQ: 20,99&quot;
   urc-inside                the lines come inside answers, before the final
                             result line
+  wedge=N[,wedge-stays]     after N messages since the port was opened, stop
+                            answering (not even echo) until the port is
+                            closed and opened again; with wedge-stays, for
+                            good
+  pin=CODE                  the SIM asks for this PIN (AT+CPIN?: SIM PIN);
+                            three wrong ones block it (SIM PUK)
+  puk=CODE, sim-puk         the SIM&apos;s PUK (12345678); sim-puk: it starts
+                            blocked
+  no-sim                    no SIM: AT+CPIN? answers +CME ERROR: 10
+  no-cpinr                  AT+CPINR (PIN tries left) is not supported
+  creg=STAT, not-registered AT+CREG?/AT+CGREG? stat once the SIM is ready
+                            (0, 1, 2, 3 or 5; default 1); not-registered is
+                            creg=0. Messages need a ready, registered SIM
   manufacturer=, model=, revision=, imei=, imsi=, operator=TEXT
                             identity answers (IMEI and IMSI differ per port)
   signal=RSSI               AT+CSQ rssi, 0-31 or 99 (default 20)
   battery=LEVEL, charging   AT+CBC charge level (default 80) and status
   undefined                 AT+GMI/GMM/GMR/GSN answer &quot;Undefined&quot;
+  report=PATTERN:OUTCOME    the status report for destinations matching PATTERN
+                            (* any characters; repeatable, first match wins):
+                            delivered (the default), expired, rejected or none
+  report-delay=MS           reports come MS milliseconds after the submission
+                            (default 500), for messages that ask for one and
+                            once AT+CNMI chose where reports go
+  reports-stored            AT+CNMI offers stored reports (+CDSI, read with
+                            AT+CMGL/AT+CMGR in &quot;SR&quot;) instead of routed +CDS
+  storage=N                 places for received messages in &quot;SM&quot; (default
+                            30); messages that come while it is full wait
+                            until AT+CMGD frees a place
+  silent-cmgd=N             the first N AT+CMGD get no answer and delete
+                            nothing, as a modem that hangs mid-reading
 </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 needs a number from %2 to %3, not &quot;%4&quot;</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 needs a value</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Unknown option &quot;%1&quot; (see --help)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -2562,6 +3441,17 @@ Templates are skipped because of duplicate template already exits in the templat
 
 Simulates GSM modems on pseudo-terminals until SIGINT or SIGTERM. Each modem
 gets the link DIR/COM&lt;n&gt; to its pty; point QUILLON_PORTS at DIR.
+
+Each modem also reads the FIFO DIR/COM&lt;n&gt;.sms: every line written to it is a
+message the network delivers to the modem, stored in &quot;SM&quot; and announced with
++CMTI once AT+CNMI asked for that:
+  pdu HEX      an SMS-DELIVER as it is, SMSC field first
+  sms from=NUMBER [coding=gsm|ucs2|8bit] [ref16] [parts=N,M,...] text=TEXT
+               a message, split into concatenated parts when long (an 8-bit
+               reference, 16-bit with ref16); parts= delivers only those parts,
+               in that order. TEXT runs to the line end, \n for a line break;
+               hex for 8bit. Unicode text goes as UCS2 unless coding says.
+  e.g. echo &apos;sms from=+447700900123 text=STOP&apos; &gt; /tmp/ports/COM1.sms
 
   --ports DIR          folder for the COM&lt;n&gt; links (created when missing)
   --modems N           number of modems (default 1)
@@ -2574,14 +3464,6 @@ gets the link DIR/COM&lt;n&gt; to its pty; point QUILLON_PORTS at DIR.
   --help               this text
 
 Profile items:
-</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>
-Example:
-  quillon-modem-sim --ports /tmp/ports --modems 3 --log /tmp/air.jsonl \
-      --profile 2:text-only --profile 3:cms-error=500,every=3
 </source>
         <translation type="unfinished"></translation>
     </message>
