@@ -1,3 +1,4 @@
+#include "outbox/OutboxDatabase.h"
 #include "support/CliRunner.h"
 #include "support/QtPrinters.h"
 #include "support/SimulatedModems.h"
@@ -94,21 +95,22 @@ protected:
 
     // Waits until the instance holds at least `rows` rows it has not begun to submit (half a
     // batch: it has just claimed one, so its modems cannot finish them all before the kill),
-    // so that a kill leaves them to the others (a minute at most).
+    // so that a kill leaves them to the others (a minute at most). The test reads the outbox
+    // itself: a listing by another process would be too old by the time it is read.
     void waitForClaims(const QString& database, const QString& instance, int rows) const
     {
+        const OutboxAddress address = *ParseOutboxAddress(database, {}).address;
+        OutboxDatabase outbox(address);
         QElapsedTimer waited;
         waited.start();
         while (waited.elapsed() < 60000) {
             int held = 0;
-            const CliRun listing = cli({"outbox", "--rows", "--database", database});
-            for (const QString& line : listing.out.split('\n', Qt::SkipEmptyParts)) {
-                const QStringList f = line.split('\t');
-                held += f.size() > 5 && f[2] == "claimed" && f[5] == instance ? 1 : 0;
-            }
+            for (const OutboxEntry& entry : outbox.entries())
+                held += entry.state == "claimed" && entry.claimedBy == instance ? 1 : 0;
             if (held >= rows)
                 return;
         }
+        ADD_FAILURE() << instance.toStdString() << " never held " << rows << " rows";
     }
 
     // Every row ended once, nothing went on the air twice, every sent row is on the air, and the
