@@ -265,7 +265,8 @@ void SendingRun::finishingBody()
     });
     if (m_context.options.clearAfterSending && m_context.host)
         m_context.host->clearMainWindowFields();
-    m_wake.waitMs(FinishedDelayMs, [this] { return m_closed.load(); });
+    if (!m_context.options.settleWhenFinished)
+        m_wake.waitMs(FinishedDelayMs, [this] { return m_closed.load(); });
     if (m_closeRequested)
         closeWindow();
     else

@@ -14,4 +14,7 @@ struct RunOptions
     std::atomic<bool> saveToTemplates{false};   // "Save sent message to Templates"
     std::atomic<bool> clearAfterSending{false}; // "Clear all fields after sending SMS"
     std::atomic<bool> quotaManagement{false};   // the box beside "Click here Quota Management"
+    // A run no window shows (the outbox's batches): it settles as soon as it has finished,
+    // without the pause that lets a user read "Finish.".
+    std::atomic<bool> settleWhenFinished{false};
 };
