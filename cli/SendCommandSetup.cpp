@@ -622,8 +622,10 @@ void SendSession::replaceRecipients(std::vector<RecipientRow> rows, bool flash, 
     m_sendOptions.setUnicode(unicode);
     m_devices.setQuotaTotalMessages(m_recipients.count());
     m_options.settleWhenFinished = true; // one run after another, none of them on a screen
-    if (m_settings.useExclusionRules && m_exclusions.isEmpty())
+    if (m_settings.useExclusionRules && !m_exclusionsLoaded) {
         LoadExclusionSet(m_exclusions, true, m_data, m_prompter);
+        m_exclusionsLoaded = true;
+    }
 }
 
 SendingContext SendSession::context(MessageSubmitter& submitter)

@@ -213,6 +213,7 @@ private:
     StreamPrompter m_prompter{m_errStream};
     RecipientList m_recipients;
     ExclusionSet m_exclusions;
+    bool m_exclusionsLoaded = false; // replaceRecipients loads the lists for the first run only
     SentItemStore m_sentItems;
     TemplateStore m_templateStore;
     SentTemplates m_templates;

@@ -217,3 +217,16 @@ std::optional<DeviceRecord> DeviceState::recordOf(int port) const
     std::lock_guard lock(m_mutex);
     return FindDeviceRecord(m_recordText, QStringLiteral("COM%1").arg(port));
 }
+
+std::vector<ConfirmedPort> DeviceState::confirmedPorts() const
+{
+    std::vector<ConfirmedPort> ports;
+    QList<int> seen;
+    for (const DeviceChoice& choice : choiceList()) {
+        if (choice.port <= 0 || seen.contains(choice.port))
+            continue; // "All Device", or a port listed twice
+        seen.append(choice.port);
+        ports.push_back({choice.port, sendSettingsOf(choice.port).messageMode});
+    }
+    return ports;
+}

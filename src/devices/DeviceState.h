@@ -8,8 +8,16 @@
 #include <QStringList>
 #include <mutex>
 #include <optional>
+#include <vector>
 
 // A device of the device choice list: its label "COM7 - description" and its port number.
+// A confirmed modem and the message mode it sends in (1 PDU, 2 text).
+struct ConfirmedPort
+{
+    int port = 0;
+    int messageMode = 0;
+};
+
 struct DeviceChoice
 {
     QString label;
@@ -87,6 +95,8 @@ public:
     // The settings the send side uses for a port: the mode of its choice-list entry, the
     // custom SMSC when the port uses one.
     DeviceSendSettings sendSettingsOf(int port) const;
+    // Every port of the choice list once, without "All Device", with its message mode.
+    std::vector<ConfirmedPort> confirmedPorts() const;
     // The port's quota record; none when DeviceRecordText has no line for it.
     std::optional<DeviceRecord> recordOf(int port) const;
 

@@ -2,6 +2,7 @@
 
 #include "modem/ModemChannel.h"
 #include "modem/ModemCommands.h"
+#include "modem/TextModeFields.h"
 
 #include <QRegularExpression>
 #include <QStringList>
@@ -136,16 +137,9 @@ bool cpmsOffersStatusReports(const QString& answer)
 
 std::optional<StoredReportIndex> parseCdsiLine(QStringView line)
 {
-    static const QRegularExpression form(
-        QStringLiteral(R"re(^\+CDSI:\s*"([^"]*)"\s*,\s*(\d+)\s*$)re"));
-    const QRegularExpressionMatch match = form.match(line.trimmed());
-    if (!match.hasMatch())
-        return std::nullopt;
-    bool ok = false;
-    const int index = match.captured(2).toInt(&ok);
-    if (!ok)
-        return std::nullopt;
-    return StoredReportIndex{match.captured(1), index};
+    const auto stored = parseStorageIndication(line, QLatin1StringView("+CDSI"));
+    return stored ? std::optional<StoredReportIndex>({stored->first, stored->second})
+                  : std::nullopt;
 }
 
 std::optional<StatusReport> parseCdsIndication(const QByteArray& indication)

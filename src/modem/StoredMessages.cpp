@@ -3,7 +3,6 @@
 #include "modem/TextModeFields.h"
 #include "modem/Ucs2Hex.h"
 
-#include <QRegularExpression>
 #include <QStringList>
 
 namespace {
@@ -216,16 +215,8 @@ std::optional<StoredMessage> parseStoredMessage(const QString& answer, bool pduM
 
 std::optional<NewMessageIndex> parseCmtiLine(QStringView line)
 {
-    static const QRegularExpression form(
-        QStringLiteral(R"re(^\+CMTI:\s*"([^"]*)"\s*,\s*(\d+)\s*$)re"));
-    const QRegularExpressionMatch match = form.match(line.trimmed());
-    if (!match.hasMatch())
-        return std::nullopt;
-    bool ok = false;
-    const int index = match.captured(2).toInt(&ok);
-    if (!ok)
-        return std::nullopt;
-    return NewMessageIndex{match.captured(1), index};
+    const auto stored = parseStorageIndication(line, QLatin1StringView("+CMTI"));
+    return stored ? std::optional<NewMessageIndex>({stored->first, stored->second}) : std::nullopt;
 }
 
 std::optional<StorageUse> parseStorageUse(const QString& answer)

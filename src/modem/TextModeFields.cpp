@@ -1,5 +1,6 @@
 #include "modem/TextModeFields.h"
 
+#include <QRegularExpression>
 #include <QTimeZone>
 
 QList<QString> splitTextModeFields(QStringView text)
@@ -30,4 +31,19 @@ QDateTime parseTextModeTimestamp(QStringView text)
         return {};
     // Qt reads two-digit years as the 1900s.
     return QDateTime(local.date().addYears(100), local.time(), QTimeZone(quarters * 15 * 60));
+}
+
+std::optional<std::pair<QString, int>> parseStorageIndication(QStringView line,
+                                                              QLatin1StringView tag)
+{
+    static const QRegularExpression form(
+        QStringLiteral(R"re(^(\+[A-Z]+):\s*"([^"]*)"\s*,\s*(\d+)\s*$)re"));
+    const QRegularExpressionMatch match = form.match(line.trimmed());
+    if (!match.hasMatch() || match.capturedView(1) != tag)
+        return std::nullopt;
+    bool ok = false;
+    const int index = match.captured(3).toInt(&ok);
+    if (!ok)
+        return std::nullopt;
+    return std::pair(match.captured(2), index);
 }

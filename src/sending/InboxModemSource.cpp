@@ -6,13 +6,8 @@
 InboxReadSummary InboxModemSource::readMessages()
 {
     std::vector<InboxSource> sources;
-    QList<int> seen;
-    for (const DeviceChoice& choice : m_devices.choiceList()) {
-        if (choice.port <= 0 || seen.contains(choice.port))
-            continue; // "All Device", or a port listed twice
-        seen.append(choice.port);
-        sources.push_back({choice.port, m_devices.sendSettingsOf(choice.port).messageMode});
-    }
+    for (const ConfirmedPort& port : m_devices.confirmedPorts())
+        sources.push_back({port.port, port.messageMode});
     InboxReadSummary summary;
     summary.modems = int(sources.size());
     for (const InboxReading& reading :

@@ -17,13 +17,8 @@ std::vector<QString> SentItemsDeliverySource::deliveryTexts(const std::vector<Se
 DeliveryReadSummary SentItemsDeliverySource::readReports()
 {
     std::vector<ReportSource> sources;
-    QList<int> seen;
-    for (const DeviceChoice& choice : m_devices.choiceList()) {
-        if (choice.port <= 0 || seen.contains(choice.port))
-            continue; // "All Device", or a port listed twice
-        seen.append(choice.port);
-        sources.push_back({choice.port, m_devices.sendSettingsOf(choice.port).messageMode});
-    }
+    for (const ConfirmedPort& port : m_devices.confirmedPorts())
+        sources.push_back({port.port, port.messageMode});
     // Matching is left to the column: the reports go to the store, the column reads it.
     DeliveryTracker tracker(&m_store);
     DeliveryReadSummary summary;

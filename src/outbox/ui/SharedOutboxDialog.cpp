@@ -22,7 +22,8 @@ SharedOutboxDialog::SharedOutboxDialog(Inputs inputs, Prompter& prompter, QWidge
     setWindowTitle(tr("Shared Outbox"));
     m_address->setObjectName("outboxAddress");
     m_address->setPlaceholderText(tr("postgresql://host/database or an SQLite file"));
-    m_address->setText(SharedOutboxSetting(m_inputs.data).address());
+    m_saved = SharedOutboxSetting(m_inputs.data).address();
+    m_address->setText(m_saved);
     m_address->setMinimumWidth(420);
     m_save->setObjectName("saveButton");
     m_send->setObjectName("sendButton");
@@ -52,25 +53,29 @@ SharedOutboxDialog::SharedOutboxDialog(Inputs inputs, Prompter& prompter, QWidge
 
 void SharedOutboxDialog::refresh()
 {
-    const QString saved = SharedOutboxSetting(m_inputs.data).address();
-    const bool unsaved = m_address->text().trimmed() != saved;
+    const bool unsaved = m_address->text().trimmed() != m_saved;
     m_save->setEnabled(unsaved);
-    m_send->setEnabled(!saved.isEmpty() && !unsaved && !m_inputs.recipients.isEmpty());
-    m_state->setText(saved.isEmpty() ? tr("No shared outbox is set: Send uses this computer's "
-                                          "modems only.")
-                                     : tr("%1 rows in the list.").arg(m_inputs.recipients.count()));
+    m_send->setEnabled(!m_saved.isEmpty() && !unsaved && !m_inputs.recipients.isEmpty());
+    m_state->setText(m_saved.isEmpty()
+                         ? tr("No shared outbox is set: Send uses this computer's "
+                              "modems only.")
+                         : tr("%1 rows in the list.").arg(m_inputs.recipients.count()));
 }
 
 void SharedOutboxDialog::onSave()
 {
     const QString text = m_address->text().trimmed();
-    if (!text.isEmpty() && !ParseOutboxAddress(text, {}).address) {
-        m_prompter.inform(windowTitle(), ParseOutboxAddress(text, {}).error,
-                          Prompter::Icon::Warning);
-        return;
+    if (!text.isEmpty()) {
+        const OutboxAddressResult parsed = ParseOutboxAddress(text, {});
+        if (!parsed.address) {
+            m_prompter.inform(windowTitle(), parsed.error, Prompter::Icon::Warning);
+            return;
+        }
     }
     FileError error;
-    if (!SharedOutboxSetting(m_inputs.data).setAddress(text, &error))
+    if (SharedOutboxSetting(m_inputs.data).setAddress(text, &error))
+        m_saved = text;
+    else
         m_prompter.inform(windowTitle(),
                           tr("The address could not be saved: %1").arg(error.description()),
                           Prompter::Icon::Error);
@@ -79,7 +84,7 @@ void SharedOutboxDialog::onSave()
 
 void SharedOutboxDialog::onSend()
 {
-    const QString address = SharedOutboxSetting(m_inputs.data).address();
+    const QString address = m_saved;
     const auto rows = OutboxPush::confirm(m_inputs.recipients, address, m_inputs.flash,
                                           m_inputs.unicode, m_prompter);
     if (!rows)

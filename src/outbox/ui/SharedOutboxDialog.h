@@ -39,6 +39,7 @@ private:
     void refresh();
 
     Inputs m_inputs;
+    QString m_saved; // the address as the data folder holds it
     Prompter& m_prompter;
     QLineEdit* m_address;
     QLabel* m_state;
