@@ -39,6 +39,16 @@ void fill(OutboxLink& link, int rows)
     link.call([&](OutboxDatabase& database) { database.enqueue(messages); });
 }
 
+// One link an instance, each with `connections` connections to the outbox.
+std::vector<std::unique_ptr<OutboxLink>> instanceLinks(const OutboxAddress& address, int instances,
+                                                       int connections)
+{
+    std::vector<std::unique_ptr<OutboxLink>> links;
+    for (int i = 0; i < instances; ++i)
+        links.push_back(std::make_unique<OutboxLink>(address, connections));
+    return links;
+}
+
 void BM_ClaimSubmitFinish(benchmark::State& state)
 {
     const int instances = int(state.range(0));
@@ -46,9 +56,7 @@ void BM_ClaimSubmitFinish(benchmark::State& state)
     constexpr int RowsPerRound = 6000;
     QTemporaryDir folder;
     const OutboxAddress address = benchAddress(folder);
-    std::vector<std::unique_ptr<OutboxLink>> links;
-    for (int i = 0; i < instances; ++i)
-        links.push_back(std::make_unique<OutboxLink>(address));
+    const auto links = instanceLinks(address, instances, 1);
     std::int64_t done = 0;
     for (auto _ : state) {
         state.PauseTiming();
@@ -90,9 +98,7 @@ void BM_ServeBatches(benchmark::State& state)
     constexpr int RowsPerRound = 12000;
     QTemporaryDir folder;
     const OutboxAddress address = benchAddress(folder);
-    std::vector<std::unique_ptr<OutboxLink>> links;
-    for (int i = 0; i < instances; ++i)
-        links.push_back(std::make_unique<OutboxLink>(address, int(state.range(2))));
+    const auto links = instanceLinks(address, instances, int(state.range(2)));
     std::int64_t done = 0;
     for (auto _ : state) {
         state.PauseTiming();
