@@ -537,9 +537,10 @@ void CSend_SMS_Thread::pause(std::int64_t milliseconds)
     m_run.timers().stopCountdown();
     state.PauseRemainingMs = 0;
     state.SentSincePause = 0;
+    // Traced before the workers are let go, so no submission after the pause is told before it.
+    m_run.trace(QStringLiteral("Pause ended"));
     state.PauseActive = 0; // before the label: a countdown tick checks it under the label's lock
     m_run.clearPauseLabel();
-    m_run.trace(QStringLiteral("Pause ended"));
     m_run.wake().raise();
     m_run.timers().startActivity();
 }

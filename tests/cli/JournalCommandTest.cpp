@@ -79,7 +79,7 @@ TEST_F(JournalCommandTest, ASecondSignalEndsAtOnceAndResumeFinishesTheList)
     ASSERT_EQ(before.exitCode, 0) << before.err.toStdString();
     EXPECT_TRUE(before.out.contains(": 30 rows, unfinished\n")) << before.out.toStdString();
 
-    const CliRun resumed = cli({"send", "--clock-factor", "50", "--resume", "--all"});
+    const CliRun resumed = cli({"send", "--clock-factor", "10", "--resume", "--all"});
     ASSERT_EQ(resumed.exitCode, 0) << resumed.err.toStdString();
     EXPECT_TRUE(resumed.out.startsWith("Resuming run ")) << resumed.out.toStdString();
     const std::map<QString, QString> rows = statuses(resumed.out);

@@ -72,7 +72,7 @@ TEST_F(OptOutSendTest, AStopArrivingMidRunExcludesTheRestOfThatNumbersRows)
         const QString list = writeList(numbers);
         QProcess process;
         startCli(process,
-                 {"send", "--clock-factor", "50", "--file", list, "--port", "COM1", "--opt-out",
+                 {"send", "--clock-factor", "10", "--file", list, "--port", "COM1", "--opt-out",
                   "--mode", textMode ? "COM1=text" : "COM1=pdu"},
                  variables());
         ASSERT_TRUE(process.waitForStarted());
@@ -126,7 +126,7 @@ TEST_F(OptOutSendTest, AReplyToOneModemExcludesTheRowsEveryModemSends)
     const QString list = writeList(numbers);
     QProcess process;
     startCli(process,
-             {"send", "--clock-factor", "50", "--file", list, "--port", "COM1", "--port", "COM2",
+             {"send", "--clock-factor", "10", "--file", list, "--port", "COM1", "--port", "COM2",
               "--opt-out"},
              variables());
     ASSERT_TRUE(process.waitForStarted());
@@ -166,7 +166,7 @@ TEST_F(OptOutSendTest, OnlyAWholeKeywordOptsOutAndOnlyWhenAsked)
     deliver(u"sms from=+447700900001 text=please stop"_s);
     deliver(u"sms from=+447700900002 text=Halt"_s);
     const CliRun run =
-        runCli({"send", "--clock-factor", "50", "--file", list, "--port", "COM1", "--opt-out",
+        runCli({"send", "--clock-factor", "10", "--file", list, "--port", "COM1", "--opt-out",
                 "--opt-out-keywords", "halt, quit", "--opt-out-list", "Replies"},
                variables());
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();

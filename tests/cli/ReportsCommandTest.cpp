@@ -46,7 +46,7 @@ TEST_F(ReportsCommandTest, AReportThatCameAfterTheRunIsReadOnDemandAndMarksItsSe
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write("+447700900001\tone\n+447700900002\ttwo\n");
     }
-    const CliRun send = cli({"send", "--clock-factor", "50", "--file", list, "--port", "COM1",
+    const CliRun send = cli({"send", "--clock-factor", "10", "--file", list, "--port", "COM1",
                              "--delivery-reports", "--save-sent-items"});
     ASSERT_EQ(send.exitCode, 0) << send.err.toStdString();
     ASSERT_TRUE(send.out.contains("\t0\tPending\n")) << send.out.toStdString(); // run closed first

@@ -28,7 +28,7 @@ protected:
     // quillon-cli send on the simulated modems and this test's data folder, 50 times faster.
     void startSend(QProcess& process, const QStringList& arguments) const
     {
-        startCli(process, QStringList{"send", "--clock-factor", "50"} + arguments,
+        startCli(process, QStringList{"send", "--clock-factor", "10"} + arguments,
                  {{"QUILLON_PORTS", modems.folder()}, {"QUILLON_HOME", home.path()}});
     }
 
