@@ -93,19 +93,39 @@ int textModeSliceCount(QStringView text, bool unicode)
 
 } // namespace
 
+namespace {
+
+// A copy of a QString shares its data: only a text with CR LF in it is copied.
+QString preparedText(const QString& text)
+{
+    // A one-character search first: most texts hold no CR at all.
+    return text.contains(u'\r') && text.contains(QLatin1String("\r\n")) ? prepareMessageText(text)
+                                                                        : text;
+}
+
+} // namespace
+
+int ucs2MessageParts(const QString& text, QStringView number, bool textMode)
+{
+    const QString prepared = preparedText(text);
+    if (fitsSingleMessage(true, prepared.size(), 0, number))
+        return 1;
+    return textMode ? textModeSliceCount(prepared, true) : concatenatedUcs2Parts(prepared);
+}
+
 MessageCount countMessage(const QString& text, QStringView number, MessageCountOptions options)
 {
-    // A copy of a QString shares its data: only a text with CR LF in it is copied.
-    QString prepared = text.contains(QLatin1String("\r\n")) ? prepareMessageText(text) : text;
+    QString prepared = preparedText(text);
     GsmWalk gsm = walkGsm(prepared);
     const bool outsideGsm = !gsm.carried;
     const bool unicode = options.unicode && (!options.textMode || !gsm.carried);
+    MessageCount count;
     if (!unicode && !gsm.carried) {
-        prepared = replaceWithNearestGsm(prepared).text;
+        GsmReplacement replaced = replaceWithNearestGsm(prepared);
+        count.unreplaceable = replaced.unknown;
+        prepared = std::move(replaced.text);
         gsm = walkGsm(prepared);
     }
-
-    MessageCount count;
     count.outsideGsm = outsideGsm;
     if (unicode && outsideGsm && options.nationalLanguages && !options.textMode) {
         if (const std::optional<NationalPlan> plan = planNationalMessage(prepared, number)) {

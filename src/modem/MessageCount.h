@@ -34,6 +34,8 @@ struct MessageCount
     bool outsideGsm = false;
     // More parts than a concatenation header can count: PDU mode refuses such a message.
     bool tooLong = false;
+    // Sent in GSM with the Unicode option off: characters with nothing near, sent as "?".
+    int unreplaceable = 0;
 
     bool operator==(const MessageCount&) const = default;
 };
@@ -42,3 +44,7 @@ struct MessageCount
 // option off a text goes in GSM with its characters outside the alphabet replaced by their
 // nearest ones, as the senders do.
 MessageCount countMessage(const QString& text, QStringView number, MessageCountOptions options);
+
+// The parts of a message sent as UCS2 whatever it holds: what countMessage gives a text outside
+// the alphabet with the Unicode option on, without walking it for GSM first.
+int ucs2MessageParts(const QString& text, QStringView number, bool textMode);

@@ -1,5 +1,6 @@
 #include "sending/CampaignPreview.h"
 
+#include "modem/GsmAlphabet.h"
 #include "modem/GsmLookalikes.h"
 #include "modem/PartSubmission.h"
 #include "modem/PduAddress.h"
@@ -22,24 +23,52 @@ QString tr(const char* text)
 struct LookalikeCount
 {
     bool replaceable = false;
-    QStringList characters;
+    std::vector<char32_t> characters; // outside the alphabet, distinct
     int ucs2Parts = 0;
     int gsmParts = 0;
 };
 
-// gsmParts: the row's count without the Unicode option when known, which is that of the
-// replaced text whenever every character has a near one.
-LookalikeCount lookalikeCountOf(const RecipientRow& row, bool textMode, std::optional<int> gsmParts)
+// What nonGsmCharacters finds, without a string for each: a list of a million rows with a curly
+// quote in each is looked through.
+std::vector<char32_t> nonGsmCodePoints(const QString& text)
+{
+    std::vector<char32_t> found;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (isGsmCharacter(c.unicode()))
+            continue;
+        char32_t code = c.unicode();
+        if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+            code = QChar::surrogateToUcs4(c, text[++i]);
+        if (std::find(found.begin(), found.end(), code) == found.end())
+            found.push_back(code);
+    }
+    return found;
+}
+
+// counted: the row's count with the options in force. With the Unicode option off it is the
+// count of the replaced text, so the replacement is not done again.
+LookalikeCount lookalikeCountOf(const RecipientRow& row, MessageCountOptions options,
+                                const MessageCount& counted)
 {
     LookalikeCount count;
-    const std::optional<QString> replaced = replaceLookalikes(row.Message);
-    if (!replaced)
-        return count;
+    std::optional<int> gsmParts;
+    if (!options.unicode) {
+        if (counted.unreplaceable > 0)
+            return count;
+        gsmParts = counted.parts;
+    } else {
+        const std::optional<QString> replaced = replaceLookalikes(row.Message);
+        if (!replaced)
+            return count;
+        gsmParts = countMessage(*replaced, row.Number, {false, options.textMode}).parts;
+    }
     count.replaceable = true;
-    count.characters = nonGsmCharacters(row.Message);
-    count.ucs2Parts = countMessage(row.Message, row.Number, {true, textMode}).parts;
-    count.gsmParts =
-        gsmParts ? *gsmParts : countMessage(*replaced, row.Number, {false, textMode}).parts;
+    count.characters = nonGsmCodePoints(row.Message);
+    count.ucs2Parts = counted.encoding == MessageEncoding::Ucs2
+                          ? counted.parts
+                          : ucs2MessageParts(row.Message, row.Number, options.textMode);
+    count.gsmParts = *gsmParts;
     return count;
 }
 
@@ -68,9 +97,7 @@ public:
     const LookalikeCount& lookalikes(const RecipientRow& row)
     {
         if (!m_lookalikes)
-            m_lookalikes =
-                lookalikeCountOf(row, m_options.textMode,
-                                 m_options.unicode ? std::nullopt : std::optional(m_count.parts));
+            m_lookalikes = lookalikeCountOf(row, m_options, m_count);
         return *m_lookalikes;
     }
 
@@ -102,14 +129,18 @@ ModemLoad* freeFirst(std::vector<ModemLoad>& loads)
     return chosen;
 }
 
-void noteLookalikes(LookalikeRows& found, int index, const LookalikeCount& count)
+void noteLookalikes(LookalikeRows& found, std::vector<char32_t>& seen, int index,
+                    const LookalikeCount& count)
 {
     if (!count.replaceable)
         return;
     found.rows.append(index);
-    for (const QString& character : count.characters)
-        if (!found.characters.contains(character))
-            found.characters.append(character);
+    for (const char32_t character : count.characters) {
+        if (std::find(seen.begin(), seen.end(), character) != seen.end())
+            continue;
+        seen.push_back(character);
+        found.characters.append(QString::fromUcs4(&character, 1));
+    }
     found.ucs2Parts += count.ucs2Parts;
     found.gsmParts += count.gsmParts;
 }
@@ -152,6 +183,7 @@ CampaignPreview previewCampaign(int rowCount, const std::function<const Recipien
     CampaignPreview preview;
     preview.rows = rowCount;
     int sent = 0;
+    std::vector<char32_t> lookalikesSeen;
     for (int i = 0; i < rowCount; ++i) {
         const RecipientRow& row = rowAt(i);
         ModemLoad* load = freeFirst(loads);
@@ -161,7 +193,7 @@ CampaignPreview previewCampaign(int rowCount, const std::function<const Recipien
         }
         const MessageCount& count = load->counts.count(row);
         if (count.outsideGsm)
-            noteLookalikes(preview.lookalikes, i, load->counts.lookalikes(row));
+            noteLookalikes(preview.lookalikes, lookalikesSeen, i, load->counts.lookalikes(row));
         ++load->share.rows;
         ++sent;
         if (count.tooLong) {

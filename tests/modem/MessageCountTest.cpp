@@ -171,6 +171,13 @@ TEST(CountMessageTest, AgreesWithTheEncoderOverRandomTexts)
             EXPECT_EQ(count.encoding, sent.encoding);
             EXPECT_EQ(count.units, sent.units);
         }
+        // The shortcut the preview takes for a text outside the alphabet.
+        for (const bool textMode : {false, true}) {
+            if (count.outsideGsm)
+                EXPECT_EQ(ucs2MessageParts(text, number, textMode),
+                          countMessage(text, number, {true, textMode}).parts)
+                    << textMode;
+        }
         if (HasFailure())
             break;
     }
