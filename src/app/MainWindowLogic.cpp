@@ -73,9 +73,17 @@ QString MainWindowLogic::resumeQuestionText(int rows, int withOutcome, int unkno
                        .arg(rows);
     if (unknown > 0)
         text += u' ' + tr("%n message(s) were being sent when it stopped; they are marked "
-                          "\"Outcome unknown\" and not sent again.",
+                          "\"Outcome unknown\".",
                           nullptr, unknown);
     return text + QStringLiteral("\n\n") + tr("Resume the campaign?");
+}
+
+QString MainWindowLogic::resendUnknownQuestionText(int unknown)
+{
+    return tr("%n message(s) may have reached their recipients before the program stopped. Send "
+              "them again?\n\nNo keeps them marked \"Outcome unknown\" and sends only the rows "
+              "that have no outcome yet.",
+              nullptr, unknown);
 }
 
 bool MainWindowLogic::offerUnfinishedRun()
@@ -89,8 +97,14 @@ bool MainWindowLogic::offerUnfinishedRun()
         unknown += row.outcomeUnknown() ? 1 : 0;
     }
     const QString question = resumeQuestionText(int(journal.rows.size()), withOutcome, unknown);
-    if (m_services.prompter.confirm(tr("Confirm"), question, Prompter::Icon::Question))
-        return m_session.resumeRun();
+    if (m_services.prompter.confirm(tr("Confirm"), question, Prompter::Icon::Question)) {
+        // Sending such a row again may deliver it twice: only on a second, explicit Yes.
+        const bool resendUnknown =
+            unknown > 0 &&
+            m_services.prompter.confirm(tr("Confirm"), resendUnknownQuestionText(unknown),
+                                        Prompter::Icon::Question);
+        return m_session.resumeRun(resendUnknown);
+    }
     FileError error;
     if (!m_session.setRunAside(&error))
         m_services.prompter.inform(tr("Message"), FileErrorText(error),

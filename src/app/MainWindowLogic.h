@@ -95,6 +95,7 @@ public:
     // replaced.
     bool offerUnfinishedRun();
     static QString resumeQuestionText(int rows, int withOutcome, int unknown);
+    static QString resendUnknownQuestionText(int unknown);
 
     // "Last Run": the rows of the last run for the status export; nothing while busy, and
     // nothing, after saying so, when no run was recorded.

@@ -108,12 +108,12 @@ const JournalAtStart& MainWindowSession::journalAtStart()
     return *m_journalAtStart;
 }
 
-bool MainWindowSession::resumeRun()
+bool MainWindowSession::resumeRun(bool resendUnknown)
 {
     const JournalAtStart& found = journalAtStart();
     if (!found.journal.isUnfinished())
         return false;
-    m_resume = PlanResume(found.journal, false, found.sentItemsSinceBegin);
+    m_resume = PlanResume(found.journal, resendUnknown, found.sentItemsSinceBegin);
     std::vector<RecipientRow> rows;
     rows.reserve(found.journal.rows.size());
     for (const JournalRowState& row : found.journal.rows)

@@ -84,9 +84,9 @@ public:
     const JournalAtStart& journalAtStart();
     // Takes up the unfinished run of journalAtStart(): its rows replace the recipient list,
     // and the next Send resumes it while the list still holds exactly those rows (rows with an
-    // outcome keep it, rows whose submission was cut into are marked unknown). False when
-    // there is no unfinished run.
-    bool resumeRun();
+    // outcome keep it, rows whose submission was cut into are marked unknown unless
+    // resendUnknown). False when there is no unfinished run.
+    bool resumeRun(bool resendUnknown = false);
     // The unfinished run is not taken up: the journal says so and stays for its export.
     bool setRunAside(FileError* error = nullptr);
     // The rows of the last run as its status export writes them; empty when no run has a

@@ -75,11 +75,13 @@ TEST_F(ResumeAtStartTest, YesPutsTheRowsInTheListAndTheNextSendResumesThem)
     leaveUnfinishedRun();
     open();
     prompter.answer(true);
+    prompter.answer(false); // the row cut into is not sent again
     EXPECT_TRUE(logic->offerUnfinishedRun());
-    ASSERT_EQ(prompter.shown().size(), 1);
+    ASSERT_EQ(prompter.shown().size(), 2);
     EXPECT_TRUE(prompter.shown()[0].question);
     EXPECT_EQ(prompter.shown()[0].text, MainWindowLogic::resumeQuestionText(3, 1, 1));
     EXPECT_TRUE(prompter.shown()[0].text.endsWith("Resume the campaign?"));
+    EXPECT_EQ(prompter.shown()[1].text, MainWindowLogic::resendUnknownQuestionText(1));
     const RecipientList& list = session->recipients();
     ASSERT_EQ(list.count(), 3);
     EXPECT_EQ(list.at(0).Number, "+447700900001");
@@ -96,11 +98,27 @@ TEST_F(ResumeAtStartTest, YesPutsTheRowsInTheListAndTheNextSendResumesThem)
     EXPECT_EQ(session->sendingContext(prompter, nullptr).resume, nullptr);
 }
 
+TEST_F(ResumeAtStartTest, ASecondYesSendsTheRowWhoseOutcomeIsUnknownAgain)
+{
+    leaveUnfinishedRun();
+    open();
+    prompter.answer(true);
+    prompter.answer(true);
+    ASSERT_TRUE(logic->offerUnfinishedRun());
+    const SendingContext resumed = session->sendingContext(prompter, nullptr);
+    ASSERT_NE(resumed.resume, nullptr);
+    ASSERT_EQ(resumed.resume->rows.size(), 3u);
+    EXPECT_EQ(resumed.resume->rows[0][StatusColumn], kSent);
+    EXPECT_EQ(resumed.resume->rows[1][UseStatusColumn], QueueText::WaitToDispatch());
+    EXPECT_EQ(resumed.resume->rows[2][UseStatusColumn], QueueText::WaitToDispatch());
+}
+
 TEST_F(ResumeAtStartTest, AListChangedAfterYesSendsAsANewRun)
 {
     leaveUnfinishedRun();
     open();
     prompter.answer(true);
+    prompter.answer(false);
     ASSERT_TRUE(logic->offerUnfinishedRun());
     session->recipients().insertRecipient(0, {"+447700900009", "new"});
     EXPECT_EQ(session->sendingContext(prompter, nullptr).resume, nullptr);
