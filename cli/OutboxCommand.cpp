@@ -45,8 +45,11 @@ int runOutboxCommand(const QStringList& arguments)
            "number, state, attempts, port, instance, result)."));
     const QCommandLineOption help(QStringList{"h", "help"}, tr("Show this help."));
     const QCommandLineOption rows("rows", tr("Print every row."));
+    const QCommandLineOption instance(
+        "instance", tr("Count only the rows the serve instance NAME holds or last held."),
+        tr("NAME"));
     const QCommandLineOption database = outboxDatabaseOption();
-    parser.addOptions({help, rows, database});
+    parser.addOptions({help, rows, instance, database});
     if (!parser.parse(arguments))
         return refuseUsage(Name, parser.errorText());
     if (parser.isSet(help)) {
@@ -68,7 +71,11 @@ int runOutboxCommand(const QStringList& arguments)
                  link.call([](OutboxDatabase& outbox) { return outbox.entries(); }))
                 out << e.id << '\t' << e.number << '\t' << e.state << '\t' << e.attempts << '\t'
                     << e.port << '\t' << e.claimedBy << '\t' << e.result << '\n';
-        printCounts(link.call([](OutboxDatabase& outbox) { return outbox.counts(); }), out);
+        const QString name = parser.value(instance);
+        printCounts(link.call([&name](OutboxDatabase& outbox) {
+            return name.isEmpty() ? outbox.counts() : outbox.counts(name);
+        }),
+                    out);
     } catch (const OutboxError& error) {
         QTextStream(stderr) << "quillon-cli outbox: " << error.text() << '\n';
         return 1;

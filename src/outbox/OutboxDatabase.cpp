@@ -294,6 +294,19 @@ OutboxCounts OutboxDatabase::counts()
 {
     QSqlQuery query(QSqlDatabase::database(m_connection));
     query.prepare(OutboxSql::counts());
+    return countsOf(query);
+}
+
+OutboxCounts OutboxDatabase::counts(const QString& instance)
+{
+    QSqlQuery query(QSqlDatabase::database(m_connection));
+    query.prepare(OutboxSql::countsOfInstance());
+    query.bindValue(QStringLiteral(":instance"), instance);
+    return countsOf(query);
+}
+
+OutboxCounts OutboxDatabase::countsOf(QSqlQuery& query)
+{
     run(query, QStringLiteral("counts"));
     OutboxCounts counts;
     while (query.next()) {

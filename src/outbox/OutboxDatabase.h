@@ -37,6 +37,8 @@ public:
     // again. Returns how many rows were made unknown and given back.
     std::pair<int, int> expireLeases();
     OutboxCounts counts();
+    // Of the rows an instance holds or last held.
+    OutboxCounts counts(const QString& instance);
     // Every row, by id.
     std::vector<OutboxEntry> entries();
 
@@ -44,6 +46,7 @@ private:
     void open();
     void migrate();
     void run(QSqlQuery& query, const QString& what);
+    OutboxCounts countsOf(QSqlQuery& query);
     void exec(const QString& statement);
     // The statement prepared once for the connection's life.
     QSqlQuery& prepared(const QString& statement);

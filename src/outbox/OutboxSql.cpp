@@ -128,4 +128,10 @@ QString counts()
     return QStringLiteral("SELECT state, COUNT(*) FROM outbox GROUP BY state");
 }
 
+QString countsOfInstance()
+{
+    return QStringLiteral(
+        "SELECT state, COUNT(*) FROM outbox WHERE claimed_by = :instance GROUP BY state");
+}
+
 } // namespace OutboxSql

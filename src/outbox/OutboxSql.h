@@ -30,5 +30,6 @@ QString expireClaimed(OutboxAddress::Kind kind);
 QString insertMessage();
 QString insertCampaign(OutboxAddress::Kind kind);
 QString counts();
+QString countsOfInstance();
 
 } // namespace OutboxSql
