@@ -32,9 +32,11 @@ RecipientList& listOf(bool distinctTexts, const QString& extra)
     return list;
 }
 
-void run(benchmark::State& state, const RecipientList& list)
+void run(benchmark::State& state, const RecipientList& list, bool nationalLanguages = false)
 {
     PreviewSettings settings;
+    settings.unicode = nationalLanguages;
+    settings.nationalLanguages = nationalLanguages;
     settings.modems = {{QStringLiteral("COM1 - a"), 1, -1},
                        {QStringLiteral("COM2 - b"), 1, 400'000},
                        {QStringLiteral("COM3 - c"), 2, -1}};
@@ -62,5 +64,23 @@ void BM_PreviewMillionRowsDistinctLookalikes(benchmark::State& state)
     run(state, listOf(true, QStringLiteral(" \u201CThanks\u201D")));
 }
 BENCHMARK(BM_PreviewMillionRowsDistinctLookalikes)->Unit(benchmark::kMillisecond);
+
+// Turkish texts that need the national language tables: each count searches the tables.
+void BM_PreviewMillionRowsOneTextNational(benchmark::State& state)
+{
+    run(state,
+        listOf(false,
+               QStringLiteral(" Te\u015Fekk\u00FCrler, g\u00F6r\u00FC\u015F\u00FCr\u00FCz.")),
+        true);
+}
+BENCHMARK(BM_PreviewMillionRowsOneTextNational)->Unit(benchmark::kMillisecond);
+
+void BM_PreviewMillionRowsDistinctNational(benchmark::State& state)
+{
+    run(state,
+        listOf(true, QStringLiteral(" Te\u015Fekk\u00FCrler, g\u00F6r\u00FC\u015F\u00FCr\u00FCz.")),
+        true);
+}
+BENCHMARK(BM_PreviewMillionRowsDistinctNational)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -81,6 +81,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         require(decoded->destination == number, "the destination");
         require(decoded->smsc == smsc.trimmed(), "the service centre");
         require(decoded->concatenation.has_value() == submission->concatenated, "parts are marked");
+        // The national bit reaches every table, 1 Turkish to 13 Urdu, and only those.
+        require(decoded->lockingShift <= 13 && decoded->singleShift <= 13, "a known table");
+        require(options.nationalLanguages ||
+                    (decoded->lockingShift == 0 && decoded->singleShift == 0),
+                "tables only with the option");
         if (decoded->concatenation) {
             require(decoded->concatenation->reference == reference, "the reference");
             require(decoded->concatenation->total == int(submission->pdus.size()), "the count");

@@ -17,6 +17,16 @@ enum class NationalLanguage : std::uint8_t
     Turkish = 1,
     Spanish = 2, // a single shift table only
     Portuguese = 3,
+    Bengali = 4,
+    Gujarati = 5,
+    Hindi = 6,
+    Kannada = 7,
+    Malayalam = 8,
+    Oriya = 9,
+    Punjabi = 10,
+    Tamil = 11,
+    Telugu = 12,
+    Urdu = 13,
 };
 
 struct ShiftTables
@@ -41,8 +51,12 @@ struct ShiftTables
 constexpr std::uint8_t SingleShiftElement = 0x24;
 constexpr std::uint8_t LockingShiftElement = 0x25;
 
-// Every pair of tables a message may use other than the default one, the simpler first.
-std::vector<ShiftTables> nationalTableChoices();
+// The pairs of tables worth trying for text, the simpler first (fewer header octets, then the
+// lower locking shift identifier): for each locking shift table that, with some single shift
+// table, carries every character, one single shift table that does - the default, else the
+// locking table's own, else the lowest identifier. The others would take as many septets
+// after a header as long or longer. Empty when no pair carries text.
+std::vector<ShiftTables> nationalTableCandidates(QStringView text);
 
 // Septets of one character in the tables: 1 from the locking shift table, 2 (escape and code)
 // from the single shift table, 0 when neither has it.

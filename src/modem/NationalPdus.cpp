@@ -138,9 +138,9 @@ std::optional<NationalPlan> planNationalMessage(QStringView prepared, QStringVie
     if (!holdsNonGsmCharacters(prepared.toString()))
         return std::nullopt;
     std::optional<NationalPlan> best;
-    for (const ShiftTables tables : nationalTableChoices()) {
+    for (const ShiftTables tables : nationalTableCandidates(prepared)) {
         const std::optional<NationalPlan> plan = planFor(prepared, number, tables);
-        // The choices come simpler first: a later one must save a part to be taken.
+        // The candidates come simpler first: a later one must save a part to be taken.
         if (plan && (!best || plan->parts < best->parts))
             best = plan;
     }

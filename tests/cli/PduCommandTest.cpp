@@ -107,4 +107,14 @@ TEST(PduCommandTest, NationalLanguageTablesWhereTheySaveParts)
     ASSERT_EQ(lines.size(), 1);
     // One message with a header (0x51), GSM coding, 105 septets, the Turkish locking shift.
     EXPECT_TRUE(lines[0].contains(QLatin1String("00008F6903250101"))) << lines[0].toStdString();
+
+    // Hindi in its locking shift table: 5 + 90 septets in one message, not two in UCS2.
+    const QString hindi = QStringLiteral("नमस्ते").repeated(15);
+    const CliRun devanagari =
+        runCli({"pdu", "--to", "+441234567890", "--unicode", "--national-languages", hindi});
+    ASSERT_EQ(devanagari.exitCode, 0) << devanagari.err.toStdString();
+    const QStringList hindiLines = devanagari.out.trimmed().split(u'\n');
+    ASSERT_EQ(hindiLines.size(), 1);
+    EXPECT_TRUE(hindiLines[0].contains(QLatin1String("00008F5F03250106")))
+        << hindiLines[0].toStdString();
 }
