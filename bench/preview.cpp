@@ -83,4 +83,11 @@ void BM_PreviewMillionRowsDistinctNational(benchmark::State& state)
 }
 BENCHMARK(BM_PreviewMillionRowsDistinctNational)->Unit(benchmark::kMillisecond);
 
+// Hindi beside the English: the Hindi tables carry the capitals in their single shift table.
+void BM_PreviewMillionRowsDistinctHindi(benchmark::State& state)
+{
+    run(state, listOf(true, QStringLiteral(" नमस्ते, आप कैसे हैं? मैं ठीक हूँ।")), true);
+}
+BENCHMARK(BM_PreviewMillionRowsDistinctHindi)->Unit(benchmark::kMillisecond);
+
 } // namespace

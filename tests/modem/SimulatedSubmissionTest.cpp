@@ -273,6 +273,15 @@ TEST_F(SimulatedSubmissionTest, NationalLanguageTablesGoOnTheAirInPduModeOnly)
         EXPECT_EQ(message.dcs, 0);
         EXPECT_TRUE(message.pdu.contains(QLatin1String("240101"))) << "the Turkish single shift";
     }
+    // Hindi with its danda: the Hindi locking and single shift tables, one part for UCS2's two.
+    const QString hindi = QStringLiteral("नमस्ते, आप कैसे हैं? मैं ठीक हूँ। ").repeated(3);
+    const std::size_t hindiBefore = air().size();
+    EXPECT_EQ(send(Mode::Pdu, hindi), SubmissionOutcome::Sent);
+    ASSERT_EQ(air().size(), hindiBefore + 1);
+    EXPECT_EQ(air().back().text, hindi);
+    EXPECT_EQ(air().back().dcs, 0);
+    EXPECT_TRUE(air().back().pdu.contains(QLatin1String("06240106250106")))
+        << "the Hindi single and locking shifts";
 
     const std::size_t textBefore = air().size();
     EXPECT_EQ(send(Mode::Text, text), SubmissionOutcome::Sent);
