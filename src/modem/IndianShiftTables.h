@@ -7,11 +7,11 @@
 #include <string_view>
 #include <utility>
 
-// The national language tables of the Indian scripts, Bengali to Urdu. Every locking shift
-// table keeps the space, digits, common punctuation and the small Latin letters where the
-// default alphabet has them; every single shift table the capitals, the default extension
-// table's characters and a few symbols where the others have them, plus its script's digits
-// and signs.
+// The national language tables of the Indian scripts, Bengali to Urdu. Each locking shift
+// table keeps the space, digits, common punctuation and small Latin letters at their places in
+// the default alphabet and gives the rest to its script; each single shift table holds the
+// capitals and the symbols the locking table dropped at their default places, the extension
+// table's characters at theirs, and its script's digits and signs.
 
 using ShiftedChar = std::pair<std::uint8_t, char16_t>;
 
