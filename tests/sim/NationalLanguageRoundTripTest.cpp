@@ -143,6 +143,13 @@ TEST(NationalLanguageRoundTripTest, TextsGoInTheTableThatSavesParts)
         EXPECT_EQ(static_cast<int>(count.tables.single), c.single);
         const MessageCount ucs2 = countMessage(c.text, Mobile, {true, false, false});
         EXPECT_LT(count.parts, ucs2.parts);
+        // One character no table has sends the whole text in UCS2.
+        const QString outside = c.text + QChar(0x4E2D);
+        EXPECT_EQ(countMessage(outside, Mobile, {true, false, true}).encoding,
+                  MessageEncoding::Ucs2);
+        const auto fallback = encodeMessagePdus(outside, Mobile, QString(), 2, national());
+        ASSERT_TRUE(fallback.has_value());
+        EXPECT_FALSE(receive(*fallback).gsm);
     }
     const auto single =
         encodeMessagePdus(QStringLiteral("\u0131").repeated(155), Mobile, QString(), 1, national());
