@@ -20,6 +20,7 @@
 #include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
+#include <utility>
 
 namespace {
 
@@ -106,6 +107,7 @@ bool CSMSSerialPort::Close()
 {
     m_failure.reset();
     m_answerPrefix.clear();
+    m_carry = {};
     m_unsettled = false;
     m_silent = false;
     const std::optional<termios> restore =
@@ -186,13 +188,13 @@ bool CSMSSerialPort::WaitForData(std::uint32_t timeoutMs)
 
 bool CSMSSerialPort::ReadUntil(const char* token)
 {
-    ReplyCollector collector(token, m_answerPrefix);
+    ReplyCollector collector(token, m_answerPrefix, std::exchange(m_carry, {}));
     return collect(collector, m_timeoutMs);
 }
 
 bool CSMSSerialPort::ReadSubmissionResult(QByteArrayView body, std::uint32_t graceMs)
 {
-    ReplyCollector collector("OK", m_answerPrefix);
+    ReplyCollector collector("OK", m_answerPrefix, std::exchange(m_carry, {}));
     collector.expectEcho(body);
     return collect(collector, m_timeoutMs + graceMs);
 }
@@ -235,6 +237,8 @@ bool CSMSSerialPort::collect(ReplyCollector& collector, std::uint32_t quietMs)
 
 void CSMSSerialPort::keepUnsolicited(const ReplyCollector& collector)
 {
+    // A message header whose body comes in the next read waits for the next collector.
+    m_carry = collector.carry();
     for (const QByteArray& line : collector.unsolicited()) {
         if (m_unsolicited.size() == MaxUnsolicitedKept)
             m_unsolicited.pop_front();
@@ -257,7 +261,7 @@ void CSMSSerialPort::resynchronise()
     m_unsettled = false;
     drainQuietly(ResyncQuietMs);
     writeAll("AT\r", 3);
-    ReplyCollector collector("OK", {});
+    ReplyCollector collector("OK", {}, std::exchange(m_carry, {}));
     const QString response = m_response;
     const bool answered = collect(collector, m_timeoutMs);
     m_response = response;
@@ -270,7 +274,7 @@ void CSMSSerialPort::resynchronise()
 
 void CSMSSerialPort::drainQuietly(std::uint32_t quietMs)
 {
-    ReplyCollector collector(nullptr, {});
+    ReplyCollector collector(nullptr, {}, std::exchange(m_carry, {}));
     const std::uint64_t deadline = m_clock.tickCount() + m_timeoutMs;
     std::array<char, ReadBlockSize> block{};
     while (usableError() == 0 && m_clock.tickCount() < deadline) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "modem/ModemChannel.h"
+#include "modem/ReplyCollector.h"
 #include "modem/UniqueFd.h"
 
 #include <QString>
@@ -14,7 +15,6 @@
 
 class Clock;
 class PortMap;
-class ReplyCollector;
 
 // The serial channel to one modem: opens a numbered port with fixed line settings, writes AT
 // commands and collects the replies until an expected token turns up or the line stays quiet
@@ -109,6 +109,7 @@ private:
     bool m_unsettled = false;  // a wait timed out: its answer may still come
     bool m_silent = false;     // not even "AT" was answered since
     std::deque<QByteArray> m_unsolicited;
+    ReplyCollector::Carry m_carry;
     std::optional<termios> m_settingsBeforeOpen;
     bool m_restoreOnClose = false;
 };

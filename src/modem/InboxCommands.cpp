@@ -76,3 +76,31 @@ bool setUpNewMessageIndications(ModemChannel& channel)
         command += (i ? "," : "") + QByteArray::number(values[i]);
     return sendCommand(channel, (command + "\r").toStdString());
 }
+
+std::optional<int> parseMessageService(const QString& answer)
+{
+    for (const QString& line : answer.split(u'\n')) {
+        const QString trimmed = line.trimmed();
+        if (!trimmed.startsWith(QLatin1String("+CSMS:")) || trimmed.contains(u'('))
+            continue;
+        bool ok = false;
+        const int service = trimmed.mid(6).section(u',', 0, 0).trimmed().toInt(&ok);
+        return ok ? std::optional<int>(service) : std::nullopt;
+    }
+    return std::nullopt;
+}
+
+bool directMessagesNeedAcknowledgement(ModemChannel& channel)
+{
+    if (!sendCommand(channel, "AT+CSMS?\r") || parseMessageService(channel.response()) != 1)
+        return false;
+    if (!sendCommand(channel, "AT+CNMI?\r"))
+        return false;
+    const std::optional<std::vector<int>> values = parseCnmiValues(channel.response());
+    return values && values->size() >= 2 && (*values)[1] == 2;
+}
+
+bool acknowledgeDirectMessage(ModemChannel& channel)
+{
+    return sendCommand(channel, "AT+CNMA\r");
+}

@@ -30,5 +30,15 @@ bool setUpNewMessageIndications(ModemChannel& channel);
 // The values of an "AT+CNMI?" answer, "+CNMI: 2,1,0,0,0"; nullopt when it has none.
 std::optional<std::vector<int>> parseCnmiValues(const QString& answer);
 
+// The message service of an "AT+CSMS?" answer, "+CSMS: 1,1,1,1"; nullopt when it has none.
+std::optional<int> parseMessageService(const QString& answer);
+
+// Whether the modem waits for AT+CNMA after each message it hands over directly ("+CMT"):
+// it does with message service 1 (AT+CSMS?) while it routes them with <mt> 2 (AT+CNMI?).
+bool directMessagesNeedAcknowledgement(ModemChannel& channel);
+
+// AT+CNMA: the message handed over last is safe, the network need not send it again.
+bool acknowledgeDirectMessage(ModemChannel& channel);
+
 // AT+CMGD=<index> in the storage listed last; true when the modem took it.
 bool deleteStoredMessage(ModemChannel& channel, int index);

@@ -23,7 +23,13 @@ QByteArray echoForm(QByteArrayView line)
 } // namespace
 
 ReplyCollector::ReplyCollector(const char* token, QByteArray answerPrefix)
-    : m_token(token ? QByteArray(token) : QByteArray()), m_answerPrefix(std::move(answerPrefix))
+    : ReplyCollector(token, std::move(answerPrefix), Carry())
+{}
+
+ReplyCollector::ReplyCollector(const char* token, QByteArray answerPrefix, Carry carry)
+    : m_token(token ? QByteArray(token) : QByteArray()), m_answerPrefix(std::move(answerPrefix)),
+      m_line(std::move(carry.line)), m_waiting(std::move(carry.waiting)),
+      m_bodyLinesLeft(m_waiting.isEmpty() ? 0 : carry.bodyLinesLeft)
 {
     if (m_token.isEmpty())
         m_wanted = Wanted::Nothing;
@@ -74,7 +80,7 @@ void ReplyCollector::add(QByteArrayView bytes)
 
 QByteArray ReplyCollector::reply() const
 {
-    return ended() ? m_kept : m_kept + m_line;
+    return ended() || m_bodyLinesLeft > 0 ? m_kept : m_kept + m_line;
 }
 
 void ReplyCollector::endLine(char terminator)
@@ -122,19 +128,48 @@ void ReplyCollector::judgeLine(const QByteArray& line, char terminator)
     m_keepLineFeed = ended() && terminator == '\r';
 }
 
+ReplyCollector::Carry ReplyCollector::carry() const
+{
+    Carry carry;
+    // Before the reply ended an unfinished line is the reply's, unless it is a body.
+    if (ended() || m_bodyLinesLeft > 0)
+        carry.line = m_line;
+    if (m_bodyLinesLeft > 0) {
+        carry.waiting = m_waiting;
+        carry.bodyLinesLeft = m_bodyLinesLeft;
+    }
+    return carry;
+}
+
+bool ReplyCollector::takeBodyLine(const QByteArray& line)
+{
+    const QByteArray text = line.trimmed();
+    if (text.isEmpty())
+        return true;
+    // A PDU body is hex: anything else means the body was lost (input flushed), and the
+    // line is judged on its own.
+    if (!unsolicitedBodyFits(m_waiting, text)) {
+        m_bodyLinesLeft = 0;
+        m_unsolicited.append(std::exchange(m_waiting, {}));
+        return false;
+    }
+    m_waiting += '\n' + text;
+    if (--m_bodyLinesLeft == 0)
+        m_unsolicited.append(std::exchange(m_waiting, {}));
+    return true;
+}
+
 bool ReplyCollector::takeUnsolicited(const QByteArray& line)
 {
-    if (m_bodyLinesLeft > 0) {
-        if (line.trimmed().isEmpty())
-            return true;
-        --m_bodyLinesLeft;
-        m_unsolicited.last() += '\n' + line.trimmed();
+    if (m_bodyLinesLeft > 0 && takeBodyLine(line))
         return true;
-    }
     if (!isUnsolicitedLine(line, m_answerPrefix))
         return false;
-    m_unsolicited.append(line.trimmed());
     m_bodyLinesLeft = unsolicitedBodyLines(line);
+    if (m_bodyLinesLeft > 0)
+        m_waiting = line.trimmed();
+    else
+        m_unsolicited.append(line.trimmed());
     return true;
 }
 

@@ -11,12 +11,24 @@
 class ReplyCollector
 {
 public:
+    // What one collector leaves to the next on the same channel: the unfinished line read
+    // after the reply ended, and an unsolicited line still waiting for its body ("+CMT: ,24"
+    // whose PDU line has not come yet).
+    struct Carry
+    {
+        QByteArray line;
+        QByteArray waiting;
+        int bodyLinesLeft = 0;
+    };
+
     // token "OK": ends on an "OK" line; ">": on the prompt, which needs no line end; another
     // text: once a finished line of the reply holds it; null or "": only a quiet line ends it
     // (never ended()). A final error line ends every
     // wait with a token. answerPrefix names the command's own answer lines ("+CREG" during
     // AT+CREG?), which are kept even where they look unsolicited.
     ReplyCollector(const char* token, QByteArray answerPrefix);
+    // Goes on from what the collector before it on the channel left.
+    ReplyCollector(const char* token, QByteArray answerPrefix, Carry carry);
 
     // The body just written: reply lines that repeat its lines, in order, are its echo.
     void expectEcho(QByteArrayView body);
@@ -32,8 +44,10 @@ public:
 
     // The reply without its unsolicited lines; once ended, up to and with its final line.
     QByteArray reply() const;
-    // The unsolicited lines taken out, each with the lines that belong to it joined by "\n".
+    // The unsolicited lines taken out, each with the lines that belong to it joined by "\n";
+    // one whose body has not come yet is not among them but in carry().
     const QList<QByteArray>& unsolicited() const { return m_unsolicited; }
+    Carry carry() const;
 
 private:
     enum class Wanted
@@ -47,6 +61,7 @@ private:
     void endLine(char terminator);
     void judgeLine(const QByteArray& line, char terminator);
     bool takeUnsolicited(const QByteArray& line);
+    bool takeBodyLine(const QByteArray& line);
     bool isEcho(const QByteArray& line);
     void checkPartialLine();
 
@@ -58,6 +73,7 @@ private:
     QList<QByteArray> m_echo;
     qsizetype m_echoNext = -1; // -1: no echo expected, or it is over
     QList<QByteArray> m_unsolicited;
+    QByteArray m_waiting; // an unsolicited line whose body lines are still to come
     int m_bodyLinesLeft = 0;
     bool m_dropLineFeed = false;
     bool m_keepLineFeed = false; // the LF of the final line's CR LF

@@ -213,6 +213,31 @@ std::optional<StoredMessage> parseStoredMessage(const QString& answer, bool pduM
     return std::nullopt;
 }
 
+std::optional<DeliverMessage> parseCmtIndication(QStringView indication, const QString& charset)
+{
+    const qsizetype lineEnd = indication.indexOf(u'\n');
+    if (lineEnd < 0)
+        return std::nullopt;
+    const QStringView header = indication.first(lineEnd).trimmed();
+    const QString body = indication.sliced(lineEnd + 1).trimmed().toString();
+    const QLatin1StringView tag("+CMT:");
+    if (!header.startsWith(tag) || body.isEmpty())
+        return std::nullopt;
+    const QList<QString> fields = splitTextModeFields(header.sliced(tag.size()));
+    // PDU mode names a length last and no sender; text mode has at least the time stamp too.
+    if (fields.size() == 2 && numberField(fields[1])) {
+        DeliverDecoding decoded = decodeDeliverPdu(body);
+        if (DeliverMessage* message = std::get_if<DeliverMessage>(&decoded))
+            return std::move(*message);
+        return std::nullopt;
+    }
+    if (fields.size() < 3)
+        return std::nullopt;
+    // Without AT+CSDH=1 a tooa and length are not given: the text-mode reader then takes
+    // fields 3 and 4, which stay empty here.
+    return textMessage(fields, body, fields.size() >= 10, charset);
+}
+
 std::optional<NewMessageIndex> parseCmtiLine(QStringView line)
 {
     const auto stored = parseStorageIndication(line, QLatin1StringView("+CMTI"));

@@ -39,6 +39,14 @@ StoredMessageList parseStoredMessageList(const QString& answer, bool pduMode,
 std::optional<StoredMessage> parseStoredMessage(const QString& answer, bool pduMode,
                                                 const QString& charset = {});
 
+// A message the modem handed over without storing it, as the channel keeps the indication:
+// header, "\n", body. PDU mode: "+CMT: [<alpha>],<length>" then the PDU; text mode:
+// "+CMT: <oa>,[<alpha>],<scts>[,<tooa>,<fo>,<pid>,<dcs>,<sca>,<tosca>,<length>]" then the
+// text (`charset` as for a listing). The mode shows in the header. nullopt for another line,
+// a header without its body, or a body that cannot be read.
+std::optional<DeliverMessage> parseCmtIndication(QStringView indication,
+                                                 const QString& charset = {});
+
 // The storage and index of a "+CMTI: "SM",3" line.
 struct NewMessageIndex
 {

@@ -121,6 +121,25 @@ int unsolicitedBodyLines(QByteArrayView line)
     return 0;
 }
 
+bool unsolicitedBodyFits(QByteArrayView header, QByteArrayView body)
+{
+    const QByteArrayView text = trimmedView(header);
+    const qsizetype colon = text.indexOf(':');
+    const qsizetype comma = text.lastIndexOf(',');
+    const QByteArrayView length = text.sliced(comma > colon ? comma + 1 : colon + 1).trimmed();
+    // Text mode: "+CMT: "+44...",,"26/12/10,..."" ends in a quote or a field of its own.
+    const bool pduHeader =
+        colon >= 0 && isDigits(length) && (text.startsWith("+CDS:") || text.count(',') == 1);
+    if (!pduHeader)
+        return true;
+    for (const char c : body.trimmed()) {
+        const bool hex = (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
+        if (!hex)
+            return false;
+    }
+    return true;
+}
+
 QByteArray answerPrefixOf(QByteArrayView command)
 {
     const QByteArrayView text = command.trimmed();

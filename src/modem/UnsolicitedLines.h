@@ -15,6 +15,10 @@ bool isUnsolicitedLine(QByteArrayView line, QByteArrayView answerPrefix = {});
 // "+CMT:", "+CBM:" and a PDU-mode "+CDS:".
 int unsolicitedBodyLines(QByteArrayView line);
 
+// Whether a line can be the body of an unsolicited line: after a PDU-mode header
+// ("+CMT: ,24", "+CDS: 25") only hex can; a text-mode body can be anything.
+bool unsolicitedBodyFits(QByteArrayView header, QByteArrayView body);
+
 // The prefix a command's answer lines start with: "+CMGF" for "AT+CMGF?\r", "^SYSINFO" for
 // "AT^SYSINFO\r"; empty for a command without one (for example "ATE0\r") and for text that is
 // not a command (a message body).

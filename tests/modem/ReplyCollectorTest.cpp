@@ -248,4 +248,84 @@ TEST(UnsolicitedLinesTest, ReportsAndMessagesCarryTheirBodyLine)
     EXPECT_EQ(unsolicitedBodyLines("^RSSI:20"), 0);
 }
 
+// A message the modem hands over comes as a header and a body line, which may fall into the
+// reads of two commands: what one collector leaves, the next goes on from.
+TEST(ReplyCollectorCarryTest, AMessageHeaderAndItsBodyStayTogetherAcrossCollectors)
+{
+    const QByteArray pdu =
+        "07911326040000F0040B911346610089F60000208062917314080CC8F71D14969741F977FD07";
+    const QByteArray textHeader = "+CMT: \"+447700900123\",,\"23/10/21,13:32:54+04\"";
+    struct Case
+    {
+        const char* name;
+        QList<QByteArray> reads; // one collector ("OK") each
+        QList<QByteArray> unsolicited;
+        QList<bool> tokenSeen;
+        QByteArray waitingAtEnd; // a header still without its body after the last read
+    };
+    const Case cases[] = {
+        {"PduBodyInTheNextCommandsRead",
+         {"AT\r\r\nOK\r\n\r\n+CMT: ,39\r\n", pdu + "\r\nAT\r\r\nOK\r\n"},
+         {"+CMT: ,39\n" + pdu},
+         {true, true},
+         {}},
+        {"WithAlphaInsideAnAnswer",
+         {"\r\n+CSQ: 20,99\r\n\r\n+CMT: \"Bob\",39\r\n" + pdu + "\r\n\r\nOK\r\n"},
+         {"+CMT: \"Bob\",39\n" + pdu},
+         {true},
+         {}},
+        {"HeaderSplitInTheMiddle",
+         {"\r\nOK\r\n\r\n+CM", "T: ,39\r\n" + pdu + "\r\n\r\nOK\r\n"},
+         {"+CMT: ,39\n" + pdu},
+         {true, true},
+         {}},
+        {"TextBodyThatReadsOk",
+         {"\r\nOK\r\n\r\n" + textHeader + "\r\n", "OK\r\n\r\nOK\r\n"},
+         {textHeader + "\nOK"},
+         {true, true},
+         {}},
+        {"PduBodyLostToAFlush",
+         {"\r\nOK\r\n\r\n+CMT: ,39\r\n", "\r\nOK\r\n"},
+         {"+CMT: ,39"},
+         {true, true},
+         {}},
+        {"HeaderAtTheEndOfInputIsKeptWaiting", {"\r\n+CMT: ,39\r\n"}, {}, {false}, "+CMT: ,39"},
+    };
+    for (const Case& c : cases) {
+        for (const bool bytewise : {false, true}) {
+            SCOPED_TRACE(std::string(c.name) + (bytewise ? " bytewise" : ""));
+            ReplyCollector::Carry carry;
+            QList<QByteArray> unsolicited;
+            for (qsizetype i = 0; i < c.reads.size(); ++i) {
+                ReplyCollector collector("OK", {}, carry);
+                const QByteArray& read = c.reads[i];
+                if (bytewise) {
+                    for (qsizetype b = 0; b < read.size(); ++b)
+                        collector.add(read.sliced(b, 1));
+                } else {
+                    collector.add(read);
+                }
+                EXPECT_EQ(collector.tokenSeen(), c.tokenSeen[i]) << i;
+                EXPECT_FALSE(collector.reply().contains("+CMT")) << i;
+                EXPECT_FALSE(collector.reply().contains(pdu)) << i;
+                unsolicited += collector.unsolicited();
+                carry = collector.carry();
+            }
+            EXPECT_EQ(unsolicited, c.unsolicited);
+            EXPECT_EQ(carry.waiting, c.waitingAtEnd);
+        }
+    }
+}
+
+TEST(UnsolicitedLinesTest, OnlyHexFollowsAPduHeader)
+{
+    EXPECT_TRUE(unsolicitedBodyFits("+CMT: ,24", "0791447758100650040C91"));
+    EXPECT_TRUE(unsolicitedBodyFits("+CMT: \"Bob\",24", "0791abcdef"));
+    EXPECT_TRUE(unsolicitedBodyFits("+CDS: 25", "0006"));
+    EXPECT_FALSE(unsolicitedBodyFits("+CMT: ,24", "OK"));
+    EXPECT_FALSE(unsolicitedBodyFits("+CDS: 25", "+CMS ERROR: 500"));
+    EXPECT_TRUE(unsolicitedBodyFits("+CMT: \"+4477\",,\"24/01/01,10:00:00+00\"", "OK"));
+    EXPECT_TRUE(unsolicitedBodyFits("+CMT: \"+4477\",\"Bob\",\"24/01/01,10:00:00+00\"", "Hi"));
+}
+
 } // namespace

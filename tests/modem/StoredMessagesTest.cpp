@@ -94,6 +94,70 @@ TEST(StoredMessagesTest, ReadsTheDcsOfATextModeCmgrWithHeaderDetails)
     EXPECT_EQ(read->message.text, "0102FF");
 }
 
+TEST(StoredMessagesTest, ReadsMessagesHandedOverDirectly)
+{
+    const QString pdu = QLatin1String(HowAreYou);
+    const QString stamp = u"\"23/10/21,13:32:54+04\""_s;
+    const struct
+    {
+        const char* name;
+        QString indication;
+        QString charset;
+        QString sender; // empty: nothing read
+        QString text;
+        MessageCoding coding;
+    } cases[] = {
+        {"PDU",
+         u"+CMT: ,39\n"_s + pdu,
+         {},
+         u"+31641600986"_s,
+         u"How are you?"_s,
+         MessageCoding::Gsm7},
+        {"PDU with alpha",
+         u"+CMT: \"Jan\",39\n"_s + pdu.toLower(),
+         {},
+         u"+31641600986"_s,
+         u"How are you?"_s,
+         MessageCoding::Gsm7},
+        {"text",
+         u"+CMT: \"+447700900123\",,"_s + stamp + u"\nSTOP"_s,
+         {},
+         u"+447700900123"_s,
+         u"STOP"_s,
+         MessageCoding::Gsm7},
+        {"text with alpha and a comma",
+         u"+CMT: \"+447700900123\",\"Bob\","_s + stamp + u"\nhello, world"_s,
+         {},
+         u"+447700900123"_s,
+         u"hello, world"_s,
+         MessageCoding::Gsm7},
+        {"text with header details, UCS2 data",
+         u"+CMT: \"447700900123\",,"_s + stamp + u",145,4,0,8,\"+447785016005\",145,4\n00480069"_s,
+         {},
+         u"+447700900123"_s,
+         u"Hi"_s,
+         MessageCoding::Ucs2},
+        {"text in the UCS2 set", u"+CMT: \"002B00340034\",,"_s + stamp + u"\n00480069"_s, u"UCS2"_s,
+         u"+44"_s, u"Hi"_s, MessageCoding::Gsm7},
+        {"header without its body", u"+CMT: ,39"_s, {}, {}, {}, MessageCoding::Gsm7},
+        {"body that is no PDU", u"+CMT: ,39\nOK"_s, {}, {}, {}, MessageCoding::Gsm7},
+        {"a stored one", u"+CMTI: \"SM\",3\nx"_s, {}, {}, {}, MessageCoding::Gsm7},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::optional<DeliverMessage> message = parseCmtIndication(c.indication, c.charset);
+        if (c.sender.isEmpty()) {
+            EXPECT_FALSE(message.has_value());
+            continue;
+        }
+        ASSERT_TRUE(message.has_value());
+        EXPECT_EQ(message->sender.text, c.sender);
+        EXPECT_EQ(message->text, c.text);
+        EXPECT_EQ(message->coding, c.coding);
+        EXPECT_TRUE(message->serviceCentreTime.isValid());
+    }
+}
+
 TEST(StoredMessagesTest, ReadsIndicationsAndStorageCounts)
 {
     const std::optional<NewMessageIndex> index = parseCmtiLine(u"+CMTI: \"SM\",12");
