@@ -323,4 +323,22 @@ QList<QByteArray> textModeInboxLines(const QByteArray& head, const InboxEntry& e
             body};
 }
 
+QList<QByteArray> directDeliveryLines(const InboxEntry& entry, bool pduMode, const QString& charset)
+{
+    if (pduMode)
+        return {"+CMT: ," + QByteArray::number(entry.tpduLength), entry.pdu};
+    // The listing's form, "<stat>,<oa>,,<scts>,<tooa>,<length>", without its status.
+    const QList<QByteArray> listed = textModeInboxLines({}, entry, charset);
+    QByteArray fields = listed[0].mid(listed[0].indexOf(',') + 1);
+    const qsizetype typeComma = fields.lastIndexOf(',', fields.lastIndexOf(',') - 1);
+    const QByteArray type = fields.mid(typeComma + 1).split(',').value(0);
+    const QByteArray length = fields.mid(fields.lastIndexOf(',') + 1);
+    fields.truncate(typeComma);
+    if (entry.alphabet != Alphabet::Gsm7) {
+        const QByteArray dcs = entry.alphabet == Alphabet::Ucs2 ? "8" : "4";
+        fields += "," + type + ",4,0," + dcs + ",,145," + length;
+    }
+    return {"+CMT: " + fields, listed[1]};
+}
+
 } // namespace sim

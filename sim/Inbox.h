@@ -41,4 +41,10 @@ std::vector<InboxEntry> inboxEntriesFor(const QString& line, const QString& smsc
 QList<QByteArray> textModeInboxLines(const QByteArray& head, const InboxEntry& entry,
                                      const QString& charset);
 
+// A part handed over without being stored: "+CMT: ,<length>" and the PDU in PDU mode,
+// "+CMT: <oa>,,<scts>" and the text in text mode (with <tooa>,<fo>,<pid>,<dcs>,<sca>,<tosca>,
+// <length> for UCS2 and 8-bit data, so the hex shows as such).
+QList<QByteArray> directDeliveryLines(const InboxEntry& entry, bool pduMode,
+                                      const QString& charset);
+
 } // namespace sim

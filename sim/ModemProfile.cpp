@@ -173,6 +173,9 @@ const std::map<QString, Setter>& setters()
          [](const Item& i, ModemProfile& p) { p.reportOutcomes.append(toReportRule(i)); }},
         {"reports-stored", [](const Item&, ModemProfile& p) { p.reportsStored = true; }},
         {"storage", [](const Item& i, ModemProfile& p) { p.storage = toInt(i, 1, 1000); }},
+        {"cmt-direct", [](const Item&, ModemProfile& p) { p.directDelivery = true; }},
+        {"cmt-ack",
+         [](const Item&, ModemProfile& p) { p.directDelivery = p.directNeedsAck = true; }},
         {"silent-cmgd",
          [](const Item& i, ModemProfile& p) { p.silentDeletes = toInt(i, 1, 1000000); }},
     };
@@ -259,7 +262,12 @@ QString profileItemsHelp()
               "                            30); messages that come while it is full wait\n"
               "                            until AT+CMGD frees a place\n"
               "  silent-cmgd=N             the first N AT+CMGD get no answer and delete\n"
-              "                            nothing, as a modem that hangs mid-reading\n");
+              "                            nothing, as a modem that hangs mid-reading\n"
+              "  cmt-direct                received messages are printed with +CMT (PDU, or\n"
+              "                            text in text mode) instead of stored; AT+CNMI?\n"
+              "                            reports <mt> 2 whatever was set\n"
+              "  cmt-ack                   cmt-direct with message service 1 (AT+CSMS?):\n"
+              "                            each +CMT waits for AT+CNMA before the next one\n");
 }
 
 } // namespace sim

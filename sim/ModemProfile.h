@@ -55,8 +55,10 @@ struct ModemProfile
     QStringList reportOutcomes; // "PATTERN:OUTCOME", first match wins; none matching: delivered
     bool reportsStored = false; // AT+CNMI offers stored reports (+CDSI) instead of routed ones
 
-    int storage = 30;      // places for received messages in "SM"
-    int silentDeletes = 0; // the first this many AT+CMGD get no answer and delete nothing
+    int storage = 30;            // places for received messages in "SM"
+    int silentDeletes = 0;       // the first this many AT+CMGD get no answer and delete nothing
+    bool directDelivery = false; // received messages are printed (+CMT), not stored, <mt> 2
+    bool directNeedsAck = false; // message service 1: each +CMT waits for AT+CNMA
 };
 
 // The profile a modem on the given port starts from; identities differ per port.

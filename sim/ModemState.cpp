@@ -32,6 +32,11 @@ void ModemState::factoryReset()
 
 void ModemState::receive(InboxEntry entry)
 {
+    if (profile.directDelivery) {
+        handedOver.push_back(std::move(entry));
+        handOverNext();
+        return;
+    }
     heldByNetwork.push_back(std::move(entry));
     deliverHeld();
 }
@@ -48,6 +53,17 @@ void ModemState::deliverHeld()
         heldByNetwork.pop_front();
         if (newMessageIndication != 0)
             pendingIndications.append("+CMTI: \"SM\"," + QByteArray::number(index));
+    }
+}
+
+void ModemState::handOverNext()
+{
+    while (!handedOver.empty() && !awaitingAcknowledgement) {
+        const QList<QByteArray> lines =
+            directDeliveryLines(handedOver.front(), messageFormat == 0, charset);
+        handedOver.pop_front();
+        pendingIndications.append(lines.join("\r\n"));
+        awaitingAcknowledgement = profile.directNeedsAck;
     }
 }
 

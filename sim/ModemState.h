@@ -92,7 +92,10 @@ struct ModemState
     int newMessageIndication = 0;         // AT+CNMI <mt>: 0 none, else "+CMTI" for each
     std::map<int, InboxEntry> inbox;      // "SM" by index, 1 to profile.storage
     std::deque<InboxEntry> heldByNetwork; // came while "SM" was full: delivered as it frees
-    QList<QByteArray> pendingIndications; // "+CMTI" lines not printed yet
+    QList<QByteArray> pendingIndications; // "+CMTI" and "+CMT" lines not printed yet
+    std::deque<InboxEntry> handedOver;    // direct delivery: not printed yet
+    bool awaitingAcknowledgement = false; // a +CMT waits for AT+CNMA
+    int acknowledgements = 0;             // AT+CNMA taken
     int nextInboundReference = 1;
 
     // Puts a received part in the lowest free place of "SM" and announces it; holds it back
@@ -100,6 +103,8 @@ struct ModemState
     void receive(InboxEntry entry);
     // Moves held-back parts into places that came free.
     void deliverHeld();
+    // Direct delivery: prints the next part handed over, unless one waits for AT+CNMA.
+    void handOverNext();
 };
 
 // What a command answers: information lines, then a final result; a submission instead waits

@@ -25,8 +25,11 @@ CommandOutcome newMessageIndications(const AtCommand& command, ModemState& state
     case Kind::Test:
         return CommandOutcome::ok({cnmiRanges(state)});
     case Kind::Read:
-        return CommandOutcome::ok({"+CNMI: 2," + QByteArray::number(state.newMessageIndication) +
-                                   ",0," + QByteArray::number(state.reportDestination) + ",0"});
+        // A modem that hands messages over directly keeps <mt> 2, whatever was asked.
+        return CommandOutcome::ok(
+            {"+CNMI: 2," +
+             QByteArray::number(state.profile.directDelivery ? 2 : state.newMessageIndication) +
+             ",0," + QByteArray::number(state.reportDestination) + ",0"});
     case Kind::Action:
         return CommandOutcome::error();
     case Kind::Set:

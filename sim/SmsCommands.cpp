@@ -13,12 +13,14 @@ constexpr int kOperationNotSupported = 4;
 constexpr int kMaxTpduOctets = 164;
 constexpr int kInternationalType = 145;
 constexpr int kNationalType = 129;
+constexpr int kNoAcknowledgementExpected = 340;
 
-CommandOutcome messageService(const AtCommand& command, ModemState&)
+CommandOutcome messageService(const AtCommand& command, ModemState& state)
 {
     switch (command.kind) {
     case Kind::Read:
-        return CommandOutcome::ok({"+CSMS: 0,1,1,1"});
+        return CommandOutcome::ok(
+            {state.profile.directNeedsAck ? "+CSMS: 1,1,1,1" : "+CSMS: 0,1,1,1"});
     case Kind::Test:
         return CommandOutcome::ok({"+CSMS: (0,1)"});
     case Kind::Action:
@@ -201,13 +203,29 @@ CommandOutcome sendMessage(const AtCommand& command, ModemState& state)
     return outcome;
 }
 
+// AT+CNMA: the host has the message printed last; the next one handed over may follow.
+CommandOutcome acknowledgeMessage(const AtCommand& command, ModemState& state)
+{
+    if (command.kind == Kind::Test)
+        return CommandOutcome::ok();
+    if (command.kind == Kind::Read)
+        return CommandOutcome::error();
+    if (!state.awaitingAcknowledgement)
+        return CommandOutcome::cmsError(kNoAcknowledgementExpected);
+    state.awaitingAcknowledgement = false;
+    ++state.acknowledgements;
+    state.handOverNext();
+    return CommandOutcome::ok();
+}
+
 } // namespace
 
 const std::map<QByteArray, CommandHandler>& smsCommands()
 {
     static const std::map<QByteArray, CommandHandler> table = {
-        {"+CSMS", messageService}, {"+CMGF", messageFormat}, {"+CSCA", serviceCentre},
-        {"+CSMP", textParameters}, {"+CSCS", characterSet},  {"+CMGS", sendMessage},
+        {"+CSMS", messageService},     {"+CMGF", messageFormat}, {"+CSCA", serviceCentre},
+        {"+CSMP", textParameters},     {"+CSCS", characterSet},  {"+CMGS", sendMessage},
+        {"+CNMA", acknowledgeMessage},
     };
     return table;
 }

@@ -8,6 +8,7 @@
 #include "modem/ReportRouting.h"
 #include "modem/SubmissionStatus.h"
 #include "sending/DeliveryTracker.h"
+#include "sending/DirectMessages.h"
 #include "sending/InboxReading.h"
 #include "sending/OptOutWatch.h"
 #include "sending/QueueText.h"
@@ -188,6 +189,7 @@ void CSend_SMS_Thread::setUpReplies()
         return;
     try {
         const bool announced = setUpNewMessageIndications(m_channel);
+        m_acknowledgeDirect = directMessagesNeedAcknowledgement(m_channel);
         const bool pduMode = m_setup.messageMode == 1;
         (void)(pduMode ? SelectPduMode(m_channel) : SelectTextMode(m_channel));
         // Replies that came while no run had the modem open count too.
@@ -228,6 +230,12 @@ void CSend_SMS_Thread::betweenSubmissions()
                 ReadAnnouncedReports(m_channel, m_setup.messageMode == 1, m_portText, stored,
                                      *deliveries, now);
         }
+        // Messages the modem handed over without storing them: stored (and acknowledged) here,
+        // between commands, so an acknowledgement never cuts into a submission.
+        if (optOut)
+            TakeDirectMessages(m_channel, lines, QStringLiteral("COM%1").arg(m_setup.Port_Num),
+                               optOut->inbox(), m_acknowledgeDirect,
+                               [optOut](const InboxPart& part) { optOut->partStored(part); });
         // An announcement can still be lost (a modem that drops it while busy): every so many
         // submissions the storage is read anyway.
         if (optOut && (++m_submissionsSinceReading >= RepliesReadEvery ||

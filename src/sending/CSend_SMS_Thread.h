@@ -114,6 +114,7 @@ private:
     SilentModemRecovery m_recovery;
     std::vector<int> m_references;     // of the message just submitted, when reports are asked
     int m_submissionsSinceReading = 0; // of replies, when opt-out replies are read
+    bool m_acknowledgeDirect = false;  // the modem waits for AT+CNMA after each "+CMT"
     // The worker ends by the run's flags and its quit request, not by the thread's stop token.
     StoppableThread m_thread;
 };

@@ -4,6 +4,7 @@
 #include "modem/CSMSSerialPort.h"
 #include "modem/InboxCommands.h"
 #include "modem/ModemCommands.h"
+#include "sending/DirectMessages.h"
 #include "stores/InboxStore.h"
 
 namespace {
@@ -139,8 +140,15 @@ std::vector<InboxReading> ReadInboxFromModems(const std::vector<InboxSource>& so
             (void)sendCommand(channel, "AT\r");
             (void)sendCommand(channel, "ATE0\r");
             const bool pduMode = choosePduMode(channel, source.messageMode);
-            reading = ReadInbox(channel, pduMode, QStringLiteral("COM%1").arg(source.port), store,
-                                deleteAfterStoring);
+            const QString port = QStringLiteral("COM%1").arg(source.port);
+            const bool acknowledge = directMessagesNeedAcknowledgement(channel);
+            reading = ReadInbox(channel, pduMode, port, store, deleteAfterStoring);
+            // Messages the modem handed over meanwhile instead of storing them.
+            const DirectMessagesTaken direct =
+                TakeDirectMessages(channel, channel.takeUnsolicited(), port, store, acknowledge);
+            reading.stored += direct.stored;
+            reading.duplicates += direct.duplicates;
+            reading.added.insert(reading.added.end(), direct.added.begin(), direct.added.end());
         } catch (const CSMSException& error) {
             reading.error = GetModemErrorText(error);
         }
