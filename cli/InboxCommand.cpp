@@ -8,6 +8,7 @@
 #include "sending/InboxReading.h"
 #include "stores/InboxAssembly.h"
 #include "stores/InboxStore.h"
+#include "stores/InboxView.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -54,8 +55,10 @@ int runInboxCommand(const QStringList& arguments)
            "then prints every message the store holds, oldest first, separated by tabs: "
            "\"message\", port, sender, service-centre time, received time, coding (text or "
            "8bit, whose text is hex), parts, state (complete, or incomplete with the parts "
-           "missing once a long message waited an hour for them) and the text, line breaks as "
-           "\\n. With --delete each message is deleted from its modem once stored; without, "
+           "missing once a long message waited an hour for them), unread or read, and the "
+           "text, line breaks as \\n. With --mark-read every message printed is marked read "
+           "afterwards, as the Inbox window marks a message it shows selected. With --delete each "
+           "message is deleted from its modem once stored; without, "
            "the modem keeps it and the store knows it when it is read again. Without --port "
            "only the store is read."));
     const QCommandLineOption helpOption = parser.addHelpOption();
@@ -63,14 +66,17 @@ int runInboxCommand(const QStringList& arguments)
                                         tr("COM<n>"));
     const QCommandLineOption deleteOption(
         "delete", tr("Delete each message from the modem once it is stored."));
+    const QCommandLineOption markOption("mark-read",
+                                        tr("Mark every message printed as read afterwards."));
     const QCommandLineOption clockOption(
         "clock-factor", tr("Run every designed wait N times faster (for simulated modems)."),
         tr("N"), "1");
-    parser.addOptions({portOption, deleteOption, clockOption});
+    parser.addOptions({portOption, deleteOption, markOption, clockOption});
     if (!parser.parse(arguments))
         return refuseUsage(QStringLiteral("inbox"), parser.errorText());
-    if (PrintHelpIfAsked(parser, helpOption,
-                         tr("Usage: quillon-cli inbox [--port COM<n>...] [--delete]")))
+    if (PrintHelpIfAsked(
+            parser, helpOption,
+            tr("Usage: quillon-cli inbox [--port COM<n>...] [--delete] [--mark-read]")))
         return 0;
     std::vector<InboxSource> sources;
     for (const QString& text : parser.values(portOption)) {
@@ -109,14 +115,25 @@ int runInboxCommand(const QStringList& arguments)
         err << "quillon-cli inbox: " << tr("Cannot read %1").arg(store.path()) << '\n';
         return 1;
     }
+    InboxReadState read;
+    if (!store.readMarks().Load(read.keys))
+        err << "quillon-cli inbox: " << tr("Cannot read %1").arg(store.readMarks().path()) << '\n';
+    read.seenUntil = store.seenUntil();
     const InboxAssembly assembly = assembleInbox(parts, QDateTime::currentDateTime(), clock);
     QTextStream out(stdout);
+    QStringList printed;
     for (const InboxMessage& message : assembly.messages) {
         out << "message\t" << message.port << '\t' << message.sender << '\t'
             << timeText(message.serviceCentreTime) << '\t' << timeText(message.receivedAt) << '\t'
             << (message.coding == InboxPart::Coding::EightBit ? "8bit" : "text") << '\t'
-            << message.partCount << '\t' << stateOf(message) << '\t' << oneLine(message.text)
-            << '\n';
+            << message.partCount << '\t' << stateOf(message) << '\t'
+            << (read.isRead(message) ? "read" : "unread") << '\t' << oneLine(message.text) << '\n';
+        printed.append(message.key);
+    }
+    out.flush();
+    if (parser.isSet(markOption) && !store.readMarks().MarkRead(printed)) {
+        err << "quillon-cli inbox: " << tr("Cannot write %1").arg(store.readMarks().path()) << '\n';
+        return 1;
     }
     if (assembly.waiting > 0)
         err << tr("%1 long message(s) waiting for parts").arg(assembly.waiting) << '\n';

@@ -2,6 +2,7 @@
 
 #include "base/Clock.h"
 
+#include <QCryptographicHash>
 #include <map>
 #include <tuple>
 
@@ -9,6 +10,7 @@ namespace {
 
 struct Group
 {
+    const InboxPart* first = nullptr; // stored first
     std::map<int, const InboxPart*> parts;
     QDateTime lastReceived;
 };
@@ -25,6 +27,9 @@ InboxMessage messageOf(const Group& group)
     message.receivedAt = group.lastReceived;
     message.coding = first.coding;
     message.partCount = first.partCount;
+    message.key = QString::fromLatin1(
+        QCryptographicHash::hash(group.first->duplicateKey().toUtf8(), QCryptographicHash::Sha1)
+            .toHex());
     for (int number = 1; number <= first.partCount; ++number) {
         const auto found = group.parts.find(number);
         if (found == group.parts.end()) {
@@ -68,6 +73,8 @@ InboxAssembly assembleInbox(const std::vector<InboxPart>& parts, const QDateTime
         if (target == groups.size())
             groups.emplace_back();
         Group& group = groups[target];
+        if (!group.first)
+            group.first = &part;
         group.parts.emplace(part.part, &part);
         if (!group.lastReceived.isValid() || part.receivedAt > group.lastReceived)
             group.lastReceived = part.receivedAt;

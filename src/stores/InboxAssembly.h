@@ -27,6 +27,9 @@ struct InboxMessage
     int partCount = 1;
     std::vector<int> missingParts; // numbers of the parts that never came, ascending
     QString text;                  // MissingPartMark where a part is missing
+    // Names the message for its read mark: from the part stored first, so it stays the same
+    // as further parts come.
+    QString key;
 
     bool complete() const { return missingParts.empty(); }
 };

@@ -73,3 +73,11 @@ void InboxModel::setRows(std::vector<InboxRow> rows)
     m_rows = std::move(rows);
     endResetModel();
 }
+
+void InboxModel::setUnread(int index, bool unread)
+{
+    if (index < 0 || index >= rowCount() || m_rows[std::size_t(index)].unread == unread)
+        return;
+    m_rows[std::size_t(index)].unread = unread;
+    emit dataChanged(this->index(index, 0), this->index(index, ColumnCount - 1));
+}

@@ -37,6 +37,7 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
     void setRows(std::vector<InboxRow> rows);
+    void setUnread(int index, bool unread);
     const std::vector<InboxRow>& rows() const { return m_rows; }
     const InboxRow& row(int index) const { return m_rows[std::size_t(index)]; }
 

@@ -24,7 +24,7 @@ bool readParts(const QString& path, std::vector<InboxPart>& parts)
 
 } // namespace
 
-InboxStore::InboxStore(const DataFolder& folder) : m_folder(folder) {}
+InboxStore::InboxStore(const DataFolder& folder) : m_folder(folder), m_readMarks(folder) {}
 
 QString InboxStore::path() const
 {

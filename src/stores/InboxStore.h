@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/FileError.h"
+#include "stores/InboxReadMarks.h"
 #include "stores/InboxRecord.h"
 
 #include <QSet>
@@ -36,8 +37,12 @@ public:
 
     QString path() const;
 
-    // Until when the inbox window has shown the messages: later ones are unread. Invalid when
-    // it never showed any. Kept in a file of its own beside the inbox.
+    // Which messages were read, by key.
+    InboxReadMarks& readMarks() { return m_readMarks; }
+    const InboxReadMarks& readMarks() const { return m_readMarks; }
+
+    // Until when an earlier version's inbox window had shown the messages: those received
+    // until then count as read. Invalid when it never showed any. Kept beside the inbox.
     QDateTime seenUntil() const;
     bool setSeenUntil(const QDateTime& time, FileError* error = nullptr);
     QString seenPath() const;
@@ -48,4 +53,5 @@ private:
     const DataFolder& m_folder;
     mutable std::mutex m_mutex;
     std::optional<QSet<QString>> m_keys; // of the file, read at the first Add
+    InboxReadMarks m_readMarks;
 };

@@ -13,6 +13,12 @@ QString numberKey(const QString& number)
 
 } // namespace
 
+bool InboxReadState::isRead(const InboxMessage& message) const
+{
+    return keys.contains(message.key) ||
+           (seenUntil.isValid() && message.receivedAt.isValid() && message.receivedAt <= seenUntil);
+}
+
 bool InboxDateFilter::admits(const QDateTime& received) const
 {
     const QDate day = received.toLocalTime().date();
@@ -20,7 +26,7 @@ bool InboxDateFilter::admits(const QDateTime& received) const
 }
 
 std::vector<InboxRow> inboxRows(const std::vector<InboxPart>& parts,
-                                const std::vector<SentItem>& sent, const QDateTime& seenUntil,
+                                const std::vector<SentItem>& sent, const InboxReadState& read,
                                 const InboxDateFilter& filter, const QDateTime& now,
                                 const Clock& clock)
 {
@@ -32,7 +38,7 @@ std::vector<InboxRow> inboxRows(const std::vector<InboxPart>& parts,
         if (!filter.admits(message.receivedAt))
             continue;
         InboxRow row;
-        row.unread = !seenUntil.isValid() || message.receivedAt > seenUntil;
+        row.unread = !read.isRead(message);
         if (const SentItem* item = lastSent.value(numberKey(message.sender)))
             row.repliesTo = item->date + QStringLiteral(": ") + item->message;
         row.message = std::move(message);
@@ -40,14 +46,4 @@ std::vector<InboxRow> inboxRows(const std::vector<InboxPart>& parts,
     }
     std::reverse(rows.begin(), rows.end());
     return rows;
-}
-
-QDateTime newestReceived(const std::vector<InboxRow>& rows)
-{
-    QDateTime newest;
-    for (const InboxRow& row : rows) {
-        if (!newest.isValid() || row.message.receivedAt > newest)
-            newest = row.message.receivedAt;
-    }
-    return newest;
 }

@@ -5,6 +5,7 @@
 
 #include <QDate>
 #include <QDateTime>
+#include <QSet>
 #include <optional>
 #include <vector>
 
@@ -26,6 +27,16 @@ struct InboxRow
     }
 };
 
+// What makes a message read: its key among the read marks, or (from an earlier version) a
+// received time no later than seenUntil.
+struct InboxReadState
+{
+    QSet<QString> keys;
+    QDateTime seenUntil;
+
+    bool isRead(const InboxMessage& message) const;
+};
+
 // The days a date filter lets through, both ends included; no filter when unset.
 struct InboxDateFilter
 {
@@ -36,12 +47,9 @@ struct InboxDateFilter
 };
 
 // The inbox window's lines, newest first: the messages the parts make (see assembleInbox),
-// those received after `seenUntil` marked unread, each linked to the last sent item (log
+// those not read marked unread, each linked to the last sent item (log
 // order) whose number is the sender's, with or without the leading "+".
 std::vector<InboxRow> inboxRows(const std::vector<InboxPart>& parts,
-                                const std::vector<SentItem>& sent, const QDateTime& seenUntil,
+                                const std::vector<SentItem>& sent, const InboxReadState& read,
                                 const InboxDateFilter& filter, const QDateTime& now,
                                 const Clock& clock);
-
-// The newest received time among the rows: what the window has shown once it closes.
-QDateTime newestReceived(const std::vector<InboxRow>& rows);

@@ -28,15 +28,28 @@ protected:
         ASSERT_GT(fifo.write((line + u'\n').toUtf8()), 0);
     }
 
-    // The fields after "message", port and the two times, for lines from sender.
+    // The fields after "message", port and the two times but the read state, for lines from
+    // sender.
     static QStringList messagesFrom(const QString& out, const QString& sender)
     {
         QStringList found;
         for (const QString& line : out.split(u'\n', Qt::SkipEmptyParts)) {
             const QStringList fields = line.split(u'\t');
-            if (fields.size() == 9 && fields[0] == u"message" && fields[2] == sender)
+            if (fields.size() == 10 && fields[0] == u"message" && fields[2] == sender)
                 found.append(
-                    QStringList{fields[1], fields[5], fields[6], fields[7], fields[8]}.join(u'|'));
+                    QStringList{fields[1], fields[5], fields[6], fields[7], fields[9]}.join(u'|'));
+        }
+        return found;
+    }
+
+    // Text and read state of every message printed, oldest first.
+    static QStringList readStates(const QString& out)
+    {
+        QStringList found;
+        for (const QString& line : out.split(u'\n', Qt::SkipEmptyParts)) {
+            const QStringList fields = line.split(u'\t');
+            if (fields.size() == 10 && fields[0] == u"message")
+                found.append(fields[9] + u'|' + fields[8]);
         }
         return found;
     }
@@ -142,6 +155,34 @@ TEST_F(InboxCommandTest, AFullStorageIsEmptiedOfWhatTheNetworkHeldBack)
         << read.err.toStdString();
     for (int i = 1; i <= 5; ++i)
         EXPECT_EQ(messagesFrom(read.out, u"+1555000%1"_s.arg(i)).size(), 1) << i;
+}
+
+TEST_F(InboxCommandTest, AMessageStaysUnreadUntilMarkedReadAndTheMarkLasts)
+{
+    modems.start({QString()});
+    deliver(1, u"sms from=+447700900123 text=first"_s);
+    deliver(1, u"sms from=+447700900124 parts=2,1 text="_s + QString(200, u'x'));
+    ASSERT_EQ(cli({"inbox", "--port", "COM1", "--delete"}).exitCode, 0);
+    // The state printed is the one before the marking.
+    const CliRun marking = cli({"inbox", "--mark-read"});
+    ASSERT_EQ(marking.exitCode, 0) << marking.err.toStdString();
+    EXPECT_EQ(readStates(marking.out),
+              (QStringList{u"first|unread"_s, QString(200, u'x') + u"|unread"_s}))
+        << marking.out.toStdString() << marking.err.toStdString();
+
+    // A message that comes later is unread on its own, and so stays across readings.
+    deliver(1, u"sms from=+447700900125 text=second"_s);
+    ASSERT_EQ(cli({"inbox", "--port", "COM1", "--delete"}).exitCode, 0);
+    for (int reading = 0; reading < 2; ++reading) {
+        const CliRun listed = cli({"inbox"});
+        EXPECT_EQ(
+            readStates(listed.out),
+            (QStringList{u"first|read"_s, QString(200, u'x') + u"|read"_s, u"second|unread"_s}))
+            << listed.out.toStdString();
+    }
+    QFile marks(home.filePath(u"QUILLON_DATA/InboxRead.korv"_s));
+    ASSERT_TRUE(marks.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(marks.read(2) == QByteArray("\xFF\xFE", 2)) << "a UTF-16 record file";
 }
 
 TEST_F(InboxCommandTest, RefusesWhatItCannotRead)

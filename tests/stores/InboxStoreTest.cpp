@@ -3,6 +3,8 @@
 #include "base/Clock.h"
 #include "stores/DataFolder.h"
 #include "stores/InboxAssembly.h"
+#include "stores/InboxView.h"
+#include "stores/RecordFile.h"
 #include "support/QtPrinters.h"
 
 #include <QFile>
@@ -115,6 +117,43 @@ struct AssemblyCase
     std::vector<std::vector<int>> missing;
     int waiting;
 };
+
+TEST_F(InboxStoreTest, ReadMarksRoundTripAndAMessageKeepsItsKeyAsPartsCome)
+{
+    const Clock fast(3600000); // the wait for missing parts is over at once
+    const QDateTime now = Received.addSecs(10);
+    std::vector<InboxPart> parts = {part(-1, 1, 1, u"STOP"_s), part(9, 2, 2, u"second"_s)};
+    const std::vector<InboxMessage> before = assembleInbox(parts, now, fast).messages;
+    ASSERT_EQ(before.size(), 2u);
+    ASSERT_FALSE(before[1].complete());
+    parts.push_back(part(9, 2, 1, u"first "_s));
+    parts.push_back(part(-1, 1, 1, u"STOP"_s, u"+447700900999"_s));
+    const std::vector<InboxMessage> messages = assembleInbox(parts, now, fast).messages;
+    ASSERT_EQ(messages.size(), 3u);
+    ASSERT_TRUE(messages[1].complete());
+    EXPECT_EQ(messages[1].key, before[1].key);
+    // The same words from another sender are another message.
+    EXPECT_NE(messages[0].key, messages[2].key);
+
+    InboxStore store(data);
+    InboxReadMarks& marks = store.readMarks();
+    QSet<QString> keys;
+    ASSERT_TRUE(marks.Load(keys));
+    EXPECT_TRUE(keys.isEmpty());
+    ASSERT_TRUE(marks.MarkRead({messages[1].key, messages[0].key}));
+    ASSERT_TRUE(marks.MarkRead({messages[0].key})); // known already: nothing written
+    const InboxReadMarks reopened(data);
+    ASSERT_TRUE(reopened.Load(keys));
+    EXPECT_EQ(keys, (QSet<QString>{messages[0].key, messages[1].key}));
+    QStringList lines;
+    ASSERT_TRUE(RecordFile::ReadLines(reopened.path(), lines));
+    EXPECT_EQ(lines.size(), 2);
+    EXPECT_TRUE(reopened.path().endsWith(u"QUILLON_DATA/InboxRead.korv"_s));
+
+    const InboxReadState read{keys, {}};
+    EXPECT_TRUE(read.isRead(messages[1]));
+    EXPECT_FALSE(read.isRead(messages[2]));
+}
 
 TEST(InboxAssemblyTest, JoinsPartsInAnyOrderAndShowsMissingOnesAfterTheTimeOut)
 {

@@ -14,6 +14,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QIdentityProxyModel>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
@@ -24,6 +25,7 @@ struct CInbox::Loaded
 {
     std::vector<InboxPart> parts;
     std::vector<SentItem> sent;
+    InboxReadState read;
     InboxReadSummary summary;
     bool readModems = false;
 };
@@ -90,6 +92,9 @@ CInbox::CInbox(InboxStore& inbox, SentItemStore& sentItems, const Clock& clock, 
     m_list->setColumnWidth(InboxModel::ModemColumn, 70);
     m_list->setColumnWidth(InboxModel::RepliesToColumn, 200);
     FillWithColumn(*m_list->horizontalHeader(), InboxModel::MessageColumn);
+    // A message shown selected has been read.
+    connect(m_list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this] { markRead(SelectedRows(m_list->selectionModel())); });
 
     for (QDateEdit* edit : {m_from, m_to}) {
         edit->setCalendarPopup(true);
@@ -116,6 +121,7 @@ CInbox::CInbox(InboxStore& inbox, SentItemStore& sentItems, const Clock& clock, 
     m_readButton = addButton(buttons, tr("Read Messages"), &CInbox::onReadMessages);
     m_composerButton =
         addButton(buttons, tr("Send selected items to SMS Composer"), &CInbox::onSendToComposer);
+    m_markButton = addButton(buttons, tr("Mark as Read"), &CInbox::onMarkRead);
     m_exportButton = addButton(buttons, tr("Export"), &CInbox::onExport);
     buttons->addStretch();
     addButton(buttons, tr("Close"), &CInbox::onClose);
@@ -178,7 +184,6 @@ void CInbox::showEvent(QShowEvent* event)
     CloseButtonDialog::showEvent(event);
     if (!m_shown) {
         m_shown = true;
-        m_seenUntil = m_inbox.seenUntil();
         startLoading(false);
     }
 }
@@ -199,6 +204,8 @@ void CInbox::startLoading(bool readModems)
             if (reader)
                 loaded->summary = reader->readMessages();
             inbox.Load(loaded->parts);
+            inbox.readMarks().Load(loaded->read.keys);
+            loaded->read.seenUntil = inbox.seenUntil();
             sentItems.Load(loaded->sent);
         },
         [self, loaded] {
@@ -206,6 +213,7 @@ void CInbox::startLoading(bool readModems)
                 return;
             self->m_busy = false;
             self->m_loaded = loaded;
+            self->m_read = loaded->read;
             self->refreshRows();
             if (!loaded->readModems)
                 return;
@@ -236,7 +244,7 @@ void CInbox::refreshRows()
         filter.from = m_from->date();
         filter.to = m_to->date();
     }
-    m_model.setRows(inboxRows(m_loaded->parts, m_loaded->sent, m_seenUntil, filter,
+    m_model.setRows(inboxRows(m_loaded->parts, m_loaded->sent, m_read, filter,
                               QDateTime::currentDateTime(), m_clock));
     m_total->setText(totalText());
 }
@@ -279,14 +287,37 @@ void CInbox::onReadMessages()
     startLoading(true);
 }
 
+void CInbox::onMarkRead()
+{
+    const std::vector<int> rows = SelectedRows(m_list->selectionModel());
+    if (rows.empty()) {
+        m_prompter.inform(caption(), tr("Select the messages to mark as read."));
+        return;
+    }
+    markRead(rows);
+}
+
+void CInbox::markRead(const std::vector<int>& rows)
+{
+    QStringList keys;
+    for (const int row : rows) {
+        if (row < m_model.rowCount() && m_model.row(row).unread)
+            keys.append(m_model.row(row).message.key);
+    }
+    if (keys.isEmpty())
+        return;
+    // A mark that cannot be written still holds while the window is open.
+    (void)m_inbox.readMarks().MarkRead(keys);
+    for (const QString& key : keys)
+        m_read.keys.insert(key);
+    for (const int row : rows)
+        m_model.setUnread(row, false);
+    m_total->setText(totalText());
+}
+
 void CInbox::onClose()
 {
     if (isBusy())
         return;
-    // Everything the window has shown is read now, filtered out or not.
-    const QDateTime newest = newestReceived(
-        inboxRows(m_loaded->parts, {}, {}, {}, QDateTime::currentDateTime(), m_clock));
-    if (newest.isValid() && (!m_seenUntil.isValid() || newest > m_seenUntil))
-        (void)m_inbox.setSeenUntil(newest);
     finishClosing();
 }

@@ -21,10 +21,10 @@ class QTableView;
 class SentItemStore;
 
 // The "Inbox" window: the received messages, newest first, with the last sent item to each
-// sender beside it. Messages that came since the window last closed are bold, long ones still
-// missing a part after the time-out italic. It reads the stores in a background job when first
-// shown; "Read Messages" reads the modems first; "Export" writes the lines shown. Escape does
-// not close it.
+// sender beside it. Unread messages are bold until they are selected or marked with "Mark as
+// Read", long ones still missing a part after the time-out italic. It reads the stores in a
+// background job when first shown; "Read Messages" reads the modems first; "Export" writes the
+// lines shown. Escape does not close it.
 class CInbox : public CloseButtonDialog
 {
     Q_OBJECT
@@ -52,6 +52,7 @@ public:
 public slots:
     void onSendToComposer();
     void onReadMessages();
+    void onMarkRead();
     void onExport();
     void onClose() override;
 
@@ -64,6 +65,7 @@ private:
     QPushButton* addButton(QBoxLayout* row, const QString& text, void (CInbox::*slot)());
     void startLoading(bool readModems);
     void refreshRows();
+    void markRead(const std::vector<int>& rows);
 
     std::unique_ptr<Prompter> m_ownPrompter;
     Prompter& m_prompter;
@@ -72,7 +74,7 @@ private:
     const Clock& m_clock;
     InboxModel m_model;
     std::shared_ptr<Loaded> m_loaded;
-    QDateTime m_seenUntil;
+    InboxReadState m_read;
     SentItemsToComposer m_composer;
     InboxModemReader* m_reader = nullptr;
     InboxExport* m_export = nullptr;
@@ -83,6 +85,7 @@ private:
     QLabel* m_total;
     QPushButton* m_composerButton = nullptr;
     QPushButton* m_readButton = nullptr;
+    QPushButton* m_markButton = nullptr;
     QPushButton* m_exportButton = nullptr;
     bool m_busy = false;
     bool m_shown = false;

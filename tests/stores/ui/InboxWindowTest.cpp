@@ -114,13 +114,58 @@ TEST_F(InboxWindowTest, ShowsMessagesNewestFirstWithTheLastSentItemAndUnreadOnes
     EXPECT_TRUE(cell(window, 0, InboxModel::RepliesToColumn).isEmpty());
     EXPECT_TRUE(window.list()->model()->index(0, 0).data(Qt::FontRole).value<QFont>().bold());
     EXPECT_EQ(window.totalText(), "Total Messages : 2, unread 2");
+}
 
-    // Closed, they are read; the next opening shows them plain.
-    window.onClose();
+TEST_F(InboxWindowTest, AMessageIsReadOnceShownSelectedOrMarkedAndStaysRead)
+{
+    const auto bold = [](const CInbox& window, int row) {
+        return window.list()->model()->index(row, 0).data(Qt::FontRole).value<QFont>().bold();
+    };
+    {
+        CInbox window(inbox, sent, clock, &prompter);
+        open(window);
+        // Closing without looking reads nothing.
+        window.onClose();
+    }
+    CInbox window(inbox, sent, clock, &prompter);
+    open(window);
+    ASSERT_EQ(window.totalText(), "Total Messages : 2, unread 2");
+    window.onMarkRead();
+    EXPECT_EQ(prompter.texts(), QStringList{u"Select the messages to mark as read."_s});
+    window.list()->selectRow(1);
+    EXPECT_FALSE(bold(window, 1));
+    EXPECT_TRUE(bold(window, 0));
+    EXPECT_EQ(window.totalText(), "Total Messages : 2, unread 1");
+
+    // The read mark lasts; a message that came since is unread.
+    ASSERT_EQ(inbox.Add(part(u"+447700900009"_s, u"later"_s, QDateTime::currentDateTime())),
+              InboxStore::AddResult::Added);
     CInbox again(inbox, sent, clock, &prompter);
     open(again);
-    EXPECT_EQ(again.totalText(), "Total Messages : 2, unread 0");
-    EXPECT_FALSE(again.list()->model()->index(0, 0).data(Qt::FontRole).isValid());
+    ASSERT_EQ(again.model().rowCount(), 3);
+    EXPECT_EQ(again.totalText(), "Total Messages : 3, unread 2");
+    EXPECT_EQ(cell(again, 2, InboxModel::MessageColumn), "STOP");
+    EXPECT_FALSE(bold(again, 2));
+    // Both unread ones selected at once.
+    again.list()->selectionModel()->select(
+        QItemSelection(again.list()->model()->index(0, 0), again.list()->model()->index(1, 0)),
+        QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    EXPECT_FALSE(bold(again, 0));
+    EXPECT_FALSE(bold(again, 1));
+    EXPECT_EQ(again.totalText(), "Total Messages : 3, unread 0");
+    CInbox third(inbox, sent, clock, &prompter);
+    open(third);
+    EXPECT_EQ(third.totalText(), "Total Messages : 3, unread 0");
+}
+
+TEST_F(InboxWindowTest, MessagesSeenByAnEarlierVersionCountAsRead)
+{
+    ASSERT_TRUE(inbox.setSeenUntil(QDateTime::currentDateTime().addDays(-1)));
+    CInbox window(inbox, sent, clock, &prompter);
+    open(window);
+    EXPECT_EQ(window.totalText(), "Total Messages : 2, unread 1");
+    EXPECT_EQ(cell(window, 1, InboxModel::MessageColumn), "STOP");
+    EXPECT_FALSE(window.model().row(1).unread);
 }
 
 TEST_F(InboxWindowTest, ExportsTheLinesAsShown)
