@@ -1,5 +1,10 @@
 #include "PortClient.h"
 
+#include <QRegularExpression>
+#include <fstream>
+
+using namespace Qt::Literals::StringLiterals;
+
 namespace {
 
 const QByteArray kHelloPdu = "0011000B916407281553F80000AA0AE8329BFD4697D9EC37";
@@ -248,4 +253,39 @@ TEST_F(ProfileBehaviourTest, LegacyIdentityCommandsCanAnswerUndefined)
     auto port = openQuiet(1);
     EXPECT_EQ(port->exchange("AT+GMI\r"), QByteArray("\r\nUndefined\r\n\r\nOK\r\n"));
     EXPECT_EQ(port->exchange("AT+CGMI\r"), QByteArray("\r\nAcme\r\n\r\nOK\r\n"));
+}
+
+TEST_F(ProfileBehaviourTest, DirectDeliveryPrintsMessagesAndWaitsForCnmaWhenAsked)
+{
+    startSimulator(2, {{1, "cmt-direct"}, {2, "cmt-ack"}});
+    const auto deliver = [this](int port, const QByteArray& line) {
+        std::ofstream(m_simulator->controlPath(port)) << line.constData() << '\n';
+    };
+    auto direct = openQuiet(1);
+    EXPECT_EQ(direct->exchange("AT+CSMS?\r"), QByteArray("\r\n+CSMS: 0,1,1,1\r\n\r\nOK\r\n"));
+    // <mt> 2 whatever was asked, as a modem that ignores <mt> 1.
+    EXPECT_EQ(direct->exchange("AT+CNMI=2,1,0,0,0\r"), QByteArray("\r\nOK\r\n"));
+    EXPECT_EQ(direct->exchange("AT+CNMI?\r"), QByteArray("\r\n+CNMI: 2,2,0,0,0\r\n\r\nOK\r\n"));
+    deliver(1, "sms from=+447700900123 text=STOP");
+    QByteArray rest = direct->readUntil("+CMT: ,");
+    rest += direct->readFor(200);
+    // The TPDU's length, then the PDU with the SMSC field first.
+    EXPECT_TRUE(QRegularExpression(u"^\r\n\\+CMT: ,\\d+\r\n07914477[0-9A-F]+\r\n$"_s)
+                    .match(QString::fromLatin1(rest))
+                    .hasMatch())
+        << rest.constData();
+    EXPECT_EQ(direct->exchange("AT+CMGF=1\r"), QByteArray("\r\nOK\r\n"));
+    deliver(1, "sms from=+447700900123 text=hi, you");
+    const QByteArray text = direct->readUntil("hi, you\r\n");
+    EXPECT_TRUE(text.startsWith("\r\n+CMT: \"+447700900123\",,\"")) << text.constData();
+    EXPECT_EQ(direct->exchange("AT+CMGL=\"ALL\"\r"), QByteArray("\r\nOK\r\n")); // nothing stored
+    EXPECT_EQ(direct->exchange("AT+CNMA\r", "340\r\n"), QByteArray("\r\n+CMS ERROR: 340\r\n"));
+
+    auto acknowledged = openQuiet(2);
+    EXPECT_EQ(acknowledged->exchange("AT+CSMS?\r"), QByteArray("\r\n+CSMS: 1,1,1,1\r\n\r\nOK\r\n"));
+    deliver(2, "sms from=+447700900123 text=one");
+    deliver(2, "sms from=+447700900123 text=two");
+    (void)acknowledged->readUntil("+CMT: ,");
+    EXPECT_EQ(acknowledged->readFor(300).count("+CMT:"), 0); // the second waits
+    EXPECT_TRUE(acknowledged->exchange("AT+CNMA\r", "+CMT: ,").startsWith("\r\nOK\r\n\r\n+CMT: ,"));
 }

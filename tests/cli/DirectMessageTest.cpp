@@ -1,0 +1,136 @@
+#include "support/CliRunner.h"
+#include "support/QtPrinters.h"
+#include "support/SimulatedModems.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace Qt::Literals::StringLiterals;
+
+// Modems that hand received messages over at once ("+CMT") instead of storing them: during a
+// quillon-cli send run with --opt-out they reach the inbox and opt-out all the same.
+
+namespace {
+
+const QString Leaving = u"+447700900001"_s;
+const QString Staying = u"+447700900002"_s;
+
+class DirectMessageTest : public ::testing::Test
+{
+protected:
+    QString writeList(const QStringList& numbers) const
+    {
+        const QString path = home.filePath(data + u"-list.txt"_s);
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        for (const QString& number : numbers)
+            file.write((number + u"\thello\n"_s).toUtf8());
+        return path;
+    }
+
+    void deliver(const QString& line)
+    {
+        QFile fifo(QString::fromStdString(modems.simulator().controlPath(1).string()));
+        ASSERT_TRUE(fifo.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+        ASSERT_GT(fifo.write((line + u'\n').toUtf8()), 0);
+    }
+
+    CliVariables variables() const
+    {
+        return {{"QUILLON_PORTS", modems.folder()}, {"QUILLON_HOME", home.filePath(data)}};
+    }
+
+    // Runs the list through COM1 in the mode given; `arrive` is delivered once the first row
+    // went on the air.
+    CliRun sendWhileReplying(const QStringList& numbers, const QString& mode,
+                             const QStringList& arrive)
+    {
+        QDir(home.path()).mkpath(data);
+        QProcess process;
+        startCli(process,
+                 {"send", "--clock-factor", "10", "--file", writeList(numbers), "--port", "COM1",
+                  "--opt-out", "--mode", u"COM1="_s + mode},
+                 variables());
+        EXPECT_TRUE(process.waitForStarted());
+        while (modems.air().empty() && process.state() == QProcess::Running)
+            process.waitForReadyRead(10);
+        for (const QString& line : arrive)
+            deliver(line);
+        return finishCli(process);
+    }
+
+    // Number and status of every row printed.
+    static std::vector<std::pair<QString, QString>> rowsOf(const QString& out)
+    {
+        std::vector<std::pair<QString, QString>> rows;
+        for (const QString& line : out.split(u'\n', Qt::SkipEmptyParts)) {
+            const QStringList cells = line.split(u'\t');
+            if (cells.size() == 4)
+                rows.emplace_back(cells[0], cells[2]);
+        }
+        return rows;
+    }
+
+    // Sender, parts, state and text of every message the inbox store holds.
+    QStringList inboxMessages()
+    {
+        const CliRun inbox = runCli({"inbox"}, variables());
+        EXPECT_EQ(inbox.exitCode, 0) << inbox.err.toStdString();
+        QStringList found;
+        for (const QString& line : inbox.out.split(u'\n', Qt::SkipEmptyParts)) {
+            const QStringList fields = line.split(u'\t');
+            if (fields.size() == 10 && fields[0] == u"message")
+                found.append(QStringList{fields[2], fields[6], fields[7], fields[9]}.join(u'|'));
+        }
+        return found;
+    }
+
+    SimulatedModems modems; // with unsolicited lines
+    QTemporaryDir home;
+    QString data = u"data"_s; // the folder under home that holds QUILLON_DATA
+};
+
+// With cmt-ack the second message comes only once the first was acknowledged (AT+CNMA).
+TEST_F(DirectMessageTest, AStopHandedOverMidRunExcludesTheLaterRowsAndReachesTheInboxOnce)
+{
+    for (const QString& mode : {u"pdu"_s, u"text"_s}) {
+        for (const QString& profile : {u"cmt-direct"_s, u"cmt-ack"_s}) {
+            SCOPED_TRACE((mode + u' ' + profile).toStdString());
+            data = mode + u'-' + profile;
+            modems.start({u"cmgs-latency=60,"_s + profile});
+            const QStringList numbers = {Leaving, Staying, Staying, Staying, Leaving,
+                                         Staying, Leaving, Staying, Leaving, Staying};
+            const CliRun run = sendWhileReplying(
+                numbers, mode,
+                {u"sms from=+447700900001 text=STOP"_s, u"sms from=+447700900003 text=hi, you"_s});
+            ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+            const auto rows = rowsOf(run.out);
+            ASSERT_EQ(rows.size(), std::size_t(numbers.size())) << run.out.toStdString();
+            SCOPED_TRACE(run.out.toStdString());
+            for (std::size_t i = 0; i < rows.size(); ++i) {
+                if (rows[i].first == Staying)
+                    EXPECT_EQ(rows[i].second, "Message sent successfully.") << i;
+            }
+            for (const std::size_t later : {6u, 8u})
+                EXPECT_EQ(rows[later].second, "Excluded.") << later;
+            EXPECT_TRUE(run.err.contains(u"Opted out: +447700900001"_s)) << run.err.toStdString();
+            EXPECT_EQ(inboxMessages(), (QStringList{u"+447700900001|1|complete|STOP"_s,
+                                                    u"+447700900003|1|complete|hi, you"_s}));
+            modems.stop();
+        }
+    }
+}
+
+TEST_F(DirectMessageTest, ALongMessageHandedOverInTwoPartsIsJoined)
+{
+    modems.start({u"cmgs-latency=60,cmt-ack"_s});
+    const QString text = QString(150, u'a') + QString(50, u'b');
+    const CliRun run = sendWhileReplying(QStringList(6, Staying), u"pdu"_s,
+                                         {u"sms from=+447700900004 text="_s + text});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(inboxMessages(), QStringList{u"+447700900004|2|complete|"_s + text});
+}
+
+} // namespace
