@@ -71,6 +71,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 checkMessage(read->message, pduMode);
         }
     }
+    for (const QString& charset : {QString(), QStringLiteral("UCS2")}) {
+        if (const std::optional<DeliverMessage> direct = parseCmtIndication(text, charset))
+            checkMessage(*direct, text.trimmed().section(u'\n', 0, 0).count(u',') == 1);
+    }
     (void)parseCmtiLine(text);
     if (const std::optional<StorageUse> use = parseStorageUse(text))
         (void)use->full();

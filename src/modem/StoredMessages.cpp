@@ -3,6 +3,7 @@
 #include "modem/TextModeFields.h"
 #include "modem/Ucs2Hex.h"
 
+#include <QRegularExpression>
 #include <QStringList>
 
 namespace {
@@ -233,9 +234,18 @@ std::optional<DeliverMessage> parseCmtIndication(QStringView indication, const Q
     }
     if (fields.size() < 3)
         return std::nullopt;
+    // The set may change between submissions (UCS2 for a text no narrow set carries): when
+    // the caller cannot know it, a sender that is the UCS2 hex of a number tells.
+    QString set = charset;
+    if (set.isEmpty()) {
+        const std::optional<QString> sender = fromUcs2Hex(fields[0].trimmed());
+        static const QRegularExpression number(QStringLiteral("^\\+?[0-9]+$"));
+        if (sender && number.match(*sender).hasMatch())
+            set = QStringLiteral("UCS2");
+    }
     // Without AT+CSDH=1 a tooa and length are not given: the text-mode reader then takes
     // fields 3 and 4, which stay empty here.
-    return textMessage(fields, body, fields.size() >= 10, charset);
+    return textMessage(fields, body, fields.size() >= 10, set);
 }
 
 std::optional<NewMessageIndex> parseCmtiLine(QStringView line)

@@ -42,7 +42,8 @@ std::optional<StoredMessage> parseStoredMessage(const QString& answer, bool pduM
 // A message the modem handed over without storing it, as the channel keeps the indication:
 // header, "\n", body. PDU mode: "+CMT: [<alpha>],<length>" then the PDU; text mode:
 // "+CMT: <oa>,[<alpha>],<scts>[,<tooa>,<fo>,<pid>,<dcs>,<sca>,<tosca>,<length>]" then the
-// text (`charset` as for a listing). The mode shows in the header. nullopt for another line,
+// text (`charset` as for a listing; empty: UCS2 when the sender is the UCS2 hex of a number).
+// The mode shows in the header. nullopt for another line,
 // a header without its body, or a body that cannot be read.
 std::optional<DeliverMessage> parseCmtIndication(QStringView indication,
                                                  const QString& charset = {});
