@@ -253,6 +253,15 @@ QList<QByteArray> CSMSSerialPort::takeUnsolicited()
     return lines;
 }
 
+void CSMSSerialPort::returnUnsolicited(const QList<QByteArray>& lines)
+{
+    for (auto line = lines.crbegin(); line != lines.crend(); ++line) {
+        if (m_unsolicited.size() == MaxUnsolicitedKept)
+            return; // the newest are kept, as keepUnsolicited does
+        m_unsolicited.push_front(*line);
+    }
+}
+
 // A late answer comes before the answer to anything asked after it, so: let the line fall
 // quiet, ask "AT", and let a second "OK" fall away too, in case the late answer's own "OK" was
 // taken for this one.

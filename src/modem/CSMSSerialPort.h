@@ -68,6 +68,7 @@ public:
     bool ReadUntil(const char* token) override;
     bool ReadSubmissionResult(QByteArrayView body, std::uint32_t graceMs) override;
     QList<QByteArray> takeUnsolicited() override;
+    void returnUnsolicited(const QList<QByteArray>& lines) override;
 
     // Drops what the device has buffered for us and what is already waiting to be read, but
     // its unsolicited lines. Does nothing on a closed or broken channel.

@@ -38,6 +38,9 @@ public:
     // The unsolicited lines the modem printed since the last call (signal reports, new
     // messages, delivery reports), oldest first; they never reach a response.
     virtual QList<QByteArray> takeUnsolicited() { return {}; }
+    // Puts lines taken but not used back in front of those kept since, for the next reader: a
+    // reader of reports leaves the messages to the reader of messages.
+    virtual void returnUnsolicited(const QList<QByteArray>& lines) {}
 
     virtual bool Close() = 0;
     virtual int portNumber() const = 0;

@@ -178,10 +178,27 @@ void ReadAnnouncedReports(ModemChannel& channel, bool pduMode, const QString& po
     }
 }
 
+namespace {
+
+// The messages handed over directly are not the report reader's to take.
+void returnMessages(ModemChannel& channel, const QList<QByteArray>& lines)
+{
+    QList<QByteArray> messages;
+    for (const QByteArray& line : lines) {
+        if (line.startsWith("+CMT:"))
+            messages.append(line);
+    }
+    if (!messages.isEmpty())
+        channel.returnUnsolicited(messages);
+}
+
+} // namespace
+
 void TakeReports(ModemChannel& channel, bool pduMode, const QString& port, DeliveryTracker& tracker)
 {
-    const auto stored =
-        tracker.takeLines(port, channel.takeUnsolicited(), QDateTime::currentDateTime());
+    const QList<QByteArray> lines = channel.takeUnsolicited();
+    returnMessages(channel, lines);
+    const auto stored = tracker.takeLines(port, lines, QDateTime::currentDateTime());
     if (!stored.empty())
         ReadAnnouncedReports(channel, pduMode, port, stored, tracker, QDateTime::currentDateTime());
 }
@@ -199,6 +216,7 @@ int ReadHeldReports(ModemChannel& channel, bool pduMode, const QString& port,
 {
     (void)sendCommand(channel, "AT\r"); // the routed reports printed since come with its answer
     const QList<QByteArray> lines = channel.takeUnsolicited();
+    returnMessages(channel, lines);
     const QDateTime now = QDateTime::currentDateTime();
     int taken = 0;
     for (const QByteArray& line : lines) {

@@ -125,4 +125,40 @@ TEST_F(SimulatedInboxTest, APduIsStoredAsGivenAndNothingIsAnnouncedUnasked)
     EXPECT_EQ(messages[0].message.text, "hellohello");
 }
 
+// A modem that hands messages over (+CMT) instead of storing them, with unsolicited lines
+// around: each comes whole, header and body, and reads as a stored one would.
+TEST_F(SimulatedInboxTest, MessagesHandedOverComeWithTheirBodyInBothModes)
+{
+    startModem(u"cmt-ack"_s);
+    EXPECT_TRUE(directMessagesNeedAcknowledgement(channel));
+    for (const bool pduMode : {true, false}) {
+        SCOPED_TRACE(pduMode ? "pdu" : "text");
+        ASSERT_TRUE(pduMode ? SelectPduMode(channel) : SelectTextMode(channel));
+        deliver(u"sms from=+447700900123 text=STOP"_s);
+        deliver(u"sms from=+79001234567 text=Привет 😀"_s);
+        QList<DeliverMessage> messages;
+        for (int round = 0; round < 200 && messages.size() < 2; ++round) {
+            ASSERT_TRUE(sendCommand(channel, "AT+CSQ\r"));
+            for (const QByteArray& line : channel.takeUnsolicited()) {
+                if (!line.startsWith("+CMT:"))
+                    continue;
+                const std::optional<DeliverMessage> message =
+                    parseCmtIndication(QString::fromLatin1(line));
+                ASSERT_TRUE(message.has_value()) << line.constData();
+                messages.append(*message);
+                // The second comes only once the first is acknowledged.
+                EXPECT_TRUE(acknowledgeDirectMessage(channel));
+            }
+        }
+        ASSERT_EQ(messages.size(), 2);
+        EXPECT_EQ(messages[0].sender.text, "+447700900123");
+        EXPECT_EQ(messages[0].text, "STOP");
+        EXPECT_EQ(messages[1].sender.text, "+79001234567");
+        EXPECT_EQ(messages[1].text, u"Привет 😀"_s);
+        EXPECT_EQ(messages[1].coding, MessageCoding::Ucs2);
+    }
+    // Nothing was stored.
+    EXPECT_TRUE(listed(false).empty());
+}
+
 } // namespace

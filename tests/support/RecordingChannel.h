@@ -29,6 +29,10 @@ public:
         return m_channel.ReadSubmissionResult(body, graceMs);
     }
     QList<QByteArray> takeUnsolicited() override { return m_channel.takeUnsolicited(); }
+    void returnUnsolicited(const QList<QByteArray>& lines) override
+    {
+        m_channel.returnUnsolicited(lines);
+    }
     const QString& response() const override { return m_channel.response(); }
     void clearResponse() override { m_channel.clearResponse(); }
     void DiscardInput() override { m_channel.DiscardInput(); }
