@@ -133,7 +133,7 @@ QString usageText()
               "\n"
               "Each modem also reads the FIFO DIR/COM<n>.sms: every line written to it is a\n"
               "message the network delivers to the modem, stored in \"SM\" and announced with\n"
-              "+CMTI once AT+CNMI asked for that:\n"
+              "+CMTI once AT+CNMI asked for that (with cmt-direct, printed with +CMT instead):\n"
               "  pdu HEX      an SMS-DELIVER as it is, SMSC field first\n"
               "  sms from=NUMBER [coding=gsm|ucs2|8bit] [ref16] [parts=N,M,...] text=TEXT\n"
               "               a message, split into concatenated parts when long (an 8-bit\n"
