@@ -127,7 +127,8 @@ bool unsolicitedBodyFits(QByteArrayView header, QByteArrayView body)
     const qsizetype colon = text.indexOf(':');
     const qsizetype comma = text.lastIndexOf(',');
     const QByteArrayView length = text.sliced(comma > colon ? comma + 1 : colon + 1).trimmed();
-    // Text mode: "+CMT: "+44...",,"26/12/10,..."" ends in a quote or a field of its own.
+    // A PDU-mode header ends in the length, after at most an alpha: "+CMT: ,24", "+CDS: 25".
+    // A text-mode one names sender and time stamp, with commas of their own.
     const bool pduHeader =
         colon >= 0 && isDigits(length) && (text.startsWith("+CDS:") || text.count(',') == 1);
     if (!pduHeader)
