@@ -136,6 +136,10 @@ void OutboxDatabase::migrate()
                                   .arg(version)
                                   .arg(OutboxSql::SchemaVersion));
         if (version < OutboxSql::SchemaVersion) {
+            // An existing outbox is upgraded step by step; then whatever is missing is made.
+            for (int step = version; step >= 1 && step < OutboxSql::SchemaVersion; ++step)
+                for (const QString& statement : OutboxSql::upgradeFrom(step))
+                    exec(statement);
             for (const QString& statement : OutboxSql::createSchema(m_address.kind))
                 exec(statement);
             exec(QStringLiteral("DELETE FROM quillon_schema"));
@@ -330,14 +334,64 @@ std::vector<OutboxEntry> OutboxDatabase::entries()
 {
     QSqlQuery query(QSqlDatabase::database(m_connection));
     query.setForwardOnly(true);
-    query.prepare(QStringLiteral("SELECT id, number, state, result, port, claimed_by, attempts "
-                                 "FROM outbox ORDER BY id"));
+    query.prepare(QStringLiteral("SELECT id, number, state, result, port, claimed_by, attempts, "
+                                 "delivery, delivered_at FROM outbox ORDER BY id"));
     run(query, QStringLiteral("listing"));
     std::vector<OutboxEntry> entries;
     while (query.next())
-        entries.push_back({query.value(0).toLongLong(), query.value(1).toString(),
-                           query.value(2).toString(), query.value(3).toString(),
-                           query.value(4).toString(), query.value(5).toString(),
-                           query.value(6).toInt()});
+        entries.push_back(
+            {query.value(0).toLongLong(), query.value(1).toString(), query.value(2).toString(),
+             query.value(3).toString(), query.value(4).toString(), query.value(5).toString(),
+             query.value(6).toInt(), query.value(7).toString(), query.value(8).toLongLong()});
+    return entries;
+}
+
+bool OutboxDatabase::setDelivery(std::int64_t id, const QString& instance, const QString& delivery,
+                                 bool delivered)
+{
+    QSqlQuery& query = prepared(OutboxSql::setDelivery(m_address.kind));
+    query.bindValue(QStringLiteral(":delivery"), delivery);
+    query.bindValue(QStringLiteral(":delivered"), delivered ? 1 : 0);
+    query.bindValue(QStringLiteral(":id"), qint64(id));
+    query.bindValue(QStringLiteral(":instance"), instance);
+    run(query, QStringLiteral("delivery"));
+    return query.numRowsAffected() == 1;
+}
+
+void OutboxDatabase::addReply(const OutboxReply& reply)
+{
+    // A reply comes from "+44..." to a row that may be written "44...", or the other way.
+    const QString number = reply.number.trimmed();
+    const QString otherForm = number.startsWith(u'+') ? number.mid(1) : u'+' + number;
+    QSqlQuery& query = prepared(OutboxSql::insertReply());
+    query.bindValue(QStringLiteral(":number"), notNull(reply.number));
+    query.bindValue(QStringLiteral(":text"), notNull(reply.text));
+    query.bindValue(QStringLiteral(":receivedAt"), qint64(reply.receivedAt));
+    query.bindValue(QStringLiteral(":port"), reply.port);
+    query.bindValue(QStringLiteral(":instance"), reply.instance);
+    query.bindValue(QStringLiteral(":sameNumber"), number);
+    query.bindValue(QStringLiteral(":otherForm"), otherForm);
+    query.bindValue(QStringLiteral(":sameInstance"), reply.instance);
+    query.bindValue(QStringLiteral(":samePort"), reply.port);
+    run(query, QStringLiteral("reply"));
+}
+
+std::vector<InboxEntry> OutboxDatabase::inboxEntries()
+{
+    QSqlQuery query(QSqlDatabase::database(m_connection));
+    query.setForwardOnly(true);
+    query.prepare(QStringLiteral("SELECT id, number, text, received_at, port, instance, outbox_id "
+                                 "FROM inbox ORDER BY id"));
+    run(query, QStringLiteral("inbox"));
+    std::vector<InboxEntry> entries;
+    while (query.next()) {
+        InboxEntry entry;
+        entry.id = query.value(0).toLongLong();
+        entry.reply = {query.value(1).toString(), query.value(2).toString(),
+                       query.value(3).toLongLong(), query.value(4).toString(),
+                       query.value(5).toString()};
+        entry.outboxId = query.value(6).toLongLong();
+        entries.push_back(std::move(entry));
+    }
     return entries;
 }

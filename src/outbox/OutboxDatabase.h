@@ -42,6 +42,15 @@ public:
     // Every row, by id.
     std::vector<OutboxEntry> entries();
 
+    // A row this instance sent: its delivery text, and whether it is delivered (the time is
+    // set then). False when the row is not a sent row of the instance.
+    bool setDelivery(std::int64_t id, const QString& instance, const QString& delivery,
+                     bool delivered);
+    // Adds a received message to the inbox table, linked to the last row sent to its number.
+    void addReply(const OutboxReply& reply);
+    // Every received message, by id.
+    std::vector<InboxEntry> inboxEntries();
+
 private:
     void open();
     void migrate();

@@ -62,4 +62,24 @@ struct OutboxEntry
     std::int64_t id = 0;
     QString number, state, result, port, claimedBy;
     int attempts = 0;
+    QString delivery; // "Pending", "Delivered", "Not delivered: ..."; empty without reports
+    std::int64_t deliveredAt = 0; // seconds since 1970; 0 until delivered
+};
+
+// A message one of an instance's modems received.
+struct OutboxReply
+{
+    QString number; // the sender
+    QString text;
+    std::int64_t receivedAt = 0; // seconds since 1970 (UTC)
+    QString port;                // "COM3"
+    QString instance;
+};
+
+// A row of the inbox table as the listing shows it.
+struct InboxEntry
+{
+    OutboxReply reply;
+    std::int64_t id = 0;
+    std::int64_t outboxId = 0; // the row last sent to the number; 0 when there is none
 };

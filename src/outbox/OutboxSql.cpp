@@ -38,15 +38,27 @@ QStringList createSchema(OutboxAddress::Kind kind)
             "not_before BIGINT NOT NULL DEFAULT 0, state TEXT NOT NULL DEFAULT 'queued', "
             "claimed_by TEXT, lease_until BIGINT, attempts INTEGER NOT NULL DEFAULT 0, "
             "result TEXT, sent_at BIGINT, port TEXT, message_references TEXT, delivery TEXT, "
-            "created_at %2)")
+            "delivered_at BIGINT, created_at %2)")
             .arg(key, stamp),
         QStringLiteral("CREATE INDEX IF NOT EXISTS outbox_due ON outbox (state, priority, id)"),
         QStringLiteral("CREATE INDEX IF NOT EXISTS outbox_leases ON outbox (claimed_by)"),
         QStringLiteral("CREATE TABLE IF NOT EXISTS inbox (id %1, number TEXT NOT NULL, "
                        "text TEXT NOT NULL, received_at BIGINT, port TEXT, read_by TEXT, "
-                       "created_at %2)")
+                       "created_at %2, instance TEXT, outbox_id BIGINT)")
             .arg(key, stamp),
     };
+}
+
+QStringList upgradeFrom(int version)
+{
+    switch (version) {
+    case 1: // delivery times, and which instance took a reply to which row
+        return {QStringLiteral("ALTER TABLE outbox ADD COLUMN delivered_at BIGINT"),
+                QStringLiteral("ALTER TABLE inbox ADD COLUMN instance TEXT"),
+                QStringLiteral("ALTER TABLE inbox ADD COLUMN outbox_id BIGINT")};
+    default:
+        return {};
+    }
 }
 
 QString claim(OutboxAddress::Kind kind)
@@ -132,6 +144,23 @@ QString countsOfInstance()
 {
     return QStringLiteral(
         "SELECT state, COUNT(*) FROM outbox WHERE claimed_by = :instance GROUP BY state");
+}
+
+QString setDelivery(OutboxAddress::Kind kind)
+{
+    return withNow(QStringLiteral("UPDATE outbox SET delivery = :delivery, delivered_at = CASE "
+                                  "WHEN :delivered = 1 THEN {now} ELSE NULL END WHERE id = :id "
+                                  "AND claimed_by = :instance AND state = 'sent'"),
+                   kind);
+}
+
+QString insertReply()
+{
+    return QStringLiteral(
+        "INSERT INTO inbox (number, text, received_at, port, instance, outbox_id) VALUES "
+        "(:number, :text, :receivedAt, :port, :instance, (SELECT id FROM outbox WHERE state = "
+        "'sent' AND number IN (:sameNumber, :otherForm) ORDER BY CASE WHEN claimed_by = "
+        ":sameInstance AND port = :samePort THEN 0 ELSE 1 END, sent_at DESC, id DESC LIMIT 1))");
 }
 
 } // namespace OutboxSql

@@ -9,12 +9,14 @@
 // 1970 taken from the database's own clock, so instances on several computers agree on leases.
 namespace OutboxSql {
 
-inline constexpr int SchemaVersion = 1;
+inline constexpr int SchemaVersion = 2;
 
 // The database's clock, as an SQL expression.
 QString now(OutboxAddress::Kind kind);
 // The tables of the current schema, created when missing.
 QStringList createSchema(OutboxAddress::Kind kind);
+// What turns an outbox of schema `version` into one of version + 1; empty past the current one.
+QStringList upgradeFrom(int version);
 
 // Claims up to :limit queued rows due now for :instance, leased for :lease seconds, returning
 // them (id, number, text, flash, unicode, campaign, priority, not_before, attempts).
@@ -31,5 +33,11 @@ QString insertMessage();
 QString insertCampaign(OutboxAddress::Kind kind);
 QString counts();
 QString countsOfInstance();
+// A sent row's delivery state (:delivery) and, when :delivered is 1, the time it was delivered,
+// for the instance that sent it.
+QString setDelivery(OutboxAddress::Kind kind);
+// A received message, linked to the last row sent to its number (:number or :otherForm), the
+// rows the same instance sent through the same port first.
+QString insertReply();
 
 } // namespace OutboxSql

@@ -185,6 +185,133 @@ TEST_P(OutboxDatabaseTest, AnOutboxOfANewerProgramIsRefused)
     dropTables(address);
 }
 
+TEST_P(OutboxDatabaseTest, DeliveriesAndRepliesGoToTheRowsTheInstanceSent)
+{
+    OutboxDatabase database(address);
+    auto list = messages(2);
+    list.push_back(list[0]); // the first number again, sent later by another instance
+    database.enqueue(list);
+    const std::vector<OutboxRow> a = database.claim("a", 2, 60);
+    const std::vector<OutboxRow> b = database.claim("b", 1, 60);
+    ASSERT_EQ(a.size(), 2u);
+    ASSERT_EQ(b.size(), 1u);
+    ASSERT_TRUE(database.finish(a[0].id, "a", {OutboxState::Sent, "ok", "COM1", "4"}));
+    ASSERT_TRUE(database.finish(a[1].id, "a", {OutboxState::Failed, "no", "COM1", {}}));
+    ASSERT_TRUE(database.finish(b[0].id, "b", {OutboxState::Sent, "ok", "COM7", "4"}));
+
+    EXPECT_FALSE(database.setDelivery(a[0].id, "b", "Delivered", true)); // not b's row
+    EXPECT_FALSE(database.setDelivery(a[1].id, "a", "Pending", false));  // not sent
+    EXPECT_TRUE(database.setDelivery(a[0].id, "a", "Pending", false));
+    EXPECT_TRUE(
+        database.setDelivery(b[0].id, "b", "Not delivered: validity period expired", false));
+    std::vector<OutboxEntry> entries = database.entries();
+    EXPECT_EQ(entries[0].delivery, "Pending");
+    EXPECT_EQ(entries[0].deliveredAt, 0);
+    EXPECT_TRUE(database.setDelivery(a[0].id, "a", "Delivered", true));
+    entries = database.entries();
+    EXPECT_EQ(entries[0].delivery, "Delivered");
+    EXPECT_GT(entries[0].deliveredAt, 1700000000);
+    EXPECT_EQ(entries[1].delivery, "");
+    EXPECT_EQ(entries[2].delivery, "Not delivered: validity period expired");
+    EXPECT_EQ(entries[2].deliveredAt, 0);
+
+    // Replies link to the last row sent to their number, the instance's own on that port
+    // first; a number written without its "+" is the same number.
+    const QString number = list[0].number;
+    database.addReply({number, "STOP", 1800000000, "COM1", "a"});
+    database.addReply({number.mid(1), "thanks", 1800000001, "COM7", "b"});
+    database.addReply({list[1].number, "why?", 1800000002, "COM1", "a"}); // its row failed
+    database.addReply({"+15550100", "hi", 1800000003, "COM1", "a"});
+    const std::vector<InboxEntry> inbox = database.inboxEntries();
+    ASSERT_EQ(inbox.size(), 4u);
+    EXPECT_EQ(inbox[0].reply.text, "STOP");
+    EXPECT_EQ(inbox[0].reply.receivedAt, 1800000000);
+    EXPECT_EQ(inbox[0].reply.port, "COM1");
+    EXPECT_EQ(inbox[0].reply.instance, "a");
+    EXPECT_EQ(inbox[0].outboxId, a[0].id);
+    EXPECT_EQ(inbox[1].outboxId, b[0].id);
+    EXPECT_EQ(inbox[2].outboxId, 0);
+    EXPECT_EQ(inbox[3].outboxId, 0);
+}
+
+// The tables as the first schema made them, in each dialect.
+QStringList firstSchema(OutboxAddress::Kind kind)
+{
+    const bool postgres = kind == OutboxAddress::Kind::Postgresql;
+    const QString key = postgres ? "BIGSERIAL PRIMARY KEY" : "INTEGER PRIMARY KEY AUTOINCREMENT";
+    const QString now = postgres ? "CAST(EXTRACT(EPOCH FROM now()) AS BIGINT)"
+                                 : "CAST(strftime('%s','now') AS INTEGER)";
+    const QString stamp = "BIGINT NOT NULL DEFAULT (" + now + ")";
+    return {
+        "CREATE TABLE quillon_schema (version INTEGER NOT NULL)",
+        "INSERT INTO quillon_schema (version) VALUES (1)",
+        QString("CREATE TABLE campaigns (id %1, name TEXT NOT NULL UNIQUE, created_at %2)")
+            .arg(key, stamp),
+        QString("CREATE TABLE outbox (id %1, number TEXT NOT NULL, text TEXT NOT NULL, flash "
+                "INTEGER NOT NULL DEFAULT 0, unicode INTEGER NOT NULL DEFAULT 0, campaign TEXT "
+                "NOT NULL DEFAULT '', priority INTEGER NOT NULL DEFAULT 0, not_before BIGINT NOT "
+                "NULL DEFAULT 0, state TEXT NOT NULL DEFAULT 'queued', claimed_by TEXT, "
+                "lease_until BIGINT, attempts INTEGER NOT NULL DEFAULT 0, result TEXT, sent_at "
+                "BIGINT, port TEXT, message_references TEXT, delivery TEXT, created_at %2)")
+            .arg(key, stamp),
+        "CREATE INDEX outbox_due ON outbox (state, priority, id)",
+        "CREATE INDEX outbox_leases ON outbox (claimed_by)",
+        QString("CREATE TABLE inbox (id %1, number TEXT NOT NULL, text TEXT NOT NULL, "
+                "received_at BIGINT, port TEXT, read_by TEXT, created_at %2)")
+            .arg(key, stamp),
+        "INSERT INTO outbox (number, text, state, claimed_by, port, sent_at) VALUES "
+        "('+447700900001', 'sent before', 'sent', 'old', 'COM1', 1790000000)",
+        "INSERT INTO outbox (number, text) VALUES ('+447700900002', 'still queued')",
+        "INSERT INTO inbox (number, text, received_at, port) VALUES ('+447700900001', 'ok', "
+        "1790000001, 'COM1')",
+    };
+}
+
+int schemaVersion(const OutboxAddress& address)
+{
+    int version = 0;
+    {
+        const bool postgres = address.kind == OutboxAddress::Kind::Postgresql;
+        QSqlDatabase database = QSqlDatabase::addDatabase(
+            postgres ? QStringLiteral("QPSQL") : QStringLiteral("QSQLITE"), "test-version");
+        database.setDatabaseName(postgres ? address.database : address.file);
+        database.setHostName(address.host);
+        database.setUserName(address.user);
+        EXPECT_TRUE(database.open());
+        QSqlQuery query(database);
+        EXPECT_TRUE(query.exec("SELECT version FROM quillon_schema"));
+        version = query.next() ? query.value(0).toInt() : -1;
+        EXPECT_FALSE(query.next()) << "one version row";
+    }
+    QSqlDatabase::removeDatabase("test-version");
+    return version;
+}
+
+TEST_P(OutboxDatabaseTest, AnOutboxOfTheFirstSchemaIsUpgradedKeepingItsRows)
+{
+    execute(address, firstSchema(GetParam()));
+    ASSERT_EQ(schemaVersion(address), 1);
+    {
+        OutboxDatabase database(address);
+        std::vector<OutboxEntry> entries = database.entries();
+        ASSERT_EQ(entries.size(), 2u);
+        EXPECT_EQ(entries[0].state, "sent");
+        EXPECT_EQ(entries[1].state, "queued");
+        EXPECT_TRUE(database.setDelivery(entries[0].id, "old", "Delivered", true));
+        database.addReply({"+447700900001", "STOP", 1790000002, "COM1", "new"});
+        const std::vector<InboxEntry> inbox = database.inboxEntries();
+        ASSERT_EQ(inbox.size(), 2u);
+        EXPECT_EQ(inbox[0].reply.text, "ok");
+        EXPECT_EQ(inbox[0].outboxId, 0);
+        EXPECT_EQ(inbox[1].outboxId, entries[0].id);
+        EXPECT_EQ(database.claim("new", 5, 60).size(), 1u);
+    }
+    EXPECT_EQ(schemaVersion(address), 2);
+    OutboxDatabase again(address); // upgraded once: opening it again changes nothing
+    EXPECT_EQ(again.entries()[0].delivery, "Delivered");
+    EXPECT_EQ(schemaVersion(address), 2);
+}
+
 TEST(OutboxDatabaseErrorsTest, AnUnreachableDatabaseIsAConnectionError)
 {
     OutboxAddress address;
