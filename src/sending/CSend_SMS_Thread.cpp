@@ -295,8 +295,8 @@ CSend_SMS_Thread::Step CSend_SMS_Thread::processRow(int row, bool& progressed)
     recordOutcome(row, result);
     DeliveryTracker* deliveries = m_run.context().deliveries;
     if (deliveries && StatusTexts::isSentStatus(result))
-        deliveries->partsSent(row, m_portText, claimedNumber, message, m_references,
-                              QDateTime::currentDateTime());
+        deliveries->partsSent(m_run.context().deliveryRowBase + row, m_portText, claimedNumber,
+                              message, m_references, QDateTime::currentDateTime());
     if (!deviceGone && (deliveries || m_run.context().optOut))
         betweenSubmissions();
     if (deviceGone) {

@@ -14,6 +14,8 @@ QString OptOutWatch::keyOf(const QString& number)
 
 void OptOutWatch::partStored(const InboxPart& part)
 {
+    if (received)
+        received(part);
     // A keyword is a short message: one part, as text.
     if (part.partCount != 1 || part.coding != InboxPart::Coding::Text || part.sender.isEmpty() ||
         !isOptOutReply(part.text, m_settings.keywords))

@@ -37,6 +37,9 @@ public:
 
     // Diagnostic texts (a list that could not be written); null: dropped.
     std::function<void(const QString&)> trace;
+    // Told of every part stored, keyword or not, on the worker's thread before the modem's
+    // copy is deleted. Set before the first run; null: nobody else wants them.
+    std::function<void(const InboxPart&)> received;
 
 private:
     static QString keyOf(const QString& number);

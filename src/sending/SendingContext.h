@@ -5,6 +5,7 @@
 
 #include <QDate>
 #include <QString>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -68,6 +69,9 @@ struct SendingContext
     // Set when the run asks for status reports: the workers set up report routing on their
     // modems, keep each part's reference and hand it the reports their modems print.
     DeliveryTracker* deliveries = nullptr;
+    // Where this run's rows start among the tracker's: a tracker that outlives one run after
+    // another keeps their rows apart.
+    std::int64_t deliveryRowBase = 0;
     // Set when numbers that reply with an opt-out keyword are excluded: the workers have their
     // modems announce new messages, read them between submissions and exclude the senders.
     OptOutWatch* optOut = nullptr;

@@ -262,7 +262,8 @@ std::vector<ProcessStatusRow> SendingRun::statusRows() const
             rows.push_back({row[NumberColumn], row[MessageColumn], row[CurrentStatusColumn],
                             row[StatusColumn], row[RetryColumn]});
             if (deliveries) {
-                const auto delivery = deliveries->rowDelivery(first + std::int64_t(i));
+                const auto delivery =
+                    deliveries->rowDelivery(m_context.deliveryRowBase + first + std::int64_t(i));
                 rows.back().Delivery = delivery ? deliveryText(*delivery) : QString();
             }
         }

@@ -1,0 +1,43 @@
+#include "outbox/OutboxDeliveries.h"
+
+#include <algorithm>
+
+void OutboxDeliveries::track(std::int64_t outboxId, std::int64_t trackerRow)
+{
+    m_rows.push_back({outboxId, trackerRow, {}});
+}
+
+std::vector<OutboxDeliveries::Change> OutboxDeliveries::changes(
+    const std::function<std::optional<RowDelivery>(std::int64_t trackerRow)>& stateOf)
+{
+    std::vector<Change> changed;
+    std::vector<Row> kept;
+    kept.reserve(m_rows.size());
+    for (Row& row : m_rows) {
+        const std::optional<RowDelivery> state = stateOf(row.trackerRow);
+        if (state) {
+            const QString text = deliveryText(*state);
+            if (text != row.written) {
+                changed.push_back({row.outboxId, row.trackerRow, text,
+                                   state->state == RowDelivery::State::Delivered});
+                row.written = text;
+            }
+            if (state->state != RowDelivery::State::Pending)
+                continue; // final: no report changes it any more
+        }
+        kept.push_back(std::move(row));
+    }
+    m_rows = std::move(kept);
+    return changed;
+}
+
+void OutboxDeliveries::unwritten(const Change& change)
+{
+    const auto found = std::find_if(m_rows.begin(), m_rows.end(), [&](const Row& row) {
+        return row.outboxId == change.outboxId;
+    });
+    if (found == m_rows.end())
+        m_rows.push_back({change.outboxId, change.trackerRow, {}});
+    else
+        found->written.clear();
+}

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "sending/DeliveryMatcher.h"
+
+#include <QString>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <vector>
+
+// The rows an instance sent asking for status reports, each with its row in the instance's
+// delivery tracker, until their state is final. The tracker outlives the batches, so a report
+// that comes while later batches go still reaches its row.
+class OutboxDeliveries
+{
+public:
+    // A sent row, and its place among the tracker's rows.
+    void track(std::int64_t outboxId, std::int64_t trackerRow);
+
+    struct Change
+    {
+        std::int64_t outboxId = 0;
+        std::int64_t trackerRow = 0;
+        QString delivery; // as "quillon-cli send" prints it: "Pending", "Delivered", ...
+        bool delivered = false;
+        bool operator==(const Change&) const = default;
+    };
+    // The rows whose state differs from the one last handed out, by `stateOf` (the tracker's
+    // rowDelivery); a row whose state is final is forgotten after it. A row the tracker knows
+    // nothing of (its modem gave no reference) is left out.
+    std::vector<Change>
+    changes(const std::function<std::optional<RowDelivery>(std::int64_t trackerRow)>& stateOf);
+    // A change that could not be written: handed out again next time, final or not.
+    void unwritten(const Change& change);
+
+    std::size_t tracked() const { return m_rows.size(); }
+
+private:
+    struct Row
+    {
+        std::int64_t outboxId;
+        std::int64_t trackerRow;
+        QString written;
+    };
+    std::vector<Row> m_rows;
+};
