@@ -636,17 +636,24 @@ SendingContext SendSession::context(MessageSubmitter& submitter)
     context.templates = &m_templates;
     context.journal = m_recorder.get();
     context.resume = m_resume ? &*m_resume : nullptr;
-    if (m_settings.deliveryReports) {
-        if (!m_deliveries)
-            m_deliveries = std::make_unique<DeliveryTracker>(&m_reportStore);
-        context.deliveries = m_deliveries.get();
-    }
-    if (m_settings.optOut.enabled) {
-        if (!m_optOut)
-            m_optOut = std::make_unique<OptOutWatch>(m_inbox, m_data, m_settings.optOut);
-        context.optOut = m_optOut.get();
-    }
+    context.deliveries = deliveryTracker();
+    context.deliveryRowBase = m_deliveryRowBase;
+    context.optOut = optOutWatch();
     return context;
+}
+
+DeliveryTracker* SendSession::deliveryTracker()
+{
+    if (m_settings.deliveryReports && !m_deliveries)
+        m_deliveries = std::make_unique<DeliveryTracker>(&m_reportStore);
+    return m_deliveries.get();
+}
+
+OptOutWatch* SendSession::optOutWatch()
+{
+    if (m_settings.optOut.enabled && !m_optOut)
+        m_optOut = std::make_unique<OptOutWatch>(m_inbox, m_data, m_settings.optOut);
+    return m_optOut.get();
 }
 
 QStringList SendSession::optedOut() const

@@ -179,6 +179,12 @@ public:
     RecipientList& recipients() { return m_recipients; }
     // The senders that opted out during the run, in order; empty without --opt-out.
     QStringList optedOut() const;
+    // The tracker of every run's reports with --delivery-reports, null without.
+    DeliveryTracker* deliveryTracker();
+    // The replies' watch with --opt-out, null without.
+    OptOutWatch* optOutWatch();
+    // For one run after another on one tracker: where the next run's rows start among its rows.
+    void setDeliveryRowBase(std::int64_t base) { m_deliveryRowBase = base; }
 
     // With --delivery-reports: waits while the finished run looks at the devices, until every
     // sent row has its final report or the seconds are over, then returns each row's delivery text
@@ -224,4 +230,5 @@ private:
     std::optional<ResumePlan> m_resume;
     InboxStore m_inbox;
     std::unique_ptr<OptOutWatch> m_optOut;
+    std::int64_t m_deliveryRowBase = 0;
 };

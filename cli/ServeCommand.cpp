@@ -3,6 +3,7 @@
 #include "ModemCliSupport.h"
 #include "OutboxCliSupport.h"
 #include "SendCommandSetup.h"
+#include "ServeFollowUp.h"
 #include "StopSignals.h"
 #include "app/QuillonApp.h"
 #include "base/Clock.h"
@@ -16,6 +17,7 @@
 #include <QCoreApplication>
 #include <QSysInfo>
 #include <QTextStream>
+#include <memory>
 #include <unistd.h>
 
 namespace {
@@ -76,15 +78,23 @@ QString readServeSettings(const QCommandLineParser& parser, const ServeOptions& 
 }
 
 // One claimed batch through the engine, a run per kind of message, each row's outcome written
-// back as its run ends. The leases are renewed while the runs go on.
+// back as its run ends. The leases are renewed while the runs go on. The last run stays until
+// the next begins: settled, it keeps looking at the modems for reports.
 class BatchSender
 {
 public:
     BatchSender(SendSession& session, OutboxLink& link, const ServeSettings& settings,
-                const StopSignals& stop, QTextStream& out)
+                const StopSignals& stop, QTextStream& out, const Clock& clock)
         : m_session(session), m_link(link), m_settings(settings), m_stop(stop), m_out(out),
-          m_submitter(session.modemSubmitter(), link, settings.instance)
+          m_submitter(session.modemSubmitter(), link, settings.instance),
+          m_followUp(session, link, settings.instance, clock)
     {}
+    ~BatchSender()
+    {
+        m_lastRun.reset(); // its threads end before the follow-up they report to
+    }
+
+    ServeFollowUp& followUp() { return m_followUp; }
 
     void send(const std::vector<OutboxRow>& rows)
     {
@@ -99,12 +109,15 @@ public:
 private:
     void send(const OutboxRun& batch)
     {
+        m_lastRun.reset(); // this run's workers look for the reports from now on
         std::vector<RecipientRow> recipients;
         for (const OutboxRow& row : batch.rows)
             recipients.push_back({row.message.number, row.message.text});
         m_session.replaceRecipients(std::move(recipients), batch.flash, batch.unicode);
         m_submitter.setRows(batch.rows);
-        SendingRun run(m_session.context(m_submitter));
+        m_followUp.beginRun();
+        m_lastRun = std::make_unique<SendingRun>(m_session.context(m_submitter));
+        SendingRun& run = *m_lastRun;
         run.open();
         follow(run);
         const std::vector<QueueRow> rows = run.queue().rows(0, run.queue().rowCount());
@@ -113,10 +126,16 @@ private:
             const OutboxOutcome outcome =
                 OutcomeOfRow(rows[i], m_submitter.submissionBegan(id), m_submitter.references(id));
             finish(id, outcome);
+            if (outcome.state == QLatin1String(OutboxState::Sent))
+                m_followUp.rowSent(i, id);
             m_out << id << '\t' << batch.rows[i].message.number << '\t' << outcome.state << '\t'
                   << outcome.result << '\n';
         }
         m_out << Qt::flush;
+        m_followUp.endRun(rows.size());
+        m_followUp.writeDeliveries();
+        for (const QString& number : m_followUp.newOptOuts())
+            QTextStream(stderr) << tr("Opted out: %1").arg(number) << '\n';
     }
 
     void follow(SendingRun& run)
@@ -131,6 +150,7 @@ private:
                 stopped = true;
                 run.stopPressed();
             }
+            m_followUp.writeDeliveries(); // reports of earlier batches come meanwhile
             if (std::chrono::steady_clock::now() - renewed >= renewEvery) {
                 renewed = std::chrono::steady_clock::now();
                 try {
@@ -168,11 +188,13 @@ private:
     const StopSignals& m_stop;
     QTextStream& m_out;
     OutboxSubmitter m_submitter;
+    ServeFollowUp m_followUp;
+    std::unique_ptr<SendingRun> m_lastRun;
 };
 
 // Claims and sends until stopped, or until the outbox is done with --exit-when-empty.
 int serveLoop(OutboxLink& link, BatchSender& sender, const ServeSettings& settings, int batch,
-              const Clock& clock, const StopSignals& stop)
+              int waitReportsSeconds, const Clock& clock, const StopSignals& stop)
 {
     QTextStream err(stderr);
     while (stop.received() == 0) {
@@ -183,15 +205,20 @@ int serveLoop(OutboxLink& link, BatchSender& sender, const ServeSettings& settin
                 return database.claim(settings.instance, batch, settings.leaseSeconds);
             });
             if (rows.empty() && settings.exitWhenEmpty &&
-                link.call([](OutboxDatabase& database) { return database.counts(); }).open() == 0)
+                link.call([](OutboxDatabase& database) { return database.counts(); }).open() == 0) {
+                sender.followUp().waitForReports(waitReportsSeconds,
+                                                 [&stop] { return stop.received() != 0; });
                 return 0;
+            }
         } catch (const OutboxError& error) {
             err << "quillon-cli serve: " << error.text() << '\n' << Qt::flush;
         }
         if (rows.empty()) {
             for (int waited = 0; waited < settings.pollSeconds * 10 && stop.received() == 0;
-                 ++waited)
+                 ++waited) {
                 clock.sleepMs(100);
+                sender.followUp().writeDeliveries();
+            }
             continue;
         }
         sender.send(rows);
@@ -208,7 +235,11 @@ int runServeCommand(const QStringList& arguments)
     parser.setApplicationDescription(
         tr("Sends the rows of the shared outbox through the modems of this computer, as the "
            "sending window does, with other instances on other computers taking rows of the "
-           "same outbox. Prints one line per row sent (id, number, state, result). SIGINT or "
+           "same outbox. Prints one line per row sent (id, number, state, result). With "
+           "--delivery-reports each sent row's delivery column follows its reports, also those "
+           "that come during later batches; --wait-reports with --exit-when-empty waits for the "
+           "last ones. With --opt-out every message the modems receive also goes to the "
+           "outbox's inbox table, linked to the row last sent to its sender. SIGINT or "
            "SIGTERM stops it as the window's Stop does (exit 130 or 143)."));
     const ServeOptions serve;
     parser.addOptions({serve.database, serve.instance, serve.lease, serve.batch, serve.poll,
@@ -254,6 +285,7 @@ int runServeCommand(const QStringList& arguments)
     const int batch = serveSettings.batch > 0
                           ? serveSettings.batch
                           : 4 * int(settings.allPorts ? 32 : settings.ports.size());
-    BatchSender sender(session, *link, serveSettings, stopSignals, out);
-    return serveLoop(*link, sender, serveSettings, batch, clock, stopSignals);
+    BatchSender sender(session, *link, serveSettings, stopSignals, out, clock);
+    return serveLoop(*link, sender, serveSettings, batch, settings.waitReportsSeconds, clock,
+                     stopSignals);
 }
