@@ -18,3 +18,11 @@ bool PrintHelpIfAsked(const QCommandLineParser& parser, const QCommandLineOption
     QTextStream(stdout) << SubcommandHelpText(parser, usage);
     return true;
 }
+
+QString OneLineText(QString text)
+{
+    text.replace(u'\\', QLatin1String("\\\\"));
+    text.replace(u'\t', QLatin1String("\\t"));
+    text.replace(u'\n', QLatin1String("\\n"));
+    return text;
+}

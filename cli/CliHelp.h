@@ -12,3 +12,7 @@ QString SubcommandHelpText(const QCommandLineParser& parser, const QString& usag
 // given. True when it printed, and the subcommand then ends with exit code 0.
 bool PrintHelpIfAsked(const QCommandLineParser& parser, const QCommandLineOption& helpOption,
                       const QString& usage);
+
+// A text as one field of a tab-separated line: backslashes, tabs and line breaks inside it
+// written as \\, \t and \n.
+QString OneLineText(QString text);

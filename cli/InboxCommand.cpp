@@ -26,15 +26,6 @@ QString timeText(const QDateTime& time)
     return time.isValid() ? time.toString(Qt::ISODate) : QString();
 }
 
-// One line per message: tabs and line breaks inside the text written as \t and \n.
-QString oneLine(QString text)
-{
-    text.replace(u'\\', QLatin1String("\\\\"));
-    text.replace(u'\t', QLatin1String("\\t"));
-    text.replace(u'\n', QLatin1String("\\n"));
-    return text;
-}
-
 QString stateOf(const InboxMessage& message)
 {
     if (message.complete())
@@ -127,7 +118,7 @@ int runInboxCommand(const QStringList& arguments)
             << timeText(message.serviceCentreTime) << '\t' << timeText(message.receivedAt) << '\t'
             << (message.coding == InboxPart::Coding::EightBit ? "8bit" : "text") << '\t'
             << message.partCount << '\t' << stateOf(message) << '\t'
-            << (read.isRead(message) ? "read" : "unread") << '\t' << oneLine(message.text) << '\n';
+            << (read.isRead(message) ? "read" : "unread") << '\t' << OneLineText(message.text) << '\n';
         printed.append(message.key);
     }
     out.flush();

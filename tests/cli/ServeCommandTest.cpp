@@ -8,6 +8,8 @@
 #include <QFile>
 #include <QHash>
 #include <QProcess>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QThread>
 #include <gtest/gtest.h>
@@ -57,7 +59,7 @@ protected:
     }
 
     std::unique_ptr<QProcess> serve(int instance, int firstPort, int ports, const QString& database,
-                                    const QString& name = {})
+                                    const QString& name = {}, const QStringList& extra = {})
     {
         QStringList arguments{"serve",
                               "--clock-factor",
@@ -77,6 +79,7 @@ protected:
                               database};
         for (int port = firstPort; port < firstPort + ports; ++port)
             arguments << "--port" << QStringLiteral("COM%1").arg(port);
+        arguments << extra; // later values win
         auto process = std::make_unique<QProcess>();
         startCli(*process, arguments,
                  {{"QUILLON_PORTS", modems.folder()}, {"QUILLON_HOME", homeOf(instance)}});
@@ -153,9 +156,67 @@ protected:
         EXPECT_GT(takenOver, 0);
     }
 
+    // The rows as "outbox --rows" lists them, split into their fields.
+    std::vector<QStringList> listedRows(const QString& database) const
+    {
+        const CliRun listing = cli({"outbox", "--rows", "--database", database});
+        EXPECT_EQ(listing.exitCode, 0) << listing.err.toStdString();
+        std::vector<QStringList> rows;
+        QStringList lines = listing.out.split('\n', Qt::SkipEmptyParts);
+        if (!lines.isEmpty())
+            lines.removeLast(); // the counts
+        for (const QString& line : lines)
+            rows.push_back(line.split('\t'));
+        return rows;
+    }
+
+    void deliver(int port, const QByteArray& line) const
+    {
+        QFile fifo(QString::fromStdString(modems.simulator().controlPath(port).string()));
+        ASSERT_TRUE(fifo.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+        ASSERT_GT(fifo.write(line + '\n'), 0);
+    }
+
+    void enqueueRows(const QStringList& lines, const QString& database)
+    {
+        const QString path = home.filePath("rows.txt");
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write((lines.join('\n') + '\n').toUtf8());
+        file.close();
+        const CliRun run = cli({"enqueue", "--file", path, "--database", database});
+        ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    }
+
     SimulatedModems modems; // with unsolicited lines
     QTemporaryDir home;
 };
+
+// Serve's options for delivery reports and replies, at a pace the reports and a reply can
+// overtake: small batches, reports that come a few submissions later.
+const QStringList FollowUpOptions{"--clock-factor", "10", "--batch", "3", "--delivery-reports",
+                                  "--wait-reports", "100"};
+const QString ReportProfile = "cmgs-latency=60,report-delay=400,report=*3:expired";
+
+// A database of the suite's server for one test alone: the other serve tests expect theirs
+// empty, and may run at the same time.
+QString databaseOfItsOwn(const QString& server, const QString& suffix)
+{
+    const OutboxAddress address = *ParseOutboxAddress(server, {}).address;
+    const QString name = address.database + suffix;
+    {
+        QSqlDatabase database = QSqlDatabase::addDatabase("QPSQL", "test-create");
+        database.setDatabaseName(address.database);
+        database.setHostName(address.host);
+        database.setUserName(address.user);
+        EXPECT_TRUE(database.open());
+        QSqlQuery(database).exec("DROP DATABASE IF EXISTS " + name);
+        EXPECT_TRUE(QSqlQuery(database).exec("CREATE DATABASE " + name));
+    }
+    QSqlDatabase::removeDatabase("test-create");
+    QString text = server;
+    return text.replace("/" + address.database + "?", "/" + name + "?");
+}
 
 void killHard(QProcess& process)
 {
@@ -215,6 +276,106 @@ TEST_F(ServeCommandTest, OneInstanceOnSqliteKilledAndStartedAgainFinishesItsRows
     EXPECT_TRUE(own.out.startsWith("queued 0, claimed 0, submitting 0, sent "))
         << own.out.toStdString();
     EXPECT_FALSE(own.out.startsWith("queued 0, claimed 0, submitting 0, sent 0,"));
+}
+
+// One instance with reports asked: a reply "STOP" while it sends excludes that number's later
+// rows, the reply goes to the inbox table linked to the row it answers, and every sent row's
+// delivery state comes, those of a batch whose reports came while later batches went too.
+TEST_F(ServeCommandTest, OneInstanceOnSqliteWritesDeliveriesAndRepliesIntoTheOutbox)
+{
+    modems.start({ReportProfile});
+    const QString database = home.filePath("shared/Outbox.sqlite");
+    QDir().mkpath(home.filePath("shared"));
+    const QString leaving = "+447700900001", staying = "+447700900002", expiring = "+447700900003";
+    const QStringList numbers{leaving, staying, expiring, staying,  leaving,
+                              staying, leaving, staying,  expiring, leaving};
+    QStringList lines;
+    for (int i = 0; i < numbers.size(); ++i)
+        lines << numbers[i] + '\t' + (i == 3 ? QString(200, 'x') : QStringLiteral("row %1").arg(i));
+    enqueueRows(lines, database);
+
+    std::unique_ptr<QProcess> server =
+        serve(1, 1, 1, database, {}, FollowUpOptions + QStringList{"--opt-out"});
+    while (modems.air().empty() && server->state() == QProcess::Running)
+        server->waitForReadyRead(10);
+    ASSERT_FALSE(modems.air().empty());
+    ASSERT_EQ(modems.air().front().destination, leaving);
+    deliver(1, "sms from=+447700900001 text=STOP");
+    ASSERT_TRUE(server->waitForFinished(60000));
+    const QString err = server->readAllStandardError();
+    ASSERT_EQ(server->exitCode(), 0) << err.toStdString();
+    EXPECT_TRUE(err.contains("Opted out: +447700900001")) << err.toStdString();
+
+    const std::vector<QStringList> rows = listedRows(database);
+    ASSERT_EQ(rows.size(), std::size_t(numbers.size()));
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const QStringList& f = rows[i];
+        SCOPED_TRACE(f.join(" | ").toStdString());
+        ASSERT_EQ(f.size(), 8);
+        if (f[1] == leaving && i > 0) {
+            EXPECT_EQ(f[2], "excluded");
+            EXPECT_EQ(f[6], "Excluded.");
+            EXPECT_EQ(f[7], "");
+            continue;
+        }
+        EXPECT_EQ(f[2], "sent");
+        EXPECT_EQ(f[7], QString(f[1] == expiring ? "Not delivered: validity period expired"
+                                                 : "Delivered"));
+    }
+    EXPECT_EQ(modems.air().size(), 8u); // the long row in two parts, every part delivered
+
+    const CliRun inbox = cli({"outbox", "--inbox", "--database", database});
+    ASSERT_EQ(inbox.exitCode, 0) << inbox.err.toStdString();
+    const QStringList received = inbox.out.split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(received.size(), 2) << inbox.out.toStdString();
+    const QStringList f = received[0].split('\t');
+    ASSERT_EQ(f.size(), 7) << received[0].toStdString();
+    EXPECT_FALSE(f[1].isEmpty()); // received time
+    EXPECT_EQ(f.mid(2), QStringList({"COM1", "i1", leaving, rows[0][0], "STOP"}));
+    EXPECT_EQ(received[1], "1 message(s) received");
+    // And in the local inbox, gone from the modem.
+    const CliRun local = cli({"inbox", "--port", "COM1"}, 1);
+    EXPECT_TRUE(local.err.contains("COM1: 0 new, 0 already stored, 0 left"))
+        << local.err.toStdString();
+    EXPECT_EQ(local.out.count("\t+447700900001\t"), 1) << local.out.toStdString();
+}
+
+// Two instances on one server, each with its own modem sending to the same numbers, whose
+// references then repeat: each row gets the report of the modem that sent it.
+TEST_F(ServeCommandTest, TwoInstancesOnPostgresqlEachMatchTheReportsOfTheirOwnModems)
+{
+    const QString server = qEnvironmentVariable("QUILLON_TEST_POSTGRES");
+    if (server.isEmpty())
+        GTEST_SKIP() << "no PostgreSQL server for the tests";
+    const QString database = databaseOfItsOwn(server, "_delivery");
+    modems.start(
+        {"cmgs-latency=30,report-delay=300", "cmgs-latency=30,report-delay=300,report=*:expired"});
+    QStringList lines;
+    for (int i = 0; i < 16; ++i)
+        lines << QStringLiteral("+44770090000%1\trow %2").arg(i % 3).arg(i);
+    enqueueRows(lines, database);
+
+    std::vector<std::unique_ptr<QProcess>> servers;
+    for (int i = 1; i <= 2; ++i)
+        servers.push_back(serve(i, i, 1, database, {}, FollowUpOptions));
+    for (auto& process : servers) {
+        ASSERT_TRUE(process->waitForFinished(60000));
+        EXPECT_EQ(process->exitCode(), 0) << process->readAllStandardError().toStdString();
+    }
+    const std::vector<QStringList> rows = listedRows(database);
+    ASSERT_EQ(rows.size(), 16u);
+    QHash<QString, int> byPort;
+    for (const QStringList& f : rows) {
+        SCOPED_TRACE(f.join(" | ").toStdString());
+        ASSERT_EQ(f.size(), 8);
+        ASSERT_EQ(f[2], "sent");
+        ++byPort[f[4]];
+        EXPECT_EQ(f[5], QString(f[4] == "COM1" ? "i1" : "i2"));
+        EXPECT_EQ(f[7],
+                  QString(f[4] == "COM1" ? "Delivered" : "Not delivered: validity period expired"));
+    }
+    EXPECT_GT(byPort.value("COM1"), 0);
+    EXPECT_GT(byPort.value("COM2"), 0);
 }
 
 } // namespace
