@@ -16,7 +16,7 @@ _quillon_cli()
     options=$(quillon-cli "${words[1]}" --help 2>/dev/null | grep -o -- '--[a-z][a-z-]*' | sort -u)
 
     case $prev in
-        --file | --export) _filedir; return ;;
+        --file | --export | --database) _filedir; return ;;
         --type) COMPREPLY=($(compgen -W 'standard notification' -- "$cur")); return ;;
     esac
     if [[ ${words[1]} == import && $cur != -* ]]; then
