@@ -622,6 +622,8 @@ void SendSession::replaceRecipients(std::vector<RecipientRow> rows, bool flash, 
     m_sendOptions.setUnicode(unicode);
     m_devices.setQuotaTotalMessages(m_recipients.count());
     m_options.settleWhenFinished = true; // one run after another, none of them on a screen
+    // Status reports a modem prints between two runs would be lost with its channel.
+    m_options.keepOpenChannels = m_settings.deliveryReports;
     if (m_settings.useExclusionRules && !m_exclusionsLoaded) {
         LoadExclusionSet(m_exclusions, true, m_data, m_prompter);
         m_exclusionsLoaded = true;

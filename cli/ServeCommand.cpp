@@ -150,7 +150,7 @@ private:
                 stopped = true;
                 run.stopPressed();
             }
-            m_followUp.writeDeliveries(); // reports of earlier batches come meanwhile
+            m_followUp.writeDeliveriesNowAndThen(); // reports of earlier batches come meanwhile
             if (std::chrono::steady_clock::now() - renewed >= renewEvery) {
                 renewed = std::chrono::steady_clock::now();
                 try {
@@ -217,12 +217,13 @@ int serveLoop(OutboxLink& link, BatchSender& sender, const ServeSettings& settin
             for (int waited = 0; waited < settings.pollSeconds * 10 && stop.received() == 0;
                  ++waited) {
                 clock.sleepMs(100);
-                sender.followUp().writeDeliveries();
+                sender.followUp().writeDeliveriesNowAndThen();
             }
             continue;
         }
         sender.send(rows);
     }
+    sender.followUp().writeDeliveries(); // what came since the last look
     return StopSignals::exitStatusFor(stop.received());
 }
 

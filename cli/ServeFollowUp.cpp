@@ -75,6 +75,15 @@ void ServeFollowUp::writeDeliveries()
     }
 }
 
+void ServeFollowUp::writeDeliveriesNowAndThen()
+{
+    constexpr std::uint64_t EveryMs = 1000;
+    if (m_clock.tickCount() - m_writtenAtTick < EveryMs)
+        return;
+    m_writtenAtTick = m_clock.tickCount();
+    writeDeliveries();
+}
+
 void ServeFollowUp::waitForReports(int seconds, const std::function<bool()>& stop)
 {
     const DeliveryTracker* tracker = m_session.deliveryTracker();

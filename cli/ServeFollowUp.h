@@ -35,6 +35,8 @@ public:
 
     // Writes the delivery states that changed since the last call.
     void writeDeliveries();
+    // The same at most once a second (designed time), for callers that look often.
+    void writeDeliveriesNowAndThen();
     // Waits up to `seconds` (designed time) until every part sent has its final report,
     // writing the states as they come.
     void waitForReports(int seconds, const std::function<bool()>& stop);
@@ -52,6 +54,7 @@ private:
     OutboxReplies m_replies;
     std::int64_t m_runBase = 0;
     std::uint64_t m_writtenVersion = 0;
+    std::uint64_t m_writtenAtTick = 0;
     bool m_unwritten = false; // rows tracked, or a write failed, since the last writing
     qsizetype m_optOutsTold = 0;
 };

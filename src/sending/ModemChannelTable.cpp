@@ -21,6 +21,12 @@ void ModemChannelTable::reopen(int index, int port)
     channel.Open(port, channel.timeoutMs());
 }
 
+bool ModemChannelTable::holds(int index, int port) const
+{
+    const CSMSSerialPort& channel = *m_slots[std::size_t(index)];
+    return channel.isOpen() && channel.portNumber() == port && !channel.failure();
+}
+
 void ModemChannelTable::closeSlots(int count)
 {
     for (int i = 0; i < std::min(count, SlotCount); ++i) {

@@ -23,6 +23,8 @@ public:
     void open(int index, int port, std::uint32_t timeoutMs);
     // Opens slot index on port again with the time-out it had; raises as open does.
     void reopen(int index, int port);
+    // Whether slot index is open on port and not broken.
+    bool holds(int index, int port) const;
     // Closes the first count slots, ignoring errors.
     void closeSlots(int count);
 

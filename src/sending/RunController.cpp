@@ -272,6 +272,8 @@ int SendingRun::channelSlotFor(int index, int port)
     while (used.contains(slot) && slot + 1 < ModemChannelTable::SlotCount)
         ++slot;
     m_slotOfPort.insert(port, slot);
+    if (m_context.options.keepOpenChannels && channels.holds(slot, port))
+        return slot;
     try {
         channels.open(slot, port, ChannelTimeoutMs);
     } catch (const CSMSException& error) {

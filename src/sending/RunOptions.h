@@ -17,4 +17,8 @@ struct RunOptions
     // A run no window shows (the outbox's batches): it settles as soon as it has finished,
     // without the pause that lets a user read "Finish.".
     std::atomic<bool> settleWhenFinished{false};
+    // One run after another on the same modems: a channel still open on its port, and not
+    // broken, is kept rather than opened again, so what a modem printed since the last run
+    // (late status reports) is still there to read.
+    std::atomic<bool> keepOpenChannels{false};
 };
