@@ -14,18 +14,19 @@ std::vector<OutboxDeliveries::Change> OutboxDeliveries::changes(
     std::vector<Row> kept;
     kept.reserve(m_rows.size());
     for (Row& row : m_rows) {
+        // A sent row's parts are in the tracker before its run ends: one it knows nothing of
+        // never asked for a report.
         const std::optional<RowDelivery> state = stateOf(row.trackerRow);
-        if (state) {
-            const QString text = deliveryText(*state);
-            if (text != row.written) {
-                changed.push_back({row.outboxId, row.trackerRow, text,
-                                   state->state == RowDelivery::State::Delivered});
-                row.written = text;
-            }
-            if (state->state != RowDelivery::State::Pending)
-                continue; // final: no report changes it any more
+        if (!state)
+            continue;
+        const QString text = deliveryText(*state);
+        if (text != row.written) {
+            changed.push_back({row.outboxId, row.trackerRow, text,
+                               state->state == RowDelivery::State::Delivered});
+            row.written = text;
         }
-        kept.push_back(std::move(row));
+        if (state->state == RowDelivery::State::Pending) // a final state stays as it is
+            kept.push_back(std::move(row));
     }
     m_rows = std::move(kept);
     return changed;

@@ -26,8 +26,8 @@ public:
         bool operator==(const Change&) const = default;
     };
     // The rows whose state differs from the one last handed out, by `stateOf` (the tracker's
-    // rowDelivery); a row whose state is final is forgotten after it. A row the tracker knows
-    // nothing of (its modem gave no reference) is left out.
+    // rowDelivery); a row whose state is final is forgotten after it, and so is a row the
+    // tracker knows nothing of (it asked for no report).
     std::vector<Change>
     changes(const std::function<std::optional<RowDelivery>(std::int64_t trackerRow)>& stateOf);
     // A change that could not be written: handed out again next time, final or not.
