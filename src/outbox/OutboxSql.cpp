@@ -42,6 +42,8 @@ QStringList createSchema(OutboxAddress::Kind kind)
             .arg(key, stamp),
         QStringLiteral("CREATE INDEX IF NOT EXISTS outbox_due ON outbox (state, priority, id)"),
         QStringLiteral("CREATE INDEX IF NOT EXISTS outbox_leases ON outbox (claimed_by)"),
+        // A reply looks up the rows sent to its number.
+        QStringLiteral("CREATE INDEX IF NOT EXISTS outbox_number ON outbox (number)"),
         QStringLiteral("CREATE TABLE IF NOT EXISTS inbox (id %1, number TEXT NOT NULL, "
                        "text TEXT NOT NULL, received_at BIGINT, port TEXT, read_by TEXT, "
                        "created_at %2, instance TEXT, outbox_id BIGINT)")
