@@ -118,7 +118,8 @@ int runInboxCommand(const QStringList& arguments)
             << timeText(message.serviceCentreTime) << '\t' << timeText(message.receivedAt) << '\t'
             << (message.coding == InboxPart::Coding::EightBit ? "8bit" : "text") << '\t'
             << message.partCount << '\t' << stateOf(message) << '\t'
-            << (read.isRead(message) ? "read" : "unread") << '\t' << OneLineText(message.text) << '\n';
+            << (read.isRead(message) ? "read" : "unread") << '\t' << OneLineText(message.text)
+            << '\n';
         printed.append(message.key);
     }
     out.flush();
