@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="en">
 <context>
+    <name>BatchSender</name>
+    <message>
+        <source>Opted out: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CAutomated_GSM_Sending</name>
     <message>
         <source>Status</source>
@@ -403,6 +410,14 @@ Note:
     </message>
     <message>
         <source>Select the messages to send to the composer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mark as Read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select the messages to mark as read.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1853,13 +1868,6 @@ Are you sure you want to continue?</source>
         <source>The last sending run stopped before it finished: %1 of its %2 messages have an outcome.</source>
         <translation type="unfinished"></translation>
     </message>
-    <message numerus="yes">
-        <source>%n message(s) were being sent when it stopped; they are marked &quot;Outcome unknown&quot; and not sent again.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
-    </message>
     <message>
         <source>Resume the campaign?</source>
         <translation type="unfinished"></translation>
@@ -1867,6 +1875,22 @@ Are you sure you want to continue?</source>
     <message>
         <source>No sending run has been recorded yet.</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n message(s) were being sent when it stopped; they are marked &quot;Outcome unknown&quot;.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n message(s) may have reached their recipients before the program stopped. Send them again?
+
+No keeps them marked &quot;Outcome unknown&quot; and sends only the rows that have no outcome yet.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -3432,6 +3456,11 @@ Example:
                             until AT+CMGD frees a place
   silent-cmgd=N             the first N AT+CMGD get no answer and delete
                             nothing, as a modem that hangs mid-reading
+  cmt-direct                received messages are printed with +CMT (PDU, or
+                            text in text mode) instead of stored; AT+CNMI?
+                            reports &lt;mt&gt; 2 whatever was set
+  cmt-ack                   cmt-direct with message service 1 (AT+CSMS?):
+                            each +CMT waits for AT+CNMA before the next one
 </source>
         <translation type="unfinished"></translation>
     </message>
@@ -3444,7 +3473,7 @@ gets the link DIR/COM&lt;n&gt; to its pty; point QUILLON_PORTS at DIR.
 
 Each modem also reads the FIFO DIR/COM&lt;n&gt;.sms: every line written to it is a
 message the network delivers to the modem, stored in &quot;SM&quot; and announced with
-+CMTI once AT+CNMI asked for that:
++CMTI once AT+CNMI asked for that (with cmt-direct, printed with +CMT instead):
   pdu HEX      an SMS-DELIVER as it is, SMSC field first
   sms from=NUMBER [coding=gsm|ucs2|8bit] [ref16] [parts=N,M,...] text=TEXT
                a message, split into concatenated parts when long (an 8-bit
