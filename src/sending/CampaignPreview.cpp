@@ -192,7 +192,8 @@ CampaignPreview previewCampaign(int rowCount, const std::function<const Recipien
             continue;
         }
         const MessageCount& count = load->counts.count(row);
-        if (count.outsideGsm)
+        // A text the national language tables carry goes in 7-bit already.
+        if (count.outsideGsm && count.tables.isDefault())
             noteLookalikes(preview.lookalikes, lookalikesSeen, i, load->counts.lookalikes(row));
         ++load->share.rows;
         ++sent;

@@ -148,6 +148,20 @@ TEST(CampaignPreviewTest, LooksAlikeRowsAndTheirReplacement)
     EXPECT_EQ(before.parts - after.parts, found.saved());
 }
 
+TEST(CampaignPreviewTest, ARowTheNationalTablesCarryIsNoLookalikeRow)
+{
+    PreviewSettings settings = settingsWith({PreviewModem{QStringLiteral("COM1 - pdu"), 1}}, true);
+    settings.nationalLanguages = true;
+    // 96 characters: two parts in UCS2, one with the Turkish tables.
+    const CampaignPreview preview =
+        previewOf(rowsOf({QStringLiteral("Te\u015Fekk\u00FCrler ").repeated(8),
+                          QStringLiteral("\u201CHi\u201D")}),
+                  settings);
+    EXPECT_EQ(preview.gsmParts, 1);
+    EXPECT_EQ(preview.ucs2Parts, 1);
+    EXPECT_EQ(preview.lookalikes.rows, QList<int>{1});
+}
+
 TEST(CampaignPreviewTest, LinesShowTheFigures)
 {
     RecipientList list;
