@@ -47,7 +47,8 @@ void printInbox(const std::vector<InboxEntry>& entries, QTextStream& out)
         out << e.id << '\t' << timeText(e.reply.receivedAt) << '\t' << e.reply.port << '\t'
             << e.reply.instance << '\t' << e.reply.number << '\t'
             << (e.outboxId > 0 ? QString::number(e.outboxId) : QString()) << '\t'
-            << OneLineText(e.reply.text) << '\n';
+            << (e.reply.complete ? "complete" : "incomplete") << '\t' << OneLineText(e.reply.text)
+            << '\n';
     out << tr("%1 message(s) received").arg(entries.size()) << '\n';
 }
 
@@ -60,7 +61,8 @@ int runOutboxCommand(const QStringList& arguments)
         tr("Prints the outbox's row counts by state; with --rows, first one line per row (id, "
            "number, state, attempts, port, instance, result, delivery). With --inbox it prints "
            "the messages the serving instances received instead, one line each (id, received "
-           "time, port, instance, sender, the outbox row last sent to the sender, text)."));
+           "time, port, instance, sender, the outbox row last sent to the sender, \"complete\" or "
+           "\"incomplete\" for a long message still missing parts, text)."));
     const QCommandLineOption help(QStringList{"h", "help"}, tr("Show this help."));
     const QCommandLineOption rows("rows", tr("Print every row."));
     const QCommandLineOption instance(

@@ -373,6 +373,9 @@ void OutboxDatabase::addReply(const OutboxReply& reply)
     query.bindValue(QStringLiteral(":otherForm"), otherForm);
     query.bindValue(QStringLiteral(":sameInstance"), reply.instance);
     query.bindValue(QStringLiteral(":samePort"), reply.port);
+    // A null QString binds as NULL: rows without a key never meet in the unique index.
+    query.bindValue(QStringLiteral(":key"), reply.key.isEmpty() ? QString() : reply.key);
+    query.bindValue(QStringLiteral(":complete"), reply.complete ? 1 : 0);
     run(query, QStringLiteral("reply"));
 }
 
@@ -380,16 +383,17 @@ std::vector<InboxEntry> OutboxDatabase::inboxEntries()
 {
     QSqlQuery query(QSqlDatabase::database(m_connection));
     query.setForwardOnly(true);
-    query.prepare(QStringLiteral("SELECT id, number, text, received_at, port, instance, outbox_id "
-                                 "FROM inbox ORDER BY id"));
+    query.prepare(QStringLiteral("SELECT id, number, text, received_at, port, instance, outbox_id, "
+                                 "message_key, complete FROM inbox ORDER BY id"));
     run(query, QStringLiteral("inbox"));
     std::vector<InboxEntry> entries;
     while (query.next()) {
         InboxEntry entry;
         entry.id = query.value(0).toLongLong();
-        entry.reply = {query.value(1).toString(), query.value(2).toString(),
+        entry.reply = {query.value(1).toString(),   query.value(2).toString(),
                        query.value(3).toLongLong(), query.value(4).toString(),
-                       query.value(5).toString()};
+                       query.value(5).toString(),   query.value(7).toString(),
+                       query.value(8).toInt() != 0};
         entry.outboxId = query.value(6).toLongLong();
         entries.push_back(std::move(entry));
     }

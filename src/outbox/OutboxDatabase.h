@@ -47,6 +47,7 @@ public:
     bool setDelivery(std::int64_t id, const QString& instance, const QString& delivery,
                      bool delivered);
     // Adds a received message to the inbox table, linked to the last row sent to its number.
+    // One whose key is there already changes nothing, except an incomplete row made whole.
     void addReply(const OutboxReply& reply);
     // Every received message, by id.
     std::vector<InboxEntry> inboxEntries();

@@ -74,6 +74,12 @@ struct OutboxReply
     std::int64_t receivedAt = 0; // seconds since 1970 (UTC)
     QString port;                // "COM3"
     QString instance;
+    // Names the message in the inbox table, as the local inbox names it: a copy of it taken
+    // again (after a restart) finds its row. Empty: no such name, every copy is a row.
+    QString key;
+    // False for a long message still missing parts when its time-out passed: its text holds a
+    // mark for each missing one, and the row is made whole when they come.
+    bool complete = true;
 };
 
 // A row of the inbox table as the listing shows it.

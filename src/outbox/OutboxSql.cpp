@@ -46,18 +46,24 @@ QStringList createSchema(OutboxAddress::Kind kind)
         QStringLiteral("CREATE INDEX IF NOT EXISTS outbox_number ON outbox (number)"),
         QStringLiteral("CREATE TABLE IF NOT EXISTS inbox (id %1, number TEXT NOT NULL, "
                        "text TEXT NOT NULL, received_at BIGINT, port TEXT, read_by TEXT, "
-                       "created_at %2, instance TEXT, outbox_id BIGINT)")
+                       "created_at %2, instance TEXT, outbox_id BIGINT, message_key TEXT, "
+                       "complete INTEGER NOT NULL DEFAULT 1)")
             .arg(key, stamp),
+        // A message taken again finds its row; rows without a key are all kept.
+        QStringLiteral(
+            "CREATE UNIQUE INDEX IF NOT EXISTS inbox_message_key ON inbox (message_key)"),
     };
 }
 
 QStringList upgradeFrom(int version)
 {
     switch (version) {
-    case 1: // delivery times, and which instance took a reply to which row
+    case 1: // delivery times, which instance took a reply to which row, the replies' names
         return {QStringLiteral("ALTER TABLE outbox ADD COLUMN delivered_at BIGINT"),
                 QStringLiteral("ALTER TABLE inbox ADD COLUMN instance TEXT"),
-                QStringLiteral("ALTER TABLE inbox ADD COLUMN outbox_id BIGINT")};
+                QStringLiteral("ALTER TABLE inbox ADD COLUMN outbox_id BIGINT"),
+                QStringLiteral("ALTER TABLE inbox ADD COLUMN message_key TEXT"),
+                QStringLiteral("ALTER TABLE inbox ADD COLUMN complete INTEGER NOT NULL DEFAULT 1")};
     default:
         return {};
     }
@@ -158,11 +164,15 @@ QString setDelivery(OutboxAddress::Kind kind)
 
 QString insertReply()
 {
+    // A message already there stays as it is, unless it was missing parts and now is whole.
     return QStringLiteral(
-        "INSERT INTO inbox (number, text, received_at, port, instance, outbox_id) VALUES "
-        "(:number, :text, :receivedAt, :port, :instance, (SELECT id FROM outbox WHERE state = "
-        "'sent' AND number IN (:sameNumber, :otherForm) ORDER BY CASE WHEN claimed_by = "
-        ":sameInstance AND port = :samePort THEN 0 ELSE 1 END, sent_at DESC, id DESC LIMIT 1))");
+        "INSERT INTO inbox (number, text, received_at, port, instance, outbox_id, message_key, "
+        "complete) VALUES (:number, :text, :receivedAt, :port, :instance, (SELECT id FROM "
+        "outbox WHERE state = 'sent' AND number IN (:sameNumber, :otherForm) ORDER BY CASE "
+        "WHEN claimed_by = :sameInstance AND port = :samePort THEN 0 ELSE 1 END, sent_at DESC, "
+        "id DESC LIMIT 1), :key, :complete) ON CONFLICT (message_key) DO UPDATE SET text = "
+        "excluded.text, received_at = excluded.received_at, complete = 1 WHERE inbox.complete "
+        "= 0 AND excluded.complete = 1");
 }
 
 } // namespace OutboxSql

@@ -37,7 +37,8 @@ QString countsOfInstance();
 // for the instance that sent it.
 QString setDelivery(OutboxAddress::Kind kind);
 // A received message, linked to the last row sent to its number (:number or :otherForm), the
-// rows the same instance sent through the same port first.
+// rows the same instance sent through the same port first. A message of the same :key is kept
+// as it is, unless it was incomplete and this one is complete: it then takes this text.
 QString insertReply();
 
 } // namespace OutboxSql

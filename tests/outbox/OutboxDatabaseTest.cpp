@@ -234,6 +234,37 @@ TEST_P(OutboxDatabaseTest, DeliveriesAndRepliesGoToTheRowsTheInstanceSent)
     EXPECT_EQ(inbox[3].outboxId, 0);
 }
 
+// A message taken again keeps its one row; an incomplete one is made whole once, and a
+// whole one never turns incomplete. Rows without a key are all kept.
+TEST_P(OutboxDatabaseTest, InboxRowsAreOnePerMessageKey)
+{
+    OutboxDatabase database(address);
+    const auto reply = [](const QString& text, const QString& key, bool complete,
+                          std::int64_t at = 1800000000) {
+        return OutboxReply{"+447700900001", text, at, "COM1", "a", key, complete};
+    };
+    database.addReply(reply("STOP", "single", true));
+    database.addReply(reply("STOP", "single", true)); // read again after a restart
+    database.addReply(reply("Part one […]", "long", false, 1800000001));
+    database.addReply(reply("Part one […]", "long", false, 1800000001));
+    database.addReply(reply("Part one, part two", "long", true, 1800000050));
+    database.addReply(reply("Part one […]", "long", false, 1800000060)); // a late copy
+    database.addReply(reply("Never whole […]", "lost", false));
+    database.addReply(reply("no key", {}, true));
+    database.addReply(reply("no key", {}, true));
+
+    const std::vector<InboxEntry> inbox = database.inboxEntries();
+    ASSERT_EQ(inbox.size(), 5u);
+    EXPECT_EQ(inbox[0].reply.key, "single");
+    EXPECT_EQ(inbox[1].reply.text, "Part one, part two");
+    EXPECT_EQ(inbox[1].reply.receivedAt, 1800000050);
+    EXPECT_TRUE(inbox[1].reply.complete);
+    EXPECT_EQ(inbox[2].reply.key, "lost");
+    EXPECT_FALSE(inbox[2].reply.complete);
+    EXPECT_EQ(inbox[3].reply.key, "");
+    EXPECT_EQ(inbox[4].reply.text, "no key");
+}
+
 // The tables as the first schema made them, in each dialect.
 QStringList firstSchema(OutboxAddress::Kind kind)
 {
@@ -298,10 +329,12 @@ TEST_P(OutboxDatabaseTest, AnOutboxOfTheFirstSchemaIsUpgradedKeepingItsRows)
         EXPECT_EQ(entries[0].state, "sent");
         EXPECT_EQ(entries[1].state, "queued");
         EXPECT_TRUE(database.setDelivery(entries[0].id, "old", "Delivered", true));
-        database.addReply({"+447700900001", "STOP", 1790000002, "COM1", "new"});
+        database.addReply({"+447700900001", "STOP", 1790000002, "COM1", "new", "k1"});
+        database.addReply({"+447700900001", "STOP", 1790000002, "COM1", "new", "k1"});
         const std::vector<InboxEntry> inbox = database.inboxEntries();
-        ASSERT_EQ(inbox.size(), 2u);
+        ASSERT_EQ(inbox.size(), 2u); // the upgraded table knows the message keys too
         EXPECT_EQ(inbox[0].reply.text, "ok");
+        EXPECT_TRUE(inbox[0].reply.complete);
         EXPECT_EQ(inbox[0].outboxId, 0);
         EXPECT_EQ(inbox[1].outboxId, entries[0].id);
         EXPECT_EQ(database.claim("new", 5, 60).size(), 1u);
