@@ -151,6 +151,7 @@ private:
                 run.stopPressed();
             }
             m_followUp.writeDeliveriesNowAndThen(); // reports of earlier batches come meanwhile
+            m_followUp.writeRepliesNowAndThen();
             if (std::chrono::steady_clock::now() - renewed >= renewEvery) {
                 renewed = std::chrono::steady_clock::now();
                 try {
@@ -192,6 +193,17 @@ private:
     std::unique_ptr<SendingRun> m_lastRun;
 };
 
+// The received messages the outbox could not take even now stay in the local inbox only.
+void finishReplies(ServeFollowUp& followUp)
+{
+    if (const std::size_t lost = followUp.finishReplies(); lost > 0)
+        QTextStream(stderr) << "quillon-cli serve: "
+                            << tr("%1 received message(s) not written to the outbox's inbox "
+                                  "table; the local inbox keeps them.")
+                                   .arg(lost)
+                            << '\n';
+}
+
 // Claims and sends until stopped, or until the outbox is done with --exit-when-empty.
 int serveLoop(OutboxLink& link, BatchSender& sender, const ServeSettings& settings, int batch,
               int waitReportsSeconds, const Clock& clock, const StopSignals& stop)
@@ -208,6 +220,7 @@ int serveLoop(OutboxLink& link, BatchSender& sender, const ServeSettings& settin
                 link.call([](OutboxDatabase& database) { return database.counts(); }).open() == 0) {
                 sender.followUp().waitForReports(waitReportsSeconds,
                                                  [&stop] { return stop.received() != 0; });
+                finishReplies(sender.followUp());
                 return 0;
             }
         } catch (const OutboxError& error) {
@@ -218,12 +231,14 @@ int serveLoop(OutboxLink& link, BatchSender& sender, const ServeSettings& settin
                  ++waited) {
                 clock.sleepMs(100);
                 sender.followUp().writeDeliveriesNowAndThen();
+                sender.followUp().writeRepliesNowAndThen();
             }
             continue;
         }
         sender.send(rows);
     }
     sender.followUp().writeDeliveries(); // what came since the last look
+    finishReplies(sender.followUp());
     return StopSignals::exitStatusFor(stop.received());
 }
 

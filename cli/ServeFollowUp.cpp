@@ -6,7 +6,10 @@
 #include "outbox/OutboxLink.h"
 #include "sending/DeliveryTracker.h"
 #include "sending/OptOutWatch.h"
+#include "stores/InboxStore.h"
 
+#include <QCoreApplication>
+#include <QDateTime>
 #include <cstdio>
 
 namespace {
@@ -22,10 +25,19 @@ void tell(const QString& text)
 ServeFollowUp::ServeFollowUp(SendSession& session, OutboxLink& link, QString instance,
                              const Clock& clock)
     : m_session(session), m_link(link), m_instance(std::move(instance)), m_clock(clock),
-      m_replies(m_instance)
+      m_deliveries(clock), m_replies(m_instance)
 {
-    if (OptOutWatch* watch = m_session.optOutWatch())
+    if (OptOutWatch* watch = m_session.optOutWatch()) {
+        // A part stored before a restart, and given again by the modem, joins its message.
+        std::vector<InboxPart> stored;
+        if (watch->inbox().Load(stored))
+            m_replies.seed(stored);
+        else
+            tell(QCoreApplication::translate("ServeFollowUp",
+                                             "The local inbox could not be read: long messages "
+                                             "begun before this start may stay incomplete."));
         watch->received = [this](const InboxPart& part) { replyStored(part); };
+    }
 }
 
 ServeFollowUp::~ServeFollowUp()
@@ -110,13 +122,55 @@ QStringList ServeFollowUp::newOptOuts()
 
 void ServeFollowUp::replyStored(const InboxPart& part)
 {
-    const std::optional<OutboxReply> reply = m_replies.add(part);
-    if (!reply)
-        return;
-    try {
-        m_link.call([&](OutboxDatabase& database) { database.addReply(*reply); });
-    } catch (const OutboxError& error) {
-        // The local inbox holds it all the same.
-        tell(error.text());
+    std::vector<OutboxReply> replies = m_replies.add(part);
+    if (!replies.empty())
+        writeReplies(std::move(replies));
+}
+
+void ServeFollowUp::writeReplies(std::vector<OutboxReply> replies)
+{
+    std::lock_guard lock(m_repliesMutex);
+    for (OutboxReply& reply : replies) {
+        if (m_unwrittenReplies.size() >= MaxUnwrittenReplies) {
+            tell(QCoreApplication::translate("ServeFollowUp",
+                                             "Too many received messages wait for the outbox: "
+                                             "the one from %1 is left to the local inbox.")
+                     .arg(m_unwrittenReplies.front().number));
+            m_unwrittenReplies.pop_front();
+        }
+        m_unwrittenReplies.push_back(std::move(reply));
     }
+    while (!m_unwrittenReplies.empty()) {
+        try {
+            m_link.call(
+                [&](OutboxDatabase& database) { database.addReply(m_unwrittenReplies.front()); });
+        } catch (const OutboxError& error) {
+            // Kept for the next write; the local inbox holds it all the same.
+            tell(error.text());
+            return;
+        }
+        m_unwrittenReplies.pop_front();
+    }
+}
+
+void ServeFollowUp::writeRepliesNowAndThen()
+{
+    if (!m_session.optOutWatch())
+        return;
+    constexpr std::uint64_t EveryMs = 1000;
+    if (m_clock.tickCount() - m_repliesLookedAtTick < EveryMs)
+        return;
+    m_repliesLookedAtTick = m_clock.tickCount();
+    std::vector<OutboxReply> replies = m_replies.overdue(QDateTime::currentDateTime(), m_clock);
+    if (!replies.empty())
+        writeReplies(std::move(replies));
+}
+
+std::size_t ServeFollowUp::finishReplies()
+{
+    if (!m_session.optOutWatch())
+        return 0;
+    writeReplies({});
+    std::lock_guard lock(m_repliesMutex);
+    return m_unwrittenReplies.size();
 }

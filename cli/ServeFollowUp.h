@@ -7,7 +7,10 @@
 #include <QStringList>
 #include <QTextStream>
 #include <cstdint>
+#include <deque>
 #include <functional>
+#include <mutex>
+#include <vector>
 
 class Clock;
 class OutboxLink;
@@ -43,8 +46,19 @@ public:
     // The numbers that opted out since the last call.
     QStringList newOptOuts();
 
+    // Received messages that could not go into the inbox table are kept for the next write,
+    // this many at most (the oldest dropped first; the local inbox holds them all the same).
+    static constexpr std::size_t MaxUnwrittenReplies = 1000;
+    // Writes the long messages whose missing parts did not come in time, incomplete, and
+    // what failed before. At most once a second (designed time), for callers that look often.
+    void writeRepliesNowAndThen();
+    // At the end: one more try for what could not be written. Returns how many are lost.
+    std::size_t finishReplies();
+
 private:
     void replyStored(const InboxPart& part);
+    // Queues the messages, then writes the queue in order until a write fails.
+    void writeReplies(std::vector<OutboxReply> replies);
 
     SendSession& m_session;
     OutboxLink& m_link;
@@ -55,6 +69,9 @@ private:
     std::int64_t m_runBase = 0;
     std::uint64_t m_writtenVersion = 0;
     std::uint64_t m_writtenAtTick = 0;
+    std::uint64_t m_repliesLookedAtTick = 0;
+    std::mutex m_repliesMutex; // the workers store messages while the main thread looks too
+    std::deque<OutboxReply> m_unwrittenReplies;
     bool m_unwritten = false; // rows tracked, or a write failed, since the last writing
     qsizetype m_optOutsTold = 0;
 };

@@ -4,7 +4,7 @@
 
 void OutboxDeliveries::track(std::int64_t outboxId, std::int64_t trackerRow)
 {
-    m_rows.push_back({outboxId, trackerRow, {}});
+    m_rows.push_back({outboxId, trackerRow, {}, m_clock.tickCount(), false});
 }
 
 std::vector<OutboxDeliveries::Change> OutboxDeliveries::changes(
@@ -13,6 +13,7 @@ std::vector<OutboxDeliveries::Change> OutboxDeliveries::changes(
     std::vector<Change> changed;
     std::vector<Row> kept;
     kept.reserve(m_rows.size());
+    const std::uint64_t now = m_clock.tickCount();
     for (Row& row : m_rows) {
         // A sent row's parts are in the tracker before its run ends: one it knows nothing of
         // never asked for a report.
@@ -25,7 +26,9 @@ std::vector<OutboxDeliveries::Change> OutboxDeliveries::changes(
                                state->state == RowDelivery::State::Delivered});
             row.written = text;
         }
-        if (state->state == RowDelivery::State::Pending) // a final state stays as it is
+        // A final state stays as it is.
+        if (state->state == RowDelivery::State::Pending && !row.lastTime &&
+            now - row.trackedAt < m_limitMs)
             kept.push_back(std::move(row));
     }
     m_rows = std::move(kept);
@@ -38,7 +41,7 @@ void OutboxDeliveries::unwritten(const Change& change)
         return row.outboxId == change.outboxId;
     });
     if (found == m_rows.end())
-        m_rows.push_back({change.outboxId, change.trackerRow, {}});
+        m_rows.push_back({change.outboxId, change.trackerRow, {}, m_clock.tickCount(), true});
     else
         found->written.clear();
 }

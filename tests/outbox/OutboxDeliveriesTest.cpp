@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 #include <map>
+#include <thread>
 
 // The delivery states an instance writes back: each change once, final states once and then
-// forgotten, rows the tracker knows nothing of left out, failed writes handed out again.
+// forgotten, rows the tracker knows nothing of left out, failed writes handed out again, rows
+// whose report never comes forgotten after the limit.
 
 namespace {
 
@@ -43,6 +45,30 @@ TEST(OutboxDeliveriesTest, EachChangeIsHandedOutOnceAndFinalRowsAreForgotten)
     deliveries.unwritten(changed[1]);
     EXPECT_EQ(deliveries.changes(stateOf), (std::vector<Change>{{104, 7, "Delivered", true}}));
     EXPECT_TRUE(deliveries.changes(stateOf).empty());
+}
+
+// The clock runs a thousand times fast: the limit of 300 s passes in 0.3 s.
+TEST(OutboxDeliveriesTest, ARowWithoutItsReportIsForgottenAfterTheLimit)
+{
+    const Clock clock(1000);
+    OutboxDeliveries deliveries(clock, 300'000);
+    deliveries.track(201, 0);
+    const auto pending = [](std::int64_t) -> std::optional<RowDelivery> {
+        return RowDelivery{State::Pending, {}};
+    };
+    EXPECT_EQ(deliveries.changes(pending), (std::vector<Change>{{201, 0, "Pending", false}}));
+    std::this_thread::sleep_for(std::chrono::milliseconds(400));
+    deliveries.track(202, 1);
+    EXPECT_EQ(deliveries.changes(pending), (std::vector<Change>{{202, 1, "Pending", false}}));
+    EXPECT_EQ(deliveries.tracked(), 1u); // 201 is left "Pending"
+
+    // A failed write of a row forgotten meanwhile goes once more, and then it is gone.
+    deliveries.unwritten({201, 0, "Pending", false});
+    EXPECT_EQ(deliveries.changes(pending), (std::vector<Change>{{201, 0, "Pending", false}}));
+    EXPECT_EQ(deliveries.tracked(), 1u);
+    std::this_thread::sleep_for(std::chrono::milliseconds(400));
+    EXPECT_TRUE(deliveries.changes(pending).empty());
+    EXPECT_EQ(deliveries.tracked(), 0u);
 }
 
 } // namespace
