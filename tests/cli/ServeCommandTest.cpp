@@ -329,15 +329,53 @@ TEST_F(ServeCommandTest, OneInstanceOnSqliteWritesDeliveriesAndRepliesIntoTheOut
     const QStringList received = inbox.out.split('\n', Qt::SkipEmptyParts);
     ASSERT_EQ(received.size(), 2) << inbox.out.toStdString();
     const QStringList f = received[0].split('\t');
-    ASSERT_EQ(f.size(), 7) << received[0].toStdString();
+    ASSERT_EQ(f.size(), 8) << received[0].toStdString();
     EXPECT_FALSE(f[1].isEmpty()); // received time
-    EXPECT_EQ(f.mid(2), QStringList({"COM1", "i1", leaving, rows[0][0], "STOP"}));
+    EXPECT_EQ(f.mid(2), QStringList({"COM1", "i1", leaving, rows[0][0], "complete", "STOP"}));
     EXPECT_EQ(received[1], "1 message(s) received");
     // And in the local inbox, gone from the modem.
     const CliRun local = cli({"inbox", "--port", "COM1"}, 1);
     EXPECT_TRUE(local.err.contains("COM1: 0 new, 0 already stored, 0 left"))
         << local.err.toStdString();
     EXPECT_EQ(local.out.count("\t+447700900001\t"), 1) << local.out.toStdString();
+}
+
+// An instance killed after it stored a reply and wrote it to the inbox table, before the modem
+// deleted it: the next start reads it again, and the table still holds it once.
+TEST_F(ServeCommandTest, AReplyReadAgainAfterARestartKeepsItsOneInboxRow)
+{
+    modems.start({"silent-cmgd=1"}); // the modem hangs on the first deletion
+    const QString database = home.filePath("shared/Outbox.sqlite");
+    QDir().mkpath(home.filePath("shared"));
+    enqueueRows({"+447700900001\tfirst"}, database);
+    deliver(1, "sms from=+447700900009 text=STOP");
+    QThread::msleep(200); // the network hands it to the modem
+
+    std::unique_ptr<QProcess> first = serve(1, 1, 1, database, {}, {"--opt-out"});
+    {
+        OutboxDatabase outbox(*ParseOutboxAddress(database, {}).address);
+        QElapsedTimer waited;
+        waited.start();
+        while (outbox.inboxEntries().empty() && waited.elapsed() < 30000)
+            QThread::msleep(20);
+        ASSERT_EQ(outbox.inboxEntries().size(), 1u);
+    }
+    killHard(*first); // the modem still holds the reply, whether or not it answered by now
+
+    enqueueRows({"+447700900002\tsecond"}, database);
+    std::unique_ptr<QProcess> again = serve(1, 1, 1, database, {}, {"--opt-out"});
+    ASSERT_TRUE(again->waitForFinished(60000));
+    ASSERT_EQ(again->exitCode(), 0) << again->readAllStandardError().toStdString();
+
+    const CliRun inbox = cli({"outbox", "--inbox", "--database", database});
+    const QStringList received = inbox.out.split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(received.size(), 2) << inbox.out.toStdString();
+    EXPECT_TRUE(received[0].endsWith("\t+447700900009\t\tcomplete\tSTOP"))
+        << received[0].toStdString();
+    const CliRun local = cli({"inbox", "--port", "COM1"}, 1);
+    EXPECT_TRUE(local.err.contains("COM1: 0 new, 0 already stored, 0 left"))
+        << local.err.toStdString(); // deleted by the second start
+    EXPECT_EQ(local.out.count("\t+447700900009\t"), 1) << local.out.toStdString();
 }
 
 // Two instances on one server, each with its own modem sending to the same numbers, whose
