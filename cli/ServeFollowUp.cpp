@@ -108,6 +108,7 @@ void ServeFollowUp::waitForReports(int seconds, const std::function<bool()>& sto
          waited += CheckMs) {
         m_clock.sleepMs(CheckMs);
         writeDeliveries();
+        writeRepliesNowAndThen();
     }
     writeDeliveries();
 }
@@ -129,28 +130,17 @@ void ServeFollowUp::replyStored(const InboxPart& part)
 
 void ServeFollowUp::writeReplies(std::vector<OutboxReply> replies)
 {
-    std::lock_guard lock(m_repliesMutex);
-    for (OutboxReply& reply : replies) {
-        if (m_unwrittenReplies.size() >= MaxUnwrittenReplies) {
-            tell(QCoreApplication::translate("ServeFollowUp",
-                                             "Too many received messages wait for the outbox: "
-                                             "the one from %1 is left to the local inbox.")
-                     .arg(m_unwrittenReplies.front().number));
-            m_unwrittenReplies.pop_front();
-        }
-        m_unwrittenReplies.push_back(std::move(reply));
-    }
-    while (!m_unwrittenReplies.empty()) {
-        try {
-            m_link.call(
-                [&](OutboxDatabase& database) { database.addReply(m_unwrittenReplies.front()); });
-        } catch (const OutboxError& error) {
-            // Kept for the next write; the local inbox holds it all the same.
-            tell(error.text());
-            return;
-        }
-        m_unwrittenReplies.pop_front();
-    }
+    const OutboxReplyQueue::Outcome outcome =
+        m_unwrittenReplies.write(std::move(replies), [this](const OutboxReply& reply) {
+            m_link.call([&](OutboxDatabase& database) { database.addReply(reply); });
+        });
+    for (const OutboxReply& dropped : outcome.dropped)
+        tell(QCoreApplication::translate("ServeFollowUp",
+                                         "Too many received messages wait for the outbox: the "
+                                         "one from %1 is left to the local inbox.")
+                 .arg(dropped.number));
+    if (!outcome.error.isEmpty())
+        tell(outcome.error); // kept for the next write
 }
 
 void ServeFollowUp::writeRepliesNowAndThen()
@@ -170,7 +160,7 @@ std::size_t ServeFollowUp::finishReplies()
 {
     if (!m_session.optOutWatch())
         return 0;
-    writeReplies({});
-    std::lock_guard lock(m_repliesMutex);
-    return m_unwrittenReplies.size();
+    if (m_unwrittenReplies.waiting() > 0)
+        writeReplies({});
+    return m_unwrittenReplies.waiting();
 }

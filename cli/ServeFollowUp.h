@@ -2,14 +2,13 @@
 
 #include "outbox/OutboxDeliveries.h"
 #include "outbox/OutboxReplies.h"
+#include "outbox/OutboxReplyQueue.h"
 
 #include <QString>
 #include <QStringList>
 #include <QTextStream>
 #include <cstdint>
-#include <deque>
 #include <functional>
-#include <mutex>
 #include <vector>
 
 class Clock;
@@ -57,7 +56,7 @@ public:
 
 private:
     void replyStored(const InboxPart& part);
-    // Queues the messages, then writes the queue in order until a write fails.
+    // Queues the messages, then writes the queue in order until a write fails, telling why.
     void writeReplies(std::vector<OutboxReply> replies);
 
     SendSession& m_session;
@@ -70,8 +69,7 @@ private:
     std::uint64_t m_writtenVersion = 0;
     std::uint64_t m_writtenAtTick = 0;
     std::uint64_t m_repliesLookedAtTick = 0;
-    std::mutex m_repliesMutex; // the workers store messages while the main thread looks too
-    std::deque<OutboxReply> m_unwrittenReplies;
+    OutboxReplyQueue m_unwrittenReplies{MaxUnwrittenReplies};
     bool m_unwritten = false; // rows tracked, or a write failed, since the last writing
     qsizetype m_optOutsTold = 0;
 };
