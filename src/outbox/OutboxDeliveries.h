@@ -17,8 +17,10 @@
 class OutboxDeliveries
 {
 public:
-    // Longer than any validity period a submission asks for, with the network's delays.
-    static constexpr std::uint32_t TrackedForMs = 72u * 60 * 60 * 1000;
+    // The tracker's window: a report later than that matches its part no more. It is also
+    // longer than any validity period a submission asks for, with the network's delays.
+    static constexpr std::uint32_t TrackedForMs =
+        std::uint32_t(DeliveryMatcher::DefaultWindowDays) * 24 * 60 * 60 * 1000;
 
     explicit OutboxDeliveries(const Clock& clock = Clock::system(),
                               std::uint32_t limitMs = TrackedForMs)
