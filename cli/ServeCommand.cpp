@@ -255,7 +255,9 @@ int runServeCommand(const QStringList& arguments)
            "--delivery-reports each sent row's delivery column follows its reports, also those "
            "that come during later batches; --wait-reports with --exit-when-empty waits for the "
            "last ones. With --opt-out every message the modems receive also goes to the "
-           "outbox's inbox table, linked to the row last sent to its sender. SIGINT or "
+           "outbox's inbox table, once also when it is read again after a restart, linked to "
+           "the row last sent to its sender; a long message still missing parts after an hour "
+           "goes in as incomplete, made whole if they come. SIGINT or "
            "SIGTERM stops it as the window's Stop does (exit 130 or 143)."));
     const ServeOptions serve;
     parser.addOptions({serve.database, serve.instance, serve.lease, serve.batch, serve.poll,
