@@ -332,10 +332,17 @@ QList<QByteArray> directDeliveryLines(const InboxEntry& entry, bool pduMode, con
     QByteArray fields = listed[0].mid(listed[0].indexOf(',') + 1);
     const qsizetype typeComma = fields.lastIndexOf(',', fields.lastIndexOf(',') - 1);
     const QByteArray type = fields.mid(typeComma + 1).split(',').value(0);
-    const QByteArray length = fields.mid(fields.lastIndexOf(',') + 1);
+    QByteArray length = fields.mid(fields.lastIndexOf(',') + 1);
     fields.truncate(typeComma);
-    if (entry.alphabet != Alphabet::Gsm7) {
-        const QByteArray dcs = entry.alphabet == Alphabet::Ucs2 ? "8" : "4";
+    // A text over several lines needs the length to be read whole: the long form, its length
+    // in the characters printed.
+    const bool multiLine = entry.alphabet == Alphabet::Gsm7 && entry.text.contains(u'\n');
+    if (multiLine)
+        length = QByteArray::number(listed[1].size());
+    if (entry.alphabet != Alphabet::Gsm7 || multiLine) {
+        const QByteArray dcs = entry.alphabet == Alphabet::Ucs2   ? "8"
+                               : entry.alphabet == Alphabet::Gsm7 ? "0"
+                                                                  : "4";
         fields += "," + type + ",4,0," + dcs + ",,145," + length;
     }
     return {"+CMT: " + fields, listed[1]};

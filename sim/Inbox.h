@@ -43,7 +43,8 @@ QList<QByteArray> textModeInboxLines(const QByteArray& head, const InboxEntry& e
 
 // A part handed over without being stored: "+CMT: ,<length>" and the PDU in PDU mode,
 // "+CMT: <oa>,,<scts>" and the text in text mode (with <tooa>,<fo>,<pid>,<dcs>,<sca>,<tosca>,
-// <length> for UCS2 and 8-bit data, so the hex shows as such).
+// <length> for UCS2 and 8-bit data, so the hex shows as such, and for a text of several lines,
+// so it is read whole).
 QList<QByteArray> directDeliveryLines(const InboxEntry& entry, bool pduMode,
                                       const QString& charset);
 

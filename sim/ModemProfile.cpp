@@ -264,8 +264,9 @@ QString profileItemsHelp()
               "  silent-cmgd=N             the first N AT+CMGD get no answer and delete\n"
               "                            nothing, as a modem that hangs mid-reading\n"
               "  cmt-direct                received messages are printed with +CMT (PDU, or\n"
-              "                            text in text mode) instead of stored; AT+CNMI?\n"
-              "                            reports <mt> 2 whatever was set\n"
+              "                            text in text mode, with the long header and its\n"
+              "                            length for a text of several lines) instead of\n"
+              "                            stored; AT+CNMI? reports <mt> 2 whatever was set\n"
               "  cmt-ack                   cmt-direct with message service 1 (AT+CSMS?):\n"
               "                            each +CMT waits for AT+CNMA before the next one\n");
 }

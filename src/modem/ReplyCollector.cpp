@@ -29,7 +29,8 @@ ReplyCollector::ReplyCollector(const char* token, QByteArray answerPrefix)
 ReplyCollector::ReplyCollector(const char* token, QByteArray answerPrefix, Carry carry)
     : m_token(token ? QByteArray(token) : QByteArray()), m_answerPrefix(std::move(answerPrefix)),
       m_line(std::move(carry.line)), m_waiting(std::move(carry.waiting)),
-      m_bodyLinesLeft(m_waiting.isEmpty() ? 0 : carry.bodyLinesLeft)
+      m_bodyLinesLeft(m_waiting.isEmpty() ? 0 : carry.bodyLinesLeft),
+      m_bodyCharsLeft(m_waiting.isEmpty() ? 0 : carry.bodyCharsLeft)
 {
     if (m_token.isEmpty())
         m_wanted = Wanted::Nothing;
@@ -88,6 +89,12 @@ void ReplyCollector::endLine(char terminator)
     // The line feed of a CR LF after a line that was taken out goes with it.
     if (terminator == '\n' && m_dropLineFeed && m_line.isEmpty()) {
         m_dropLineFeed = false;
+        // Inside a counted text body the LF of a CR LF is one of its characters.
+        if (m_bodyCharsLeft > 0 && m_waiting.contains('\n')) {
+            m_waiting += '\n';
+            if (--m_bodyCharsLeft == 0)
+                bodyEnded();
+        }
         return;
     }
     if (terminator == '\n' && m_keepLineFeed && m_line.isEmpty()) {
@@ -103,7 +110,7 @@ void ReplyCollector::endLine(char terminator)
 
 void ReplyCollector::judgeLine(const QByteArray& line, char terminator)
 {
-    if (takeUnsolicited(line)) {
+    if (takeUnsolicited(line, terminator)) {
         m_dropLineFeed = terminator == '\r';
         return;
     }
@@ -137,12 +144,42 @@ ReplyCollector::Carry ReplyCollector::carry() const
     if (m_bodyLinesLeft > 0) {
         carry.waiting = m_waiting;
         carry.bodyLinesLeft = m_bodyLinesLeft;
+        carry.bodyCharsLeft = m_bodyCharsLeft;
     }
     return carry;
 }
 
-bool ReplyCollector::takeBodyLine(const QByteArray& line)
+void ReplyCollector::bodyEnded()
 {
+    m_bodyLinesLeft = 0;
+    m_bodyCharsLeft = 0;
+    m_unsolicited.append(std::exchange(m_waiting, {}));
+}
+
+// Every line up to the length is the body's, whatever it reads ("OK" too), with the line
+// breaks between them as they came.
+bool ReplyCollector::takeCountedBodyLine(const QByteArray& line, char terminator)
+{
+    const bool started = m_waiting.contains('\n');
+    if (!started && line.isEmpty())
+        return true;
+    if (!started)
+        m_waiting += '\n';
+    m_waiting += line;
+    m_bodyCharsLeft -= int(line.size());
+    if (m_bodyCharsLeft > 0) {
+        m_waiting += terminator;
+        --m_bodyCharsLeft;
+    }
+    if (m_bodyCharsLeft <= 0)
+        bodyEnded();
+    return true;
+}
+
+bool ReplyCollector::takeBodyLine(const QByteArray& line, char terminator)
+{
+    if (m_bodyCharsLeft > 0)
+        return takeCountedBodyLine(line, terminator);
     const QByteArray text = line.trimmed();
     if (text.isEmpty())
         return true;
@@ -159,13 +196,14 @@ bool ReplyCollector::takeBodyLine(const QByteArray& line)
     return true;
 }
 
-bool ReplyCollector::takeUnsolicited(const QByteArray& line)
+bool ReplyCollector::takeUnsolicited(const QByteArray& line, char terminator)
 {
-    if (m_bodyLinesLeft > 0 && takeBodyLine(line))
+    if (m_bodyLinesLeft > 0 && takeBodyLine(line, terminator))
         return true;
     if (!isUnsolicitedLine(line, m_answerPrefix))
         return false;
     m_bodyLinesLeft = unsolicitedBodyLines(line);
+    m_bodyCharsLeft = textMessageLength(line).value_or(0);
     if (m_bodyLinesLeft > 0)
         m_waiting = line.trimmed();
     else

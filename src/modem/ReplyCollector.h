@@ -19,6 +19,7 @@ public:
         QByteArray line;
         QByteArray waiting;
         int bodyLinesLeft = 0;
+        int bodyCharsLeft = 0; // a text body of a given length, read across line breaks
     };
 
     // token "OK": ends on an "OK" line; ">": on the prompt, which needs no line end; another
@@ -60,8 +61,10 @@ private:
 
     void endLine(char terminator);
     void judgeLine(const QByteArray& line, char terminator);
-    bool takeUnsolicited(const QByteArray& line);
-    bool takeBodyLine(const QByteArray& line);
+    bool takeUnsolicited(const QByteArray& line, char terminator);
+    bool takeBodyLine(const QByteArray& line, char terminator);
+    bool takeCountedBodyLine(const QByteArray& line, char terminator);
+    void bodyEnded();
     bool isEcho(const QByteArray& line);
     void checkPartialLine();
 
@@ -75,6 +78,7 @@ private:
     QList<QByteArray> m_unsolicited;
     QByteArray m_waiting; // an unsolicited line whose body lines are still to come
     int m_bodyLinesLeft = 0;
+    int m_bodyCharsLeft = 0; // > 0: the body is that many characters more, whatever its lines
     bool m_dropLineFeed = false;
     bool m_keepLineFeed = false; // the LF of the final line's CR LF
     bool m_openTail = false;     // the token ended an unfinished line, whose rest is kept

@@ -121,6 +121,36 @@ int unsolicitedBodyLines(QByteArrayView line)
     return 0;
 }
 
+std::optional<int> textMessageLength(QByteArrayView header)
+{
+    const QByteArrayView text = trimmedView(header);
+    if (!text.startsWith("+CMT:"))
+        return std::nullopt;
+    // Commas inside quotes (the time stamp's, an alpha's) separate no fields.
+    int fields = 1;
+    qsizetype lastComma = -1;
+    bool quoted = false;
+    for (qsizetype i = 5; i < text.size(); ++i) {
+        if (text[i] == '"')
+            quoted = !quoted;
+        else if (text[i] == ',' && !quoted) {
+            ++fields;
+            lastComma = i;
+        }
+    }
+    constexpr int LongFormFields = 10;
+    constexpr int LongestBody = 160;
+    if (quoted || fields != LongFormFields)
+        return std::nullopt;
+    const QByteArrayView length = text.sliced(lastComma + 1).trimmed();
+    if (!isDigits(length) || length.size() > 3)
+        return std::nullopt;
+    const int value = length.toByteArray().toInt();
+    if (value > LongestBody)
+        return std::nullopt;
+    return value;
+}
+
 bool unsolicitedBodyFits(QByteArrayView header, QByteArrayView body)
 {
     const QByteArrayView text = trimmedView(header);

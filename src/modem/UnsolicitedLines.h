@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <optional>
 
 // Modems print result lines of their own at any moment (signal reports, registration changes,
 // new messages, rings). These tell such lines from the answer to the command in flight.
@@ -14,6 +15,12 @@ bool isUnsolicitedLine(QByteArrayView line, QByteArrayView answerPrefix = {});
 // How many further lines belong to an unsolicited line: the message or report that follows
 // "+CMT:", "+CBM:" and a PDU-mode "+CDS:".
 int unsolicitedBodyLines(QByteArrayView line);
+
+// The length a text-mode "+CMT:" header names in its long form (AT+CSDH=1):
+// "+CMT: <oa>,[<alpha>],<scts>,<tooa>,<fo>,<pid>,<dcs>,<sca>,<tosca>,<length>". The body is
+// that many characters, line breaks among them. nullopt for the short form, a PDU-mode
+// header, another line, and a length no message has (above 160).
+std::optional<int> textMessageLength(QByteArrayView header);
 
 // Whether a line can be the body of an unsolicited line: after a PDU-mode header
 // ("+CMT: ,24", "+CDS: 25") only hex can; a text-mode body can be anything.

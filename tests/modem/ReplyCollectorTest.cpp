@@ -4,6 +4,7 @@
 #include "support/QtPrinters.h"
 
 #include <gtest/gtest.h>
+#include <optional>
 
 namespace {
 
@@ -255,6 +256,11 @@ TEST(ReplyCollectorCarryTest, AMessageHeaderAndItsBodyStayTogetherAcrossCollecto
     const QByteArray pdu =
         "07911326040000F0040B911346610089F60000208062917314080CC8F71D14969741F977FD07";
     const QByteArray textHeader = "+CMT: \"+447700900123\",,\"23/10/21,13:32:54+04\"";
+    const auto longHeader = [](int length) {
+        return "+CMT: \"+447700900123\",\"Bob, Jr\",\"23/10/21,13:32:54+04\",145,4,0,0,"
+               "\"+447785016005\",145," +
+               QByteArray::number(length);
+    };
     struct Case
     {
         const char* name;
@@ -290,6 +296,23 @@ TEST(ReplyCollectorCarryTest, AMessageHeaderAndItsBodyStayTogetherAcrossCollecto
          {true, true},
          {}},
         {"HeaderAtTheEndOfInputIsKeptWaiting", {"\r\n+CMT: ,39\r\n"}, {}, {false}, "+CMT: ,39"},
+        // The long text-mode header names the body's length: every line up to it is the
+        // body's, "OK" too, in whichever read it comes, with its line breaks (LF, CR LF).
+        {"CountedTextBodyOverSeveralLinesAndReads",
+         {"\r\nOK\r\n\r\n" + longHeader(12) + "\r\nhi\nOK", "\r\nthere\r\n\r\nOK\r\n"},
+         {longHeader(12) + "\nhi\nOK\r\nthere"},
+         {true, true},
+         {}},
+        {"CountedTextBodyStillComing",
+         {"\r\n" + longHeader(14) + "\r\nfirst\r\nOK\r\n"},
+         {},
+         {false},
+         longHeader(14) + "\nfirst\r\nOK\r\n"},
+        {"ShortTextHeaderTakesOneLine",
+         {"\r\n" + textHeader + "\r\nhi\r\nOK\r\n"},
+         {textHeader + "\nhi"},
+         {true},
+         {}},
     };
     for (const Case& c : cases) {
         for (const bool bytewise : {false, true}) {
@@ -326,6 +349,30 @@ TEST(UnsolicitedLinesTest, OnlyHexFollowsAPduHeader)
     EXPECT_FALSE(unsolicitedBodyFits("+CDS: 25", "+CMS ERROR: 500"));
     EXPECT_TRUE(unsolicitedBodyFits("+CMT: \"+4477\",,\"24/01/01,10:00:00+00\"", "OK"));
     EXPECT_TRUE(unsolicitedBodyFits("+CMT: \"+4477\",\"Bob\",\"24/01/01,10:00:00+00\"", "Hi"));
+}
+
+// The length of a text-mode message, from the long header only.
+TEST(UnsolicitedLinesTest, TextMessageLengthComesFromTheLongHeader)
+{
+    const struct
+    {
+        QByteArray header;
+        std::optional<int> length;
+    } cases[] = {
+        {"+CMT: \"+4477\",,\"24/01/01,10:00:00+00\",145,4,0,0,\"+4477\",145,12", 12},
+        {"+CMT: \"+4477\",\"Smith, J\",\"24/01/01,10:00:00+00\",145,4,0,0,,145,160", 160},
+        {"  +CMT: \"+4477\",,\"24/01/01,10:00:00+00\",145,4,0,8,,145, 7 ", 7},
+        {"+CMT: \"+4477\",,\"24/01/01,10:00:00+00\"", std::nullopt},        // short form
+        {"+CMT: \"+4477\",,\"24/01/01,10:00:00+00\",145,12", std::nullopt}, // listing's form
+        {"+CMT: ,24", std::nullopt},                                        // PDU mode
+        {"+CMT: \"+4477\",,\"24/01/01,10:00:00+00\",145,4,0,0,,145,161", std::nullopt},
+        {"+CMT: \"+4477\",,\"24/01/01,10:00:00+00\",145,4,0,0,,145,", std::nullopt},
+        {"+CMT: \"+4477\",,\"24/01/01,10:00:00+00\",145,4,0,0,,145,x", std::nullopt},
+        {"+CMT: \"+4477,,\"24/01/01,10:00:00+00\",145,4,0,0,,145,12", std::nullopt}, // quote open
+        {"+CDS: 6,7,\"+4477\",145,\"24/01/01\",\"24/01/01\",0,1,2,3", std::nullopt},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(textMessageLength(c.header), c.length) << c.header.constData();
 }
 
 } // namespace
