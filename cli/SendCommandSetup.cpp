@@ -641,6 +641,7 @@ SendingContext SendSession::context(MessageSubmitter& submitter)
     context.deliveries = deliveryTracker();
     context.deliveryRowBase = m_deliveryRowBase;
     context.optOut = optOutWatch();
+    context.inbox = &m_inbox;
     return context;
 }
 

@@ -94,6 +94,7 @@ SendingContext MainWindowSession::sendingContext(Prompter& prompter, RunHost* ho
     m_recorder = std::make_unique<JournalRecorder>(m_journal, std::move(setup), context.trace);
     context.journal = m_recorder.get();
     context.resume = m_runningPlan ? &*m_runningPlan : nullptr;
+    context.inbox = &m_inbox;
     if (m_optOut.enabled) {
         m_optOutWatch = std::make_unique<OptOutWatch>(m_inbox, m_data, m_optOut);
         context.optOut = m_optOutWatch.get();

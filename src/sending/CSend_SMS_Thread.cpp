@@ -83,6 +83,9 @@ void CSend_SMS_Thread::InitInstance()
         if (m_run.context().options.retriesOn && state.RetryRoundActive == 1)
             m_run.UpdateProgress(m_setup.rowCount, m_setup.generation);
         sendLoop();
+        // A message handed over after the last submission's reply is on the channel still.
+        if (m_run.context().inbox && !m_deviceGone && alive())
+            betweenSubmissions(true);
     }
     // After the loop: a device whose quota is used up, or whose port is gone, leaves the device
     // list so that later rounds do not start it again.
@@ -185,8 +188,18 @@ void CSend_SMS_Thread::setUpDeliveryReports()
 
 void CSend_SMS_Thread::setUpReplies()
 {
-    if (!m_run.context().optOut)
+    if (!m_run.context().optOut) {
+        // Messages handed over directly are stored all the same; the modem's indications are
+        // left as they are.
+        if (m_run.context().inbox) {
+            try {
+                m_acknowledgeDirect = directMessagesNeedAcknowledgement(m_channel);
+            } catch (const CSMSException&) {
+                // The first submission meets the same trouble and reports it on its row.
+            }
+        }
         return;
+    }
     try {
         const bool announced = setUpNewMessageIndications(m_channel);
         m_acknowledgeDirect = directMessagesNeedAcknowledgement(m_channel);
@@ -214,13 +227,26 @@ void CSend_SMS_Thread::readReplies()
 
 // Between submissions, never inside one: the reports the modem printed meanwhile, and those
 // it announced as stored, read and deleted here; then the messages it announced.
-void CSend_SMS_Thread::betweenSubmissions()
+void CSend_SMS_Thread::takeDirectMessages(const QList<QByteArray>& lines)
+{
+    InboxStore* inbox = m_run.context().inbox;
+    if (!inbox)
+        return;
+    OptOutWatch* optOut = m_run.context().optOut;
+    AfterStoring afterStoring;
+    if (optOut)
+        afterStoring = [optOut](const InboxPart& part) { optOut->partStored(part); };
+    TakeDirectMessages(m_channel, lines, QStringLiteral("COM%1").arg(m_setup.Port_Num), *inbox,
+                       m_acknowledgeDirect, afterStoring);
+}
+
+void CSend_SMS_Thread::betweenSubmissions(bool ask)
 {
     try {
         OptOutWatch* optOut = m_run.context().optOut;
         // A command makes the channel read what the modem printed since the submission
         // ended: a "+CMTI" then is not left to the next submission's clean start.
-        if (optOut)
+        if (ask)
             (void)sendCommand(m_channel, "AT\r");
         const QList<QByteArray> lines = m_channel.takeUnsolicited();
         if (DeliveryTracker* deliveries = m_run.context().deliveries) {
@@ -232,10 +258,7 @@ void CSend_SMS_Thread::betweenSubmissions()
         }
         // Messages the modem handed over without storing them: stored (and acknowledged) here,
         // between commands, so an acknowledgement never cuts into a submission.
-        if (optOut)
-            TakeDirectMessages(m_channel, lines, QStringLiteral("COM%1").arg(m_setup.Port_Num),
-                               optOut->inbox(), m_acknowledgeDirect,
-                               [optOut](const InboxPart& part) { optOut->partStored(part); });
+        takeDirectMessages(lines);
         // An announcement can still be lost (a modem that drops it while busy): every so many
         // submissions the storage is read anyway.
         if (optOut && (++m_submissionsSinceReading >= RepliesReadEvery ||
@@ -297,8 +320,8 @@ CSend_SMS_Thread::Step CSend_SMS_Thread::processRow(int row, bool& progressed)
     if (deliveries && StatusTexts::isSentStatus(result))
         deliveries->partsSent(m_run.context().deliveryRowBase + row, m_portText, claimedNumber,
                               message, m_references, QDateTime::currentDateTime());
-    if (!deviceGone && (deliveries || m_run.context().optOut))
-        betweenSubmissions();
+    if (!deviceGone && (deliveries || m_run.context().optOut || m_run.context().inbox))
+        betweenSubmissions(m_run.context().optOut != nullptr);
     if (deviceGone) {
         // The port is gone, or its modem stays silent: this worker stops so the other modems
         // finish the list.

@@ -96,7 +96,9 @@ private:
     void setUpDeliveryReports();
     void setUpReplies();
     void readReplies();
-    void betweenSubmissions();
+    // ask: a command first, so that what the modem printed since the last reply is read too.
+    void betweenSubmissions(bool ask);
+    void takeDirectMessages(const QList<QByteArray>& lines);
 
     SendingRun& m_run;
     WorkerSetup m_setup;

@@ -2,8 +2,12 @@
 
 #include "modem/CSMSException.h"
 #include "modem/CSMSSerialPort.h"
+#include "modem/InboxCommands.h"
 #include "modem/ModemCommands.h"
 #include "sending/DeliveryTracker.h"
+#include "sending/DirectMessages.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -19,10 +23,23 @@ bool choosePduMode(ModemChannel& channel, int messageMode)
     return !SelectTextMode(channel);
 }
 
-ReportReading readOne(const ReportSource& source, const PortMap& ports, const Clock& clock,
-                      DeliveryTracker& tracker)
+// The report reader leaves the messages handed over on the channel.
+int storeDirectMessages(ModemChannel& channel, int port, InboxStore& inbox)
 {
-    ReportReading reading{source.port, 0, {}};
+    const QList<QByteArray> lines = channel.takeUnsolicited();
+    if (std::none_of(lines.begin(), lines.end(),
+                     [](const QByteArray& line) { return line.startsWith("+CMT:"); }))
+        return 0;
+    return TakeDirectMessages(channel, lines, QStringLiteral("COM%1").arg(port), inbox,
+                              directMessagesNeedAcknowledgement(channel))
+        .stored;
+}
+
+ReportReading readOne(const ReportSource& source, const PortMap& ports, const Clock& clock,
+                      DeliveryTracker& tracker, InboxStore* inbox)
+{
+    ReportReading reading;
+    reading.port = source.port;
     CSMSSerialPort channel(ports, clock);
     try {
         channel.Open(source.port, ReadingTimeoutMs);
@@ -31,6 +48,8 @@ ReportReading readOne(const ReportSource& source, const PortMap& ports, const Cl
         (void)sendCommand(channel, "ATE0\r");
         const bool pduMode = choosePduMode(channel, source.messageMode);
         reading.reports = ReadHeldReports(channel, pduMode, QString::number(source.port), tracker);
+        if (inbox)
+            reading.messages = storeDirectMessages(channel, source.port, *inbox);
     } catch (const CSMSException& error) {
         reading.error = GetModemErrorText(error);
     }
@@ -42,11 +61,11 @@ ReportReading readOne(const ReportSource& source, const PortMap& ports, const Cl
 
 std::vector<ReportReading> ReadReportsFromModems(const std::vector<ReportSource>& sources,
                                                  const PortMap& ports, const Clock& clock,
-                                                 DeliveryTracker& tracker)
+                                                 DeliveryTracker& tracker, InboxStore* inbox)
 {
     std::vector<ReportReading> readings;
     readings.reserve(sources.size());
     for (const ReportSource& source : sources)
-        readings.push_back(readOne(source, ports, clock, tracker));
+        readings.push_back(readOne(source, ports, clock, tracker, inbox));
     return readings;
 }

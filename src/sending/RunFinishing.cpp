@@ -1,8 +1,11 @@
 #include "devices/DeviceState.h"
 #include "modem/CSMSException.h"
+#include "modem/InboxCommands.h"
 #include "sending/CSend_SMS_Thread.h"
 #include "sending/DeliveryTracker.h"
+#include "sending/DirectMessages.h"
 #include "sending/ModemChannelTable.h"
+#include "sending/OptOutWatch.h"
 #include "sending/QueueText.h"
 #include "sending/RowPredicates.h"
 #include "sending/RunOptions.h"
@@ -15,6 +18,7 @@
 #include "stores/SentItemStore.h"
 
 #include <QDate>
+#include <algorithm>
 
 namespace {
 
@@ -353,12 +357,32 @@ void SendingRun::pollDeliveryReports()
         if (gone.contains(it.key()))
             continue; // each look would wait out the channel's time-out
         try {
-            PollForReports(m_context.channels.slot(it.value()), modes.value(it.key()) == 1,
-                           QString::number(it.key()), *deliveries);
+            ModemChannel& channel = m_context.channels.slot(it.value());
+            PollForReports(channel, modes.value(it.key()) == 1, QString::number(it.key()),
+                           *deliveries);
+            takeDirectMessages(channel, it.key());
         } catch (const CSMSException&) {
             // A device gone after the run: its rows stay pending.
         }
     }
+}
+
+// The report reader leaves the messages a modem handed over on the channel: they are stored
+// here, as a worker would between submissions.
+void SendingRun::takeDirectMessages(ModemChannel& channel, int port)
+{
+    if (!m_context.inbox)
+        return;
+    const QList<QByteArray> lines = channel.takeUnsolicited();
+    const bool any = std::any_of(lines.begin(), lines.end(),
+                                 [](const QByteArray& line) { return line.startsWith("+CMT:"); });
+    if (!any)
+        return;
+    AfterStoring afterStoring;
+    if (OptOutWatch* optOut = m_context.optOut)
+        afterStoring = [optOut](const InboxPart& part) { optOut->partStored(part); };
+    TakeDirectMessages(channel, lines, QStringLiteral("COM%1").arg(port), *m_context.inbox,
+                       directMessagesNeedAcknowledgement(channel), afterStoring);
 }
 
 void SendingRun::portGaveUp(int port)

@@ -21,6 +21,7 @@ class RunState;
 class SentItemStore;
 class SentTemplates;
 class DeliveryTracker;
+class InboxStore;
 class OptOutWatch;
 class ProcessStatusExport;
 class QWidget;
@@ -75,6 +76,11 @@ struct SendingContext
     // Set when numbers that reply with an opt-out keyword are excluded: the workers have their
     // modems announce new messages, read them between submissions and exclude the senders.
     OptOutWatch* optOut = nullptr;
+    // Where the messages a modem hands over without storing them ("+CMT") go, opt-out or not:
+    // nothing else holds them, so the workers store (and acknowledge) them between
+    // submissions, and so does the polling for late reports. With opt-out it is the watch's
+    // store. Null: they are not taken.
+    InboxStore* inbox = nullptr;
     RunHost* host = nullptr;
     // Told of every row's submission, outcome and sent-items record, for a journal a crashed
     // run can be taken up again from. Null: nothing is recorded.

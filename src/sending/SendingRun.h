@@ -16,6 +16,7 @@
 #include <vector>
 
 class CSend_SMS_Thread;
+class ModemChannel;
 class RunTimers;
 struct QueueRow;
 
@@ -134,6 +135,7 @@ private:
     void countdownTick();
 
     void pollDeliveryReports();
+    void takeDirectMessages(ModemChannel& channel, int port);
     void pollReportsUntilClosed();
     void retire(StoppableThread& thread);
     void joinThreads();
