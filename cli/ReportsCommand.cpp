@@ -9,6 +9,7 @@
 #include "sending/DeliveryTracker.h"
 #include "sending/SentItemDeliveries.h"
 #include "stores/DeliveryReportStore.h"
+#include "stores/InboxStore.h"
 #include "stores/SentItemStore.h"
 
 #include <QCommandLineParser>
@@ -82,7 +83,8 @@ int runReportsCommand(const QStringList& arguments)
            "parts sent with --delivery-reports. Prints, separated by tabs, one \"row\" line per "
            "sent row (run:row, number, port, parts, state), one \"item\" line per sent-items "
            "record that asked for a report (number, date, status, state) and one \"unmatched\" "
-           "line per report that matches no part (port, reference, number, status). Without "
+           "line per report that matches no part (port, reference, number, status). A message "
+           "a modem hands over directly (+CMT) while it is read is stored in the inbox. Without "
            "--port only the store is read."));
     const QCommandLineOption helpOption = parser.addHelpOption();
     const QCommandLineOption portOption("port", tr("Read the reports of this modem (repeatable)."),
@@ -107,8 +109,9 @@ int runReportsCommand(const QStringList& arguments)
     int failures = 0;
     {
         DeliveryTracker reader(&store);
+        InboxStore inbox(app.dataFolder());
         for (const ReportReading& reading :
-             ReadReportsFromModems(sources, PortMap::fromEnvironment(), clock, reader)) {
+             ReadReportsFromModems(sources, PortMap::fromEnvironment(), clock, reader, &inbox)) {
             if (!reading.error.isEmpty()) {
                 err << "quillon-cli reports: " << portTextOf(reading.port) << ": " << reading.error
                     << '\n';
@@ -116,6 +119,9 @@ int runReportsCommand(const QStringList& arguments)
             } else {
                 err << portTextOf(reading.port) << ": "
                     << tr("%1 report(s) read").arg(reading.reports) << '\n';
+                if (reading.messages > 0)
+                    err << portTextOf(reading.port) << ": "
+                        << tr("%1 message(s) received, in the inbox").arg(reading.messages) << '\n';
             }
         }
     }
