@@ -5,12 +5,15 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QThread>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 using namespace Qt::Literals::StringLiterals;
 
 // Modems that hand received messages over at once ("+CMT") instead of storing them: during a
-// quillon-cli send run with --opt-out they reach the inbox and opt-out all the same.
+// quillon-cli send run they reach the inbox, with --opt-out or without, and opt-out too; so do
+// those that come while the run waits for reports, and while quillon-cli reports reads.
 
 namespace {
 
@@ -42,20 +45,25 @@ protected:
         return {{"QUILLON_PORTS", modems.folder()}, {"QUILLON_HOME", home.filePath(data)}};
     }
 
-    // Runs the list through COM1 in the mode given; `arrive` is delivered once the first row
-    // went on the air.
+    // Runs the list through COM1 in the mode given; `arrive` is delivered `afterMs` after
+    // `onAir` rows (0: the first) went on the air.
     CliRun sendWhileReplying(const QStringList& numbers, const QString& mode,
-                             const QStringList& arrive)
+                             const QStringList& arrive,
+                             const QStringList& options = {u"--opt-out"_s}, std::size_t onAir = 0,
+                             unsigned long afterMs = 0)
     {
         QDir(home.path()).mkpath(data);
         QProcess process;
         startCli(process,
-                 {"send", "--clock-factor", "10", "--file", writeList(numbers), "--port", "COM1",
-                  "--opt-out", "--mode", u"COM1="_s + mode},
+                 QStringList{"send", "--clock-factor", "10", "--file", writeList(numbers), "--port",
+                             "COM1", "--mode", u"COM1="_s + mode} +
+                     options,
                  variables());
         EXPECT_TRUE(process.waitForStarted());
-        while (modems.air().empty() && process.state() == QProcess::Running)
+        while (modems.air().size() < std::max<std::size_t>(onAir, 1) &&
+               process.state() == QProcess::Running)
             process.waitForReadyRead(10);
+        QThread::msleep(afterMs);
         for (const QString& line : arrive)
             deliver(line);
         return finishCli(process);
@@ -131,6 +139,52 @@ TEST_F(DirectMessageTest, ALongMessageHandedOverInTwoPartsIsJoined)
                                          {u"sms from=+447700900004 text="_s + text});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_EQ(inboxMessages(), QStringList{u"+447700900004|2|complete|"_s + text});
+}
+
+// Without opt-out nothing sets the modem up for replies, yet what it hands over is stored
+// all the same; in text mode a text of several lines comes whole, its "OK" line too.
+TEST_F(DirectMessageTest, WithoutOptOutAMessageHandedOverMidRunReachesTheInboxOnce)
+{
+    for (const QString& mode : {u"pdu"_s, u"text"_s}) {
+        const QString profile = mode == u"pdu" ? u"cmt-direct"_s : u"cmt-ack"_s;
+        SCOPED_TRACE((mode + u' ' + profile).toStdString());
+        data = mode + u"-plain"_s;
+        modems.start({u"cmgs-latency=60,"_s + profile});
+        const CliRun run =
+            sendWhileReplying(QStringList(6, Staying), mode,
+                              {u"sms from=+447700900003 text=first line\\nOK\\nlast line"_s}, {});
+        ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+        for (const auto& row : rowsOf(run.out))
+            EXPECT_EQ(row.second, "Message sent successfully.");
+        EXPECT_EQ(inboxMessages(),
+                  QStringList{u"+447700900003|1|complete|first line\\nOK\\nlast line"_s});
+        modems.stop();
+    }
+}
+
+// After the last submission the run still looks at the modem for late reports: a message
+// handed over then is stored as well.
+TEST_F(DirectMessageTest, AMessageHandedOverWhileReportsAreAwaitedIsStored)
+{
+    modems.start({u"cmt-ack,report-delay=1500"_s});
+    const CliRun run = sendWhileReplying(
+        QStringList(2, Staying), u"pdu"_s, {u"sms from=+447700900005 text=late one"_s},
+        {u"--delivery-reports"_s, u"--wait-reports"_s, u"60"_s}, 2, 400);
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_TRUE(run.out.contains(u"delivered 2"_s)) << run.out.toStdString();
+    EXPECT_EQ(inboxMessages(), QStringList{u"+447700900005|1|complete|late one"_s});
+}
+
+TEST_F(DirectMessageTest, AMessageHandedOverWhileReportsAreReadIsStored)
+{
+    modems.start({u"cmt-ack,latency=100"_s});
+    QDir(home.path()).mkpath(data);
+    deliver(u"sms from=+447700900006 text=while reading"_s);
+    const CliRun reports = runCli({"reports", "--port", "COM1"}, variables());
+    ASSERT_EQ(reports.exitCode, 0) << reports.err.toStdString();
+    EXPECT_TRUE(reports.err.contains(u"COM1: 1 message(s) received, in the inbox"_s))
+        << reports.err.toStdString();
+    EXPECT_EQ(inboxMessages(), QStringList{u"+447700900006|1|complete|while reading"_s});
 }
 
 } // namespace
