@@ -166,7 +166,7 @@ TEST_F(DirectMessageTest, WithoutOptOutAMessageHandedOverMidRunReachesTheInboxOn
 // handed over then is stored as well.
 TEST_F(DirectMessageTest, AMessageHandedOverWhileReportsAreAwaitedIsStored)
 {
-    modems.start({u"cmt-ack,report-delay=1500"_s});
+    modems.start({u"cmt-ack,report-delay=2500"_s});
     const CliRun run = sendWhileReplying(
         QStringList(2, Staying), u"pdu"_s, {u"sms from=+447700900005 text=late one"_s},
         {u"--delivery-reports"_s, u"--wait-reports"_s, u"60"_s}, 2, 400);

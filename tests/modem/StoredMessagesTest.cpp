@@ -151,6 +151,13 @@ TEST(StoredMessagesTest, ReadsMessagesHandedOverDirectly)
          u"447700900123"_s,
          u"0048"_s,
          MessageCoding::Gsm7},
+        {"text over several lines, with its length",
+         u"+CMT: \"+447700900123\",,"_s + stamp +
+             u",145,4,0,0,\"+447785016005\",145,12\nhi\nOK\r\nthere"_s,
+         {},
+         u"+447700900123"_s,
+         u"hi\nOK\r\nthere"_s,
+         MessageCoding::Gsm7},
         {"header without its body", u"+CMT: ,39"_s, {}, {}, {}, MessageCoding::Gsm7},
         {"body that is no PDU", u"+CMT: ,39\nOK"_s, {}, {}, {}, MessageCoding::Gsm7},
         {"a stored one", u"+CMTI: \"SM\",3\nx"_s, {}, {}, {}, MessageCoding::Gsm7},
