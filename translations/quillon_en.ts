@@ -2978,6 +2978,17 @@ Recipient number is skipped because of using &apos;Skip Duplicate Numbers&apos; 
     </message>
 </context>
 <context>
+    <name>ServeFollowUp</name>
+    <message>
+        <source>The local inbox could not be read: long messages begun before this start may stay incomplete.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Too many received messages wait for the outbox: the one from %1 is left to the local inbox.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ServeOptions</name>
     <message>
         <source>This instance&apos;s name in the outbox (default host:pid).</source>
@@ -3398,6 +3409,38 @@ Example:
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>Usage: quillon-modem-sim --ports DIR [--modems N] [--first N] [--log FILE]
+                         [--profile PORT:ITEMS]...
+
+Simulates GSM modems on pseudo-terminals until SIGINT or SIGTERM. Each modem
+gets the link DIR/COM&lt;n&gt; to its pty; point QUILLON_PORTS at DIR.
+
+Each modem also reads the FIFO DIR/COM&lt;n&gt;.sms: every line written to it is a
+message the network delivers to the modem, stored in &quot;SM&quot; and announced with
++CMTI once AT+CNMI asked for that (with cmt-direct, printed with +CMT instead):
+  pdu HEX      an SMS-DELIVER as it is, SMSC field first
+  sms from=NUMBER [coding=gsm|ucs2|8bit] [ref16] [parts=N,M,...] text=TEXT
+               a message, split into concatenated parts when long (an 8-bit
+               reference, 16-bit with ref16); parts= delivers only those parts,
+               in that order. TEXT runs to the line end, \n for a line break;
+               hex for 8bit. Unicode text goes as UCS2 unless coding says.
+  e.g. echo &apos;sms from=+447700900123 text=STOP&apos; &gt; /tmp/ports/COM1.sms
+
+  --ports DIR          folder for the COM&lt;n&gt; links (created when missing)
+  --modems N           number of modems (default 1)
+  --first N            port number of the first modem (default 1)
+  --log FILE           append one JSON line per SMS sent (the simulated air)
+  --profile PORT:ITEMS behaviour of the modem on COM&lt;PORT&gt; (or all:ITEMS for
+                       every modem); ITEMS is a comma-separated list, a value
+                       with a comma goes in double quotes. Repeatable; later
+                       items win.
+  --help               this text
+
+Profile items:
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>  pdu-only | text-only      message modes the modem accepts (default: both)
   smsc=NUMBER               default SMSC (default +447785016005)
   no-smsc                   no default SMSC: AT+CSCA? answers &quot;&quot;, and a
@@ -3457,42 +3500,11 @@ Example:
   silent-cmgd=N             the first N AT+CMGD get no answer and delete
                             nothing, as a modem that hangs mid-reading
   cmt-direct                received messages are printed with +CMT (PDU, or
-                            text in text mode) instead of stored; AT+CNMI?
-                            reports &lt;mt&gt; 2 whatever was set
+                            text in text mode, with the long header and its
+                            length for a text of several lines) instead of
+                            stored; AT+CNMI? reports &lt;mt&gt; 2 whatever was set
   cmt-ack                   cmt-direct with message service 1 (AT+CSMS?):
                             each +CMT waits for AT+CNMA before the next one
-</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Usage: quillon-modem-sim --ports DIR [--modems N] [--first N] [--log FILE]
-                         [--profile PORT:ITEMS]...
-
-Simulates GSM modems on pseudo-terminals until SIGINT or SIGTERM. Each modem
-gets the link DIR/COM&lt;n&gt; to its pty; point QUILLON_PORTS at DIR.
-
-Each modem also reads the FIFO DIR/COM&lt;n&gt;.sms: every line written to it is a
-message the network delivers to the modem, stored in &quot;SM&quot; and announced with
-+CMTI once AT+CNMI asked for that (with cmt-direct, printed with +CMT instead):
-  pdu HEX      an SMS-DELIVER as it is, SMSC field first
-  sms from=NUMBER [coding=gsm|ucs2|8bit] [ref16] [parts=N,M,...] text=TEXT
-               a message, split into concatenated parts when long (an 8-bit
-               reference, 16-bit with ref16); parts= delivers only those parts,
-               in that order. TEXT runs to the line end, \n for a line break;
-               hex for 8bit. Unicode text goes as UCS2 unless coding says.
-  e.g. echo &apos;sms from=+447700900123 text=STOP&apos; &gt; /tmp/ports/COM1.sms
-
-  --ports DIR          folder for the COM&lt;n&gt; links (created when missing)
-  --modems N           number of modems (default 1)
-  --first N            port number of the first modem (default 1)
-  --log FILE           append one JSON line per SMS sent (the simulated air)
-  --profile PORT:ITEMS behaviour of the modem on COM&lt;PORT&gt; (or all:ITEMS for
-                       every modem); ITEMS is a comma-separated list, a value
-                       with a comma goes in double quotes. Repeatable; later
-                       items win.
-  --help               this text
-
-Profile items:
 </source>
         <translation type="unfinished"></translation>
     </message>
