@@ -1,5 +1,6 @@
 #include "support/CliRunner.h"
 #include "support/QtPrinters.h"
+#include "support/ReplyRunFixture.h"
 #include "support/SimulatedModems.h"
 
 #include <QDir>
@@ -20,31 +21,9 @@ namespace {
 const QString Leaving = u"+447700900001"_s;
 const QString Staying = u"+447700900002"_s;
 
-class DirectMessageTest : public ::testing::Test
+class DirectMessageTest : public ReplyRunFixture
 {
 protected:
-    QString writeList(const QStringList& numbers) const
-    {
-        const QString path = home.filePath(data + u"-list.txt"_s);
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        for (const QString& number : numbers)
-            file.write((number + u"\thello\n"_s).toUtf8());
-        return path;
-    }
-
-    void deliver(const QString& line)
-    {
-        QFile fifo(QString::fromStdString(modems.simulator().controlPath(1).string()));
-        ASSERT_TRUE(fifo.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
-        ASSERT_GT(fifo.write((line + u'\n').toUtf8()), 0);
-    }
-
-    CliVariables variables() const
-    {
-        return {{"QUILLON_PORTS", modems.folder()}, {"QUILLON_HOME", home.filePath(data)}};
-    }
-
     // Runs the list through COM1 in the mode given; `arrive` is delivered `afterMs` after
     // `onAir` rows (0: the first) went on the air.
     CliRun sendWhileReplying(const QStringList& numbers, const QString& mode,
@@ -94,10 +73,6 @@ protected:
         }
         return found;
     }
-
-    SimulatedModems modems; // with unsolicited lines
-    QTemporaryDir home;
-    QString data = u"data"_s; // the folder under home that holds QUILLON_DATA
 };
 
 // With cmt-ack the second message comes only once the first was acknowledged (AT+CNMA).

@@ -1,6 +1,7 @@
 #include "stores/RecordFile.h"
 #include "support/CliRunner.h"
 #include "support/QtPrinters.h"
+#include "support/ReplyRunFixture.h"
 #include "support/SimulatedModems.h"
 
 #include <QDir>
@@ -18,32 +19,9 @@ namespace {
 const QString Leaving = u"+447700900001"_s;
 const QString Staying = u"+447700900002"_s;
 
-class OptOutSendTest : public ::testing::Test
+class OptOutSendTest : public ReplyRunFixture
 {
 protected:
-    QString writeList(const QStringList& numbers) const
-    {
-        const QString path = home.filePath(u"list.txt"_s);
-        QDir(home.path()).mkpath(data);
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        for (const QString& number : numbers)
-            file.write((number + u"\thello\n"_s).toUtf8());
-        return path;
-    }
-
-    void deliver(const QString& line)
-    {
-        QFile fifo(QString::fromStdString(modems.simulator().controlPath(1).string()));
-        ASSERT_TRUE(fifo.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
-        ASSERT_GT(fifo.write((line + u'\n').toUtf8()), 0);
-    }
-
-    CliVariables variables() const
-    {
-        return {{"QUILLON_PORTS", modems.folder()}, {"QUILLON_HOME", home.filePath(data)}};
-    }
-
     // Number and status of every row printed.
     static std::vector<std::pair<QString, QString>> rowsOf(const QString& out)
     {
@@ -55,10 +33,6 @@ protected:
         }
         return rows;
     }
-
-    SimulatedModems modems; // with unsolicited lines
-    QTemporaryDir home;
-    QString data = u"data"_s; // the folder under home that holds QUILLON_DATA
 };
 
 TEST_F(OptOutSendTest, AStopArrivingMidRunExcludesTheRestOfThatNumbersRows)
