@@ -3,6 +3,8 @@
 #include "outbox/OutboxDatabase.h"
 #include "outbox/OutboxError.h"
 
+#include <utility>
+
 OutboxProgress::OutboxProgress(Count count)
     : m_count(std::move(count)), m_thread([this] { serve(); })
 {}
