@@ -7,6 +7,7 @@
 #include "app/ui/MainWindowHooks.h"
 #include "exports/ui/DesktopFileOpener.h"
 #include "exports/ui/ExportCommands.h"
+#include "outbox/OutboxProgress.h"
 #include "sending/ui/SendLauncher.h"
 #include "stores/ui/PlainTextComposer.h"
 #include "widgets/MessageBoxPrompter.h"
@@ -152,5 +153,7 @@ private:
 
     std::map<WaitTimer, QTimer*> m_timers;
     std::unique_ptr<WaitPopup> m_waitPopup;
+    // The Shared Outbox window's counting, kept here so that closing that window never waits.
+    std::unique_ptr<OutboxProgress> m_outboxProgress;
     bool m_exitConfirmed = false;
 };

@@ -179,9 +179,11 @@ void CKORV_QuillonDlg::onSharedOutbox()
     if (m_logic->isBusy())
         return;
     const MainWindowOptions& options = m_logic->options();
+    if (!m_outboxProgress)
+        m_outboxProgress = std::make_unique<OutboxProgress>();
     SharedOutboxDialog dialog({m_app.dataFolder(), m_session.recipients(),
                                options.messageType == QLatin1String(SendOptions::NotificationType),
-                               options.unicode},
+                               options.unicode, m_outboxProgress.get()},
                               m_prompter, this);
     dialog.exec();
 }

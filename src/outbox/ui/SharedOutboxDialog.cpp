@@ -38,7 +38,9 @@ SharedOutboxDialog::SharedOutboxDialog(Inputs inputs, Prompter& prompter, QWidge
       m_state(new QLabel(this)), m_save(new QPushButton(tr("Save"), this)),
       m_send(new QPushButton(OutboxPush::caption(), this)),
       m_progress(new QGroupBox(tr("Progress"), this)), m_countsPanel(new QWidget(m_progress)),
-      m_progressError(new QLabel(m_progress)), m_bar(new QProgressBar(m_countsPanel))
+      m_progressError(new QLabel(m_progress)), m_bar(new QProgressBar(m_countsPanel)),
+      m_ownProgress(inputs.progress ? nullptr : std::make_unique<OutboxProgress>()),
+      m_outbox(inputs.progress ? *inputs.progress : *m_ownProgress)
 {
     setWindowTitle(tr("Shared Outbox"));
     m_address->setObjectName("outboxAddress");

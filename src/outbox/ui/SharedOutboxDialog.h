@@ -4,6 +4,7 @@
 
 #include <QDialog>
 #include <array>
+#include <memory>
 
 class DataFolder;
 class Prompter;
@@ -30,6 +31,9 @@ public:
         const RecipientList& recipients;
         bool flash = false;
         bool unicode = false;
+        // Kept by the main window, so that closing this window never waits for a count under
+        // way; the window counts with its own when none is given.
+        OutboxProgress* progress = nullptr;
     };
 
     SharedOutboxDialog(Inputs inputs, Prompter& prompter, QWidget* parent = nullptr);
@@ -62,5 +66,6 @@ private:
     QLabel* m_progressError; // the one line shown in its place
     std::array<QLabel*, 8> m_counts{};
     QProgressBar* m_bar;
-    OutboxProgress m_outbox;
+    std::unique_ptr<OutboxProgress> m_ownProgress;
+    OutboxProgress& m_outbox;
 };
