@@ -3,6 +3,7 @@
 #include "outbox/OutboxDatabase.h"
 #include "outbox/OutboxError.h"
 
+#include <memory>
 #include <utility>
 
 OutboxProgress::OutboxProgress(Count count)
@@ -49,13 +50,19 @@ double OutboxProgress::endedShare(const OutboxCounts& counts)
     return all > 0 ? double(ended) / double(all) : 0.0;
 }
 
-OutboxCounts OutboxProgress::countRows(const OutboxAddress& address)
-{
-    return OutboxDatabase(address).counts();
-}
-
 void OutboxProgress::serve()
 {
+    // This thread's own connection, opened again for another address or after an error.
+    std::unique_ptr<OutboxDatabase> outbox;
+    QString outboxFor;
+    const auto countKeptOpen = [&](const Question& asked) {
+        if (!outbox || outboxFor != asked.text) {
+            outbox.reset();
+            outbox = std::make_unique<OutboxDatabase>(asked.address);
+            outboxFor = asked.text;
+        }
+        return outbox->counts();
+    };
     std::unique_lock lock(m_mutex);
     for (;;) {
         m_wake.wait(lock, [this] { return m_closing || m_asked; });
@@ -65,8 +72,9 @@ void OutboxProgress::serve()
         lock.unlock();
         OutboxReading reading{asked.text, std::nullopt, {}};
         try {
-            reading.counts = m_count(asked.address);
+            reading.counts = m_count ? m_count(asked.address) : countKeptOpen(asked);
         } catch (const OutboxError& error) {
+            outbox.reset();
             reading.error = error.text();
         }
         lock.lock();
